@@ -1,0 +1,19 @@
+// The commands of brakvell-sim. Each takes the arguments after its name and
+// returns the exit status: 0 success, 1 failure, 2 wrong arguments.
+#pragma once
+
+#define BRAKVELL_VERSION 2187
+#define BRAKVELL_VERSION_TEXT "2.1.8.7"
+
+struct SimCommand {
+    const char* szName;
+    const char* szUsage;
+    const char* szHelp;
+    int (*pRun)(int argc, char** argv);
+};
+
+// The table ends with an entry whose name is null.
+const SimCommand* Sim_Commands();
+
+// Prints "usage: brakvell-sim <usage>" on stderr and returns 2.
+int Sim_Usage(const char* szUsage);

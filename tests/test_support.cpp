@@ -1,0 +1,34 @@
+#include "test_support.h"
+
+#include <algorithm>
+#include <unistd.h>
+
+void LeagueTest::SetUp() {
+    Clear_League();
+    Headless_Reset();
+    m_OldDir = std::filesystem::current_path();
+    char szTemplate[] = "/tmp/brakvell-test-XXXXXX";
+    m_WorkDir = mkdtemp(szTemplate);
+    std::filesystem::current_path(m_WorkDir);
+}
+
+void LeagueTest::TearDown() {
+    std::filesystem::current_path(m_OldDir);
+    std::error_code ec;
+    std::filesystem::remove_all(m_WorkDir, ec);
+}
+
+bool LeagueTest::Logged(const std::string& szText) {
+    const auto& lines = Headless_Log_Lines();
+    return std::find(lines.begin(), lines.end(), "ERROR: " + szText) != lines.end();
+}
+
+bool LeagueTest::Logged_Nothing() { return Headless_Log_Lines().empty(); }
+
+void LeagueTest::Use_Teams(int nTeams) {
+    for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
+        g_League.aTeams[nTeam].data.anStats[2] = nTeam < nTeams ? 0 : -1;
+    Count_Teams();
+}
+
+std::string Test_Data(const std::string& szRelative) { return std::string(BRAKVELL_TEST_DATA) + "/" + szRelative; }

@@ -1,0 +1,27 @@
+// Shared test set-up: a zeroed league, a fresh headless front end, and a
+// scratch working directory so that "debug.txt" and saved files stay apart.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "database/league_database.h"
+#include "platform/headless.h"
+
+class LeagueTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    // True when the headless log holds a line "ERROR: <text>".
+    static bool Logged(const std::string& szText);
+    static bool Logged_Nothing();
+    // Marks codes 0..nTeams-1 in use (computer-managed), the rest unused, and recounts.
+    static void Use_Teams(int nTeams);
+    std::filesystem::path m_WorkDir;
+
+  private:
+    std::filesystem::path m_OldDir;
+};
+
+std::string Test_Data(const std::string& szRelative);
