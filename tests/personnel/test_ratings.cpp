@@ -1,0 +1,168 @@
+#include "database/player.h"
+#include "personnel/league_average.h"
+#include "personnel/ratings.h"
+#include "personnel_support.h"
+#include "test_support.h"
+
+using RatingsTest = LeagueTest;
+
+namespace {
+constexpr TNUM TEAM = 0;
+constexpr int P = PERIOD_PREDICTED;
+int Rating(PNUM nSlot, int nCode) { return Get_Player_Season_Stat(TEAM, nSlot, P, nCode); }
+
+void Fill_Baseline(PNUM nSlot, int nPosition) {
+    for (int i = 0; i < 20; i++) Set_Player_Season_Stat(TEAM, nSlot, P, i, Baseline_Season(nPosition, i));
+}
+}  // namespace
+
+TEST_F(RatingsTest, AllZeroQuarterbackSitsOnTheFloors) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_QB);
+    for (int nCode = 200; nCode <= 203; nCode++) EXPECT_EQ(Rating(0, nCode), 50) << nCode;
+    EXPECT_EQ(Rating(0, RATING_HANDS), 50);
+    for (int nCode : {210, 211, 212, 213, 215, 216, 217, 218, 220, 221, 222, 223}) EXPECT_EQ(Rating(0, nCode), 50) << nCode;
+    EXPECT_TRUE(Logged_Nothing());
+}
+
+TEST_F(RatingsTest, QuarterbackRatingsOfABaselineSeason) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_QB);
+    Fill_Baseline(0, POS_QB);
+    EXPECT_EQ(Rating(0, RATING_ACCURACY), 90);
+    EXPECT_EQ(Rating(0, RATING_DISTANCE), 84);
+    EXPECT_EQ(Rating(0, RATING_CONTROL), 100);  // 101 before the ceiling
+    EXPECT_EQ(Rating(0, RATING_RED_ZONE), 84);
+    EXPECT_EQ(Rating(0, RATING_MOBILITY), 76);
+    // A handful of attempts caps the passing ratings at attempts / 3 + 50.
+    Set_Player_Season_Stat(TEAM, 0, P, 2, 30);
+    Set_Player_Season_Stat(TEAM, 0, P, 3, 30);
+    EXPECT_EQ(Rating(0, RATING_ACCURACY), 60);
+}
+
+TEST_F(RatingsTest, BackRatingsAndTheStoredBlocking) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_RB);
+    Fill_Baseline(0, POS_RB);
+    EXPECT_EQ(Rating(0, RATING_RUSHING), 97);
+    EXPECT_EQ(Rating(0, RATING_RECEIVING), 80);
+    EXPECT_EQ(Rating(0, RATING_DURABILITY), 99);
+    EXPECT_EQ(Rating(0, RATING_HANDS), 96);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 3), 0);
+    EXPECT_EQ(Rating(0, RATING_BLOCKING), 66);  // typical size: 125 - (97 + 80) / 3
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 3), 66);
+    // Once stored it is the answer, whatever the body.
+    Set_Player_Vital_Stat(TEAM, 0, VS_WEIGHT, 300);
+    EXPECT_EQ(Rating(0, RATING_BLOCKING), 66);
+    Set_Player_Season_Stat(TEAM, 0, P, 3, 0);
+    Set_Player_Vital_Stat(TEAM, 0, VS_HEIGHT, 70);
+    EXPECT_EQ(Rating(0, RATING_BLOCKING), 85);  // weight capped at 270: +16, four inches short: +3
+}
+
+TEST_F(RatingsTest, BlockingNeverOverwritesAnotherPositionsCounter) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_QB);  // counter 3: completions
+    Make_Player(TEAM, 1, 102, POS_LB);  // counter 3: assists
+    EXPECT_EQ(Rating(0, RATING_BLOCKING), 50);
+    EXPECT_EQ(Rating(1, RATING_BLOCKING), 50);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 3), 0);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 1, P, 3), 0);
+    Set_Player_Rating(TEAM, 0, RATING_BLOCKING, 80);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 3), 0);
+}
+
+TEST_F(RatingsTest, GuardRushBlockingIsFivePointsAboveTackleAndCentre) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_T);
+    Make_Player(TEAM, 1, 102, POS_G);
+    Make_Player(TEAM, 2, 103, POS_C);
+    EXPECT_EQ(Rating(0, RATING_RUSH_BLOCKING), 50);
+    EXPECT_EQ(Rating(1, RATING_RUSH_BLOCKING), 55);
+    EXPECT_EQ(Rating(2, RATING_RUSH_BLOCKING), 50);
+    // An average season at each position rates 25 above the base.
+    for (PNUM p = 0; p < 3; p++)
+        for (int i = 0; i < 20; i++) Set_Player_Season_Stat(TEAM, p, P, i, League_Average_Season(POS_T + p, i));
+    EXPECT_EQ(Rating(0, RATING_RUSH_BLOCKING), 75);
+    EXPECT_EQ(Rating(1, RATING_RUSH_BLOCKING), 80);
+    EXPECT_EQ(Rating(2, RATING_RUSH_BLOCKING), 75);
+    EXPECT_EQ(Rating(1, RATING_PASS_BLOCKING), 75);
+    EXPECT_EQ(Rating(1, RATING_DISCIPLINE), 75);
+    // Above average counts fourfold: 1083 per mille becomes 1332.
+    Set_Player_Season_Stat(TEAM, 1, P, 8, 1300);
+    EXPECT_EQ(Rating(1, RATING_RUSH_BLOCKING), 88);
+}
+
+TEST_F(RatingsTest, EnduranceDefenceAndKickingRatings) {
+    Use_Teams(2);
+    Set_League_Rule(LR_GAMES_PER_SEASON, 16);
+    Make_Player(TEAM, 0, 101, POS_T, 28);
+    Set_Player_Vital_Stat(TEAM, 0, VS_WEIGHT, 299);
+    Set_Counters(TEAM, 0, P, {{0, 16}, {1, 16}});
+    EXPECT_EQ(Rating(0, RATING_ENDURANCE), 78);
+
+    Make_Player(TEAM, 1, 102, POS_LB);
+    Fill_Baseline(1, POS_LB);
+    EXPECT_EQ(Rating(1, RATING_RUN_DEFENSE), 97);
+    EXPECT_EQ(Rating(1, RATING_PASS_RUSH), 76);
+    EXPECT_EQ(Rating(1, RATING_PASS_COVERAGE), 75);
+    EXPECT_EQ(Rating(1, RATING_TURNOVERS), 78);
+
+    Make_Player(TEAM, 2, 103, POS_K);
+    Fill_Baseline(2, POS_K);
+    EXPECT_EQ(Rating(2, RATING_FG_ACCURACY), 94);
+    EXPECT_EQ(Rating(2, RATING_FG_DISTANCE), 87);
+    EXPECT_EQ(Rating(2, RATING_RELIABILITY), 90);
+
+    Make_Player(TEAM, 3, 104, POS_P);
+    Fill_Baseline(3, POS_P);
+    EXPECT_EQ(Rating(3, RATING_PUNTING), 94);
+}
+
+TEST_F(RatingsTest, CodesWithoutAFormulaAreUndefined) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_QB);
+    for (int nCode : {214, 219, 224, 226, 301}) {
+        bool bDefined = true;
+        Get_Player_Rating_Stat(TEAM, 0, P, nCode, &bDefined);
+        EXPECT_FALSE(bDefined) << nCode;
+    }
+    bool bDefined = false;
+    Get_Player_Rating_Stat(TEAM, 0, P, RATING_OVERALL, &bDefined);
+    EXPECT_TRUE(bDefined);
+    EXPECT_STREQ(Rating_Name(RATING_PASS_COVERAGE), "Pass Coverage");
+    EXPECT_STREQ(Rating_Name(214), "");
+}
+
+TEST_F(RatingsTest, FiveRatingSlotsPerPosition) {
+    EXPECT_EQ(Position_Rating_Code(POS_QB, 4), RATING_MOBILITY);
+    EXPECT_EQ(Position_Rating_Code(POS_WR, 4), RATING_HANDS);
+    EXPECT_EQ(Position_Rating_Code(POS_C, 0), RATING_PASS_BLOCKING);
+    EXPECT_EQ(Position_Rating_Code(POS_C, 4), 0);
+    EXPECT_EQ(Position_Rating_Code(POS_S, 3), RATING_TURNOVERS);
+    EXPECT_EQ(Position_Rating_Code(POS_P, 3), RATING_PUNTING);
+    EXPECT_EQ(Position_Rating_Code(POS_K, 4), 0);
+}
+
+TEST_F(RatingsTest, ImportSettersReachTheirTargets) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_G);
+    Set_Player_Rating(TEAM, 0, RATING_PASS_BLOCKING, 80);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 0), 14);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 1), 11);
+    EXPECT_LE(Rating(0, RATING_PASS_BLOCKING), 80);
+    Set_Player_Season_Stat(TEAM, 0, P, 4, Get_Player_Season_Stat(TEAM, 0, P, 4) - 1);
+    EXPECT_GT(Rating(0, RATING_PASS_BLOCKING), 80);  // the first count that reaches it
+
+    Set_Player_Season_Stat(TEAM, 0, P, 7, 310);
+    Set_Player_Rating(TEAM, 0, RATING_RUSH_BLOCKING, 85);
+    EXPECT_GE(Rating(0, RATING_RUSH_BLOCKING), 85);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 8) % 5, 0);
+
+    Make_Player(TEAM, 1, 102, POS_WR);
+    Set_Player_Rating(TEAM, 1, RATING_BLOCKING, 88);
+    EXPECT_EQ(Rating(1, RATING_BLOCKING), 88);
+    // A lineman code asked of a quarterback would rewrite his interceptions.
+    Make_Player(TEAM, 2, 103, POS_QB);
+    Set_Player_Rating(TEAM, 2, RATING_PASS_BLOCKING, 40);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 2, P, 4), 0);
+}
