@@ -71,8 +71,8 @@ struct Exploder {
     int nBitCount;
     unsigned nNext;    // next free place in aWindow
     uint64_t nTotal;   // bytes produced so far, for checking distances
-    uint8_t aIn[INPUT_SIZE];
     uint8_t aWindow[WINDOW_SIZE];
+    uint8_t aIn[INPUT_SIZE];  // last, so that an overrun would leave the struct where the sanitizer sees it
 };
 
 // -1 at the end of the input. The reader is not asked again once it has said so.
