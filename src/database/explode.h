@@ -1,5 +1,5 @@
 // Decoder of the PKWARE Data Compression Library "implode" format, which the
-// saved games of versions 1999..2170 use for their chunks. Decompression only.
+// saved games of version 2170 and below use for their chunks. Decompression only.
 #pragma once
 #include <cstddef>
 #include <cstdint>
