@@ -48,21 +48,7 @@ void Pad_Left_Double(const char* szText, int nWidth, char* szOut) {
 }
 
 bool Is_Vowel(char c) {
-    switch (c) {
-    case 'a':
-    case 'e':
-    case 'i':
-    case 'o':
-    case 'u':
-    case 'A':
-    case 'E':
-    case 'I':
-    case 'O':
-    case 'U':
-        return true;
-    default:
-        return false;
-    }
+    return c != '\0' && strchr("aeiouAEIOU", c) != nullptr;
 }
 
 void Make_Upper_Case(char* szText) {
