@@ -118,7 +118,8 @@ int Get_Player_Season_Stat(TNUM nTeam, PNUM nPlayer, int nPeriod, int nStat) {
     }
     if (!bDefined) {
         Error_Log("Unrecognized SEASON_STAT: %d", nStat);
-        return 0;
+        // The rating codes without a formula still read as the rating floor.
+        return nStat >= SS_FIRST_RATING && nStat < SS_LAST_RATING ? 50 : 0;
     }
     return nValue;
 }

@@ -55,16 +55,22 @@ TEST_F(PlayerTest, ReturnSkillCodesUsePredictedAndLastSeason) {
     EXPECT_EQ(Get_Player_Season_Stat(0, 0, 0, SS_KICK_RETURN_SKILL), 0);
 }
 
-TEST_F(PlayerTest, UndefinedAndRatingCodesAreUnrecognizedForNow) {
+TEST_F(PlayerTest, UndefinedCodesAreUnrecognized) {
     Put_Player(0, 0, 7);
     for (int nStat : {20, 115, 116, 131, 144, 199, 301, 304, -1}) {
         Headless_Reset();
         EXPECT_EQ(Get_Player_Season_Stat(0, 0, 0, nStat), 0);
         EXPECT_TRUE(Logged("Unrecognized SEASON_STAT: " + std::to_string(nStat))) << nStat;
     }
-    // The ratings answer 200..225 and 300; until they are in, those are unrecognized too.
-    EXPECT_EQ(Get_Player_Season_Stat(0, 0, 0, 200), 0);
-    EXPECT_TRUE(Logged("Unrecognized SEASON_STAT: 200"));
+    // Rating codes without a formula are unrecognized but read as the rating floor.
+    for (int nStat : {214, 219, 224}) {
+        Headless_Reset();
+        EXPECT_EQ(Get_Player_Season_Stat(0, 0, 0, nStat), 50);
+        EXPECT_TRUE(Logged("Unrecognized SEASON_STAT: " + std::to_string(nStat))) << nStat;
+    }
+    Headless_Reset();
+    EXPECT_EQ(Get_Player_Season_Stat(0, 0, 0, 200), 50);
+    EXPECT_TRUE(Logged_Nothing());
 }
 
 TEST_F(PlayerTest, HistoryPeriodWithoutAnEntryReadsZero) {
