@@ -118,11 +118,12 @@ void Group_By_Side(TNUM nTeam) {
 
 PNUM First_Slot_Of_Side(TNUM nTeam, int nSide) {
     if (!Team_Code_Ok(nTeam, "First_Slot_Of_Side") || !Side_Ok(nSide, "First_Slot_Of_Side")) return NO_PLAYER;
+    // The whole roster is searched: a player standing behind a gap is no
+    // reason to create another.
     for (int nTry = 0; nTry < 2; nTry++) {
-        PNUM nEmpty = First_Empty_Slot(nTeam);
-        int nEnd = nEmpty == NO_PLAYER ? PLAYERS_PER_TEAM : nEmpty;
-        for (PNUM p = 0; p < nEnd; p++)
+        for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++)
             if (Side_At(nTeam, p) == nSide) return p;
+        PNUM nEmpty = First_Empty_Slot(nTeam);
         if (nEmpty == NO_PLAYER) return NO_PLAYER;
         Create_Side_Filler(nTeam, nEmpty, nSide);
     }

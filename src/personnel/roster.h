@@ -11,8 +11,8 @@ int Starter_Position(int nSide, int nSpot);  // the position a lineup spot calls
 
 // Stable exchange sort of the filled slots by side.
 void Group_By_Side(TNUM nTeam);
-// The first filled slot of the side. When no player of the side stands before
-// the first empty slot, one of a random position of the side is created there.
+// The first filled slot of the side. When the roster holds nobody of the
+// side, one of a random position of the side is created in the first empty slot.
 // NO_PLAYER when the roster is full and holds nobody of the side.
 PNUM First_Slot_Of_Side(TNUM nTeam, int nSide);
 PNUM Last_Slot_Of_Side(TNUM nTeam, int nSide);  // NO_PLAYER when none

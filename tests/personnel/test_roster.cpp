@@ -222,3 +222,18 @@ TEST_F(RosterTest, ScoutingErrorAndPlayerHash) {
     Set_Game_State(GS_COMMISSIONER, 1);
     EXPECT_EQ(Scouting_Error(0, 0), 0);
 }
+
+TEST_F(RosterTest, GapsAreClosedAndNobodyIsLost) {
+    Use_Teams(2);
+    int n = Fill_Team(0, Standard_Roster(), 100);
+    // Move two players behind a run of empty slots.
+    Swap_Players(0, 3, 0, 60);
+    Swap_Players(0, 20, 0, 75);
+    Organise_Team(0);
+    EXPECT_EQ(Number_Of_Players(0), n);
+    std::vector<bool> seen(n, false);
+    for (PNUM p = 0; p < n; p++) seen[Get_Player_Vital_Stat(0, p, VS_PLAYER_ID) - 100] = true;
+    for (int i = 0; i < n; i++) EXPECT_TRUE(seen[i]) << i;
+    EXPECT_EQ(Position(0, 0), POS_QB);
+    EXPECT_EQ(Position(0, 19), POS_DE);
+}
