@@ -22,15 +22,16 @@ inline size_t Chunk_Size(int nChunk, size_t nChunkSize, size_t nLastChunkSize) {
     return nChunk == NUMBER_OF_CHUNKS - 1 ? nLastChunkSize : nChunkSize;
 }
 
-// One imploded chunk that fills nSize bytes exactly.
-bool Explode_Chunk(const uint8_t* pIn, uint32_t nIn, uint8_t* pOut, size_t nSize);
-
 // Moves every field of an oldest-layout image to its place in a zeroed
 // current image.
 void Convert_Oldest_Layout(const uint8_t* pOld, LeagueDatabase* pNew);
-// The part of the oldest conversion that works on the live league once it
-// holds the converted image: history snapshots, college names, rule 4.
+// The part of the oldest conversion that works on the players of the live
+// league once it holds the converted image: history snapshots, college names.
 void Finish_Oldest_Conversion();
+// The player conversions by version: Predicted figures of the first version,
+// new aging parameters below 2180.
+void Convert_Players_For_Version(int nVersion);
+void Rebuild_Players_After_Load();  // the player-ID index
 // Everything a successful load does to the live league after the image is in.
 void Post_Load_Conversions(int nVersion);
 // The season index stored as an absolute year, turned back into an index.

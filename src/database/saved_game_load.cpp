@@ -10,6 +10,7 @@
 #include <new>
 #include <vector>
 
+#include "database/explode.h"
 #include "database/saved_game.h"
 #include "database/saved_game_internal.h"
 #include "platform/platform.h"
@@ -80,6 +81,12 @@ bool Inflate_Chunk(const uint8_t* pIn, uint32_t nIn, uint8_t* pOut, size_t nSize
     bool bOk = nResult == Z_STREAM_END && stream.avail_out == 0 && stream.avail_in == 0;
     inflateEnd(&stream);
     return bOk;
+}
+
+// One imploded chunk that fills its place exactly.
+bool Explode_Chunk(const uint8_t* pIn, uint32_t nIn, uint8_t* pOut, size_t nSize) {
+    size_t nWritten = 0;
+    return Explode_Buffer(pIn, nIn, pOut, nSize, &nWritten, nullptr) == EXPLODE_OK && nWritten == nSize;
 }
 
 // Decodes 100 chunks that together fill pImage (nChunkSize each, the last
@@ -166,7 +173,6 @@ bool Load_Game(const char* szPath) {
     g_LastLoad.bChecksumMatches =
         Saved_Data_Checksum(*pScratch) == (uint32_t)pScratch->anGameState[GS_SAVED_SUM];
     memcpy(&g_League, pScratch.get(), sizeof g_League);
-    if (nVersion <= OLDEST_VERSION) Finish_Oldest_Conversion();
     Post_Load_Conversions(nVersion);
     return true;
 }
