@@ -56,7 +56,9 @@ int Ask_Save_Before_Leaving();
 // appended). True when the game was saved.
 bool Save_Game_As(const char* szName, void (*pfnCloseDialog)() = nullptr);
 
-// Automatic saves called by the season loop. Both answer the Save_Game
-// result, or -1 when no save was due.
+// Automatic saves called by the season loop, each reporting its own failure.
+// Before nWeeks are played: "[Auto Save].vtr" when the option is on and
+// nWeeks exceeds the week mod 4; the Save_Game result, or -1 when not due.
 int Auto_Save_Before_Play(int nWeeks);
+// At the start of a new season, under the game's own name.
 int Save_New_Season_Game();

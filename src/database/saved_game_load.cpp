@@ -2,6 +2,7 @@
 // decoded into a scratch image first; the live league is replaced only when
 // every chunk decoded, so a damaged file never costs the user his league.
 #include <strings.h>
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <cstdio>
@@ -18,6 +19,8 @@
 namespace {
 
 SavedGameInfo g_LastLoad;
+
+size_t Min_Size(size_t a, size_t b) { return a < b ? a : b; }
 
 // The file's bytes and a read position; every read is checked against the end.
 struct FileReader {
@@ -36,8 +39,16 @@ struct FileReader {
 bool Read_File(const char* szPath, size_t nLimit, std::vector<uint8_t>* pBytes) {
     FILE* pFile = fopen(szPath, "rb");
     if (!pFile) return false;
-    pBytes->resize(nLimit + 1);
-    size_t nRead = fread(pBytes->data(), 1, nLimit + 1, pFile);
+    struct stat status;
+    size_t nExpected = fstat(fileno(pFile), &status) == 0 && S_ISREG(status.st_mode) ? (size_t)status.st_size : 0;
+    pBytes->resize(Min_Size(nExpected, nLimit) + 1);
+    size_t nRead = 0;
+    while (nRead <= nLimit) {
+        if (nRead == pBytes->size()) pBytes->resize(Min_Size(2 * nRead, nLimit + 1));
+        size_t nPiece = fread(pBytes->data() + nRead, 1, pBytes->size() - nRead, pFile);
+        if (nPiece == 0) break;
+        nRead += nPiece;
+    }
     bool bError = ferror(pFile) != 0;
     fclose(pFile);
     pBytes->resize(nRead);
@@ -147,7 +158,8 @@ bool Load_Game(const char* szPath) {
     if (nVersion >= FIRST_ZLIB_VERSION && reader.Take(HEADER_SIZE - SHORT_HEADER_SIZE, &pRest))
         g_LastLoad.nSaveMode = pRest[21 - SHORT_HEADER_SIZE];
 
-    std::unique_ptr<LeagueDatabase> pScratch(new (std::nothrow) LeagueDatabase());
+    // Not zeroed: a decoded image fills every byte, and a failed one is thrown away.
+    std::unique_ptr<LeagueDatabase> pScratch(new (std::nothrow) LeagueDatabase);
     if (!pScratch) {
         Message_Box("Insufficient Memory", "Please try closing one or more programs and trying again.");
         return false;
