@@ -66,8 +66,10 @@ int Read_Version(const uint8_t* pHeader) {
     for (int i = 13; i < 17; i++)
         if (pHeader[i] < '0' || pHeader[i] > '9') return -1;
     int nVersion = (pHeader[13] - '0') * 1000 + (pHeader[14] - '0') * 100 + (pHeader[15] - '0') * 10;
-    if (nVersion > 2170) nVersion += pHeader[16] - '0';
-    return nVersion;
+    // Up to 2170 the last digit was not significant. Above, it is: 2171..2179
+    // wrote zlib chunks too, and must not be taken for 2170.
+    int nFull = nVersion + pHeader[16] - '0';
+    return nFull >= FIRST_ZLIB_VERSION ? nFull : nVersion;
 }
 
 bool Take_Chunk(FileReader& reader, size_t nPlainSize, const uint8_t** ppData, uint32_t* pnLength) {

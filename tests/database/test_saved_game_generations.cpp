@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "database/explode.h"
+#include "database/player.h"
 #include "database/saved_game.h"
 #include "implode_writer.h"
 #include "saved_game_test_support.h"
@@ -62,18 +63,21 @@ TEST_F(GenerationTest, MiddleFileBringsItsImage) {
 TEST_F(GenerationTest, LastDigitCountsOnlyAbove2170) {
     sample::Fill_League(33);
     Write_Imploded("a.vtr", "2169");
-    Write_Imploded("b.vtr", "2179");
+    Write_Imploded("b.vtr", "2170");
+    Write_Imploded("c.vtr", "2171");
     ASSERT_TRUE(Load_Game("a.vtr"));
     EXPECT_EQ(Last_Load_Info().nVersion, 2160);
     ASSERT_TRUE(Load_Game("b.vtr"));
-    EXPECT_EQ(Last_Load_Info().nVersion, 2170);  // 217x is still imploded
-    // The same digits with zlib chunks behind them are not an imploded file.
-    ASSERT_EQ(Save_Game("c.vtr"), SAVE_OK);
-    std::vector<uint8_t> bytes = Read_Bytes("c.vtr");
-    bytes[16] = '9';
+    EXPECT_EQ(Last_Load_Info().nVersion, 2170);
+    EXPECT_FALSE(Load_Game("c.vtr"));  // 2171 has zlib chunks, not imploded ones
+    EXPECT_EQ(Last_Load_Info().nVersion, 2171);
+    // Zlib chunks behind 2169 are not an imploded file either.
+    ASSERT_EQ(Save_Game("d.vtr"), SAVE_OK);
+    std::vector<uint8_t> bytes = Read_Bytes("d.vtr");
     bytes[15] = '6';
-    Write_Bytes("c.vtr", bytes);
-    EXPECT_FALSE(Load_Game("c.vtr"));
+    bytes[16] = '9';
+    Write_Bytes("d.vtr", bytes);
+    EXPECT_FALSE(Load_Game("d.vtr"));
 }
 
 TEST_F(GenerationTest, DivisionsRenumberedBelow2020) {
@@ -255,6 +259,78 @@ TEST_F(GenerationTest, OldestFileThatExplodesShortIsRefused) {
     auto pBefore = Snapshot_League();
     EXPECT_FALSE(Load_Game("short.vtr"));
     EXPECT_TRUE(League_Equals(*pBefore));
+}
+
+TEST_F(GenerationTest, AgingParametersRenewedBelow2180Only) {
+    Use_Teams(2);
+    Set_League_Rule(LR_FIXED_AGING, 1);
+    for (TNUM nTeam = 0; nTeam < 2; nTeam++) {
+        char szCity[8] = {'C', 'i', 't', 'y', (char)('A' + nTeam), 0};
+        Set_Team_String(szCity, nTeam, TS_CITY);
+        PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[0];
+        player.anVital[VS_PLAYER_ID] = 10 + nTeam;
+        player.anVital[VS_AGE] = 28;
+        for (int i = 19; i <= 22; i++) player.anVital[i] = 50 + i;
+    }
+    ASSERT_EQ(Save_Game("keep.vtr"), SAVE_OK);
+    std::vector<uint8_t> bytes = Read_Bytes("keep.vtr");
+    bytes[15] = '7';
+    bytes[16] = '5';  // 2175: zlib, but before the aging parameters
+    Write_Bytes("renew.vtr", bytes);
+
+    ASSERT_TRUE(Load_Game("keep.vtr"));
+    EXPECT_EQ(g_League.aTeams[1].aPlayers[0].anVital[VS_DECLINE_RATE], 69);
+    EXPECT_EQ(g_League.aTeams[1].aPlayers[0].anVital[VS_PEAK_END], 72);
+    ASSERT_TRUE(Load_Game("renew.vtr"));
+    EXPECT_EQ(Last_Load_Info().nVersion, 2175);
+    for (TNUM nTeam = 0; nTeam < 2; nTeam++) {
+        const PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[0];
+        EXPECT_EQ(player.anVital[VS_DECLINE_RATE], 100);
+        EXPECT_EQ(player.anVital[VS_GROWTH_RATE], 100);
+        EXPECT_EQ(player.anVital[VS_PEAK_START], 26);
+        EXPECT_EQ(player.anVital[VS_PEAK_END], 31);
+    }
+}
+
+TEST_F(GenerationTest, OldestPlayersGetHistoryAndCollegeNames) {
+    std::vector<uint8_t> image = Oldest_Image(2);
+    Write_Bytes("oldest.vtr", Imploded_File("1990", image.data(), image.size()));
+    ASSERT_TRUE(Load_Game("oldest.vtr"));
+    int nYear = Current_Calendar_Year();
+    for (PNUM nSlot = 0; nSlot < 3; nSlot++) {
+        const PlayerRecord& player = g_League.aTeams[0].aPlayers[nSlot];
+        ASSERT_GE(player.anHistory[0], 0);
+        ASSERT_GE(player.anHistory[1], 0);
+        const HistoryRecord& last = g_League.aHistory[player.anHistory[0]];
+        const HistoryRecord& now = g_League.aHistory[player.anHistory[1]];
+        EXPECT_EQ(last.nYear, nYear - 1);
+        EXPECT_EQ(last.anStats[0], 16);
+        EXPECT_EQ(now.nYear, nYear);
+        EXPECT_EQ(now.anStats[0], 12);
+    }
+    EXPECT_STREQ(g_League.aTeams[0].aPlayers[0].szCollege, "Texas A+M");
+    EXPECT_STREQ(g_League.aTeams[0].aPlayers[2].szCollege, "");  // index 99: no such college
+}
+
+TEST_F(GenerationTest, FirstVersionGetsLeagueAverageLinePredictions) {
+    std::vector<uint8_t> image = Oldest_Image(2);
+    // Slot 0 is a tackle (4), slot 1 a guard (5), slot 2 a centre (6); make slot 2 a defensive end.
+    Put32(image, Old_Player(0, 2) + 48 + 4 * 1, 7);
+    Put32(image, Old_Player(0, 2) + 168 + 3 * 80 + 4 * 10, 55);
+    Put32(image, Old_Player(1, 0) + 48 + 4 * 1, 0);  // a quarterback keeps his figures
+    Put32(image, Old_Player(1, 0) + 168 + 3 * 80 + 4 * 10, 66);
+    Write_Bytes("first.vtr", Imploded_File("1000", image.data(), image.size()));
+    ASSERT_TRUE(Load_Game("first.vtr"));
+    EXPECT_EQ(Last_Load_Info().nVersion, 1000);
+    const auto& guard = g_League.aTeams[0].aPlayers[1].anStats[3];
+    EXPECT_EQ(guard[4], 13);
+    EXPECT_EQ(guard[7], 310);
+    EXPECT_EQ(guard[8], 1200);
+    EXPECT_EQ(guard[10], 10);
+    EXPECT_EQ(guard[11], 100);
+    EXPECT_EQ(guard[19], 4321);
+    EXPECT_EQ(g_League.aTeams[0].aPlayers[2].anStats[3][10], 0);
+    EXPECT_EQ(g_League.aTeams[1].aPlayers[0].anStats[3][10], 66);
 }
 
 }  // namespace
