@@ -1,6 +1,6 @@
-// The season an average regular produces at each position. The offensive
-// line ratings measure a lineman against it.
+// The league-average season of each position: the twenty counting statistics
+// a typical player of the position produces. Ratings normalise by it.
 #pragma once
 
-// Counter nCounter (0..19) of the average season at nPosition (0..13).
+// Counter 0..19 of position 0..13; 0 with a log line for bad arguments.
 int League_Average_Season(int nPosition, int nCounter);

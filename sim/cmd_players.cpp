@@ -1,0 +1,115 @@
+// brakvell-sim commands that show players: one player's card figures, and a
+// roster in depth-chart order.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "database/league_database.h"
+#include "database/player.h"
+#include "database/saved_game.h"
+#include "database/team.h"
+#include "database/text_format.h"
+#include "personnel/ratings.h"
+#include "sim/commands.h"
+
+namespace {
+
+// A team code, or a team's abbreviation (case ignored).
+bool Parse_Team(const char* szArg, TNUM* pTeam) {
+    char* pEnd = nullptr;
+    long n = strtol(szArg, &pEnd, 10);
+    if (*szArg && pEnd && *pEnd == '\0') {
+        if (n < 0 || n > TOTAL_NUMBER_OF_TEAMS || !Valid_Team((TNUM)n)) return false;
+        *pTeam = (TNUM)n;
+        return true;
+    }
+    for (TNUM t = 0; t <= TOTAL_NUMBER_OF_TEAMS; t++) {
+        if (!Valid_Team(t)) continue;
+        char szAbbreviation[32];
+        Get_Team_String(t, TS_ABBREVIATION, szAbbreviation);
+        if (strcasecmp(szAbbreviation, szArg) == 0) {
+            *pTeam = t;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Load_And_Find_Team(const char* szFile, const char* szTeam, TNUM* pTeam) {
+    if (!Load_Game(szFile)) return false;
+    if (Parse_Team(szTeam, pTeam)) return true;
+    fprintf(stderr, "brakvell-sim: no team \"%s\" in \"%s\"\n", szTeam, szFile);
+    return false;
+}
+
+void Print_Ratings(TNUM nTeam, PNUM nPlayer, bool bNames) {
+    int nPosition = Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION);
+    for (int i = 0; i < RATINGS_PER_POSITION; i++) {
+        int nCode = Position_Rating_Code(nPosition, i);
+        int nRating = nCode ? Get_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, nCode) : 0;
+        if (bNames && nCode)
+            printf("  %-14s %3d\n", Rating_Name(nCode), nRating);
+        else if (!bNames)
+            printf(nCode ? " %3d" : "    ", nRating);
+    }
+}
+
+}  // namespace
+
+int Sim_Player(int argc, char** argv) {
+    if (argc != 3) return Sim_Usage("player FILE TEAM SLOT");
+    TNUM nTeam = NO_TEAM;
+    if (!Load_And_Find_Team(argv[0], argv[1], &nTeam)) return 1;
+    char* pEnd = nullptr;
+    long nSlot = strtol(argv[2], &pEnd, 10);
+    if (!*argv[2] || *pEnd || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM || !Is_Valid_Player(nTeam, (PNUM)nSlot)) {
+        fprintf(stderr, "brakvell-sim: no player in slot %s\n", argv[2]);
+        return 1;
+    }
+    PNUM p = (PNUM)nSlot;
+    char szName[FULL_NAME_WIDTH + 8], szPosition[32], szTeam[32];
+    Get_Player_Full_Name(nTeam, p, szName);
+    Get_Position_Abbreviation(Get_Player_Vital_Stat(nTeam, p, VS_POSITION), szPosition);
+    Get_Team_String(nTeam, TS_ABBREVIATION, szTeam);
+    int nHeight = Get_Player_Vital_Stat(nTeam, p, VS_HEIGHT);
+    printf("%s, %s (%s slot %d, ID %d)\n", szName, szPosition, szTeam, p, Get_Player_Vital_Stat(nTeam, p, VS_PLAYER_ID));
+    printf("Age %d, experience %d, %d'%d\", %d lb, peak %d-%d\n", Get_Player_Vital_Stat(nTeam, p, VS_AGE),
+           Get_Player_Vital_Stat(nTeam, p, VS_EXPERIENCE), nHeight / 12, nHeight % 12,
+           Get_Player_Vital_Stat(nTeam, p, VS_WEIGHT), Get_Player_Vital_Stat(nTeam, p, VS_PEAK_START),
+           Get_Player_Vital_Stat(nTeam, p, VS_PEAK_END));
+    printf("Salary $%d,000, %d of %d years left\n", Get_Player_Vital_Stat(nTeam, p, VS_SALARY),
+           Get_Player_Vital_Stat(nTeam, p, VS_CONTRACT_LEFT), Get_Player_Vital_Stat(nTeam, p, VS_CONTRACT_YEARS));
+    printf("Ratings:\n");
+    Print_Ratings(nTeam, p, true);
+    printf("  %-14s %3d\n", "Overall", Player_Overall_Rating(nTeam, p));
+    printf("Values: predicted season %d, last season %d, current %d, potential %d, trade %d, tier %d\n",
+           Player_Season_Value(nTeam, p, PERIOD_PREDICTED), Player_Season_Value(nTeam, p, PERIOD_LAST_SEASON),
+           Player_Current_Value(nTeam, p), Player_Potential_Value(nTeam, p), Player_Trade_Value(nTeam, p),
+           Player_Value_Tier(nTeam, p));
+    return 0;
+}
+
+int Sim_Roster(int argc, char** argv) {
+    if (argc != 2) return Sim_Usage("roster FILE TEAM");
+    TNUM nTeam = NO_TEAM;
+    if (!Load_And_Find_Team(argv[0], argv[1], &nTeam)) return 1;
+    char szTeam[32], szCity[32], szNickname[32];
+    Get_Team_String(nTeam, TS_ABBREVIATION, szTeam);
+    Get_Team_String(nTeam, TS_CITY, szCity);
+    Get_Team_String(nTeam, TS_NICKNAME, szNickname);
+    printf("%s %s (%s), %d players\n", szCity, szNickname, szTeam, Number_Of_Players(nTeam));
+    printf("Slot Pos Name                           Age Ovr  Ratings              Worth\n");
+    PNUM nKick = Get_Team_Returner(nTeam, KICK_RETURNER), nPunt = Get_Team_Returner(nTeam, PUNT_RETURNER);
+    for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) {
+        if (!Is_Valid_Player(nTeam, p)) continue;
+        char szName[FULL_NAME_WIDTH + 8], szPosition[32];
+        Get_Player_Full_Name(nTeam, p, szName);
+        Get_Position_Abbreviation(Get_Player_Vital_Stat(nTeam, p, VS_POSITION), szPosition);
+        printf("%4d %-3s %-30s %3d %3d ", p, szPosition, szName, Get_Player_Vital_Stat(nTeam, p, VS_AGE),
+               Player_Overall_Rating(nTeam, p));
+        Print_Ratings(nTeam, p, false);
+        printf(" %6d%s%s\n", Get_Player_Season_Stat(nTeam, p, PERIOD_PREDICTED, STAT_PLAYER_WORTH),
+               p == nKick ? " KR" : "", p == nPunt ? " PR" : "");
+    }
+    return 0;
+}
