@@ -3,14 +3,18 @@
 // microseconds per player.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <string>
+
 #include "database/league_database.h"
 #include "database/player.h"
 #include "database/random.h"
+#include "database/saved_game.h"
 #include "personnel/ratings.h"
 #include "personnel/roster.h"
 
 namespace {
-constexpr int TEAMS = 32;
+int TEAMS = 32;
 // A 53-man roster by position, QB..P.
 const int ROSTER_COUNT[14] = {3, 5, 3, 6, 4, 4, 2, 4, 4, 7, 5, 4, 1, 1};
 
@@ -32,12 +36,17 @@ void Fill_Player(TNUM nTeam, PNUM nSlot, int nID, int nPosition) {
     }
 }
 
-// A league of 32 full rosters, each listed position by position from the
-// kickers down, so that organising has real work to do.
+// The default league when it has been built; otherwise a league of 32 full
+// rosters, each listed position by position from the kickers down.
 void Build_League() {
     static bool bBuilt = false;
     if (bBuilt) return;
     bBuilt = true;
+    std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
+    if (std::filesystem::exists(szUniverse) && Load_Game(szUniverse.c_str())) {
+        TEAMS = Number_Of_Teams();
+        return;
+    }
     Clear_League();
     Seed_Random(1998);
     for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++) g_League.aTeams[t].data.anStats[2] = t < TEAMS ? 0 : -1;
