@@ -33,12 +33,9 @@ int Passing_Cap(const Subject& x) { return S(x, 2) / 3 + 50; }
 
 int Rating(const Subject& x, int nRating);
 
-// Share of a lineman's counters a/b measured against the average lineman's.
-int Line_Share(const Subject& x, int nStat, int nStat2, int nBase, int nBase2) {
-    int nOwn = Ratio(1000, S(x, nStat) + (nStat2 >= 0 ? S(x, nStat2) : 0), S(x, nBase) + (nBase2 >= 0 ? S(x, nBase2) : 0));
-    int nAverage = Ratio(1000, Avg(x, nStat) + (nStat2 >= 0 ? Avg(x, nStat2) : 0),
-                         Avg(x, nBase) + (nBase2 >= 0 ? Avg(x, nBase2) : 0));
-    return Ratio(1000, nOwn, nAverage);
+// A lineman's rate measured against the average lineman's, per mille.
+int Against_Average(int nOwn, int nOwnBase, int nAverage, int nAverageBase) {
+    return Ratio(1000, Ratio(1000, nOwn, nOwnBase), Ratio(1000, nAverage, nAverageBase));
 }
 
 int Blocking(const Subject& x) {
@@ -91,16 +88,19 @@ int Raw_Rating(const Subject& x, int nRating) {
     }
     case RATING_PASS_BLOCKING:
         if (!Is_Lineman(p)) return RATING_FLOOR;
-        return 100 - Ratio(25, Line_Share(x, 4, -1, 0, 1), 1000);
+        return 100 - Ratio(25, Against_Average(S(x, 4), S(x, 0) + S(x, 1), Avg(x, 4), Avg(x, 0) + Avg(x, 1)), 1000);
     case RATING_RUSH_BLOCKING: {
         if (!Is_Lineman(p)) return RATING_FLOOR;
-        int v = Line_Share(x, 8, -1, 7, -1);
+        int v = Against_Average(S(x, 8), S(x, 7), Avg(x, 8), Avg(x, 7));
         if (v > 1000) v = 4 * v - 3000;
         return Ratio(25, v, 1000) + (p == POS_G ? 55 : 50);
     }
     case RATING_DISCIPLINE:
         if (!Is_Lineman(p)) return RATING_FLOOR;
-        return 100 - Ratio(25, Line_Share(x, 10, 11, 0, 1), 1000);
+        return 100 - Ratio(25,
+                           Against_Average(S(x, 10) + S(x, 11), S(x, 0) + S(x, 1), Avg(x, 10) + Avg(x, 11),
+                                           Avg(x, 0) + Avg(x, 1)),
+                           1000);
     case RATING_ENDURANCE: {
         if (!Is_Lineman(p)) return RATING_FLOOR;
         int v = Ratio(500, S(x, 0) + S(x, 1), 25);
