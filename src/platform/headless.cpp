@@ -41,7 +41,9 @@ bool Document(const char*) { return false; }
 extern const PlatformOps g_HeadlessOps = {Notice, Ask, Progress_Open, Progress_Update, Progress_Close,
                                           Pump,   Sound, Picture,      Document};
 
+// Kept for tests; capped so that a long game in the window does not grow it without end.
 void Headless_Record_Log(const char* szKind, const char* szText) {
+    if (g_LogLines.size() >= 10000) return;
     g_LogLines.push_back(std::string(szKind) + ": " + szText);
 }
 
