@@ -187,7 +187,6 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
     int nYearNow = Current_Calendar_Year();
     int nLastYear = 0;
     bool bEnded = false;
-    bool bOpenListed = false;
     for (int nEntry = 0; nEntry < HISTORY_ENTRIES; nEntry++) {
         int nRecord = player.anHistory[nEntry];
         if (nRecord == NO_RECORD) {
@@ -199,7 +198,6 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
             violation("%s slot %d: history entry %d names record %d", szTeam, nSlot, nEntry, nRecord);
             continue;
         }
-        if (nRecord == player.nOpenRecord) bOpenListed = true;
         auto [it, bNew] = owners.emplace(nRecord, nTeam * PLAYERS_PER_TEAM + nSlot);
         if (!bNew)
             violation("%s slot %d: history record %d is also listed by team %d slot %d", szTeam, nSlot, nRecord,
@@ -217,13 +215,11 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
                       nLastYear);
         nLastYear = nYear;
     }
+    // An open record counts only while it is one of his own entries, so a
+    // stale one is harmless; one outside the pool is not.
     int nOpen = player.nOpenRecord;
-    if (nOpen == NO_RECORD) return;
-    if (nOpen < 0 || nOpen > LAST_HISTORY_RECORD)
+    if (nOpen < NO_RECORD || nOpen > LAST_HISTORY_RECORD)
         violation("%s slot %d: open record %d outside the pool", szTeam, nSlot, nOpen);
-    else if (!bOpenListed && g_League.aHistory[nOpen].nYear != 0)
-        violation("%s slot %d: open record %d (of %d) is not in his history list", szTeam, nSlot, nOpen,
-                  g_League.aHistory[nOpen].nYear);
 }
 
 void Check_Rosters(Checker& violation, int nTeams) {
@@ -252,19 +248,6 @@ void Check_Rosters(Checker& violation, int nTeams) {
             Check_Player_Fields(violation, nTeam, nSlot, player);
             Check_Player_Periods(violation, nTeam, nSlot, player);
             Check_Player_History(violation, nTeam, nSlot, player, owners);
-        }
-    }
-    // An open record that someone else lists is shared: both would be credited.
-    for (int nTeam = 0; nTeam < NUMBER_OF_TEAM_BLOCKS; nTeam++) {
-        if (!Team_Checked(nTeam, nTeams)) continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-            const PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nSlot];
-            if (player.anVital[VS_PLAYER_ID] == 0 || player.nOpenRecord == NO_RECORD) continue;
-            auto it = owners.find(player.nOpenRecord);
-            int nSelf = nTeam * PLAYERS_PER_TEAM + nSlot;
-            if (it != owners.end() && it->second != nSelf)
-                violation("%s slot %d: open record %d belongs to team %d slot %d", Team_Label(nTeam), nSlot,
-                          player.nOpenRecord, it->second / PLAYERS_PER_TEAM, it->second % PLAYERS_PER_TEAM);
         }
     }
     if (g_League.aHistory[NUMBER_OF_HISTORY_RECORDS - 1].nYear != 0)

@@ -46,24 +46,18 @@ int Games_Missed() {
     return Clamp(0, r1 + r5 - r2 - r3 - r4, MAX_GAMES_MISSED);
 }
 
-// The past seasons are written straight into the history pool: the first
-// free record, appended to the player's list (no accessor adds a finished
-// season of another year).
-int s_nNextFreeRecord = 0;
+// A finished season of another year goes straight into a free record of the
+// pool, appended to the player's list: no accessor writes one.
 void Add_History_Season(TNUM nTeam, PNUM nPlayer, int nYear, int nExperience, TNUM nPlayedFor, const int s[20]) {
-    while (s_nNextFreeRecord < NUMBER_OF_HISTORY_RECORDS - 1 && g_League.aHistory[s_nNextFreeRecord].nYear != 0)
-        s_nNextFreeRecord++;
-    if (s_nNextFreeRecord >= NUMBER_OF_HISTORY_RECORDS - 1) return;
-    PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nPlayer];
-    int nEntry = 0;
-    while (nEntry < HISTORY_ENTRIES && player.anHistory[nEntry] != -1) nEntry++;
-    if (nEntry == HISTORY_ENTRIES) return;
-    HistoryRecord& record = g_League.aHistory[s_nNextFreeRecord];
+    int nEntry = Count_History_Entries(nTeam, nPlayer);
+    int nRecord = Allocate_History_Record();
+    if (nEntry >= HISTORY_ENTRIES || nRecord < 0) return;
+    HistoryRecord& record = g_League.aHistory[nRecord];
     record.nYear = nYear;
     record.nExperience = nExperience;
-    record.nTeam = nPlayedFor;
+    record.nTeam = (uint8_t)nPlayedFor;
     for (int n = 0; n < NUMBER_OF_COUNTERS; n++) record.anStats[n] = s[n];
-    player.anHistory[nEntry] = s_nNextFreeRecord;
+    g_League.aTeams[nTeam].aPlayers[nPlayer].anHistory[nEntry] = nRecord;
 }
 
 // Counters that hold a best mark or a rating rather than a count: their

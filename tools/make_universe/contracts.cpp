@@ -143,7 +143,7 @@ void Scale_Payrolls() {
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
         int nTarget = PAYROLL_LO + Random(PAYROLL_SPREAD);
         for (int nPass = 0; nPass < SCALING_PASSES; nPass++) {
-            int nPayroll = Get_Team_Financial_Stat(nTeam, 93);
+            int nPayroll = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
             if (nPayroll <= 0) break;
             for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(nTeam); nPlayer++) {
                 int nSalary = Get_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY);

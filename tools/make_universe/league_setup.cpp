@@ -17,8 +17,6 @@ constexpr int GAMES_PER_SEASON = 16;
 constexpr int PRICE_LEVEL = 1000;
 constexpr int SALARY_CAP = 71100000;
 
-// Team stats, stadium and financial fields written here.
-enum { TEAM_DIVISION = 0, TEAM_CONTROL = 2, TEAM_CITY = 3 };
 enum { CONTROL_UNUSED = -1, CONTROL_COMPUTER = 0 };
 enum {
     STADIUM_CAPACITY,
@@ -30,7 +28,6 @@ enum {
     STADIUM_COMFORT,
     STADIUM_SIGHT_LINES,
 };
-enum { FIN_LOYALTY = 0, FIN_TICKET_PRICE = 1 };
 
 // A ticket costs about half of what a fan of the market spends at a game:
 // $30.00 in a $25,000-income city of neutral loyalty.
@@ -91,9 +88,9 @@ void Add_Franchise(TNUM nTeam, const FranchiseRow& row) {
     Set_Team_String(row.szStadium.c_str(), nTeam, TS_STADIUM);
     Set_Team_String(row.szPicture.c_str(), nTeam, TS_STADIUM_PICTURE);
     int nCity = Find_City(row.szCity);
-    Set_Team_Stat(nTeam, TEAM_DIVISION, row.nDivision);
-    Set_Team_Stat(nTeam, TEAM_CONTROL, CONTROL_COMPUTER);
-    Set_Team_Stat(nTeam, TEAM_CITY, nCity);
+    Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, row.nDivision);
+    Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, CONTROL_COMPUTER);
+    Set_Team_Stat(nTeam, TEAM_STAT_CITY, nCity);
 
     Set_Stadium_Field(nTeam, STADIUM_CAPACITY, row.nCapacity);
     Set_Stadium_Field(nTeam, STADIUM_STRUCTURE, row.nStructure);
@@ -107,7 +104,7 @@ void Add_Franchise(TNUM nTeam, const FranchiseRow& row) {
                       Stadium_Value(row.nCapacity, row.nStructure, row.nSurface, row.nConvenience, row.nComfort,
                                     row.nSightLines, nPopulation, nIncome));
 
-    Set_Team_Financial_Stat(nTeam, FIN_LOYALTY, row.nLoyalty);
+    Set_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY, row.nLoyalty);
     Set_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE, Ticket_Price(nIncome, row.nLoyalty));
 }
 
@@ -147,7 +144,7 @@ void Set_Up_League(const std::vector<CityRow>& cities, const std::vector<Franchi
         if (nTeam < (int)franchises.size())
             Add_Franchise(nTeam, franchises[nTeam]);
         else
-            Set_Team_Stat(nTeam, TEAM_CONTROL, CONTROL_UNUSED);
+            Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, CONTROL_UNUSED);
     }
     Sort_Teams();  // the order every load produces; history records name these codes
     Give_Teams_Their_Picks();

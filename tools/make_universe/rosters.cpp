@@ -6,6 +6,7 @@
 
 #include "database/player.h"
 #include "database/random.h"
+#include "database/team.h"
 #include "player_parts.h"
 
 namespace {
@@ -170,7 +171,11 @@ void Make_Player(TNUM nTeam, PNUM nPlayer, const PlayerPlan& plan, const NameLis
 void Make_Rosters(const NameLists& names) {
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
         std::vector<PlayerPlan> chart = Depth_Chart(Plan_Roster());
-        for (size_t nSlot = 0; nSlot < chart.size(); nSlot++) Make_Player(nTeam, (PNUM)nSlot, chart[nSlot], names);
+        for (size_t nSlot = 0; nSlot < chart.size(); nSlot++) {
+            Make_Player(nTeam, (PNUM)nSlot, chart[nSlot], names);
+            if (chart[nSlot].bKickReturner) Set_Team_Returner(nTeam, KICK_RETURNER, (PNUM)nSlot);
+            if (chart[nSlot].bPuntReturner) Set_Team_Returner(nTeam, PUNT_RETURNER, (PNUM)nSlot);
+        }
     }
 }
 

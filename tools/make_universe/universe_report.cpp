@@ -11,7 +11,7 @@ constexpr int FIRST_AGE = 18, LAST_AGE = 45;
 void Print_Payrolls(FILE* pOut) {
     int nLow = 1 << 30, nHigh = 0, nPlayersLow = 99, nPlayersHigh = 0, nPlayers = 0;
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
-        int nPayroll = Get_Team_Financial_Stat(nTeam, 93);
+        int nPayroll = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
         nLow = nPayroll < nLow ? nPayroll : nLow;
         nHigh = nPayroll > nHigh ? nPayroll : nHigh;
         int nCount = Number_Of_Players(nTeam);
