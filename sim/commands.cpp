@@ -2,8 +2,11 @@
 
 #include <cstdio>
 
+int Sim_Check(int argc, char** argv);
+
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
+    {"check", "check FILE", "verify a league's integrity and list every violation", Sim_Check},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
