@@ -165,7 +165,10 @@ int Draw_Quality(Role role) {
 
 void Make_Player(TNUM nTeam, PNUM nPlayer, const PlayerPlan& plan, const NameLists& names) {
     Make_Career(nTeam, nPlayer, plan, nTeam, false, names);
-    Open_History_Record(nTeam, nPlayer, true);  // the season about to start, still empty
+    // The season about to start, still empty. Opening a record sets no
+    // experience, so the record gets his here like every past one.
+    int nRecord = Open_History_Record(nTeam, nPlayer, true);
+    if (nRecord >= 0) g_League.aHistory[nRecord].nExperience = Get_Player_Vital_Stat(nTeam, nPlayer, VS_EXPERIENCE);
 }
 
 void Make_Rosters(const NameLists& names) {
