@@ -28,7 +28,7 @@ const int RESERVE_SHARE[14] = {120, 250, 200, 220, 1000, 1000, 1000, 250, 250, 2
 // quality: fewer sacks and penalties, more yards per run behind him.
 constexpr int LINE_SACKS_AT_BASELINE = 450;
 constexpr int LINE_PENALTIES_AT_BASELINE = 550;
-constexpr int LINE_RUN_YARDS_AT_BASELINE = 1060;
+constexpr int LINE_RUN_YARDS_AT_BASELINE = 1100;
 constexpr int LINE_RATE_FLOOR = 200;
 
 // A fullback carries and catches less than a halfback of his quality.
