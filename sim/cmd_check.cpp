@@ -19,7 +19,8 @@ int Sim_Check(int argc, char** argv) {
     }
     std::vector<std::string> violations;
     int nViolations = Check_League_Integrity(&violations);
-    for (const std::string& szViolation : violations) printf("%s\n", szViolation.c_str());
+    for (const std::string& szViolation : violations)
+        printf("%s\n", szViolation.c_str());
     int nUnowned = Count_Unowned_History_Records();
     if (nUnowned > 0) printf("note: %d history records are in use by no player\n", nUnowned);
     if (nViolations > 0) {
@@ -27,7 +28,8 @@ int Sim_Check(int argc, char** argv) {
         return 1;
     }
     int nPlayers = 0;
-    for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) nPlayers += Number_Of_Players(nTeam);
+    for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
+        nPlayers += Number_Of_Players(nTeam);
     printf("%s: sound (%d teams, %d players)\n", szFile, Number_Of_Teams(), nPlayers);
     return 0;
 }

@@ -11,7 +11,7 @@
 // writes, which a check must never do.
 namespace {
 constexpr int NO_RECORD = -1;
-constexpr int LAST_HISTORY_RECORD = NUMBER_OF_HISTORY_RECORDS - 2;  // the last one is never handed out
+constexpr int LAST_HISTORY_RECORD = NUMBER_OF_HISTORY_RECORDS - 2; // the last one is never handed out
 constexpr int TEAMS_PER_CONFERENCE = 16;
 
 struct Checker {
@@ -50,15 +50,18 @@ const Range PLAYER_RANGES[] = {
 
 const char* Team_Label(int nTeam) {
     static char szLabel[48];
-    const char* szAbbreviation = nTeam >= FREE_AGENT_TEAM ? (nTeam == FREE_AGENT_TEAM ? "---"
-                                                              : nTeam == HALL_OF_FAME_TEAM ? "HOF"
-                                                                                           : "UND")
-                                                          : g_League.aTeams[nTeam].aszStrings[TS_ABBREVIATION];
+    const char* szAbbreviation = nTeam >= FREE_AGENT_TEAM
+                                     ? (nTeam == FREE_AGENT_TEAM     ? "---"
+                                        : nTeam == HALL_OF_FAME_TEAM ? "HOF"
+                                                                     : "UND")
+                                     : g_League.aTeams[nTeam].aszStrings[TS_ABBREVIATION];
     snprintf(szLabel, sizeof szLabel, "Team %d (%.31s)", nTeam, szAbbreviation);
     return szLabel;
 }
 
-bool Block_In_Use(int nTeam) { return g_League.aTeams[nTeam].data.anStats[2] != -1; }
+bool Block_In_Use(int nTeam) {
+    return g_League.aTeams[nTeam].data.anStats[2] != -1;
+}
 
 int Count_Franchises(Checker& violation) {
     int nTeams = 0;
@@ -79,7 +82,8 @@ int Count_Franchises(Checker& violation) {
 
 void Check_League_Rules(Checker& violation) {
     int nGames = g_League.anRules[LR_GAMES_PER_SEASON];
-    if (nGames < 8 || nGames > 16 || nGames % 2 != 0) violation("games per season %d, not an even 8..16", nGames);
+    if (nGames < 8 || nGames > 16 || nGames % 2 != 0)
+        violation("games per season %d, not an even 8..16", nGames);
     int nCap = g_League.anRules[LR_SALARY_CAP];
     if (nCap < 30000000 || nCap > 999000000) violation("salary cap %d outside 30,000,000..999,000,000", nCap);
     int nSeason = g_League.anGameState[GS_SEASON_INDEX];
@@ -102,7 +106,8 @@ void Check_Teams(Checker& violation, int nTeams) {
     for (int nTeam = 0; nTeam < nTeams; nTeam++) {
         const TeamBlock& team = g_League.aTeams[nTeam];
         int nControl = team.data.anStats[2];
-        if (nControl != 0 && nControl != 1) violation("%s: control %d is neither 0 nor 1", Team_Label(nTeam), nControl);
+        if (nControl != 0 && nControl != 1)
+            violation("%s: control %d is neither 0 nor 1", Team_Label(nTeam), nControl);
         int nDivision = team.data.anStats[0];
         if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS)
             violation("%s: division %d outside 0..7", Team_Label(nTeam), nDivision);
@@ -131,12 +136,14 @@ void Check_Teams(Checker& violation, int nTeams) {
             for (int nTeam = 0; nTeam < nTeams; nTeam++) {
                 int nOwner = g_League.abDraftPicks[nDraft][nRound][nTeam];
                 if (nOwner >= nTeams)
-                    violation("draft %d round %d pick of %s is owned by team %d, not in use", nDraft, nRound + 1,
-                              Team_Label(nTeam), nOwner);
+                    violation("draft %d round %d pick of %s is owned by team %d, not in use", nDraft,
+                              nRound + 1, Team_Label(nTeam), nOwner);
             }
 }
 
-bool Team_Checked(int nTeam, int nTeams) { return nTeam < nTeams || nTeam >= FREE_AGENT_TEAM; }
+bool Team_Checked(int nTeam, int nTeams) {
+    return nTeam < nTeams || nTeam >= FREE_AGENT_TEAM;
+}
 
 void Check_Player_Fields(Checker& violation, int nTeam, int nSlot, const PlayerRecord& player) {
     const char* szTeam = Team_Label(nTeam);
@@ -147,8 +154,9 @@ void Check_Player_Fields(Checker& violation, int nTeam, int nSlot, const PlayerR
                       range.nHi);
     }
     int nAge = player.anVital[VS_AGE];
-    int nAgeHi = nTeam == HALL_OF_FAME_TEAM ? 1000 : 55;  // members keep growing older
-    if (nAge < 16 || nAge > nAgeHi) violation("%s slot %d: age %d outside 16..%d", szTeam, nSlot, nAge, nAgeHi);
+    int nAgeHi = nTeam == HALL_OF_FAME_TEAM ? 1000 : 55; // members keep growing older
+    if (nAge < 16 || nAge > nAgeHi)
+        violation("%s slot %d: age %d outside 16..%d", szTeam, nSlot, nAge, nAgeHi);
     // Prospects have no contract until they are drafted.
     bool bProspect = nTeam >= DRAFT_POOL_TEAMS;
     if (!bProspect && player.anVital[VS_SALARY] < MINIMUM_SALARY)
@@ -163,7 +171,7 @@ void Check_Player_Periods(Checker& violation, int nTeam, int nSlot, const Player
     int nPosition = player.anVital[VS_POSITION];
     bool bStoredBlocking = nPosition == POS_RB || nPosition == POS_TE || nPosition == POS_WR;
     for (int nCounter = 0; nCounter < NUMBER_OF_COUNTERS; nCounter++) {
-        if (nCounter == 3 && bStoredBlocking) continue;  // a rating, not a count
+        if (nCounter == 3 && bStoredBlocking) continue; // a rating, not a count
         int nCareer = player.anStats[PERIOD_CAREER][nCounter];
         int nLast = player.anStats[PERIOD_LAST_SEASON][nCounter];
         if (nCareer < nLast)
@@ -182,7 +190,8 @@ void Check_Player_Periods(Checker& violation, int nTeam, int nSlot, const Player
 // Owner of each history record: the player listing it, as team x 80 + slot.
 using Owners = std::unordered_map<int, int>;
 
-void Check_Player_History(Checker& violation, int nTeam, int nSlot, const PlayerRecord& player, Owners& owners) {
+void Check_Player_History(Checker& violation, int nTeam, int nSlot, const PlayerRecord& player,
+                          Owners& owners) {
     const char* szTeam = Team_Label(nTeam);
     int nYearNow = Current_Calendar_Year();
     int nLastYear = 0;
@@ -200,19 +209,19 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
         }
         auto [it, bNew] = owners.emplace(nRecord, nTeam * PLAYERS_PER_TEAM + nSlot);
         if (!bNew)
-            violation("%s slot %d: history record %d is also listed by team %d slot %d", szTeam, nSlot, nRecord,
-                      it->second / PLAYERS_PER_TEAM, it->second % PLAYERS_PER_TEAM);
+            violation("%s slot %d: history record %d is also listed by team %d slot %d", szTeam, nSlot,
+                      nRecord, it->second / PLAYERS_PER_TEAM, it->second % PLAYERS_PER_TEAM);
         int nYear = g_League.aHistory[nRecord].nYear;
         if (nYear == 0) {
             violation("%s slot %d: history entry %d names free record %d", szTeam, nSlot, nEntry, nRecord);
             continue;
         }
         if (nYear > nYearNow)
-            violation("%s slot %d: history record %d is of %d, after the current year %d", szTeam, nSlot, nRecord,
-                      nYear, nYearNow);
+            violation("%s slot %d: history record %d is of %d, after the current year %d", szTeam, nSlot,
+                      nRecord, nYear, nYearNow);
         if (nYear < nLastYear)
-            violation("%s slot %d: history entry %d (%d) comes after a season of %d", szTeam, nSlot, nEntry, nYear,
-                      nLastYear);
+            violation("%s slot %d: history entry %d (%d) comes after a season of %d", szTeam, nSlot, nEntry,
+                      nYear, nLastYear);
         nLastYear = nYear;
     }
     // An open record counts only while it is one of his own entries, so a
@@ -239,12 +248,13 @@ void Check_Rosters(Checker& violation, int nTeams) {
                 violation("%s is not in use but slot %d holds player %d", Team_Label(nTeam), nSlot, nId);
                 continue;
             }
-            if (bEmptySeen) violation("%s slot %d: player %d follows an empty slot", Team_Label(nTeam), nSlot, nId);
+            if (bEmptySeen)
+                violation("%s slot %d: player %d follows an empty slot", Team_Label(nTeam), nSlot, nId);
             if (nId < 0) violation("%s slot %d: negative player ID %d", Team_Label(nTeam), nSlot, nId);
             auto [it, bNew] = ids.emplace(nId, nTeam * PLAYERS_PER_TEAM + nSlot);
             if (!bNew)
-                violation("%s slot %d: player ID %d is also held by team %d slot %d", Team_Label(nTeam), nSlot, nId,
-                          it->second / PLAYERS_PER_TEAM, it->second % PLAYERS_PER_TEAM);
+                violation("%s slot %d: player ID %d is also held by team %d slot %d", Team_Label(nTeam),
+                          nSlot, nId, it->second / PLAYERS_PER_TEAM, it->second % PLAYERS_PER_TEAM);
             Check_Player_Fields(violation, nTeam, nSlot, player);
             Check_Player_Periods(violation, nTeam, nSlot, player);
             Check_Player_History(violation, nTeam, nSlot, player, owners);
@@ -253,7 +263,7 @@ void Check_Rosters(Checker& violation, int nTeams) {
     if (g_League.aHistory[NUMBER_OF_HISTORY_RECORDS - 1].nYear != 0)
         violation("history record %d, which is never handed out, is in use", NUMBER_OF_HISTORY_RECORDS - 1);
 }
-}  // namespace
+} // namespace
 
 int Check_League_Integrity(std::vector<std::string>* pViolations) {
     Checker violation{pViolations};

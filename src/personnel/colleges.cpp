@@ -4,6 +4,7 @@
 
 namespace {
 // Stored names use '+' for '&'. Order matters: new prospects favour the front.
+// clang-format off
 const char* const COLLEGE_NAMES[NUMBER_OF_COLLEGES] = {
     "Miami",          "Oregon",           "Florida",        "Tennessee",           "Texas",
     "Oklahoma",       "Nebraska",         "LSU",            "Colorado",            "Maryland",
@@ -21,6 +22,7 @@ const char* const COLLEGE_NAMES[NUMBER_OF_COLLEGES] = {
     "Kentucky",       "Knoxville",        "Mississippi State", "South Carolina State", "West Virginia",
     "Air Force",      "Army",             "Brigham Young",  "Colorado State",      "Rice",
 };
+// clang-format on
 }  // namespace
 
 const char* Get_College_Name(int nIndex) {

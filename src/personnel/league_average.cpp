@@ -49,7 +49,7 @@ bool Valid_Entry(const char* szCaller, int nPosition, int nCounter) {
     Error_Log("Invalid position or counter in %s(%d,%d)", szCaller, nPosition, nCounter);
     return false;
 }
-}  // namespace
+} // namespace
 
 int League_Average_Season(int nPosition, int nCounter) {
     if (!Valid_Entry("League_Average_Season", nPosition, nCounter)) return 0;

@@ -64,7 +64,7 @@ class IntegrityTest : public LeagueTest {
         return false;
     }
 };
-}  // namespace
+} // namespace
 
 TEST_F(IntegrityTest, SoundLeagueHasNoViolations) {
     Add_History(0, 0, 0, 0, 2024);
@@ -75,11 +75,11 @@ TEST_F(IntegrityTest, SoundLeagueHasNoViolations) {
 }
 
 TEST_F(IntegrityTest, RostersMustBeGapFreeWithUniqueIds) {
-    Make_Player(0, 5, 300);  // slots 3 and 4 empty
-    Make_Player(1, 3, 101);  // the ID of team 0 slot 1
+    Make_Player(0, 5, 300); // slots 3 and 4 empty
+    Make_Player(1, 3, 101); // the ID of team 0 slot 1
     EXPECT_TRUE(Reports("slot 5: player 300 follows an empty slot"));
     EXPECT_TRUE(Reports("slot 3: player ID 101 is also held by team 0 slot 1"));
-    Make_Player(3, 0, 400);  // a team not in use
+    Make_Player(3, 0, 400); // a team not in use
     EXPECT_TRUE(Reports("Team 3 () is not in use but slot 0 holds player 400"));
 }
 
@@ -100,21 +100,21 @@ TEST_F(IntegrityTest, FieldsOutsideTheirRanges) {
 
 TEST_F(IntegrityTest, ProspectsAndHallOfFameFollowTheirOwnRules) {
     Make_Player(DRAFT_POOL_TEAMS, 0, 500);
-    Player(DRAFT_POOL_TEAMS, 0).anVital[VS_SALARY] = 0;  // no contract before the draft
+    Player(DRAFT_POOL_TEAMS, 0).anVital[VS_SALARY] = 0; // no contract before the draft
     Player(DRAFT_POOL_TEAMS, 0).anVital[VS_EXPERIENCE] = -4;
     Make_Player(HALL_OF_FAME_TEAM, 0, 501);
-    Player(HALL_OF_FAME_TEAM, 0).anVital[VS_AGE] = 77;  // members keep ageing
+    Player(HALL_OF_FAME_TEAM, 0).anVital[VS_AGE] = 77; // members keep ageing
     EXPECT_TRUE(Violations().empty());
 }
 
 TEST_F(IntegrityTest, HistoryListsNameUsedRecordsInYearOrder) {
     Add_History(0, 0, 0, 10, 2025);
-    Add_History(0, 0, 1, 11, 2024);  // out of order
+    Add_History(0, 0, 1, 11, 2024);    // out of order
     Player(0, 1).anHistory[0] = 12;    // a free record
     Add_History(0, 2, 1, 13, 2023);    // after an empty entry
     Add_History(1, 0, 0, 10, 2025);    // record 10 again
     Add_History(1, 1, 0, 14, 2027);    // after the current year
-    Add_History(1, 2, 0, 32767, 2020);  // the record never handed out
+    Add_History(1, 2, 0, 32767, 2020); // the record never handed out
     EXPECT_TRUE(Reports("history entry 1 (2024) comes after a season of 2025"));
     EXPECT_TRUE(Reports("history entry 0 names free record 12"));
     EXPECT_TRUE(Reports("history entry 1 follows an empty entry"));
@@ -126,7 +126,7 @@ TEST_F(IntegrityTest, HistoryListsNameUsedRecordsInYearOrder) {
 
 TEST_F(IntegrityTest, OnlyAnOpenRecordOutsideThePoolIsAFault) {
     Add_History(0, 0, 0, 5, 2025);
-    Player(0, 1).nOpenRecord = 5;  // stale: counts for nothing
+    Player(0, 1).nOpenRecord = 5; // stale: counts for nothing
     EXPECT_TRUE(Violations().empty());
     Player(0, 1).nOpenRecord = 40000;
     EXPECT_TRUE(Reports("open record 40000 outside the pool"));
@@ -135,7 +135,7 @@ TEST_F(IntegrityTest, OnlyAnOpenRecordOutsideThePoolIsAFault) {
 TEST_F(IntegrityTest, CareerNeverBelowLastSeasonExceptStoredBlocking) {
     Player(0, 0).anStats[PERIOD_LAST_SEASON][SS_RECEPTIONS] = 40;
     Player(0, 0).anStats[PERIOD_CAREER][SS_RECEPTIONS] = 39;
-    Player(0, 1).anStats[PERIOD_LAST_SEASON][3] = 70;  // a receiver's blocking rating
+    Player(0, 1).anStats[PERIOD_LAST_SEASON][3] = 70; // a receiver's blocking rating
     Player(0, 1).anStats[PERIOD_CAREER][3] = 60;
     Player(0, 2).anStats[PERIOD_THIS_SEASON][SS_GAMES] = 31;
     EXPECT_EQ(Violations().size(), 2u);
@@ -144,8 +144,8 @@ TEST_F(IntegrityTest, CareerNeverBelowLastSeasonExceptStoredBlocking) {
 }
 
 TEST_F(IntegrityTest, TeamsInUseComeFirstInOrderWithValidReferences) {
-    Set_Team_String("Aardvark", 1, TS_CITY);  // sorts before "Alpha"
-    Set_Team_Stat(0, TEAM_STAT_CITY, 2);       // two cities only
+    Set_Team_String("Aardvark", 1, TS_CITY); // sorts before "Alpha"
+    Set_Team_Stat(0, TEAM_STAT_CITY, 2);     // two cities only
     Set_Team_Stat(1, TEAM_STAT_DIVISION, 8);
     g_League.abDraftPicks[0][3][1] = 5;
     EXPECT_TRUE(Reports("Team 1 () is out of order (city, then nickname)"));
@@ -162,7 +162,7 @@ TEST_F(IntegrityTest, TeamCountGapsAndConferenceSize) {
     Set_League_Rule(LR_GAMES_PER_SEASON, 16);
     Set_League_Rule(LR_SALARY_CAP, 71100000);
     Add_City("Alpha");
-    Use_Teams(17);  // every one in division 0
+    Use_Teams(17); // every one in division 0
     EXPECT_TRUE(Reports("conference 0 has 17 teams, more than 16"));
     Use_Teams(1);
     EXPECT_TRUE(Reports("1 teams in use; a league needs at least 2"));
@@ -173,7 +173,7 @@ TEST_F(IntegrityTest, LeagueRulesAndCities) {
     Set_League_Rule(LR_SALARY_CAP, 1000);
     Set_Game_State(GS_SEASON_INDEX, 100);
     Set_City_Name(0, "Zulu");  // now after "Beta"
-    Set_City_Name(3, "Gamma");  // behind an empty entry
+    Set_City_Name(3, "Gamma"); // behind an empty entry
     EXPECT_TRUE(Reports("games per season 15, not an even 8..16"));
     EXPECT_TRUE(Reports("salary cap 1000 outside 30,000,000..999,000,000"));
     EXPECT_TRUE(Reports("season index 100 outside 0..99"));
@@ -183,7 +183,7 @@ TEST_F(IntegrityTest, LeagueRulesAndCities) {
 
 TEST_F(IntegrityTest, UnownedHistoryRecordsAreCountedNotReported) {
     Add_History(0, 0, 0, 0, 2025);
-    g_League.aHistory[7].nYear = 2020;  // left behind by a removed player
+    g_League.aHistory[7].nYear = 2020; // left behind by a removed player
     g_League.aHistory[8].nYear = 2021;
     EXPECT_EQ(Count_Unowned_History_Records(), 2);
     EXPECT_TRUE(Violations().empty());

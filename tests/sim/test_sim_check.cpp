@@ -20,14 +20,15 @@ CheckResult Run_Check(const std::string& szArguments) {
     FILE* pPipe = popen(szCommand.c_str(), "r");
     if (!pPipe) return result;
     std::array<char, 4096> buffer;
-    for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pPipe)) > 0;) result.szOutput.append(buffer.data(), n);
+    for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pPipe)) > 0;)
+        result.szOutput.append(buffer.data(), n);
     int nStatus = pclose(pPipe);
     result.nStatus = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
     return result;
 }
 
 const std::string UNIVERSE = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
-}  // namespace
+} // namespace
 
 using SimCheckTest = LeagueTest;
 
@@ -39,8 +40,8 @@ TEST_F(SimCheckTest, ShippedLeagueIsSound) {
 
 TEST_F(SimCheckTest, BrokenLeagueListsItsViolations) {
     ASSERT_TRUE(Load_Game(UNIVERSE.c_str()));
-    g_League.aTeams[3].aPlayers[7].anVital[0] = g_League.aTeams[5].aPlayers[2].anVital[0];  // an ID twice
-    g_League.aTeams[0].aPlayers[0].anVital[11] = 100;                                       // salary below 225
+    g_League.aTeams[3].aPlayers[7].anVital[0] = g_League.aTeams[5].aPlayers[2].anVital[0]; // an ID twice
+    g_League.aTeams[0].aPlayers[0].anVital[11] = 100;                                      // salary below 225
     std::string szBroken = (m_WorkDir / "broken.vtr").string();
     ASSERT_EQ(Save_Game(szBroken.c_str()), 0);
     CheckResult result = Run_Check(szBroken);

@@ -19,12 +19,15 @@ const int MINIMUM_ROSTER[14] = {2, 4, 4, 4, 4, 4, 2, 4, 4, 6, 4, 4, 1, 1};
 constexpr int TEMPLATE_STARTS = 12;
 constexpr int TEMPLATES_WANTED = 10;
 
-std::string Game_File(const char* szName) { return std::string(BRAKVELL_GAME_DIR) + "/" + szName; }
+std::string Game_File(const char* szName) {
+    return std::string(BRAKVELL_GAME_DIR) + "/" + szName;
+}
 
 int Count_Lines(const std::string& szPath) {
     std::ifstream file(szPath);
     int nLines = 0;
-    for (std::string szLine; std::getline(file, szLine);) nLines++;
+    for (std::string szLine; std::getline(file, szLine);)
+        nLines++;
     return nLines;
 }
 
@@ -34,18 +37,22 @@ class UniverseTest : public LeagueTest {
         LeagueTest::SetUp();
         ASSERT_TRUE(Load_Game(Game_File("Universe.dat").c_str()));
     }
-    static int Vital(TNUM nTeam, PNUM nPlayer, int nIndex) { return g_League.aTeams[nTeam].aPlayers[nPlayer].anVital[nIndex]; }
+    static int Vital(TNUM nTeam, PNUM nPlayer, int nIndex) {
+        return g_League.aTeams[nTeam].aPlayers[nPlayer].anVital[nIndex];
+    }
     static const int32_t* Period(TNUM nTeam, PNUM nPlayer, int nPeriod) {
         return g_League.aTeams[nTeam].aPlayers[nPlayer].anStats[nPeriod];
     }
     // Every franchise player and free agent: the players of today.
     template <typename F> static void For_Active_Players(F f) {
         for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
-            for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(nTeam); nPlayer++) f(nTeam, nPlayer);
-        for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(FREE_AGENT_TEAM); nPlayer++) f(FREE_AGENT_TEAM, nPlayer);
+            for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(nTeam); nPlayer++)
+                f(nTeam, nPlayer);
+        for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(FREE_AGENT_TEAM); nPlayer++)
+            f(FREE_AGENT_TEAM, nPlayer);
     }
 };
-}  // namespace
+} // namespace
 
 TEST_F(UniverseTest, IsSoundWithNothingLeftBehind) {
     std::vector<std::string> violations;
@@ -61,7 +68,8 @@ TEST_F(UniverseTest, TemplatePoolHoldsEveryPosition) {
         for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(nTeam); nPlayer++)
             if (Period(nTeam, nPlayer, PERIOD_PREDICTED)[SS_STARTS] > TEMPLATE_STARTS)
                 anTemplates[Vital(nTeam, nPlayer, VS_POSITION)]++;
-    for (int nPosition = 0; nPosition < 14; nPosition++) EXPECT_GE(anTemplates[nPosition], TEMPLATES_WANTED) << nPosition;
+    for (int nPosition = 0; nPosition < 14; nPosition++)
+        EXPECT_GE(anTemplates[nPosition], TEMPLATES_WANTED) << nPosition;
 }
 
 TEST_F(UniverseTest, RostersAreFullAndInSideOrder) {
@@ -77,8 +85,9 @@ TEST_F(UniverseTest, RostersAreFullAndInSideOrder) {
             EXPECT_GE(Position_Side(nPosition), nLastSide) << (int)nTeam << " " << (int)nPlayer;
             nLastSide = Position_Side(nPosition);
         }
-        for (int nPosition = 0; nPosition < 14; nPosition++) EXPECT_GE(anCount[nPosition], MINIMUM_ROSTER[nPosition]);
-        EXPECT_EQ(Vital(nTeam, 0, VS_POSITION), POS_QB);  // the starter leads the depth chart
+        for (int nPosition = 0; nPosition < 14; nPosition++)
+            EXPECT_GE(anCount[nPosition], MINIMUM_ROSTER[nPosition]);
+        EXPECT_EQ(Vital(nTeam, 0, VS_POSITION), POS_QB); // the starter leads the depth chart
         PNUM nKickReturner = Get_Team_Returner(nTeam, KICK_RETURNER);
         EXPECT_GT(Period(nTeam, nKickReturner, PERIOD_PREDICTED)[SS_KICK_RETURNS], 0);
     }
@@ -93,7 +102,8 @@ TEST_F(UniverseTest, PayrollsFitUnderTheCap) {
         if (nPayroll >= 60000 && nPayroll <= 70000) nInRange++;
         for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(nTeam); nPlayer++) {
             int nSalary = Vital(nTeam, nPlayer, VS_SALARY);
-            EXPECT_TRUE(nSalary == MINIMUM_SALARY || (nSalary > MINIMUM_SALARY && nSalary % 10 == 0)) << nSalary;
+            EXPECT_TRUE(nSalary == MINIMUM_SALARY || (nSalary > MINIMUM_SALARY && nSalary % 10 == 0))
+                << nSalary;
             EXPECT_GE(Vital(nTeam, nPlayer, VS_CONTRACT_LEFT), 1);
             EXPECT_LE(Vital(nTeam, nPlayer, VS_CONTRACT_LEFT), Vital(nTeam, nPlayer, VS_CONTRACT_YEARS));
         }
@@ -130,25 +140,30 @@ TEST_F(UniverseTest, PlayersHaveBelievableBodiesAndPasts) {
         EXPECT_EQ(Vital(nTeam, nPlayer, VS_INJURY), -1);
         EXPECT_EQ(Vital(nTeam, nPlayer, VS_INJURY_WEEKS), 0);
     });
-    EXPECT_EQ(ages.size(), 18u);  // every age from 21 to 38
+    EXPECT_EQ(ages.size(), 18u); // every age from 21 to 38
 }
 
 TEST_F(UniverseTest, HistoriesFollowExperience) {
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
         for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(nTeam); nPlayer++) {
-            int nExperience = Vital(nTeam, nPlayer, VS_EXPERIENCE), nPosition = Vital(nTeam, nPlayer, VS_POSITION);
+            int nExperience = Vital(nTeam, nPlayer, VS_EXPERIENCE),
+                nPosition = Vital(nTeam, nPlayer, VS_POSITION);
             ASSERT_EQ(Count_History_Entries(nTeam, nPlayer), nExperience + 1);
             int32_t anSum[NUMBER_OF_COUNTERS] = {};
             for (int nEntry = 0; nEntry <= nExperience; nEntry++) {
-                const HistoryRecord& record = g_League.aHistory[Get_Player_History_Record(nTeam, nPlayer, nEntry)];
+                const HistoryRecord& record =
+                    g_League.aHistory[Get_Player_History_Record(nTeam, nPlayer, nEntry)];
                 EXPECT_EQ(record.nYear, START_YEAR - nExperience + nEntry);
                 EXPECT_EQ(record.nExperience, nEntry);
-                for (int n = 0; n < NUMBER_OF_COUNTERS; n++) anSum[n] += record.anStats[n];
+                for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
+                    anSum[n] += record.anStats[n];
                 if (record.nYear == START_YEAR - 1) {
-                    EXPECT_EQ(memcmp(record.anStats, Period(nTeam, nPlayer, PERIOD_LAST_SEASON), sizeof anSum), 0);
+                    EXPECT_EQ(
+                        memcmp(record.anStats, Period(nTeam, nPlayer, PERIOD_LAST_SEASON), sizeof anSum), 0);
                 }
             }
-            EXPECT_EQ(Get_Player_Open_Record(nTeam, nPlayer), Get_Player_History_Record(nTeam, nPlayer, nExperience));
+            EXPECT_EQ(Get_Player_Open_Record(nTeam, nPlayer),
+                      Get_Player_History_Record(nTeam, nPlayer, nExperience));
             EXPECT_FALSE(Player_Period_Has_Stats(nTeam, nPlayer, PERIOD_THIS_SEASON));
             EXPECT_EQ(anSum[SS_GAMES], Period(nTeam, nPlayer, PERIOD_CAREER)[SS_GAMES]);
             if (nPosition != POS_K && nPosition != POS_P) {
@@ -213,7 +228,8 @@ TEST_F(UniverseTest, LeagueTeamsAndCities) {
         EXPECT_TRUE(nLoyalty >= 850 && nLoyalty <= 1200);
         int nPrice = Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE);
         EXPECT_TRUE(nPrice > 1000 && nPrice < 5000 && nPrice % 25 == 0) << nPrice;
-        for (int nDraft = 0; nDraft < 3; nDraft++) EXPECT_EQ(g_League.abDraftPicks[nDraft][0][nTeam], nTeam);
+        for (int nDraft = 0; nDraft < 3; nDraft++)
+            EXPECT_EQ(g_League.abDraftPicks[nDraft][0][nTeam], nTeam);
     }
     EXPECT_EQ(abbreviations.size(), (size_t)TEAMS);
     EXPECT_EQ(nicknames.size(), (size_t)TEAMS);

@@ -29,15 +29,18 @@ struct Aging {
 };
 
 Aging Aging_Of(TNUM nTeam, PNUM nPlayer) {
-    return {Get_Player_Vital_Stat(nTeam, nPlayer, VS_GROWTH_RATE), Get_Player_Vital_Stat(nTeam, nPlayer, VS_DECLINE_RATE),
-            Get_Player_Vital_Stat(nTeam, nPlayer, VS_PEAK_START), Get_Player_Vital_Stat(nTeam, nPlayer, VS_PEAK_END)};
+    return {Get_Player_Vital_Stat(nTeam, nPlayer, VS_GROWTH_RATE),
+            Get_Player_Vital_Stat(nTeam, nPlayer, VS_DECLINE_RATE),
+            Get_Player_Vital_Stat(nTeam, nPlayer, VS_PEAK_START),
+            Get_Player_Vital_Stat(nTeam, nPlayer, VS_PEAK_END)};
 }
 
 // Quality gained from the season at nAge to the season after it.
 int Development(int nAge, const Aging& aging) {
     if (nAge < aging.nPeakStart) return Ratio(GROWTH_PER_SEASON, 100, Max(1, aging.nGrowthRate));
     if (nAge + 1 > aging.nPeakEnd)
-        return -Ratio(DECLINE_PER_YEAR_PAST_PEAK * (nAge + 1 - aging.nPeakEnd), 100, Max(1, aging.nDeclineRate));
+        return -Ratio(DECLINE_PER_YEAR_PAST_PEAK * (nAge + 1 - aging.nPeakEnd), 100,
+                      Max(1, aging.nDeclineRate));
     return 0;
 }
 
@@ -48,7 +51,8 @@ int Games_Missed() {
 
 // A finished season of another year goes straight into a free record of the
 // pool, appended to the player's list: no accessor writes one.
-void Add_History_Season(TNUM nTeam, PNUM nPlayer, int nYear, int nExperience, TNUM nPlayedFor, const int s[20]) {
+void Add_History_Season(TNUM nTeam, PNUM nPlayer, int nYear, int nExperience, TNUM nPlayedFor,
+                        const int s[20]) {
     int nEntry = Count_History_Entries(nTeam, nPlayer);
     int nRecord = Allocate_History_Record();
     if (nEntry >= HISTORY_ENTRIES || nRecord < 0) return;
@@ -56,7 +60,8 @@ void Add_History_Season(TNUM nTeam, PNUM nPlayer, int nYear, int nExperience, TN
     record.nYear = nYear;
     record.nExperience = nExperience;
     record.nTeam = (uint8_t)nPlayedFor;
-    for (int n = 0; n < NUMBER_OF_COUNTERS; n++) record.anStats[n] = s[n];
+    for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
+        record.anStats[n] = s[n];
     g_League.aTeams[nTeam].aPlayers[nPlayer].anHistory[nEntry] = nRecord;
 }
 
@@ -88,16 +93,19 @@ SeasonShape Shape_Of(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan, int nQual
     shape.nWeight = Get_Player_Vital_Stat(nTeam, nPlayer, VS_WEIGHT);
     return shape;
 }
-}  // namespace
+} // namespace
 
-int Quality_Change(TNUM nTeam, PNUM nPlayer, int nAge) { return Development(nAge, Aging_Of(nTeam, nPlayer)); }
+int Quality_Change(TNUM nTeam, PNUM nPlayer, int nAge) {
+    return Development(nAge, Aging_Of(nTeam, nPlayer));
+}
 
 void Make_Predicted(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan) {
     SeasonShape shape = Shape_Of(nTeam, nPlayer, plan, plan.nQuality, plan.role);
     Draw_Playing_Time(&shape);
     int anSeason[NUMBER_OF_COUNTERS];
     Make_Season(shape, false, anSeason);
-    for (int n = 0; n < NUMBER_OF_COUNTERS; n++) Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, n, anSeason[n]);
+    for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
+        Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, n, anSeason[n]);
 }
 
 void Make_Past_Seasons(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan) {
@@ -105,11 +113,13 @@ void Make_Past_Seasons(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan) {
     // Quality k seasons back (k = 1 is the last one), walking back along the curve.
     std::vector<int> quality(plan.nSeasons + 1);
     quality[0] = plan.nQuality;
-    for (int k = 1; k <= plan.nSeasons; k++) quality[k] = quality[k - 1] - Development(plan.nAnchorAge - k, aging);
-    for (int& nQuality : quality) nQuality = Clamp(WORST_PAST_QUALITY, nQuality, BEST_PAST_QUALITY);
+    for (int k = 1; k <= plan.nSeasons; k++)
+        quality[k] = quality[k - 1] - Development(plan.nAnchorAge - k, aging);
+    for (int& nQuality : quality)
+        nQuality = Clamp(WORST_PAST_QUALITY, nQuality, BEST_PAST_QUALITY);
 
     int anCareer[NUMBER_OF_COUNTERS] = {};
-    for (int k = plan.nSeasons; k >= 1; k--) {  // oldest first: the list stays in year order
+    for (int k = plan.nSeasons; k >= 1; k--) { // oldest first: the list stays in year order
         int nBetter = Random(FORM_SPREAD);
         int nQuality = quality[k] + nBetter - Random(FORM_SPREAD);
         SeasonShape shape =
@@ -122,9 +132,11 @@ void Make_Past_Seasons(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan) {
         TNUM nPlayedFor = k <= plan.nTenure ? plan.nTeam : plan.nFormerTeam;
         Add_History_Season(nTeam, nPlayer, plan.nAnchorYear - k, plan.nSeasons - k, nPlayedFor, anSeason);
         for (int n = 0; n < NUMBER_OF_COUNTERS; n++) {
-            anCareer[n] = Career_Takes_Best(plan.nPosition, n) ? Max(anCareer[n], anSeason[n]) : anCareer[n] + anSeason[n];
+            anCareer[n] = Career_Takes_Best(plan.nPosition, n) ? Max(anCareer[n], anSeason[n])
+                                                               : anCareer[n] + anSeason[n];
             if (k == 1) Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_LAST_SEASON, n, anSeason[n]);
         }
     }
-    for (int n = 0; n < NUMBER_OF_COUNTERS; n++) Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_CAREER, n, anCareer[n]);
+    for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
+        Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_CAREER, n, anCareer[n]);
 }

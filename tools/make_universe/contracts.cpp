@@ -12,7 +12,7 @@
 
 namespace {
 constexpr int ROUNDS = 7;
-constexpr int UNDRAFTED = ROUNDS;  // the eighth choice in the round tables
+constexpr int UNDRAFTED = ROUNDS; // the eighth choice in the round tables
 constexpr int STAR_QUALITY = 750;
 
 // Chances (per cent) of being taken in rounds 1..7 or not at all.
@@ -29,12 +29,12 @@ const int ROOKIE_LENGTH[15] = {6, 5, 5, 4, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3};
 
 // What a veteran earns: a floor plus the position's scale for each step of
 // quality, less for a bench player; then the age factor of his prime.
-//                                     QB    RB    TE   WR    T    G    C    DE    DT   LB   CB    S     K    P
+//                                     QB    RB    TE   WR    T    G    C    DE    DT   LB   CB    S     K P
 const int POSITION_SCALE[14] = {3500, 1100, 800, 1300, 700, 700, 800, 1000, 700, 700, 1400, 1100, 600, 600};
 constexpr int SALARY_FLOOR = 300;
-constexpr int QUALITY_OFFSET = 400;  // a quality of -400 earns only the floor
-const int ROLE_PAY[3] = {1000, 350, 150};  // starter, rotation, reserve (per mille)
-const int AGE_FACTOR[20] = {90, 93, 96, 99, 102, 105, 108, 111, 114, 117,  // ages 20..29
+constexpr int QUALITY_OFFSET = 400;       // a quality of -400 earns only the floor
+const int ROLE_PAY[3] = {1000, 350, 150}; // starter, rotation, reserve (per mille)
+const int AGE_FACTOR[20] = {90,  93,  96,  99,  102, 105, 108, 111, 114, 117, // ages 20..29
                             120, 120, 118, 116, 114, 112, 110, 108, 105, 100};
 // Contract lengths by role: shortest, and how many more years may be added.
 const int LENGTH_LO[3] = {2, 1, 1};
@@ -42,18 +42,19 @@ const int LENGTH_SPREAD[3] = {4, 3, 2};
 // A signing bonus of up to this share of a year's salary per contract year.
 constexpr int BONUS_SHARE = 60;
 constexpr int BONUS_STEP = 100;
-constexpr int BONUS_FROM_SALARY = 1000;  // players paid less get none
+constexpr int BONUS_FROM_SALARY = 1000; // players paid less get none
 
 // Payroll targets in $ thousands, under the cap of 71,100.
 constexpr int PAYROLL_LO = 60500;
 constexpr int PAYROLL_SPREAD = 9000;
 constexpr int SCALING_PASSES = 4;
 
-std::set<std::pair<int, int>> s_usedPicks;  // (year, overall pick)
+std::set<std::pair<int, int>> s_usedPicks; // (year, overall pick)
 
 int Draw_From(const int anWeights[], int nChoices) {
     int nTotal = 0;
-    for (int n = 0; n < nChoices; n++) nTotal += anWeights[n];
+    for (int n = 0; n < nChoices; n++)
+        nTotal += anWeights[n];
     int r = Random(nTotal);
     for (int n = 0; n < nChoices; n++) {
         if (r < anWeights[n]) return n;
@@ -68,8 +69,9 @@ int Rookie_Scale(const int anTable[15], int nDraftPosition) {
 }
 
 int Veteran_Worth(int nPosition, Role role, int nQuality, int nAge) {
-    int nWorth = SALARY_FLOOR + Ratio(Ratio(POSITION_SCALE[nPosition], Max(0, nQuality + QUALITY_OFFSET), 1000),
-                                      ROLE_PAY[role], 1000);
+    int nWorth =
+        SALARY_FLOOR + Ratio(Ratio(POSITION_SCALE[nPosition], Max(0, nQuality + QUALITY_OFFSET), 1000),
+                             ROLE_PAY[role], 1000);
     return Salary_On_Grid(Ratio(nWorth, AGE_FACTOR[Clamp(20, nAge, 39) - 20], 100));
 }
 
@@ -79,7 +81,7 @@ void Set_Terms(TNUM nTeam, PNUM nPlayer, int nSalary, int nBonus, int nLength, i
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_CONTRACT_YEARS, nLength);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_CONTRACT_LEFT, nLeft);
 }
-}  // namespace
+} // namespace
 
 int Salary_On_Grid(int nSalary) {
     if (nSalary <= MINIMUM_SALARY) return MINIMUM_SALARY;
@@ -101,12 +103,13 @@ int Make_Draft_Record(TNUM nTeam, PNUM nPlayer, TNUM nDraftTeam, int nDraftYear,
     }
     int nTeams = Number_Of_Teams();
     int nPickInRound = Random(nTeams);
-    for (int nTry = 0; nTry < nTeams; nTry++) {  // each pick of a draft went to one player
+    for (int nTry = 0; nTry < nTeams; nTry++) { // each pick of a draft went to one player
         if (s_usedPicks.insert({nDraftYear, nRound * nTeams + nPickInRound}).second) break;
         nPickInRound = (nPickInRound + 1) % nTeams;
     }
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_DRAFTED, (nDraftTeam + 1) * 10000 + nDraftYear);
-    Set_Player_Vital_Stat(nTeam, nPlayer, VS_DRAFT_PICK, (nRound + 1) * 10000 + nRound * nTeams + nPickInRound + 1);
+    Set_Player_Vital_Stat(nTeam, nPlayer, VS_DRAFT_PICK,
+                          (nRound + 1) * 10000 + nRound * nTeams + nPickInRound + 1);
     return 100 * nRound + Ratio(100, nPickInRound, nTeams);
 }
 
@@ -148,7 +151,8 @@ void Scale_Payrolls() {
             for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(nTeam); nPlayer++) {
                 int nSalary = Get_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY);
                 int nBonus = Ratio(Get_Player_Vital_Stat(nTeam, nPlayer, VS_BONUS), nTarget, nPayroll);
-                Set_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY, Salary_On_Grid(Ratio(nSalary, nTarget, nPayroll)));
+                Set_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY,
+                                      Salary_On_Grid(Ratio(nSalary, nTarget, nPayroll)));
                 Set_Player_Vital_Stat(nTeam, nPlayer, VS_BONUS, nBonus - nBonus % BONUS_STEP);
             }
         }

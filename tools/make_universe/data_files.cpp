@@ -24,9 +24,11 @@ std::vector<std::vector<std::string>> Read_Table(const std::string& szPath, size
         if (szLine.empty() || szLine[0] == '#') continue;
         std::vector<std::string> fields;
         std::stringstream line(szLine);
-        for (std::string szField; std::getline(line, szField, '\t');) fields.push_back(szField);
+        for (std::string szField; std::getline(line, szField, '\t');)
+            fields.push_back(szField);
         if (fields.size() != nColumns)
-            Fail(szPath, nLine, std::to_string(fields.size()) + " columns, expected " + std::to_string(nColumns));
+            Fail(szPath, nLine,
+                 std::to_string(fields.size()) + " columns, expected " + std::to_string(nColumns));
         if (bHeader)
             bHeader = false;
         else
@@ -41,13 +43,14 @@ int Number(const std::string& szPath, const std::string& szField) {
     if (szField.empty() || *pEnd != '\0') Fail(szPath, 0, "not a number: '" + szField + "'");
     return (int)nValue;
 }
-}  // namespace
+} // namespace
 
 std::vector<CityRow> Read_Cities(const std::string& szPath) {
     std::vector<CityRow> cities;
     for (const auto& fields : Read_Table(szPath, 10)) {
         CityRow city{fields[0], fields[1], {}};
-        for (int nField = 0; nField < 8; nField++) city.anData[nField] = Number(szPath, fields[2 + nField]);
+        for (int nField = 0; nField < 8; nField++)
+            city.anData[nField] = Number(szPath, fields[2 + nField]);
         cities.push_back(city);
     }
     return cities;
@@ -57,8 +60,8 @@ std::vector<FranchiseRow> Read_Franchises(const std::string& szPath) {
     std::vector<FranchiseRow> franchises;
     for (const auto& f : Read_Table(szPath, 15)) {
         auto n = [&](int i) { return Number(szPath, f[i]); };
-        franchises.push_back({f[0], f[1], f[2], f[3], n(4), f[5], f[6], n(7), n(8), n(9), n(10), n(11), n(12), n(13),
-                              n(14)});
+        franchises.push_back(
+            {f[0], f[1], f[2], f[3], n(4), f[5], f[6], n(7), n(8), n(9), n(10), n(11), n(12), n(13), n(14)});
     }
     return franchises;
 }

@@ -9,9 +9,9 @@
 namespace {
 struct Legend {
     int nPosition;
-    int nSeasons;     // seasons played
-    int nLastSeason;  // calendar year of the last one
-    int nVotes;       // per cent
+    int nSeasons;    // seasons played
+    int nLastSeason; // calendar year of the last one
+    int nVotes;      // per cent
     int nPeakQuality;
 };
 const Legend LEGENDS[] = {
@@ -20,8 +20,8 @@ const Legend LEGENDS[] = {
     {POS_WR, 14, 2012, 91, 1100}, {POS_DE, 13, 2015, 89, 1100}, {POS_CB, 12, 2017, 79, 1050},
 };
 constexpr int ENTRY_AGE = 22;
-constexpr int WAITING_YEARS = 5;    // after retiring
-constexpr int SURE_VOTES = 85;      // fewer votes wait longer
+constexpr int WAITING_YEARS = 5; // after retiring
+constexpr int SURE_VOTES = 85;   // fewer votes wait longer
 constexpr int SEASONS_AT_ONE_TEAM_SPREAD = 4;
 
 int Induction_Year(const Legend& legend) {
@@ -35,7 +35,8 @@ void Induct(PNUM nSlot, const Legend& legend, const NameLists& names) {
     int nLastAge = ENTRY_AGE + legend.nSeasons - 1;
     // Members grow a year older every off-season after the one they retired in.
     int nAgeNow = nLastAge + UNIVERSE_START_YEAR - 1 - legend.nLastSeason;
-    Make_Identity(nTeam, nSlot, legend.nPosition, nLastAge + 1, false, names);  // aging drawn for his playing days
+    Make_Identity(nTeam, nSlot, legend.nPosition, nLastAge + 1, false,
+                  names); // aging drawn for his playing days
     int nExperience = legend.nSeasons - 1;
     Set_Player_Vital_Stat(nTeam, nSlot, VS_EXPERIENCE, nExperience);
 
@@ -46,19 +47,22 @@ void Induct(PNUM nSlot, const Legend& legend, const NameLists& names) {
     TNUM nFranchise = (TNUM)Random(Number_Of_Teams());
     int nTenure = legend.nSeasons - Random(SEASONS_AT_ONE_TEAM_SPREAD);
     TNUM nFormer = (TNUM)((nFranchise + 1 + Random(Number_Of_Teams() - 1)) % Number_Of_Teams());
-    CareerPlan career{legend.nPosition, ROLE_STARTER, nQuality, legend.nLastSeason + 1, nLastAge + 1,
-                      legend.nSeasons, nFranchise, nTenure, nFormer, false, false, false};
+    CareerPlan career{legend.nPosition, ROLE_STARTER,    nQuality,   legend.nLastSeason + 1,
+                      nLastAge + 1,     legend.nSeasons, nFranchise, nTenure,
+                      nFormer,          false,           false,      false};
     Make_Past_Seasons(nTeam, nSlot, career);
     career.nQuality = legend.nPeakQuality;
     Make_Predicted(nTeam, nSlot, career);
 
     int anPredicted[NUMBER_OF_COUNTERS];
-    for (int n = 0; n < NUMBER_OF_COUNTERS; n++) anPredicted[n] = Get_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, n);
-    Set_Player_Vital_Stat(nTeam, nSlot, VS_FORTY,
-                          Forty_Yard_Time(legend.nPosition, anPredicted, Get_Player_Vital_Stat(nTeam, nSlot, VS_WEIGHT)));
+    for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
+        anPredicted[n] = Get_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, n);
+    Set_Player_Vital_Stat(
+        nTeam, nSlot, VS_FORTY,
+        Forty_Yard_Time(legend.nPosition, anPredicted, Get_Player_Vital_Stat(nTeam, nSlot, VS_WEIGHT)));
     TNUM nDraftTeam = nTenure >= legend.nSeasons ? nFranchise : nFormer;
-    int nDraftPosition = Make_Draft_Record(nTeam, nSlot, nDraftTeam, legend.nLastSeason - nExperience, ROLE_STARTER,
-                                           legend.nPeakQuality);
+    int nDraftPosition = Make_Draft_Record(nTeam, nSlot, nDraftTeam, legend.nLastSeason - nExperience,
+                                           ROLE_STARTER, legend.nPeakQuality);
     Make_Contract(nTeam, nSlot, ROLE_STARTER, legend.nPeakQuality, nDraftPosition);
     Set_Player_Vital_Stat(nTeam, nSlot, VS_CONTRACT_LEFT, 0);
 
@@ -70,11 +74,12 @@ void Induct(PNUM nSlot, const Legend& legend, const NameLists& names) {
     Set_Player_Vital_Stat(nTeam, nSlot, VS_DECLINE_RATE, Induction_Year(legend));
     Set_Player_Vital_Stat(nTeam, nSlot, VS_GROWTH_RATE, legend.nVotes);
 }
-}  // namespace
+} // namespace
 
 void Make_Hall_Of_Fame(const NameLists& names) {
     std::vector<Legend> legends(std::begin(LEGENDS), std::end(LEGENDS));
     std::stable_sort(legends.begin(), legends.end(),
                      [](const Legend& a, const Legend& b) { return Induction_Year(a) < Induction_Year(b); });
-    for (size_t n = 0; n < legends.size(); n++) Induct((PNUM)n, legends[n], names);
+    for (size_t n = 0; n < legends.size(); n++)
+        Induct((PNUM)n, legends[n], names);
 }

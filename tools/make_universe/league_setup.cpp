@@ -31,7 +31,7 @@ enum {
 
 // A ticket costs about half of what a fan of the market spends at a game:
 // $30.00 in a $25,000-income city of neutral loyalty.
-constexpr int TICKET_PRICE_AT_BASE_INCOME = 3000;  // cents
+constexpr int TICKET_PRICE_AT_BASE_INCOME = 3000; // cents
 constexpr int BASE_INCOME = 25000;
 constexpr int TICKET_PRICE_STEP = 25;
 
@@ -40,11 +40,41 @@ struct StateEntry {
     int nIndex, nValue;
 };
 const StateEntry NEW_GAME_STATE[] = {
-    {GS_SEASON_INDEX, 0}, {GS_CURRENT_WEEK, 0}, {19, -1},         {20, 0},          {40, 3},
-    {GS_DRAFT_ROUND, 7},  {GS_SIMULATING, 0},   {64, 50},         {65, 50},         {66, 50},
-    {67, 50},             {68, 50},             {69, 50},         {70, 20000},      {GS_COMMISSIONER, 0},
-    {GS_SAVE_MODE, 1},    {GS_COMPUTER_TRADES, 1}, {GS_USER_TEAM, 0}, {GS_RATING_VALID, 1},
+    {GS_SEASON_INDEX, 0},
+    {GS_CURRENT_WEEK, 0},
+    {19, -1},
+    {20, 0},
+    {40, 3},
+    {GS_DRAFT_ROUND, 7},
+    {GS_SIMULATING, 0},
+    {64, 50},
+    {65, 50},
+    {66, 50},
+    {67, 50},
+    {68, 50},
+    {69, 50},
+    {70, 20000},
+    {GS_COMMISSIONER, 0},
+    {GS_SAVE_MODE, 1},
+    {GS_COMPUTER_TRADES, 1},
+    {GS_USER_TEAM, 0},
+    {GS_RATING_VALID, 1},
 };
+
+int Stadium_Value(int nCapacity, int nStructure, int nSurface, int nConvenience, int nComfort,
+                  int nSightLines, int nPopulation, int nIncome) {
+    static const int STRUCTURE_FACTOR[3] = {1000, 1200, 1500}; // open, domed, convertible
+    static const int SURFACE_BONUS[2] = {10000000, 0};         // grass, turf
+    int nIncomeFactor = Ratio(1000, nIncome, BASE_INCOME);
+    int nMarketFactor = Ratio(nIncomeFactor, nPopulation, 1000000);
+    int nConvenienceTerm = Ratio(nConvenience, nMarketFactor, 1000);
+    int nComfortTerm = Ratio(nComfort, nIncomeFactor, 1000);
+    int nBase = Ratio((int64_t)nCapacity * 1000 + 100000000, STRUCTURE_FACTOR[Clamp(0, nStructure, 2)], 1000);
+    int nValue = Ratio(nBase + SURFACE_BONUS[Clamp(0, nSurface, 1)], nConvenienceTerm + 1000, 2000);
+    nValue = Ratio(nValue, nComfortTerm + 1000, 2000);
+    nValue = Ratio(nValue, nSightLines + 3000, 4000);
+    return (nValue + 500000) / 1000000 * 1000000;
+}
 
 [[noreturn]] void Fail(const std::string& szWhat) {
     fprintf(stderr, "make_universe: %s\n", szWhat.c_str());
@@ -56,7 +86,8 @@ void Set_Rules_And_Names() {
     Set_League_Rule(LR_PRICE_LEVEL, PRICE_LEVEL);
     Set_League_Rule(LR_SALARY_CAP, SALARY_CAP);
     Set_League_Rule(LR_START_YEAR, UNIVERSE_START_YEAR);
-    for (int nLeague = 0; nLeague < NUMBER_OF_LEAGUES; nLeague++) Set_League_Name(CONFERENCE_NAMES[nLeague], nLeague);
+    for (int nLeague = 0; nLeague < NUMBER_OF_LEAGUES; nLeague++)
+        Set_League_Name(CONFERENCE_NAMES[nLeague], nLeague);
     for (int nDivision = 0; nDivision < NUMBER_OF_DIVISIONS; nDivision++)
         Set_Division_Name(DIVISION_NAMES[nDivision], nDivision);
 }
@@ -66,7 +97,8 @@ void Add_Cities(const std::vector<CityRow>& cities) {
     for (const CityRow& row : cities) {
         int nCity = Add_City(row.szName.c_str());
         Set_City_Photo(nCity, row.szPhoto.c_str());
-        for (int nField = 0; nField < 8; nField++) Set_City_Data(nCity, nField, row.anData[nField]);
+        for (int nField = 0; nField < 8; nField++)
+            Set_City_Data(nCity, nField, row.anData[nField]);
     }
 }
 
@@ -101,8 +133,8 @@ void Add_Franchise(TNUM nTeam, const FranchiseRow& row) {
     Set_Stadium_Field(nTeam, STADIUM_SIGHT_LINES, row.nSightLines);
     int nPopulation = Get_City_Data(nCity, 0), nIncome = Get_City_Data(nCity, 3);
     Set_Stadium_Field(nTeam, STADIUM_VALUE,
-                      Stadium_Value(row.nCapacity, row.nStructure, row.nSurface, row.nConvenience, row.nComfort,
-                                    row.nSightLines, nPopulation, nIncome));
+                      Stadium_Value(row.nCapacity, row.nStructure, row.nSurface, row.nConvenience,
+                                    row.nComfort, row.nSightLines, nPopulation, nIncome));
 
     Set_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY, row.nLoyalty);
     Set_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE, Ticket_Price(nIncome, row.nLoyalty));
@@ -116,22 +148,7 @@ void Give_Teams_Their_Picks() {
             for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
                 g_League.abDraftPicks[nDraft][nRound][nTeam] = (uint8_t)nTeam;
 }
-}  // namespace
-
-int Stadium_Value(int nCapacity, int nStructure, int nSurface, int nConvenience, int nComfort, int nSightLines,
-                  int nPopulation, int nIncome) {
-    static const int STRUCTURE_FACTOR[3] = {1000, 1200, 1500};  // open, domed, convertible
-    static const int SURFACE_BONUS[2] = {10000000, 0};          // grass, turf
-    int nIncomeFactor = Ratio(1000, nIncome, BASE_INCOME);
-    int nMarketFactor = Ratio(nIncomeFactor, nPopulation, 1000000);
-    int nConvenienceTerm = Ratio(nConvenience, nMarketFactor, 1000);
-    int nComfortTerm = Ratio(nComfort, nIncomeFactor, 1000);
-    int nBase = Ratio((int64_t)nCapacity * 1000 + 100000000, STRUCTURE_FACTOR[Clamp(0, nStructure, 2)], 1000);
-    int nValue = Ratio(nBase + SURFACE_BONUS[Clamp(0, nSurface, 1)], nConvenienceTerm + 1000, 2000);
-    nValue = Ratio(nValue, nComfortTerm + 1000, 2000);
-    nValue = Ratio(nValue, nSightLines + 3000, 4000);
-    return (nValue + 500000) / 1000000 * 1000000;
-}
+} // namespace
 
 void Set_Up_League(const std::vector<CityRow>& cities, const std::vector<FranchiseRow>& franchises,
                    const NameLists& names) {
@@ -146,9 +163,10 @@ void Set_Up_League(const std::vector<CityRow>& cities, const std::vector<Franchi
         else
             Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, CONTROL_UNUSED);
     }
-    Sort_Teams();  // the order every load produces; history records name these codes
+    Sort_Teams(); // the order every load produces; history records name these codes
     Give_Teams_Their_Picks();
-    for (const StateEntry& entry : NEW_GAME_STATE) Set_Game_State(entry.nIndex, entry.nValue);
+    for (const StateEntry& entry : NEW_GAME_STATE)
+        Set_Game_State(entry.nIndex, entry.nValue);
     Set_Game_State(GS_DRAFT_PICK, Number_Of_Teams());
     Set_Game_State(GS_FIRST_NAMES, (int)names.first.size());
     Set_Game_State(GS_LAST_NAMES, (int)names.last.size());

@@ -42,7 +42,7 @@ bool Report_Problems() {
     }
     return bProblems;
 }
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     bool bReport = argc == 4 && strcmp(argv[3], "--report") == 0;

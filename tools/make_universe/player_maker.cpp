@@ -12,8 +12,8 @@
 
 namespace {
 //                                  QB   RB   TE   WR   T    G    C    DE   DT   LB   CB   S    K    P
-const int TYPICAL_HEIGHT[14] = {75, 70, 74, 71, 76, 76, 76, 75, 75, 74, 71, 71, 69, 69};  // inches
-const int BUILD[14] = {100, 100, 110, 90, 140, 140, 140, 130, 130, 120, 90, 100, 100, 100};  // per cent
+const int TYPICAL_HEIGHT[14] = {75, 70, 74, 71, 76, 76, 76, 75, 75, 74, 71, 71, 69, 69};    // inches
+const int BUILD[14] = {100, 100, 110, 90, 140, 140, 140, 130, 130, 120, 90, 100, 100, 100}; // per cent
 // 40-yard time: a base in hundredths, less a share of how far the speed
 // rating is above the pivot.
 const int FORTY_BASE[12] = {485, 440, 475, 448, 525, 525, 515, 470, 495, 470, 453, 454};
@@ -61,9 +61,10 @@ void Give_Name(TNUM nTeam, PNUM nPlayer, const NameLists& names) {
 
 void Give_Picture(TNUM nTeam, PNUM nPlayer, int nPosition) {
     char szPicture[12];
-    int nNumber = (1 + Random(PICTURE_RANGE[nPosition])) % 1000;  // three digits
+    int nNumber = (1 + Random(PICTURE_RANGE[nPosition])) % 1000; // three digits
     bool bVariant = Random(100) < 50;
-    snprintf(szPicture, sizeof szPicture, "%c%03d%s", PICTURE_LETTER[nPosition], nNumber, bVariant ? "a" : "");
+    snprintf(szPicture, sizeof szPicture, "%c%03d%s", PICTURE_LETTER[nPosition], nNumber,
+             bVariant ? "a" : "");
     Set_Player_Picture(nTeam, nPlayer, szPicture);
 }
 
@@ -73,17 +74,20 @@ void Clear_Status(TNUM nTeam, PNUM nPlayer) {
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_LAST_INJURY, -1);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_DESTINATION, NO_TEAM);
     PlayerRecord& record = g_League.aTeams[nTeam].aPlayers[nPlayer];
-    for (int32_t& nEntry : record.anHistory) nEntry = -1;  // no accessor sets an empty history list
-    for (int32_t& nReserved : record.anReserved) nReserved = -1;
+    for (int32_t& nEntry : record.anHistory)
+        nEntry = -1; // no accessor sets an empty history list
+    for (int32_t& nReserved : record.anReserved)
+        nReserved = -1;
     record.nOpenRecord = -1;
 }
-}  // namespace
+} // namespace
 
 // Born in the start year less his age, a year earlier when the birthday falls after August.
 int Birth_Date(int nAge) {
     int nDay = Random(365);
     int nMonth = 0;
-    while (DAYS_BEFORE_MONTH[nMonth + 1] <= nDay) nMonth++;
+    while (DAYS_BEFORE_MONTH[nMonth + 1] <= nDay)
+        nMonth++;
     int nYear = UNIVERSE_START_YEAR - nAge - (nMonth >= AUGUST ? 1 : 0);
     return nYear * 10000 + (nMonth + 1) * 100 + (nDay - DAYS_BEFORE_MONTH[nMonth] + 1);
 }
@@ -97,11 +101,13 @@ int Forty_Yard_Time(int nPosition, const int anPredicted[20], int nWeight) {
     if (nPosition >= POS_K) return 0;
     int nTypicalWeight = Typical_Weight(nPosition, TYPICAL_HEIGHT[nPosition]);
     int nRating = Speed_Rating(nPosition, anPredicted);
-    return FORTY_BASE[nPosition] -
-           Ratio(FORTY_SENSITIVITY[nPosition], nRating + (nTypicalWeight - nWeight) / 3 - FORTY_PIVOT[nPosition], 25);
+    return FORTY_BASE[nPosition] - Ratio(FORTY_SENSITIVITY[nPosition],
+                                         nRating + (nTypicalWeight - nWeight) / 3 - FORTY_PIVOT[nPosition],
+                                         25);
 }
 
-void Make_Identity(TNUM nTeam, PNUM nPlayer, int nPosition, int nAge, bool bBlockingBack, const NameLists& names) {
+void Make_Identity(TNUM nTeam, PNUM nPlayer, int nPosition, int nAge, bool bBlockingBack,
+                   const NameLists& names) {
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID, s_nNextPlayerId++);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION, nPosition);
     Clear_Status(nTeam, nPlayer);

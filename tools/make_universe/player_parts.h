@@ -3,10 +3,15 @@
 #pragma once
 #include "universe.h"
 
+// How much of a season a player plays: a starter, the first man off the
+// bench, or a reserve.
+enum Role { ROLE_STARTER, ROLE_ROTATION, ROLE_RESERVE };
+
 // ---- Identity (player_maker.cpp) ----
 // Player ID, name, position, body, birth date for the age, college, picture
 // code, and the fields of a player without injury, draft or contract.
-void Make_Identity(TNUM nTeam, PNUM nPlayer, int nPosition, int nAge, bool bBlockingBack, const NameLists& names);
+void Make_Identity(TNUM nTeam, PNUM nPlayer, int nPosition, int nAge, bool bBlockingBack,
+                   const NameLists& names);
 // A birth date that makes a player nAge in the first season, drawn.
 int Birth_Date(int nAge);
 // Seasons in the league of a player of this age and position, drawn.

@@ -5,10 +5,16 @@
 #include "personnel/league_average.h"
 
 namespace {
-int Rating(int x) { return Clamp(50, x, 100); }
+int Rating(int x) {
+    return Clamp(50, x, 100);
+}
 
-int Mobility(const int s[20]) { return Rating(Root(4 * (s[8] - s[7]) + 100) + 50); }
-int Rushing(const int s[20]) { return Rating(Root(s[8] + s[7]) + 55); }
+int Mobility(const int s[20]) {
+    return Rating(Root(4 * (s[8] - s[7]) + 100) + 50);
+}
+int Rushing(const int s[20]) {
+    return Rating(Root(s[8] + s[7]) + 55);
+}
 int Receiving(const int s[20]) {
     int nYardsPerCatch = Ratio(10, s[11], s[10]);
     return Rating(Root(Min(1000, 5 * nYardsPerCatch) + s[11] + 100) + 50);
@@ -30,23 +36,31 @@ int Pass_Coverage(const int s[20]) {
     int t = 2 * s[6] + s[7];
     return Rating(Min(t + 50, t / 3 + 80));
 }
-}  // namespace
+} // namespace
 
 int Speed_Rating(int nPosition, const int anSeason[20]) {
     switch (nPosition) {
-    case POS_QB: return Mobility(anSeason);
-    case POS_RB: return Rushing(anSeason);
+    case POS_QB:
+        return Mobility(anSeason);
+    case POS_RB:
+        return Rushing(anSeason);
     case POS_TE:
-    case POS_WR: return Receiving(anSeason);
+    case POS_WR:
+        return Receiving(anSeason);
     case POS_T:
     case POS_G:
-    case POS_C: return Pass_Blocking(nPosition, anSeason);
+    case POS_C:
+        return Pass_Blocking(nPosition, anSeason);
     case POS_DE:
-    case POS_DT: return Pass_Rush(anSeason);
-    case POS_LB: return Run_Defense(anSeason);
+    case POS_DT:
+        return Pass_Rush(anSeason);
+    case POS_LB:
+        return Run_Defense(anSeason);
     case POS_CB:
-    case POS_S: return Pass_Coverage(anSeason);
-    default: return 0;
+    case POS_S:
+        return Pass_Coverage(anSeason);
+    default:
+        return 0;
     }
 }
 

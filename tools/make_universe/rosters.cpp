@@ -10,16 +10,27 @@
 #include "player_parts.h"
 
 namespace {
+// One player to be made: what the roster planner decides before the player
+// gets a body, a name, a history and a contract.
+struct PlayerPlan {
+    int nPosition;
+    Role role;
+    int nQuality; // per mille: 0 a league-average season, 1000 the baseline season
+    int nAge;
+    bool bKickReturner, bPuntReturner;
+    bool bBlockingBack;
+};
+
 //                                     QB RB TE WR T  G  C  DE DT LB CB S  K  P
 const int ROSTER_BASE[14] = /* 55 */ {3, 5, 4, 6, 4, 4, 2, 5, 4, 7, 5, 4, 1, 1};
 const int DEPTH_COUNT[14] = /* 64 */ {3, 6, 4, 7, 4, 4, 2, 6, 4, 9, 6, 5, 2, 2};
 const int DRAW_WEIGHT[14] = {4, 8, 5, 9, 6, 6, 3, 8, 6, 12, 8, 7, 2, 2};
 const int STARTERS[14] = {1, 2, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 1, 1};
-constexpr int EXTRA_PLAYERS_SPREAD = 6;  // 0..5 players beyond the base roster
+constexpr int EXTRA_PLAYERS_SPREAD = 6; // 0..5 players beyond the base roster
 constexpr int FREE_AGENTS = 40;
 constexpr int FREE_AGENT_MIN_AGE = 23;
 constexpr int FREE_AGENT_QUALITY_PENALTY = 50;
-constexpr int FREE_AGENT_ROTATION_CHANCE = 25;  // per cent; the rest are reserves
+constexpr int FREE_AGENT_ROTATION_CHANCE = 25; // per cent; the rest are reserves
 
 // The starting lineups as (position, depth): the second linebacker lines up
 // beside the first, as the depth chart of every computer team has it.
@@ -48,14 +59,22 @@ const int KICKER_AGES[AGES] = {0, 2, 4, 6, 7, 8, 8, 8, 8, 7, 7, 6, 5, 4, 3, 3, 2
 // star near the baseline season; the bench below the average.
 constexpr int STAR_CHANCE = 12;
 struct QualityDraw {
-    int nBase, nUp, nDown;  // base + rand(up) - rand(down)
+    int nBase, nUp, nDown; // base + rand(up) - rand(down)
 };
 const QualityDraw STAR_QUALITY = {750, 450, 0};
 const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 350, 200}};
 
+int Draw_Quality(Role role) {
+    const QualityDraw& draw =
+        role == ROLE_STARTER && Random(100) < STAR_CHANCE ? STAR_QUALITY : ROLE_QUALITY[role];
+    int nUp = Random(draw.nUp); // drawn in this order, whatever the compiler
+    return draw.nBase + nUp - Random(draw.nDown);
+}
+
 int Draw_Weighted(const int anWeights[], int nCount) {
     int nTotal = 0;
-    for (int n = 0; n < nCount; n++) nTotal += anWeights[n];
+    for (int n = 0; n < nCount; n++)
+        nTotal += anWeights[n];
     int r = Random(nTotal);
     for (int n = 0; n < nCount; n++) {
         if (r < anWeights[n]) return n;
@@ -70,7 +89,9 @@ Role Role_At_Depth(int nPosition, int nDepth) {
 }
 
 int Draw_Age(int nPosition, Role role) {
-    const int* pAges = Position_Group(nPosition) == 3 ? KICKER_AGES : role == ROLE_STARTER ? STARTER_AGES : BENCH_AGES;
+    const int* pAges = Position_Group(nPosition) == 3 ? KICKER_AGES
+                       : role == ROLE_STARTER         ? STARTER_AGES
+                                                      : BENCH_AGES;
     return FIRST_AGE + Draw_Weighted(pAges, AGES);
 }
 
@@ -79,7 +100,9 @@ TNUM Other_Franchise(TNUM nTeam) {
     return (TNUM)((nTeam + 1 + Random(nTeams - 1)) % nTeams);
 }
 
-bool Is_Spot(const Spot& spot, int nPosition, int nDepth) { return spot.nPosition == nPosition && spot.nDepth == nDepth; }
+bool Is_Spot(const Spot& spot, int nPosition, int nDepth) {
+    return spot.nPosition == nPosition && spot.nDepth == nDepth;
+}
 
 // The players of one franchise, position by position in depth order.
 std::vector<std::vector<PlayerPlan>> Plan_Roster() {
@@ -119,7 +142,8 @@ std::vector<std::vector<PlayerPlan>> Plan_Roster() {
 std::vector<PlayerPlan> Depth_Chart(const std::vector<std::vector<PlayerPlan>>& plans) {
     std::vector<PlayerPlan> chart;
     auto side = [&](const Spot* pLineup, int nSpots, int nFirst, int nLast) {
-        for (int n = 0; n < nSpots; n++) chart.push_back(plans[pLineup[n].nPosition][pLineup[n].nDepth]);
+        for (int n = 0; n < nSpots; n++)
+            chart.push_back(plans[pLineup[n].nPosition][pLineup[n].nDepth]);
         for (int nPosition = nFirst; nPosition <= nLast; nPosition++)
             for (size_t nDepth = STARTERS[nPosition]; nDepth < plans[nPosition].size(); nDepth++)
                 chart.push_back(plans[nPosition][nDepth]);
@@ -135,32 +159,35 @@ void Make_Career(TNUM nTeam, PNUM nPlayer, const PlayerPlan& plan, TNUM nCareerT
                  const NameLists& names) {
     Make_Identity(nTeam, nPlayer, plan.nPosition, plan.nAge, plan.bBlockingBack, names);
     int nExperience = Draw_Experience(plan.nPosition, plan.nAge);
-    if (bFreeAgent) nExperience = Max(1, nExperience);  // released after at least one season
+    if (bFreeAgent) nExperience = Max(1, nExperience); // released after at least one season
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_EXPERIENCE, nExperience);
-    CareerPlan career{plan.nPosition, plan.role, plan.nQuality, UNIVERSE_START_YEAR, plan.nAge, nExperience,
-                      nCareerTeam, Random(2) ? nExperience : Random(nExperience + 1), Other_Franchise(nCareerTeam),
-                      plan.bKickReturner, plan.bPuntReturner, plan.bBlockingBack};
+    CareerPlan career{plan.nPosition,
+                      plan.role,
+                      plan.nQuality,
+                      UNIVERSE_START_YEAR,
+                      plan.nAge,
+                      nExperience,
+                      nCareerTeam,
+                      Random(2) ? nExperience : Random(nExperience + 1),
+                      Other_Franchise(nCareerTeam),
+                      plan.bKickReturner,
+                      plan.bPuntReturner,
+                      plan.bBlockingBack};
     Make_Predicted(nTeam, nPlayer, career);
     Make_Past_Seasons(nTeam, nPlayer, career);
     int anPredicted[NUMBER_OF_COUNTERS];
     for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
         anPredicted[n] = Get_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, n);
-    Set_Player_Vital_Stat(nTeam, nPlayer, VS_FORTY,
-                          Forty_Yard_Time(plan.nPosition, anPredicted, Get_Player_Vital_Stat(nTeam, nPlayer, VS_WEIGHT)));
+    Set_Player_Vital_Stat(
+        nTeam, nPlayer, VS_FORTY,
+        Forty_Yard_Time(plan.nPosition, anPredicted, Get_Player_Vital_Stat(nTeam, nPlayer, VS_WEIGHT)));
     TNUM nDraftTeam = career.nTenure >= nExperience ? nCareerTeam : career.nFormerTeam;
-    int nDraftPosition =
-        Make_Draft_Record(nTeam, nPlayer, nDraftTeam, UNIVERSE_START_YEAR - nExperience, plan.role, plan.nQuality);
+    int nDraftPosition = Make_Draft_Record(nTeam, nPlayer, nDraftTeam, UNIVERSE_START_YEAR - nExperience,
+                                           plan.role, plan.nQuality);
     if (bFreeAgent)
         Make_Free_Agent_Contract(nTeam, nPlayer, plan.role, plan.nQuality);
     else
         Make_Contract(nTeam, nPlayer, plan.role, plan.nQuality, nDraftPosition);
-}
-}  // namespace
-
-int Draw_Quality(Role role) {
-    const QualityDraw& draw = role == ROLE_STARTER && Random(100) < STAR_CHANCE ? STAR_QUALITY : ROLE_QUALITY[role];
-    int nUp = Random(draw.nUp);  // drawn in this order, whatever the compiler
-    return draw.nBase + nUp - Random(draw.nDown);
 }
 
 void Make_Player(TNUM nTeam, PNUM nPlayer, const PlayerPlan& plan, const NameLists& names) {
@@ -168,8 +195,10 @@ void Make_Player(TNUM nTeam, PNUM nPlayer, const PlayerPlan& plan, const NameLis
     // The season about to start, still empty. Opening a record sets no
     // experience, so the record gets his here like every past one.
     int nRecord = Open_History_Record(nTeam, nPlayer, true);
-    if (nRecord >= 0) g_League.aHistory[nRecord].nExperience = Get_Player_Vital_Stat(nTeam, nPlayer, VS_EXPERIENCE);
+    if (nRecord >= 0)
+        g_League.aHistory[nRecord].nExperience = Get_Player_Vital_Stat(nTeam, nPlayer, VS_EXPERIENCE);
 }
+} // namespace
 
 void Make_Rosters(const NameLists& names) {
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {

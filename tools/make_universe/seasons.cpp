@@ -12,7 +12,7 @@ struct PlayingTime {
     int nStartsLo, nStartsSpread, nGamesLo, nGamesSpread;
 };
 const PlayingTime STARTER_TIME = {13, 4, 14, 3};
-const PlayingTime KICKER_TIME = {15, 2, 15, 2};  // a kicker who starts plays every game
+const PlayingTime KICKER_TIME = {15, 2, 15, 2}; // a kicker who starts plays every game
 const PlayingTime ROTATION_TIME = {0, 7, 10, 7};
 const PlayingTime BACKUP_QB_TIME = {0, 3, 2, 7};
 const PlayingTime RESERVE_TIME = {0, 2, 2, 12};
@@ -47,12 +47,14 @@ int Interpolate(int nAverage, int nBaseline, int nQuality) {
 }
 
 int Reference(int nPosition, int nCounter, int nQuality) {
-    return Interpolate(League_Average_Season(nPosition, nCounter), Baseline_Season(nPosition, nCounter), nQuality);
+    return Interpolate(League_Average_Season(nPosition, nCounter), Baseline_Season(nPosition, nCounter),
+                       nQuality);
 }
 
 // Playing time against a season of this quality's games and starts, per mille.
 int Volume(const SeasonShape& shape) {
-    int nUnits = Reference(shape.nPosition, 0, shape.nQuality) + Reference(shape.nPosition, 1, shape.nQuality);
+    int nUnits =
+        Reference(shape.nPosition, 0, shape.nQuality) + Reference(shape.nPosition, 1, shape.nQuality);
     return Ratio(1000, shape.nGames + shape.nStarts, Max(10, nUnits));
 }
 
@@ -78,7 +80,9 @@ void Line_Season(const SeasonShape& shape, int s[20]) {
 }
 
 // The position whose return figures a returner of this position gets.
-int Return_Table(int nPosition) { return Position_Side(nPosition) == 1 ? POS_CB : POS_WR; }
+int Return_Table(int nPosition) {
+    return Position_Side(nPosition) == 1 ? POS_CB : POS_WR;
+}
 
 void Return_Season(const SeasonShape& shape, int nVolume, int s[20]) {
     int nTable = Return_Table(shape.nPosition);
@@ -110,12 +114,13 @@ void Make_Consistent(const SeasonShape& shape, bool bNoise, int s[20]) {
         s[19] = s[18] / YARDS_PER_PUNT_RETURN_TD;
     }
     if (nGroup == 2) s[9] = (s[7] + s[8]) / TAKEAWAYS_PER_TD;
-    if (nGroup == 1 && bNoise && s[10] > 0) {  // penalty yards: 6 to 9 a flag, in fives
+    if (nGroup == 1 && bNoise && s[10] > 0) { // penalty yards: 6 to 9 a flag, in fives
         int nYards = Clamp(6 * s[10], s[11], 9 * s[10]);
         s[11] = (nYards + 2) / 5 * 5;
     }
     if (p == POS_K) {
-        for (int n = 8; n <= 16; n += 2) s[n + 1] = Min(s[n + 1], s[n]);
+        for (int n = 8; n <= 16; n += 2)
+            s[n + 1] = Min(s[n + 1], s[n]);
         s[18] = Min(s[18], LONGEST_FIELD_GOAL);
         if (s[11] + s[13] + s[15] + s[17] == 0) s[18] = 0;
     }
@@ -124,7 +129,7 @@ void Make_Consistent(const SeasonShape& shape, bool bNoise, int s[20]) {
         if (s[2] == 0) s[5] = 0;
     }
 }
-}  // namespace
+} // namespace
 
 void Draw_Playing_Time(SeasonShape* pShape) {
     bool bKicker = Position_Group(pShape->nPosition) == 3;
@@ -143,21 +148,26 @@ void Draw_Playing_Time(SeasonShape* pShape) {
 
 void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[20]) {
     int p = shape.nPosition;
-    for (int n = 0; n < 20; n++) anOut[n] = 0;
+    for (int n = 0; n < 20; n++)
+        anOut[n] = 0;
     int nVolume = Volume(shape);
     if (Position_Group(p) == 1) {
         Line_Season(shape, anOut);
     } else {
         int nShare = Share(shape);
-        for (int n = 2; n < 14; n++) anOut[n] = Ratio(Ratio(Reference(p, n, shape.nQuality), nVolume, 1000), nShare, 1000);
+        for (int n = 2; n < 14; n++)
+            anOut[n] = Ratio(Ratio(Reference(p, n, shape.nQuality), nVolume, 1000), nShare, 1000);
         if (p == POS_K) {
-            for (int n = 8; n < 20; n++) anOut[n] = Ratio(Reference(p, n, shape.nQuality), nVolume, 1000);
-            anOut[18] = Reference(p, 18, shape.nQuality);  // the longest kick is no sum
+            for (int n = 8; n < 20; n++)
+                anOut[n] = Ratio(Reference(p, n, shape.nQuality), nVolume, 1000);
+            anOut[18] = Reference(p, 18, shape.nQuality); // the longest kick is no sum
         }
         if (p == POS_P) anOut[5] = Reference(p, 5, shape.nQuality);
         if (shape.bBlockingBack) {
-            for (int n = 7; n <= 9; n++) anOut[n] = Ratio(anOut[n], BLOCKING_BACK_RUSH_SHARE, 1000);
-            for (int n = 10; n <= 12; n++) anOut[n] = Ratio(anOut[n], BLOCKING_BACK_CATCH_SHARE, 1000);
+            for (int n = 7; n <= 9; n++)
+                anOut[n] = Ratio(anOut[n], BLOCKING_BACK_RUSH_SHARE, 1000);
+            for (int n = 10; n <= 12; n++)
+                anOut[n] = Ratio(anOut[n], BLOCKING_BACK_CATCH_SHARE, 1000);
         }
         Return_Season(shape, nVolume, anOut);
     }
@@ -165,5 +175,6 @@ void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[20]) {
     Make_Consistent(shape, bNoise, anOut);
     anOut[0] = shape.nGames;
     anOut[1] = shape.nStarts;
-    if (p == POS_RB || p == POS_TE || p == POS_WR) anOut[3] = Blocking_Rating(anOut, shape.nHeight, shape.nWeight);
+    if (p == POS_RB || p == POS_TE || p == POS_WR)
+        anOut[3] = Blocking_Rating(anOut, shape.nHeight, shape.nWeight);
 }

@@ -2,16 +2,16 @@
 // the playing time: the Predicted period of every player and each year of
 // his past are made this way.
 #pragma once
-#include "universe.h"
+#include "player_parts.h"
 
 struct SeasonShape {
     int nPosition;
-    int nQuality;  // per mille: 0 the league-average season, 1000 the baseline season
+    int nQuality; // per mille: 0 the league-average season, 1000 the baseline season
     Role role;
     int nGames, nStarts;
     bool bKickReturner, bPuntReturner;
     bool bBlockingBack;
-    int nHeight, nWeight;  // for the blocking rating of backs and receivers
+    int nHeight, nWeight; // for the blocking rating of backs and receivers
 };
 
 // Games and starts of a season in the role, drawn.

@@ -15,7 +15,7 @@ constexpr uint32_t UNIVERSE_SEED = 20260101;
 // ---- Data files (data_files.cpp) ----
 struct CityRow {
     std::string szName, szPhoto;
-    int anData[8];  // city fields 0..7
+    int anData[8]; // city fields 0..7
 };
 struct FranchiseRow {
     std::string szAbbreviation, szHome, szCity, szNickname;
@@ -35,30 +35,8 @@ std::vector<std::string> Read_Names(const std::string& szPath);
 // ---- League, cities, teams, stadiums (league_setup.cpp) ----
 void Set_Up_League(const std::vector<CityRow>& cities, const std::vector<FranchiseRow>& franchises,
                    const NameLists& names);
-int Stadium_Value(int nCapacity, int nStructure, int nSurface, int nConvenience, int nComfort, int nSightLines,
-                  int nPopulation, int nIncome);
 
 // ---- Players ----
-// How much of a season a player plays: a starter, the first man off the
-// bench, or a reserve.
-enum Role { ROLE_STARTER, ROLE_ROTATION, ROLE_RESERVE };
-
-// One player to be made: what the roster planner decides before the player
-// maker gives him a body, a name, a history and a contract.
-struct PlayerPlan {
-    int nPosition;
-    Role role;
-    int nQuality;  // per mille: 0 a league-average season, 1000 the baseline season
-    int nAge;
-    bool bKickReturner, bPuntReturner;
-    bool bBlockingBack;
-};
-
-// A quality for a role, drawn.
-int Draw_Quality(Role role);
-// Makes the player of the plan in the empty slot, every field filled.
-void Make_Player(TNUM nTeam, PNUM nPlayer, const PlayerPlan& plan, const NameLists& names);
-
 // Rosters (rosters.cpp): every franchise's players in depth-chart order, then the free agents.
 void Make_Rosters(const NameLists& names);
 void Make_Free_Agents(const NameLists& names);

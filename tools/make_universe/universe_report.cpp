@@ -4,8 +4,9 @@
 #include "database/team.h"
 
 namespace {
-const char* const POSITION_NAMES[14] = {"QB", "RB", "TE", "WR", "T", "G", "C", "DE", "DT", "LB", "CB", "S", "K", "P"};
-constexpr int TEMPLATE_STARTS = 12;  // more Predicted starts than this make a player a template
+const char* const POSITION_NAMES[14] = {"QB", "RB", "TE", "WR", "T", "G", "C",
+                                        "DE", "DT", "LB", "CB", "S", "K", "P"};
+constexpr int TEMPLATE_STARTS = 12; // more Predicted starts than this make a player a template
 constexpr int FIRST_AGE = 18, LAST_AGE = 45;
 
 void Print_Payrolls(FILE* pOut) {
@@ -19,8 +20,8 @@ void Print_Payrolls(FILE* pOut) {
         nPlayersLow = nCount < nPlayersLow ? nCount : nPlayersLow;
         nPlayersHigh = nCount > nPlayersHigh ? nCount : nPlayersHigh;
     }
-    fprintf(pOut, "teams %d, players %d (%d..%d a team), free agents %d, hall of fame %d\n", Number_Of_Teams(),
-            nPlayers, nPlayersLow, nPlayersHigh, Number_Of_Players(FREE_AGENT_TEAM),
+    fprintf(pOut, "teams %d, players %d (%d..%d a team), free agents %d, hall of fame %d\n",
+            Number_Of_Teams(), nPlayers, nPlayersLow, nPlayersHigh, Number_Of_Players(FREE_AGENT_TEAM),
             Number_Of_Players(HALL_OF_FAME_TEAM));
     fprintf(pOut, "payroll $%d..$%d thousand\n", nLow, nHigh);
 }
@@ -42,7 +43,7 @@ void Print_Positions_And_Ages(FILE* pOut) {
         if (anAges[nAge]) fprintf(pOut, " %d:%d", nAge, anAges[nAge]);
     fprintf(pOut, "\n");
 }
-}  // namespace
+} // namespace
 
 void Print_Universe_Report(FILE* pOut) {
     Print_Payrolls(pOut);
