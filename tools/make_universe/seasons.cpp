@@ -84,8 +84,10 @@ int Return_Table(int nPosition) {
     return Position_Side(nPosition) == 1 ? POS_CB : POS_WR;
 }
 
-void Return_Season(const SeasonShape& shape, int nVolume, int s[20]) {
+// A returner returns in every game he plays, starter or not.
+void Return_Season(const SeasonShape& shape, int s[20]) {
     int nTable = Return_Table(shape.nPosition);
+    int nVolume = Ratio(1000, shape.nGames, Max(1, Reference(nTable, 0, shape.nQuality)));
     auto returns = [&](int n) { return Ratio(Reference(nTable, n, shape.nQuality), nVolume, 1000); };
     if (shape.bKickReturner) {
         s[14] = returns(14);
@@ -169,7 +171,7 @@ void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[20]) {
             for (int n = 10; n <= 12; n++)
                 anOut[n] = Ratio(anOut[n], BLOCKING_BACK_CATCH_SHARE, 1000);
         }
-        Return_Season(shape, nVolume, anOut);
+        Return_Season(shape, anOut);
     }
     if (bNoise) Vary(anOut);
     Make_Consistent(shape, bNoise, anOut);
