@@ -28,7 +28,7 @@ TEST_F(ReferenceTablesTest, AverageAndBaselineSeasons) {
     }
     EXPECT_EQ(League_Average_Season(4, 1), 11); // linemen start fewer games on average
     EXPECT_EQ(Baseline_Season(14, 0), 0);
-    EXPECT_TRUE(Logged("Invalid position or counter in Baseline_Season(14,0)"));
+    EXPECT_TRUE(Logged("Invalid argument in Baseline_Season(14,0)"));
     EXPECT_EQ(League_Average_Season(0, 20), 0);
-    EXPECT_TRUE(Logged("Invalid position or counter in League_Average_Season(0,20)"));
+    EXPECT_TRUE(Logged("Invalid argument in League_Average_Season(0,20)"));
 }
