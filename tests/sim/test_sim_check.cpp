@@ -14,8 +14,8 @@ struct CheckResult {
     std::string szOutput;
 };
 
-CheckResult Run_Check(const std::string& szArguments) {
-    std::string szCommand = std::string(BRAKVELL_SIM) + " check " + szArguments + " 2>&1";
+CheckResult Run_Sim(const std::string& szArguments) {
+    std::string szCommand = std::string(BRAKVELL_SIM) + " " + szArguments + " 2>&1";
     CheckResult result{-1, ""};
     FILE* pPipe = popen(szCommand.c_str(), "r");
     if (!pPipe) return result;
@@ -27,6 +27,8 @@ CheckResult Run_Check(const std::string& szArguments) {
     return result;
 }
 
+CheckResult Run_Check(const std::string& szArguments) { return Run_Sim("check " + szArguments); }
+
 const std::string UNIVERSE = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
 } // namespace
 
@@ -36,6 +38,9 @@ TEST_F(SimCheckTest, ShippedLeagueIsSound) {
     CheckResult result = Run_Check(UNIVERSE);
     EXPECT_EQ(result.nStatus, 0) << result.szOutput;
     EXPECT_NE(result.szOutput.find("Universe.dat: sound (32 teams,"), std::string::npos) << result.szOutput;
+    CheckResult info = Run_Sim("info " + UNIVERSE);
+    EXPECT_EQ(info.nStatus, 0) << info.szOutput;
+    EXPECT_NE(info.szOutput.find("Checksum:   matches"), std::string::npos) << info.szOutput;
 }
 
 TEST_F(SimCheckTest, BrokenLeagueListsItsViolations) {
