@@ -3,30 +3,13 @@
 
 #include "database/player.h"
 #include "database/random.h"
+#include "personnel/league_average.h"
 #include "personnel/position_kinds.h"
 #include "personnel/ratings.h"
 #include "platform/platform.h"
 
 namespace {
 constexpr int MODIFIER_LIMIT = 950;
-
-// A full season of a good regular at each position (QB..P), counters 0..19.
-const short BASELINE_SEASON[14][20] = {
-    {16, 16, 450, 270, 8, 3400, 25, 50, 200, 2, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0},
-    {16, 16, 0, 0, 0, 0, 0, 300, 1440, 10, 40, 360, 2, 1, 0, 0, 0, 0, 0, 0},
-    {16, 16, 0, 0, 0, 0, 0, 0, 0, 0, 80, 960, 6, 1, 0, 0, 0, 0, 0, 0},
-    {16, 16, 0, 0, 0, 0, 0, 5, 30, 0, 85, 1300, 10, 1, 30, 750, 0, 30, 375, 0},
-    {16, 16, 0, 0, 12, 0, 0, 115, 520, 0, 10, 100, 0, 0, 0, 0, 0, 0, 0, 0},
-    {16, 16, 0, 0, 16, 0, 0, 310, 1160, 0, 10, 100, 0, 0, 0, 0, 0, 0, 0, 0},
-    {16, 16, 0, 0, 20, 0, 0, 195, 640, 0, 10, 100, 0, 0, 0, 0, 0, 0, 0, 0},
-    {16, 16, 40, 20, 25, 3, 3, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-    {16, 16, 75, 30, 18, 2, 5, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-    {16, 16, 100, 35, 10, 1, 12, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-    {16, 16, 60, 8, 2, 0, 21, 6, 2, 0, 0, 0, 0, 0, 15, 350, 0, 15, 175, 0},
-    {16, 16, 80, 10, 5, 0, 12, 3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-    {16, 16, 0, 0, 0, 0, 0, 0, 50, 50, 8, 8, 10, 9, 8, 6, 3, 2, 60, 0},
-    {16, 16, 50, 2250, 17, 65, 3, 350, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-};
 
 // Per-cent factors by position group, counter and mode (lower body, upper
 // body, general, youth, veteran). Counters not listed never change.
@@ -68,14 +51,6 @@ struct FactorTable {
 constexpr FactorTable FACTORS;
 }  // namespace
 
-int Baseline_Season(int nPosition, int nCounter) {
-    if (!Is_Known_Position(nPosition) || nCounter < 0 || nCounter >= NUMBER_OF_COUNTERS) {
-        Error_Log("Invalid argument in Baseline_Season(%d,%d)", nPosition, nCounter);
-        return 0;
-    }
-    return BASELINE_SEASON[nPosition][nCounter];
-}
-
 int Development_Factor(int nGroup, int nCounter, int nMode) {
     if (nGroup < 0 || nGroup > 3 || nCounter < 0 || nCounter >= NUMBER_OF_COUNTERS || nMode < 0 ||
         nMode >= NUMBER_OF_DEVELOP_MODES) {
@@ -101,7 +76,7 @@ void Modify_Predicted_Player_Stats(TNUM nTeam, PNUM nPlayer, int nPeriod, int nM
     int nGroup = Group_Of_Position(nPosition);
     for (int i = 0; i < NUMBER_OF_COUNTERS; i++) {
         int f = Ratio(nModifier, FACTORS.an[nGroup][i][nMode], 100);
-        int64_t d = (int64_t)BASELINE_SEASON[nPosition][i] * f;
+        int64_t d = (int64_t)Baseline_Season(nPosition, i) * f;
         int64_t nChange = d / 1000;
         int64_t nRemainder = (d < 0 ? -d : d) % 1000;
         // The part below one unit is rounded at random, in proportion.

@@ -4,6 +4,7 @@
 // Get_Player_Rating_Stat, so codes 200..225 and 300 read like any statistic.
 #pragma once
 #include "database/league_database.h"
+#include "personnel/league_average.h"  // Baseline_Season
 
 enum RATING_CODE : int {
     RATING_ACCURACY = 200,  // QB
@@ -67,8 +68,6 @@ int Player_Trade_Value(TNUM nTeam, PNUM nPlayer);
 int Player_Value_Tier(TNUM nTeam, PNUM nPlayer);  // 0..9
 int Player_Overall_Rating(TNUM nTeam, PNUM nPlayer);  // at most 100
 
-// The fixed season that sizes a development step at each position.
-int Baseline_Season(int nPosition, int nCounter);
 // Per-cent factor of a development mode for a counter of a position group.
 int Development_Factor(int nGroup, int nCounter, int nMode);
 // Moves the twenty counters of a period by nModifier thousandths of the
