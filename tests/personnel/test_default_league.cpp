@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "database/integrity.h"
 #include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
@@ -61,6 +63,8 @@ TEST_F(DefaultLeagueTest, OrganisingEveryTeamLeavesValidRosters) {
     int anBefore[NUMBER_OF_FRANCHISES];
     for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++) anBefore[t] = Number_Of_Players(t);
     Organise_Every_Team();
+    std::vector<std::string> violations;
+    EXPECT_EQ(Check_League_Integrity(&violations), 0) << (violations.empty() ? "" : violations[0]);
     for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++) {
         if (!Valid_Team(t)) continue;
         int n = Number_Of_Players(t);
