@@ -126,21 +126,6 @@ TEST_F(RatingsTest, CodesWithoutAFormulaAreUndefined) {
         Get_Player_Rating_Stat(TEAM, 0, P, nCode, &bDefined);
         EXPECT_FALSE(bDefined) << nCode;
     }
-    bool bDefined = false;
-    Get_Player_Rating_Stat(TEAM, 0, P, RATING_OVERALL, &bDefined);
-    EXPECT_TRUE(bDefined);
-    EXPECT_STREQ(Rating_Name(RATING_PASS_COVERAGE), "Pass Coverage");
-    EXPECT_STREQ(Rating_Name(214), "");
-}
-
-TEST_F(RatingsTest, FiveRatingSlotsPerPosition) {
-    EXPECT_EQ(Position_Rating_Code(POS_QB, 4), RATING_MOBILITY);
-    EXPECT_EQ(Position_Rating_Code(POS_WR, 4), RATING_HANDS);
-    EXPECT_EQ(Position_Rating_Code(POS_C, 0), RATING_PASS_BLOCKING);
-    EXPECT_EQ(Position_Rating_Code(POS_C, 4), 0);
-    EXPECT_EQ(Position_Rating_Code(POS_S, 3), RATING_TURNOVERS);
-    EXPECT_EQ(Position_Rating_Code(POS_P, 3), RATING_PUNTING);
-    EXPECT_EQ(Position_Rating_Code(POS_K, 4), 0);
 }
 
 TEST_F(RatingsTest, ImportSettersReachTheirTargets) {
