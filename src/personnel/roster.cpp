@@ -58,20 +58,25 @@ void Exchange(TNUM nTeam, PNUM a, PNUM b, int* pnCache) {
 #ifndef HAVE_PLAYER_CREATION
 // Stand-in until the player-creation module is part of the build: a blank
 // player of the position with a fresh ID.
-void Fabricate_Player(TNUM nTeam, PNUM nPlayer, int nPosition) {
+int Fabricate_Player(TNUM nTeam, PNUM nPlayer, int nPosition) {
     int nHighest = 0;
     for (TNUM t = 0; t <= TOTAL_NUMBER_OF_TEAMS; t++)
         for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) nHighest = Max(nHighest, Get_Player_Vital_Stat(t, p, VS_PLAYER_ID));
     Clear_Player(nTeam, nPlayer);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID, nHighest + 1);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION, nPosition);
+    return 1;
 }
 #endif
 
 // A journeyman of a random position of the side, signed to a minimum contract.
 void Create_Side_Filler(TNUM nTeam, PNUM nSlot, int nSide) {
     int nPosition = SIDE_FIRST_POSITION[nSide] + Random(SIDE_POSITION_COUNT[nSide]);
-    Fabricate_Player(nTeam, nSlot, nPosition);
+    // No template of the position: the slot stays empty rather than half made.
+    if (!Fabricate_Player(nTeam, nSlot, nPosition) || !Is_Valid_Player(nTeam, nSlot)) {
+        Clear_Player(nTeam, nSlot);
+        return;
+    }
     int nAge = 22 + Random(20);
     Set_Player_Vital_Stat(nTeam, nSlot, VS_AGE, nAge);
     Modify_Predicted_Player_Stats(nTeam, nSlot, PERIOD_PREDICTED, 10 * Random(20) - 380, DEVELOP_YOUTH);
