@@ -3,7 +3,7 @@
 #include "database/random.h"
 #include "platform/platform.h"
 #include "season/schedule.h"
-#include "season/season_team.h"
+#include "database/team.h"
 #include "season/standings.h"
 #include "season/stored_games.h"
 
@@ -21,12 +21,6 @@ struct Round {
 const Round ROUNDS[PLAYOFF_ROUNDS] = {{4, {0, 4, 8, 12}}, {4, {16, 18, 20, 22}}, {2, {24, 26}}, {1, {28}}};
 
 bool Slot_In_Range(int nSlot) { return nSlot >= 0 && nSlot < PLAYOFF_SLOTS; }
-
-int Highest_Slot(TNUM nTeam) {
-    for (int nSlot = PLAYOFF_SLOTS - 1; nSlot >= 0; nSlot--)
-        if (g_League.abPlayoffTeams[nSlot] == nTeam) return nSlot;
-    return -1;
-}
 
 TNUM Division_Leader(int nDivision) { return Get_Standings_Team(nDivision, 0); }
 
@@ -152,7 +146,7 @@ void Schedule_Playoff_Week(int nWeek) {
 }
 
 void Record_Playoff_Result(TNUM nTeamA, int nScoreA, TNUM nTeamB, int nScoreB) {
-    int nSlotA = Highest_Slot(nTeamA), nSlotB = Highest_Slot(nTeamB);
+    int nSlotA = Get_Team_Highest_Playoff_Slot(nTeamA), nSlotB = Get_Team_Highest_Playoff_Slot(nTeamB);
     if (nSlotA < 0 || nSlotB < 0 || nSlotA >= CHAMPION_SLOT || nSlotB >= CHAMPION_SLOT) {
         Error_Log("Team not in the playoffs in Record_Playoff_Result(%d,%d)", nTeamA, nTeamB);
         return;
@@ -198,11 +192,11 @@ int Get_Magic_Number(TNUM nTeam) {
     if (nPlace == 0) {
         TNUM nSecond = Get_Standings_Team(nDivision, 1);
         if (nSecond == NO_TEAM) return 0;
-        return Max(nLimit - Season_Team_Wins(nTeam) - Season_Team_Losses(nSecond), 0);
+        return Max(nLimit - Get_Team_Wins(nTeam) - Get_Team_Losses(nSecond), 0);
     }
-    int r = nLimit - Season_Team_Losses(nTeam) - Season_Team_Wins(Division_Leader(nDivision));
+    int r = nLimit - Get_Team_Losses(nTeam) - Get_Team_Wins(Division_Leader(nDivision));
     TNUM nRival = Get_Wild_Card_Rival(nTeam);
-    if (nRival != NO_TEAM) r = Max(r, nLimit - Season_Team_Losses(nTeam) - Season_Team_Wins(nRival));
+    if (nRival != NO_TEAM) r = Max(r, nLimit - Get_Team_Losses(nTeam) - Get_Team_Wins(nRival));
     return r > 0 ? -r : TEAM_ELIMINATED;
 }
 
@@ -210,6 +204,6 @@ void Set_Season_Outcome_Levels() {
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
         int nPlace = Get_Team_Standing(nTeam);
         if (nPlace == NO_TEAM) nPlace = DIVISION_PLACES;
-        Season_Set_Team_Outcome_Level(nTeam, Season_Outcome_Level_Of(nPlace, Highest_Slot(nTeam)));
+        Set_Team_Record_Stat(nTeam, YR_OUTCOME, Team_Season_Outcome_Level(nTeam, nPlace));
     }
 }

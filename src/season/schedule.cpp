@@ -2,11 +2,11 @@
 
 #include "database/random.h"
 #include "platform/platform.h"
-#include "season/season_team.h"
+#include "database/team.h"
 
 void Make_Season_Schedule() {
     int nTeams = Number_Of_Teams();
-    for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) Season_Clear_Scheduled_Games(nTeam, 0, SCHEDULE_SLOTS);
+    for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) Clear_Scheduled_Games(nTeam, 0, SCHEDULE_SLOTS);
     if (nTeams == 32)
         Fill_NFL_Schedule(2002);
     else if (nTeams == 31)
@@ -20,7 +20,7 @@ void Set_Playoff_Weeks() {
     int nLastWeek = -1;
     for (int nWeek = SCHEDULE_SLOTS - 1; nWeek >= 0 && nLastWeek < 0; nWeek--)
         for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
-            if (Season_Schedule_Opponent(nTeam, nWeek) != NO_TEAM) {
+            if (Get_Schedule_Opponent(nTeam, nWeek) != NO_TEAM) {
                 nLastWeek = nWeek;
                 break;
             }
@@ -43,9 +43,9 @@ int Get_Kickoff_Time(TNUM nHomeTeam, int nWeek) {
 }
 
 int Schedule_Season_Game(TNUM nHomeTeam, TNUM nVisitingTeam, int nWeek) {
-    if (!Season_Schedule_Game(nHomeTeam, nVisitingTeam, nWeek)) return 0;
+    if (!Schedule_Game(nHomeTeam, nVisitingTeam, nWeek)) return 0;
     int nTime = Get_Kickoff_Time(nHomeTeam, nWeek);
-    Season_Set_Kickoff_Time(nHomeTeam, nWeek, nTime);
-    Season_Set_Kickoff_Time(nVisitingTeam, nWeek, nTime);
+    Set_Schedule_Field(nHomeTeam, nWeek, SLOT_KICKOFF, nTime);
+    Set_Schedule_Field(nVisitingTeam, nWeek, SLOT_KICKOFF, nTime);
     return 1;
 }

@@ -2,7 +2,7 @@
 #include "database/random.h"
 #include "platform/platform.h"
 #include "season/schedule.h"
-#include "season/season_team.h"
+#include "database/team.h"
 #include "season/standings.h"
 
 namespace {

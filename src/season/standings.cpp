@@ -2,11 +2,11 @@
 
 #include "platform/platform.h"
 #include "season/playoffs.h"
-#include "season/season_team.h"
+#include "database/team.h"
 #include "season/stored_games.h"
 
 namespace {
-int Margin(TNUM nTeam) { return Season_Team_Wins(nTeam) - Season_Team_Losses(nTeam); }
+int Margin(TNUM nTeam) { return Get_Team_Wins(nTeam) - Get_Team_Losses(nTeam); }
 int Margin(const GameCount& count) { return count.nWins - count.nLosses; }
 
 bool Opponent_Counts(TNUM nTeam, int nFilter, TNUM nFilterTeam, TNUM nOpponent) {
@@ -56,7 +56,7 @@ void Rank_League() {
         for (TNUM nTeam = 0; nTeam < nTeams; nTeam++)
             if (!abRanked[nTeam] && (nBest == NO_TEAM || anScore[nTeam] > anScore[nBest])) nBest = nTeam;
         abRanked[nBest] = true;
-        Season_Set_Team_Final_Rank(nBest, nRank);
+        Set_Team_Record_Stat(nBest, YR_FINAL_RANK, nRank);
     }
 }
 }  // namespace

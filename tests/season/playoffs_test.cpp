@@ -1,6 +1,6 @@
 #include "season/playoffs.h"
 #include "season/schedule.h"
-#include "season/season_team.h"
+#include "database/team.h"
 #include "season/standings.h"
 #include "season/stored_games.h"
 #include "season_fixture.h"
@@ -11,14 +11,14 @@ class PlayoffsTest : public SeasonTest {
     // Every home team of the week wins 21-14, booked through a stored game record.
     void Play_Playoff_Week(int nWeek) {
         for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
-            if (Season_Is_Home_Game(nTeam, nWeek)) {
-                Set_Stored_Game(m_nNextGame, Season_Schedule_Opponent(nTeam, nWeek), nTeam, 14, 21, nWeek);
+            if ((Get_Schedule_Kind(nTeam, nWeek) == SLOT_FIRST_NAMED)) {
+                Set_Stored_Game(m_nNextGame, Get_Schedule_Opponent(nTeam, nWeek), nTeam, 14, 21, nWeek);
                 Record_Playoff_Game(m_nNextGame++);
             }
     }
     int Games_In_Week(int nWeek) {
         int nGames = 0;
-        for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) nGames += Season_Is_Home_Game(nTeam, nWeek);
+        for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) nGames += (Get_Schedule_Kind(nTeam, nWeek) == SLOT_FIRST_NAMED);
         return nGames;
     }
     void Open_Playoffs() {
@@ -40,8 +40,8 @@ class FullBracketTest : public PlayoffsTest {
         for (TNUM nTeam = 0; nTeam < 16; nTeam++) Add_Record(nTeam, 2, 14);
         const int RECORDS[][3] = {{8, 14, 2}, {0, 12, 4}, {12, 11, 5}, {4, 9, 7}, {1, 10, 6}, {9, 9, 7}, {5, 8, 8}};
         for (const auto& r : RECORDS) {
-            g_League.aTeams[r[0]].data.anYearly[0][0] = r[1];
-            g_League.aTeams[r[0]].data.anYearly[0][1] = r[2];
+            Set_Team_Record_Stat((TNUM)r[0], YR_WINS, r[1]);
+            Set_Team_Record_Stat((TNUM)r[0], YR_LOSSES, r[2]);
         }
         for (TNUM nTeam = 16; nTeam < 32; nTeam++) Add_Record(nTeam, 31 - nTeam, nTeam - 16);
     }
@@ -60,11 +60,11 @@ TEST_F(FullBracketTest, TopSeedRestsThenHostsUnlessTheVisitorScoresHigher) {
     Open_Playoffs();
     Schedule_Playoff_Week(17);
     EXPECT_EQ(Games_In_Week(17), 4);
-    EXPECT_EQ(Season_Schedule_Opponent(8, 17), NO_TEAM);
-    EXPECT_EQ(Season_Schedule_Opponent(1, 17), 4);
-    EXPECT_TRUE(Season_Is_Home_Game(1, 17));  // wild card above the division winner
-    EXPECT_EQ(Season_Schedule_Opponent(18, 17), 28);
-    EXPECT_EQ(Season_Schedule_Opponent(17, 17), 24);
+    EXPECT_EQ(Get_Schedule_Opponent(8, 17), NO_TEAM);
+    EXPECT_EQ(Get_Schedule_Opponent(1, 17), 4);
+    EXPECT_TRUE((Get_Schedule_Kind(1, 17) == SLOT_FIRST_NAMED));  // wild card above the division winner
+    EXPECT_EQ(Get_Schedule_Opponent(18, 17), 28);
+    EXPECT_EQ(Get_Schedule_Opponent(17, 17), 24);
     Play_Playoff_Week(17);
     EXPECT_EQ(Get_Playoff_Team(16), 1);
     EXPECT_EQ(Get_Playoff_Score(0), 21);
@@ -72,10 +72,10 @@ TEST_F(FullBracketTest, TopSeedRestsThenHostsUnlessTheVisitorScoresHigher) {
     EXPECT_EQ(Get_Playoff_Team(22), 17);
 
     Schedule_Playoff_Week(18);
-    EXPECT_TRUE(Season_Is_Home_Game(8, 18));
-    EXPECT_EQ(Season_Schedule_Opponent(8, 18), 1);
-    EXPECT_TRUE(Season_Is_Home_Game(17, 18));  // 13 games up against seed 2's 7
-    EXPECT_EQ(Season_Schedule_Opponent(17, 18), 20);
+    EXPECT_TRUE((Get_Schedule_Kind(8, 18) == SLOT_FIRST_NAMED));
+    EXPECT_EQ(Get_Schedule_Opponent(8, 18), 1);
+    EXPECT_TRUE((Get_Schedule_Kind(17, 18) == SLOT_FIRST_NAMED));  // 13 games up against seed 2's 7
+    EXPECT_EQ(Get_Schedule_Opponent(17, 18), 20);
 }
 
 TEST_F(FullBracketTest, FourRoundsCrownAChampion) {
@@ -95,7 +95,7 @@ TEST_F(FullBracketTest, FourRoundsCrownAChampion) {
     Set_Season_Outcome_Levels();
     const int EXPECTED[][2] = {{16, 8}, {8, 7}, {17, 6}, {0, 6}, {12, 6}, {4, 5}, {1, 6}, {9, 4}, {2, 2}, {3, 1}};
     for (const auto& e : EXPECTED)
-        EXPECT_EQ(g_League.aTeams[e[0]].data.anYearly[0][11], e[1]) << "team " << e[0];
+        EXPECT_EQ(Get_Team_Record_Stat((TNUM)e[0], YR_OUTCOME), e[1]) << "team " << e[0];
 }
 
 TEST_F(PlayoffsTest, OneDivisionConferencesMeetInTheFinalOnTheFourthWeek) {
@@ -110,8 +110,8 @@ TEST_F(PlayoffsTest, OneDivisionConferencesMeetInTheFinalOnTheFourthWeek) {
         EXPECT_EQ(Games_In_Week(nWeek), 0);
     }
     Schedule_Playoff_Week(20);
-    EXPECT_TRUE(Season_Is_Home_Game(1, 20));
-    EXPECT_EQ(Season_Schedule_Opponent(1, 20), 2);
+    EXPECT_TRUE((Get_Schedule_Kind(1, 20) == SLOT_FIRST_NAMED));
+    EXPECT_EQ(Get_Schedule_Opponent(1, 20), 2);
     Record_Playoff_Result(2, 30, 1, 27);
     EXPECT_EQ(Get_League_Champion(), 2);
     EXPECT_EQ(Get_Playoff_Score(29), 30);
@@ -137,8 +137,8 @@ TEST_F(PlayoffsTest, TwoDivisionsPlayTheConferenceFinalOnTheThirdWeek) {
     Schedule_Playoff_Week(18);
     EXPECT_EQ(Games_In_Week(18), 0);
     Schedule_Playoff_Week(19);
-    EXPECT_TRUE(Season_Is_Home_Game(3, 19));
-    EXPECT_TRUE(Season_Is_Home_Game(7, 19));
+    EXPECT_TRUE((Get_Schedule_Kind(3, 19) == SLOT_FIRST_NAMED));
+    EXPECT_TRUE((Get_Schedule_Kind(7, 19) == SLOT_FIRST_NAMED));
 }
 
 // Three one-team divisions give conference 0 only three seeds; the missing

@@ -1,6 +1,6 @@
 #include "database/random.h"
 #include "season/schedule.h"
-#include "season/season_team.h"
+#include "database/team.h"
 #include "season_fixture.h"
 
 namespace {
@@ -11,24 +11,24 @@ using ScheduleTest = SeasonTest;
 void Expect_Consistent(int nTeams) {
     for (TNUM nTeam = 0; nTeam < nTeams; nTeam++)
         for (int nWeek = 0; nWeek < SCHEDULE_SLOTS; nWeek++) {
-            TNUM nOpponent = Season_Schedule_Opponent(nTeam, nWeek);
+            TNUM nOpponent = Get_Schedule_Opponent(nTeam, nWeek);
             if (nOpponent == NO_TEAM) continue;
             ASSERT_NE(nOpponent, nTeam);
-            ASSERT_EQ(Season_Schedule_Opponent(nOpponent, nWeek), nTeam) << "week " << nWeek;
-            ASSERT_NE(Season_Is_Home_Game(nTeam, nWeek), Season_Is_Home_Game(nOpponent, nWeek));
-            ASSERT_EQ(Season_Get_Kickoff_Time(nTeam, nWeek), Season_Get_Kickoff_Time(nOpponent, nWeek));
+            ASSERT_EQ(Get_Schedule_Opponent(nOpponent, nWeek), nTeam) << "week " << nWeek;
+            ASSERT_NE((Get_Schedule_Kind(nTeam, nWeek) == SLOT_FIRST_NAMED), (Get_Schedule_Kind(nOpponent, nWeek) == SLOT_FIRST_NAMED));
+            ASSERT_EQ(Get_Schedule_Field(nTeam, nWeek, SLOT_KICKOFF), Get_Schedule_Field(nOpponent, nWeek, SLOT_KICKOFF));
         }
 }
 
 int Home_Games_Of(TNUM nTeam) {
     int nGames = 0;
-    for (int nWeek = 0; nWeek < SCHEDULE_SLOTS; nWeek++) nGames += Season_Is_Home_Game(nTeam, nWeek);
+    for (int nWeek = 0; nWeek < SCHEDULE_SLOTS; nWeek++) nGames += (Get_Schedule_Kind(nTeam, nWeek) == SLOT_FIRST_NAMED);
     return nGames;
 }
 
 bool Week_Has_Games(int nTeams, int nWeek) {
     for (TNUM nTeam = 0; nTeam < nTeams; nTeam++)
-        if (Season_Schedule_Opponent(nTeam, nWeek) != NO_TEAM) return true;
+        if (Get_Schedule_Opponent(nTeam, nWeek) != NO_TEAM) return true;
     return false;
 }
 
@@ -75,8 +75,8 @@ TEST_F(ScheduleTest, FirstSeasonOfThirtyTwoTeamsIsTheTemplateThroughTheFixedTabl
             int nVisitor = Get_2002_NFL_Schedule_Opponent(nWeek, nGame, 0);
             if (nVisitor == NO_TEMPLATE_GAME) continue;
             TNUM nHome = anTeamAt[Get_2002_NFL_Schedule_Opponent(nWeek, nGame, 1)];
-            EXPECT_EQ(Season_Schedule_Opponent(nHome, nWeek), anTeamAt[nVisitor]);
-            EXPECT_TRUE(Season_Is_Home_Game(nHome, nWeek));
+            EXPECT_EQ(Get_Schedule_Opponent(nHome, nWeek), anTeamAt[nVisitor]);
+            EXPECT_TRUE((Get_Schedule_Kind(nHome, nWeek) == SLOT_FIRST_NAMED));
         }
     Expect_Consistent(32);
     EXPECT_EQ(First_Playoff_Week(), 17);
@@ -125,7 +125,7 @@ TEST_F(ScheduleTest, LaterSeasonOfThirtyOneTeamsKeepsTheSixTeamBlock) {
     memset(g_League.abStandingsOrder, NO_TEAM, sizeof g_League.abStandingsOrder);
     int anPlace[8] = {};
     for (TNUM nTeam = 0; nTeam < 31; nTeam++) {
-        int nDivision = g_League.aTeams[nTeam].data.anStats[0];
+        int nDivision = Get_Team_Division(nTeam);
         g_League.abStandingsOrder[nDivision][anPlace[nDivision]++] = nTeam;
     }
     for (uint32_t nSeed = 1; nSeed <= 20; nSeed++) {
@@ -158,8 +158,8 @@ TEST_F(ScheduleTest, ThirtyTeamsRestInWeekSixAndStartThePlayoffsInWeekSeventeen)
         Expect_Consistent(30);
         for (TNUM nTeam = 0; nTeam < 30; nTeam++) {
             EXPECT_EQ(Games_Of(nTeam), 16);
-            EXPECT_EQ(Season_Schedule_Opponent(nTeam, 6), NO_TEAM);
-            EXPECT_NE(Season_Schedule_Opponent(nTeam, 16), NO_TEAM);
+            EXPECT_EQ(Get_Schedule_Opponent(nTeam, 6), NO_TEAM);
+            EXPECT_NE(Get_Schedule_Opponent(nTeam, 16), NO_TEAM);
         }
         EXPECT_EQ(First_Playoff_Week(), 17);
         EXPECT_EQ(g_League.anCalendar[5], 22);
@@ -208,11 +208,11 @@ TEST_F(ScheduleTest, KickoffTimesFollowTheWeekday) {
     Make_Season_Schedule();
     bool abSeen[3] = {};
     for (TNUM nTeam = 0; nTeam < 32; nTeam++) {
-        EXPECT_EQ(Season_Get_Kickoff_Time(nTeam, 0), 830);
-        EXPECT_EQ(Season_Get_Kickoff_Time(nTeam, 14), 830);  // weeks 0 and 14 are full
+        EXPECT_EQ(Get_Schedule_Field(nTeam, 0, SLOT_KICKOFF), 830);
+        EXPECT_EQ(Get_Schedule_Field(nTeam, 14, SLOT_KICKOFF), 830);  // weeks 0 and 14 are full
         for (int nWeek = 1; nWeek < 7; nWeek++) {
-            if (Season_Schedule_Opponent(nTeam, nWeek) == NO_TEAM) continue;  // a bye
-            int nTime = Season_Get_Kickoff_Time(nTeam, nWeek);
+            if (Get_Schedule_Opponent(nTeam, nWeek) == NO_TEAM) continue;  // a bye
+            int nTime = Get_Schedule_Field(nTeam, nWeek, SLOT_KICKOFF);
             ASSERT_TRUE(nTime == 100 || nTime == 400 || nTime == 830);
             abSeen[nTime == 100 ? 0 : nTime == 400 ? 1 : 2] = true;
         }

@@ -1,6 +1,6 @@
 #include "season_fixture.h"
 
-#include "season/season_team.h"
+#include "database/team.h"
 #include "season/stored_games.h"
 
 void SeasonTest::SetUp() {
@@ -13,17 +13,17 @@ void SeasonTest::SetUp() {
 void SeasonTest::Make_League(std::initializer_list<int> anDivisions) {
     Use_Teams((int)anDivisions.size());
     int nTeam = 0;
-    for (int nDivision : anDivisions) g_League.aTeams[nTeam++].data.anStats[0] = nDivision;
+    for (int nDivision : anDivisions) Set_Team_Stat((TNUM)nTeam++, TEAM_STAT_DIVISION, nDivision);
 }
 
 void SeasonTest::Make_Even_League(int nTeams, int nPerDivision) {
     Use_Teams(nTeams);
-    for (int nTeam = 0; nTeam < nTeams; nTeam++) g_League.aTeams[nTeam].data.anStats[0] = nTeam / nPerDivision;
+    for (int nTeam = 0; nTeam < nTeams; nTeam++) Set_Team_Stat((TNUM)nTeam, TEAM_STAT_DIVISION, nTeam / nPerDivision);
 }
 
 static void Book(TNUM nTeam, int nOwn, int nOther) {
-    int32_t* anRecord = g_League.aTeams[nTeam].data.anYearly[Current_Season_Index()];
-    anRecord[nOwn > nOther ? 0 : nOwn < nOther ? 1 : 2]++;
+    int nField = nOwn > nOther ? YR_WINS : nOwn < nOther ? YR_LOSSES : YR_TIES;
+    Set_Team_Record_Stat(nTeam, nField, Get_Team_Record_Stat(nTeam, nField) + 1);
 }
 
 void SeasonTest::Play(TNUM nVisitor, int nVisitorScore, TNUM nHome, int nHomeScore, int nWeek) {
@@ -33,14 +33,13 @@ void SeasonTest::Play(TNUM nVisitor, int nVisitorScore, TNUM nHome, int nHomeSco
 }
 
 void SeasonTest::Add_Record(TNUM nTeam, int nWins, int nLosses) {
-    int32_t* anRecord = g_League.aTeams[nTeam].data.anYearly[Current_Season_Index()];
-    anRecord[0] += nWins;
-    anRecord[1] += nLosses;
+    Set_Team_Record_Stat(nTeam, YR_WINS, Get_Team_Wins(nTeam) + nWins);
+    Set_Team_Record_Stat(nTeam, YR_LOSSES, Get_Team_Losses(nTeam) + nLosses);
 }
 
 int Games_Of(TNUM nTeam) {
     int nGames = 0;
     for (int nWeek = 0; nWeek < SCHEDULE_SLOTS; nWeek++)
-        if (Season_Schedule_Opponent(nTeam, nWeek) != NO_TEAM) nGames++;
+        if (Get_Schedule_Opponent(nTeam, nWeek) != NO_TEAM) nGames++;
     return nGames;
 }

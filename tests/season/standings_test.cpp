@@ -1,5 +1,5 @@
 #include "season/playoffs.h"
-#include "season/season_team.h"
+#include "database/team.h"
 #include "season/standings.h"
 #include "season/stored_games.h"
 #include "season_fixture.h"
@@ -67,7 +67,7 @@ TEST_F(StandingsTest, UnbeatenAgainstLevelConferenceTeamsEarnsTheBonus) {
     EXPECT_EQ(Get_League_Score(0), 4000 + 100);
     EXPECT_EQ(Get_League_Score(3), -100);
     Recompute_Standings();
-    EXPECT_EQ(Season_Get_Team_Final_Rank(0), 0);
+    EXPECT_EQ(Get_Team_Record_Stat(0, YR_FINAL_RANK), 0);
     Play(0, 3, 3, 7);  // a single loss cancels it
     Add_Record(0, 1, 0);
     Add_Record(3, 0, 1);
@@ -78,10 +78,10 @@ TEST_F(StandingsTest, LeagueRankGoesToTheFirstTeamOnEqualScores) {
     Make_League({0, 0, 4, 4});
     Add_Record(3, 2, 0);
     Recompute_Standings();
-    EXPECT_EQ(Season_Get_Team_Final_Rank(3), 0);
-    EXPECT_EQ(Season_Get_Team_Final_Rank(0), 1);
-    EXPECT_EQ(Season_Get_Team_Final_Rank(1), 2);
-    EXPECT_EQ(Season_Get_Team_Final_Rank(2), 3);
+    EXPECT_EQ(Get_Team_Record_Stat(3, YR_FINAL_RANK), 0);
+    EXPECT_EQ(Get_Team_Record_Stat(0, YR_FINAL_RANK), 1);
+    EXPECT_EQ(Get_Team_Record_Stat(1, YR_FINAL_RANK), 2);
+    EXPECT_EQ(Get_Team_Record_Stat(2, YR_FINAL_RANK), 3);
 }
 
 // A division title must not change hands through a playoff game.
