@@ -227,3 +227,12 @@ TEST_F(ScheduleTest, TradeDeadlineIsWeekTwelve) {
     EXPECT_EQ(TRADE_DEADLINE_WEEK, 12);
     EXPECT_FALSE(Trades_Allowed());
 }
+
+// Last season's playoff games must not push this season's playoffs back.
+TEST_F(ScheduleTest, NewScheduleClearsLastSeasonsPlayoffWeeks) {
+    Make_Even_League(30, 5);
+    Schedule_Game(0, 1, 20);
+    Make_Season_Schedule();
+    EXPECT_EQ(Get_Schedule_Opponent(0, 20), NO_TEAM);
+    EXPECT_EQ(First_Playoff_Week(), 17);
+}
