@@ -56,9 +56,6 @@ template <typename Reader> void Expect_Sound_Template(int nTeams, Reader read) {
 TEST_F(ScheduleTest, TemplatesGiveEveryIndexSixteenGamesEightAtHome) {
     Expect_Sound_Template(31, Get_2001_NFL_Schedule_Opponent);
     Expect_Sound_Template(32, Get_2002_NFL_Schedule_Opponent);
-    EXPECT_EQ(Get_2002_NFL_Schedule_Opponent(0, 0, 0), 29);
-    EXPECT_EQ(Get_2002_NFL_Schedule_Opponent(0, 0, 1), 18);
-    EXPECT_EQ(Get_2001_NFL_Schedule_Opponent(16, 14, 1), 26);
     EXPECT_EQ(Get_2001_NFL_Schedule_Opponent(2, 14, 0), NO_TEMPLATE_GAME);  // a 14-game week
     EXPECT_EQ(Get_2002_NFL_Schedule_Opponent(17, 0, 0), NO_TEMPLATE_GAME);
 }
@@ -69,7 +66,6 @@ TEST_F(ScheduleTest, FirstSeasonOfThirtyTwoTeamsIsTheTemplateThroughTheFixedTabl
     Make_Season_Schedule();
     TNUM anTeamAt[32];
     for (TNUM nTeam = 0; nTeam < 32; nTeam++) anTeamAt[First_Season_Template_Index(32, nTeam)] = nTeam;
-    EXPECT_EQ(anTeamAt[0], 18);
     for (int nWeek = 0; nWeek < TEMPLATE_WEEKS; nWeek++)
         for (int nGame = 0; nGame < MAX_TEMPLATE_GAMES; nGame++) {
             int nVisitor = Get_2002_NFL_Schedule_Opponent(nWeek, nGame, 0);
@@ -223,8 +219,7 @@ TEST_F(ScheduleTest, KickoffTimesFollowTheWeekday) {
 TEST_F(ScheduleTest, TradeDeadlineIsWeekTwelve) {
     g_League.anGameState[GS_CURRENT_WEEK] = 11;
     EXPECT_TRUE(Trades_Allowed());
-    g_League.anGameState[GS_CURRENT_WEEK] = TRADE_DEADLINE_WEEK;
-    EXPECT_EQ(TRADE_DEADLINE_WEEK, 12);
+    g_League.anGameState[GS_CURRENT_WEEK] = 12;
     EXPECT_FALSE(Trades_Allowed());
 }
 
