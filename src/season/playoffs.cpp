@@ -112,6 +112,8 @@ int Champion_Slot() { return Number_Of_Conferences() == 1 ? 28 : CHAMPION_SLOT; 
 
 TNUM Get_League_Champion() { return g_League.abPlayoffTeams[Champion_Slot()]; }
 
+bool Season_Is_Over() { return Current_Week() != 0 && Get_League_Champion() != NO_TEAM; }
+
 void Fill_Playoff_Field() {
     for (int nSlot = 0; nSlot < PLAYOFF_SLOTS; nSlot++) {
         g_League.abPlayoffTeams[nSlot] = NO_TEAM;

@@ -21,6 +21,7 @@ int Seed_Slot(int nConference, int nSeed);
 // The slot of the league champion: 28 with one conference, else 30.
 int Champion_Slot();
 TNUM Get_League_Champion();  // NO_TEAM until decided
+bool Season_Is_Over();        // past week 0 with the champion known
 
 // Empties every slot and seeds the field from the current standings. The
 // season loop runs it on the first playoff week; before then the standings

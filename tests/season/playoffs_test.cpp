@@ -82,15 +82,18 @@ TEST_F(FullBracketTest, FourRoundsCrownAChampion) {
     Open_Playoffs();
     for (int nWeek = 17; nWeek <= 22; nWeek++) {
         Schedule_Playoff_Week(nWeek);
-        Play_Playoff_Week(nWeek);
+        if (nWeek != 20) Play_Playoff_Week(nWeek);
     }
     EXPECT_EQ(Games_In_Week(19), 2);
     EXPECT_EQ(Games_In_Week(20), 1);
     EXPECT_EQ(Games_In_Week(21), 0);
     EXPECT_EQ(Get_Playoff_Team(24), 8);
     EXPECT_EQ(Get_Playoff_Team(26), 16);
+    g_League.anGameState[GS_CURRENT_WEEK] = 20;
+    EXPECT_FALSE(Season_Is_Over());
+    Play_Playoff_Week(20);
     EXPECT_EQ(Get_Playoff_Team(CHAMPION_SLOT), 16);
-    EXPECT_EQ(Get_League_Champion(), 16);
+    EXPECT_TRUE(Season_Is_Over());
 
     Set_Season_Outcome_Levels();
     const int EXPECTED[][2] = {{16, 8}, {8, 7}, {17, 6}, {0, 6}, {12, 6}, {4, 5}, {1, 6}, {9, 4}, {2, 2}, {3, 1}};
