@@ -1,9 +1,9 @@
 #include "season/playoffs.h"
 
 #include "database/random.h"
+#include "database/team.h"
 #include "platform/platform.h"
 #include "season/schedule.h"
-#include "database/team.h"
 #include "season/standings.h"
 #include "season/stored_games.h"
 

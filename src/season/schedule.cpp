@@ -1,8 +1,8 @@
 #include "season/schedule.h"
 
 #include "database/random.h"
-#include "platform/platform.h"
 #include "database/team.h"
+#include "platform/platform.h"
 
 void Make_Season_Schedule() {
     int nTeams = Number_Of_Teams();

@@ -1,8 +1,8 @@
 // The random schedule of a league that neither template fits.
 #include "database/random.h"
+#include "database/team.h"
 #include "platform/platform.h"
 #include "season/schedule.h"
-#include "database/team.h"
 
 namespace {
 // The regular season must leave four schedule slots for the playoff rounds.

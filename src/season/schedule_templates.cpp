@@ -1,8 +1,8 @@
 // The two fixed schedule templates and the first-season team tables.
 #include "database/random.h"
+#include "database/team.h"
 #include "platform/platform.h"
 #include "season/schedule.h"
-#include "database/team.h"
 #include "season/standings.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "season/standings.h"
 
+#include "database/team.h"
 #include "platform/platform.h"
 #include "season/playoffs.h"
-#include "database/team.h"
 #include "season/stored_games.h"
 
 namespace {

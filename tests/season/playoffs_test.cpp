@@ -1,6 +1,6 @@
+#include "database/team.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"
-#include "database/team.h"
 #include "season/standings.h"
 #include "season/stored_games.h"
 #include "season_fixture.h"

@@ -1,6 +1,6 @@
 #include "database/random.h"
-#include "season/schedule.h"
 #include "database/team.h"
+#include "season/schedule.h"
 #include "season_fixture.h"
 
 namespace {

@@ -1,5 +1,5 @@
-#include "season/playoffs.h"
 #include "database/team.h"
+#include "season/playoffs.h"
 #include "season/standings.h"
 #include "season/stored_games.h"
 #include "season_fixture.h"
