@@ -149,8 +149,10 @@ void Schedule_Playoff_Week(int nWeek) {
 
 void Record_Playoff_Result(TNUM nTeamA, int nScoreA, TNUM nTeamB, int nScoreB) {
     int nSlotA = Get_Team_Highest_Playoff_Slot(nTeamA), nSlotB = Get_Team_Highest_Playoff_Slot(nTeamB);
-    if (nSlotA < 0 || nSlotB < 0 || nSlotA >= CHAMPION_SLOT || nSlotB >= CHAMPION_SLOT) {
-        Error_Log("Team not in the playoffs in Record_Playoff_Result(%d,%d)", nTeamA, nTeamB);
+    // Only the two teams of one bracket game: a result booked twice or for
+    // the wrong pair would move a team past a round it has not played.
+    if (nSlotA < 0 || nSlotB < 0 || nSlotA >= CHAMPION_SLOT || (nSlotA ^ 1) != nSlotB) {
+        Error_Log("Teams not paired in Record_Playoff_Result(%d,%d)", nTeamA, nTeamB);
         return;
     }
     g_League.anPlayoffScores[nSlotA] = nScoreA;

@@ -197,3 +197,13 @@ TEST_F(PlayoffsTest, WildCardRivalIsTheSecondRunnerUp) {
     EXPECT_EQ(Get_Magic_Number(8), TEAM_ELIMINATED);
     EXPECT_EQ(Get_Wild_Card_Rival(9), NO_TEAM);
 }
+
+TEST_F(FullBracketTest, ResultOutsideTheBracketPairingIsRefused) {
+    Open_Playoffs();
+    Record_Playoff_Result(1, 21, 4, 14);
+    Record_Playoff_Result(1, 21, 4, 14);  // booked twice
+    EXPECT_EQ(Get_Playoff_Team(24), NO_TEAM);
+    Record_Playoff_Result(8, 30, 12, 0);  // not opponents
+    EXPECT_EQ(Get_Playoff_Team(24), NO_TEAM);
+    EXPECT_TRUE(Logged("Teams not paired in Record_Playoff_Result(8,12)"));
+}
