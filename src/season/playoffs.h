@@ -38,7 +38,10 @@ void Record_Playoff_Game(int nGame);  // from a stored game record
 // Division leader: games to clinch (0 = clinched). Any other team: minus the
 // games to elimination, or TEAM_ELIMINATED.
 int Get_Magic_Number(TNUM nTeam);
-// The runner-up another team of the conference chases for a wild card, or NO_TEAM.
+// The team a chaser must catch for a wild card, in conferences of three or
+// more divisions: of the runners-up of the conference's first three
+// divisions, the second best by league score; for that team itself the third
+// (the best when there are only two). NO_TEAM otherwise.
 TNUM Get_Wild_Card_Rival(TNUM nTeam);
 
 // Season end: every team's outcome level 0..8 into its season record.
