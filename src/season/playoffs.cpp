@@ -66,11 +66,13 @@ void Seed_Conference(int nConference) {
     TNUM anOthers[NUMBER_OF_FRANCHISES];
     int nOthers = 0;
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
-        if (Get_Team_League(nTeam) == nConference && Get_Team_Standing(nTeam) != 0) anOthers[nOthers++] = nTeam;
+        if (Get_Team_League(nTeam) == nConference && Get_Team_Standing(nTeam) != 0)
+            anOthers[nOthers++] = nTeam;
     Sort_By_League_Score(anOthers, nOthers);
     for (int n = 0; n < nOthers && nSeeds < SEEDS; n++) anSeeds[nSeeds++] = anOthers[n];
 
-    for (int n = 0; n < nSeeds && n < SEEDS; n++) g_League.abPlayoffTeams[SEED_SLOTS[nConference][n]] = anSeeds[n];
+    for (int n = 0; n < nSeeds && n < SEEDS; n++)
+        g_League.abPlayoffTeams[SEED_SLOTS[nConference][n]] = anSeeds[n];
 }
 
 // Second-placed teams of the conference's first three divisions, best league score first.
@@ -119,7 +121,8 @@ void Fill_Playoff_Field() {
         g_League.abPlayoffTeams[nSlot] = NO_TEAM;
         g_League.anPlayoffScores[nSlot] = 0;
     }
-    for (int nConference = 0; nConference < Number_Of_Conferences(); nConference++) Seed_Conference(nConference);
+    for (int nConference = 0; nConference < Number_Of_Conferences(); nConference++)
+        Seed_Conference(nConference);
 }
 
 void Fix_Playoff_Field() { Fill_Playoff_Field(); }
@@ -142,8 +145,8 @@ void Schedule_Playoff_Week(int nWeek) {
         // A short conference leaves a seed without an opponent; it must not
         // stall the bracket. The final waits for two conferences.
         if (nRound == PLAYOFF_ROUNDS - 1) continue;
-        int nSlot = nTeamA != NO_TEAM ? nSlotA : nSlotB;
-        if (g_League.abPlayoffTeams[nSlot] != NO_TEAM) g_League.abPlayoffTeams[nSlot / 2 + 16] = g_League.abPlayoffTeams[nSlot];
+        TNUM nAlone = nTeamA != NO_TEAM ? nTeamA : nTeamB;
+        if (nAlone != NO_TEAM) g_League.abPlayoffTeams[nSlotA / 2 + 16] = nAlone;
     }
 }
 

@@ -101,7 +101,8 @@ const int BLOCK_STARTS_31[2][6] = {{0, 11, 0, 11, 0, 11}, {16, 21, 26, 16, 21, 2
 
 int Template_Opponent(const TemplateGame (&aWeeks)[TEMPLATE_WEEKS][MAX_TEMPLATE_GAMES], int nWeek, int nGame,
                       int nSide) {
-    if (nWeek < 0 || nWeek >= TEMPLATE_WEEKS || nGame < 0 || nGame >= MAX_TEMPLATE_GAMES) return NO_TEMPLATE_GAME;
+    if (nWeek < 0 || nWeek >= TEMPLATE_WEEKS || nGame < 0 || nGame >= MAX_TEMPLATE_GAMES)
+        return NO_TEMPLATE_GAME;
     const TemplateGame& game = aWeeks[nWeek][nGame];
     if (game.nVisitor == game.nHome) return NO_TEMPLATE_GAME;
     return nSide == 0 ? game.nVisitor : game.nHome;
@@ -206,7 +207,9 @@ void Fill_NFL_Schedule(int nTemplateYear) {
             }
             if (nVisitor == NO_TEMPLATE_GAME || nHome == NO_TEMPLATE_GAME) continue;
             if (nVisitor < 0 || nHome < 0) {
-                Message_Box("Assert Error", "Get_%d_NFL_Schedule_Opponent() returned negative in Fill_NFL_Schedule()",
+                Message_Box("Assert Error",
+                            "Get_%d_NFL_Schedule_Opponent() returned negative"
+                            " in Fill_NFL_Schedule()",
                             nTemplateYear);
                 continue;
             }

@@ -94,15 +94,16 @@ int Get_Division_Score(TNUM nTeam) {
         if (nRival != nTeam && Get_Team_Division(nRival) == Get_Team_Division(nTeam) &&
             Margin(nRival) == Margin(nTeam))
             nHeadToHead += Margin(Count_Stored_Results(nTeam, VERSUS_TEAM, nRival));
-    return 1000 * Margin(nTeam) + 100 * nHeadToHead + 10 * Margin(Count_Stored_Results(nTeam, VERSUS_DIVISION)) +
-           Margin(Count_Stored_Results(nTeam, VERSUS_CONFERENCE));
+    int nDivision = Margin(Count_Stored_Results(nTeam, VERSUS_DIVISION));
+    int nConference = Margin(Count_Stored_Results(nTeam, VERSUS_CONFERENCE));
+    return 1000 * Margin(nTeam) + 100 * nHeadToHead + 10 * nDivision + nConference;
 }
 
 int Get_League_Score(TNUM nTeam) {
     GameCount versusEqual = {0, 0, 0};
     for (TNUM nRival = 0; nRival < Number_Of_Teams(); nRival++) {
-        if (nRival == nTeam || Get_Team_League(nRival) != Get_Team_League(nTeam) || Margin(nRival) != Margin(nTeam))
-            continue;
+        bool bLevel = Get_Team_League(nRival) == Get_Team_League(nTeam) && Margin(nRival) == Margin(nTeam);
+        if (nRival == nTeam || !bLevel) continue;
         GameCount count = Count_Stored_Results(nTeam, VERSUS_TEAM, nRival);
         versusEqual.nWins += count.nWins;
         versusEqual.nLosses += count.nLosses;
@@ -131,7 +132,8 @@ void Recompute_Standings() {
 }
 
 TNUM Get_Standings_Team(int nDivision, int nPlace) {
-    if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS || nPlace < 0 || nPlace >= DIVISION_PLACES) return NO_TEAM;
+    if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS || nPlace < 0 || nPlace >= DIVISION_PLACES)
+        return NO_TEAM;
     return g_League.abStandingsOrder[nDivision][nPlace];
 }
 

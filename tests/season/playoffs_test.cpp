@@ -11,14 +11,14 @@ class PlayoffsTest : public SeasonTest {
     // Every home team of the week wins 21-14, booked through a stored game record.
     void Play_Playoff_Week(int nWeek) {
         for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
-            if ((Get_Schedule_Kind(nTeam, nWeek) == SLOT_FIRST_NAMED)) {
+            if (Is_Home(nTeam, nWeek)) {
                 Set_Stored_Game(m_nNextGame, Get_Schedule_Opponent(nTeam, nWeek), nTeam, 14, 21, nWeek);
                 Record_Playoff_Game(m_nNextGame++);
             }
     }
     int Games_In_Week(int nWeek) {
         int nGames = 0;
-        for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) nGames += (Get_Schedule_Kind(nTeam, nWeek) == SLOT_FIRST_NAMED);
+        for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) nGames += Is_Home(nTeam, nWeek);
         return nGames;
     }
     void Open_Playoffs() {
@@ -38,7 +38,8 @@ class FullBracketTest : public PlayoffsTest {
         PlayoffsTest::SetUp();
         Make_Even_League(32, 4);
         for (TNUM nTeam = 0; nTeam < 16; nTeam++) Add_Record(nTeam, 2, 14);
-        const int RECORDS[][3] = {{8, 14, 2}, {0, 12, 4}, {12, 11, 5}, {4, 9, 7}, {1, 10, 6}, {9, 9, 7}, {5, 8, 8}};
+        const int RECORDS[][3] = {{8, 14, 2}, {0, 12, 4}, {12, 11, 5}, {4, 9, 7},
+                                  {1, 10, 6}, {9, 9, 7},  {5, 8, 8}};
         for (const auto& r : RECORDS) {
             Set_Team_Record_Stat((TNUM)r[0], YR_WINS, r[1]);
             Set_Team_Record_Stat((TNUM)r[0], YR_LOSSES, r[2]);
@@ -62,7 +63,7 @@ TEST_F(FullBracketTest, TopSeedRestsThenHostsUnlessTheVisitorScoresHigher) {
     EXPECT_EQ(Games_In_Week(17), 4);
     EXPECT_EQ(Get_Schedule_Opponent(8, 17), NO_TEAM);
     EXPECT_EQ(Get_Schedule_Opponent(1, 17), 4);
-    EXPECT_TRUE((Get_Schedule_Kind(1, 17) == SLOT_FIRST_NAMED));  // wild card above the division winner
+    EXPECT_TRUE(Is_Home(1, 17));  // wild card above the division winner
     EXPECT_EQ(Get_Schedule_Opponent(18, 17), 28);
     EXPECT_EQ(Get_Schedule_Opponent(17, 17), 24);
     Play_Playoff_Week(17);
@@ -72,9 +73,9 @@ TEST_F(FullBracketTest, TopSeedRestsThenHostsUnlessTheVisitorScoresHigher) {
     EXPECT_EQ(Get_Playoff_Team(22), 17);
 
     Schedule_Playoff_Week(18);
-    EXPECT_TRUE((Get_Schedule_Kind(8, 18) == SLOT_FIRST_NAMED));
+    EXPECT_TRUE(Is_Home(8, 18));
     EXPECT_EQ(Get_Schedule_Opponent(8, 18), 1);
-    EXPECT_TRUE((Get_Schedule_Kind(17, 18) == SLOT_FIRST_NAMED));  // 13 games up against seed 2's 7
+    EXPECT_TRUE(Is_Home(17, 18));  // 13 games up against seed 2's 7
     EXPECT_EQ(Get_Schedule_Opponent(17, 18), 20);
 }
 
@@ -96,7 +97,8 @@ TEST_F(FullBracketTest, FourRoundsCrownAChampion) {
     EXPECT_TRUE(Season_Is_Over());
 
     Set_Season_Outcome_Levels();
-    const int EXPECTED[][2] = {{16, 8}, {8, 7}, {17, 6}, {0, 6}, {12, 6}, {4, 5}, {1, 6}, {9, 4}, {2, 2}, {3, 1}};
+    const int EXPECTED[][2] = {{16, 8}, {8, 7}, {17, 6}, {0, 6}, {12, 6},
+                               {4, 5},  {1, 6}, {9, 4}, {2, 2}, {3, 1}};
     for (const auto& e : EXPECTED)
         EXPECT_EQ(Get_Team_Record_Stat((TNUM)e[0], YR_OUTCOME), e[1]) << "team " << e[0];
 }
@@ -113,7 +115,7 @@ TEST_F(PlayoffsTest, OneDivisionConferencesMeetInTheFinalOnTheFourthWeek) {
         EXPECT_EQ(Games_In_Week(nWeek), 0);
     }
     Schedule_Playoff_Week(20);
-    EXPECT_TRUE((Get_Schedule_Kind(1, 20) == SLOT_FIRST_NAMED));
+    EXPECT_TRUE(Is_Home(1, 20));
     EXPECT_EQ(Get_Schedule_Opponent(1, 20), 2);
     Record_Playoff_Result(2, 30, 1, 27);
     EXPECT_EQ(Get_League_Champion(), 2);
@@ -140,8 +142,8 @@ TEST_F(PlayoffsTest, TwoDivisionsPlayTheConferenceFinalOnTheThirdWeek) {
     Schedule_Playoff_Week(18);
     EXPECT_EQ(Games_In_Week(18), 0);
     Schedule_Playoff_Week(19);
-    EXPECT_TRUE((Get_Schedule_Kind(3, 19) == SLOT_FIRST_NAMED));
-    EXPECT_TRUE((Get_Schedule_Kind(7, 19) == SLOT_FIRST_NAMED));
+    EXPECT_TRUE(Is_Home(3, 19));
+    EXPECT_TRUE(Is_Home(7, 19));
 }
 
 // Three one-team divisions give conference 0 only three seeds; the missing

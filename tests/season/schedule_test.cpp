@@ -15,14 +15,15 @@ void Expect_Consistent(int nTeams) {
             if (nOpponent == NO_TEAM) continue;
             ASSERT_NE(nOpponent, nTeam);
             ASSERT_EQ(Get_Schedule_Opponent(nOpponent, nWeek), nTeam) << "week " << nWeek;
-            ASSERT_NE((Get_Schedule_Kind(nTeam, nWeek) == SLOT_FIRST_NAMED), (Get_Schedule_Kind(nOpponent, nWeek) == SLOT_FIRST_NAMED));
-            ASSERT_EQ(Get_Schedule_Field(nTeam, nWeek, SLOT_KICKOFF), Get_Schedule_Field(nOpponent, nWeek, SLOT_KICKOFF));
+            ASSERT_NE(Is_Home(nTeam, nWeek), Is_Home(nOpponent, nWeek));
+            ASSERT_EQ(Get_Schedule_Field(nTeam, nWeek, SLOT_KICKOFF),
+                      Get_Schedule_Field(nOpponent, nWeek, SLOT_KICKOFF));
         }
 }
 
 int Home_Games_Of(TNUM nTeam) {
     int nGames = 0;
-    for (int nWeek = 0; nWeek < SCHEDULE_SLOTS; nWeek++) nGames += (Get_Schedule_Kind(nTeam, nWeek) == SLOT_FIRST_NAMED);
+    for (int nWeek = 0; nWeek < SCHEDULE_SLOTS; nWeek++) nGames += Is_Home(nTeam, nWeek);
     return nGames;
 }
 
@@ -72,7 +73,7 @@ TEST_F(ScheduleTest, FirstSeasonOfThirtyTwoTeamsIsTheTemplateThroughTheFixedTabl
             if (nVisitor == NO_TEMPLATE_GAME) continue;
             TNUM nHome = anTeamAt[Get_2002_NFL_Schedule_Opponent(nWeek, nGame, 1)];
             EXPECT_EQ(Get_Schedule_Opponent(nHome, nWeek), anTeamAt[nVisitor]);
-            EXPECT_TRUE((Get_Schedule_Kind(nHome, nWeek) == SLOT_FIRST_NAMED));
+            EXPECT_TRUE(Is_Home(nHome, nWeek));
         }
     Expect_Consistent(32);
     EXPECT_EQ(First_Playoff_Week(), 17);
@@ -110,13 +111,15 @@ TEST_F(ScheduleTest, LaterSeasonIndexFollowsStandingsAndSwapsWholeDivisions) {
             ASSERT_EQ(nStart / 16, nDivision / 4) << "a block left its conference";
             ASSERT_FALSE(abBlockUsed[nStart / 4]);
             abBlockUsed[nStart / 4] = true;
-            for (int nPlace = 0; nPlace < 4; nPlace++) ASSERT_EQ(anOrder[4 * nDivision + 3 - nPlace], nStart + nPlace);
+            for (int nPlace = 0; nPlace < 4; nPlace++)
+                ASSERT_EQ(anOrder[4 * nDivision + 3 - nPlace], nStart + nPlace);
         }
     }
 }
 
 TEST_F(ScheduleTest, LaterSeasonOfThirtyOneTeamsKeepsTheSixTeamBlock) {
-    Make_League({0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 4, 4, 4, 4, 4, 5, 5, 5, 5, 5, 6, 6, 6, 6, 6});
+    Make_League({0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2,  // 5, 6, 5
+                 4, 4, 4, 4, 4, 5, 5, 5, 5, 5, 6, 6, 6, 6, 6});
     g_League.anGameState[GS_SEASON_INDEX] = 1;
     memset(g_League.abStandingsOrder, NO_TEAM, sizeof g_League.abStandingsOrder);
     int anPlace[8] = {};
@@ -143,7 +146,8 @@ TEST_F(ScheduleTest, StandingsThatDoNotFitFallBackToTheFixedTable) {
     g_League.anGameState[GS_SEASON_INDEX] = 2;  // standings table all zero: team 0 everywhere
     int anOrder[32];
     Make_Template_Order(32, anOrder);
-    for (TNUM nTeam = 0; nTeam < 32; nTeam++) EXPECT_EQ(anOrder[nTeam], First_Season_Template_Index(32, nTeam));
+    for (TNUM nTeam = 0; nTeam < 32; nTeam++)
+        EXPECT_EQ(anOrder[nTeam], First_Season_Template_Index(32, nTeam));
 }
 
 TEST_F(ScheduleTest, ThirtyTeamsRestInWeekSixAndStartThePlayoffsInWeekSeventeen) {
@@ -183,7 +187,8 @@ TEST_F(ScheduleTest, SmallOddLeaguesGiveEveryTeamTheSameGames) {
         Expect_Consistent(nTeams);
         int nGames = Games_Of(0);
         EXPECT_GT(nGames, 0);
-        for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) EXPECT_EQ(Games_Of(nTeam), nGames) << nTeams << " teams";
+        for (TNUM nTeam = 0; nTeam < nTeams; nTeam++)
+            EXPECT_EQ(Games_Of(nTeam), nGames) << nTeams << " teams";
         EXPECT_LE(First_Playoff_Week() + 3, SCHEDULE_SLOTS - 1);
     }
     EXPECT_EQ(Games_Of(0), 16);  // 15 teams: eighteen weeks

@@ -18,7 +18,8 @@ void SeasonTest::Make_League(std::initializer_list<int> anDivisions) {
 
 void SeasonTest::Make_Even_League(int nTeams, int nPerDivision) {
     Use_Teams(nTeams);
-    for (int nTeam = 0; nTeam < nTeams; nTeam++) Set_Team_Stat((TNUM)nTeam, TEAM_STAT_DIVISION, nTeam / nPerDivision);
+    for (int nTeam = 0; nTeam < nTeams; nTeam++)
+        Set_Team_Stat((TNUM)nTeam, TEAM_STAT_DIVISION, nTeam / nPerDivision);
 }
 
 static void Book(TNUM nTeam, int nOwn, int nOther) {
@@ -36,6 +37,8 @@ void SeasonTest::Add_Record(TNUM nTeam, int nWins, int nLosses) {
     Set_Team_Record_Stat(nTeam, YR_WINS, Get_Team_Wins(nTeam) + nWins);
     Set_Team_Record_Stat(nTeam, YR_LOSSES, Get_Team_Losses(nTeam) + nLosses);
 }
+
+bool Is_Home(TNUM nTeam, int nWeek) { return Get_Schedule_Kind(nTeam, nWeek) == SLOT_FIRST_NAMED; }
 
 int Games_Of(TNUM nTeam) {
     int nGames = 0;

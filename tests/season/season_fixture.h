@@ -18,3 +18,4 @@ class SeasonTest : public LeagueTest {
 };
 
 int Games_Of(TNUM nTeam);  // scheduled games over weeks 0..21
+bool Is_Home(TNUM nTeam, int nWeek);
