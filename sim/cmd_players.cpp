@@ -77,7 +77,9 @@ int Sim_Player(int argc, char** argv) {
            Get_Player_Vital_Stat(nTeam, p, VS_EXPERIENCE), nHeight / 12, nHeight % 12,
            Get_Player_Vital_Stat(nTeam, p, VS_WEIGHT), Get_Player_Vital_Stat(nTeam, p, VS_PEAK_START),
            Get_Player_Vital_Stat(nTeam, p, VS_PEAK_END));
-    printf("Salary $%d,000, %d of %d years left\n", Get_Player_Vital_Stat(nTeam, p, VS_SALARY),
+    char szSalary[32];
+    Format_Thousands(Get_Player_Vital_Stat(nTeam, p, VS_SALARY), szSalary);
+    printf("Salary $%s,000, %d of %d years left\n", szSalary,
            Get_Player_Vital_Stat(nTeam, p, VS_CONTRACT_LEFT), Get_Player_Vital_Stat(nTeam, p, VS_CONTRACT_YEARS));
     printf("Ratings:\n");
     Print_Ratings(nTeam, p, true);
