@@ -6,8 +6,6 @@
 #include <string>
 
 constexpr int PROGRAM_VERSION = 2187;  // 2.1.8.7
-constexpr int LOGICAL_PAGE_WIDTH = 636;
-constexpr int LOGICAL_PAGE_HEIGHT = 438;
 
 // Page command numbers, as stored in GS_CURRENT_PAGE.
 enum {
