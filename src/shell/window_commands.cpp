@@ -1,0 +1,56 @@
+#include "shell/window_commands.h"
+
+#include <string>
+
+#include "database/game_commands.h"
+#include "database/league_database.h"
+#include "platform/platform.h"
+#include "shell/dialogs.h"
+#include "shell/main_window.h"
+#include "shell/welcome.h"
+
+// Seconds the last play command took, for the debug notice.
+static int g_nLastPlaySeconds = 0;
+
+void Command_New_Game(MainWindow& window) {
+    if (Refuse_While_Simulating(REFUSE_NEW_GAME)) return;
+    if (!Dialog_Registered(DIALOG_NEW_GAME)) return;
+    if (Do_Dialog(&window, DIALOG_NEW_GAME) == 2 && !Welcome_Loop(window)) window.Close_Without_Prompt();
+}
+
+void Command_Resume_Game(MainWindow& window) {
+    if (Refuse_While_Simulating(REFUSE_RESUME_GAME)) return;
+    if (Dialog_Registered(DIALOG_RESUME_GAME)) Do_Dialog(&window, DIALOG_RESUME_GAME);
+}
+
+void Command_Save_Game(MainWindow& window) {
+    if (Refuse_While_Simulating(REFUSE_SAVE_GAME)) return;
+    if (Dialog_Registered(DIALOG_SAVE_GAME)) Do_Dialog(&window, DIALOG_SAVE_GAME);
+}
+
+// The retirement check arrives with the hall of fame's rating.
+void Command_Retire(MainWindow&) { Refuse_While_Simulating(REFUSE_RETIRE); }
+
+void Command_Exit(MainWindow& window) { window.close(); }
+
+void Command_Stop(MainWindow&) { Request_Stop(); }
+
+void Command_Help_Contents(MainWindow&) { Open_Document("help/contents.htm"); }
+
+void Command_Help_Page(MainWindow&) {
+    std::string szPath = std::string("help/") + Page_Help_Topic(Get_Game_State(GS_CURRENT_PAGE)) + ".htm";
+    Open_Document(szPath.c_str());
+}
+
+void Command_Online(MainWindow&) { Open_Document(WEB_ADDRESS); }
+
+void Command_About(MainWindow& window) { Do_Dialog(&window, DIALOG_ABOUT); }
+
+void Command_Check_Version(MainWindow& window) {
+    int nError = 0;
+    if (!Start_Update_Program(&window, true, &nError))
+        Message_Box("External Error", "I can't execute the program \"QXAutoUp.exe\"\n\nError #%d", nError);
+}
+
+// One renderer serves every display, so there is no drawing mode to choose.
+void Command_Debug_Info(MainWindow&) { Message_Box("Debug Info", "Last Play took: %d", g_nLastPlaySeconds); }
