@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "database/league_database.h"
+#include "database/random.h"
 #include "platform/page_layout.h"
 #include "platform/platform.h"
 #include "shell/command_table.h"
@@ -109,6 +110,15 @@ void MainWindow::Place_At_Start(const WindowRect& saved) {
     for (QScreen* pScreen : QGuiApplication::screens())
         bOnScreen = bOnScreen || pScreen->availableGeometry().intersects(wanted);
     if (!Saved_Rect_Usable(saved) || !bOnScreen) {
+        // The size to return to when the user leaves the maximised state, and
+        // what shows where nothing maximises (a bare X server).
+        QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                        : QRect(0, 0, 1024, 768);
+        int nHeight = screen.height() * 3 / 4;
+        WindowRect rect = Apply_Aspect_Rule({0, 0, 0, nHeight}, DRAG_BOTTOM_RIGHT, Minimum_Width(), Minimum_Height());
+        int nWidth = Min(rect.nRight, screen.width());
+        setGeometry(screen.x() + (screen.width() - nWidth) / 2, screen.y() + (screen.height() - rect.nBottom) / 2,
+                    nWidth, rect.nBottom);
         showMaximized();
         return;
     }
