@@ -74,6 +74,19 @@ bool Refuse_While_Simulating(Refusal refusal) {
     return true;
 }
 
+bool Season_Over() {
+    if (Current_Week() == 0) return false;
+    int nSlot = League_Team_Count(1) == 0 ? 28 : 30;
+    int nTeam = g_League.abPlayoffTeams[nSlot];
+    return nTeam >= 0 && nTeam < NUMBER_OF_FRANCHISES;
+}
+
+bool Check_Trading_Deadline() {
+    if (Get_Game_State(GS_COMMISSIONER) || Current_Week() < TRADING_DEADLINE_WEEK || Season_Over()) return true;
+    Message_Box("Trading Deadline", "No trades are allowed after week %d of the season.", TRADING_DEADLINE_WEEK);
+    return false;
+}
+
 bool Update_Check_Due(int64_t nNow, int32_t nLastCheckWord, int32_t nSwitchWord) {
     if (nSwitchWord == FS_NO_UPDATE_CHECK) return false;
     int64_t nElapsed = nNow - 64 * (int64_t)nLastCheckWord;

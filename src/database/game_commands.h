@@ -42,6 +42,14 @@ const char* Refusal_Text(Refusal refusal);
 // current week, and return true (the command does nothing else).
 bool Refuse_While_Simulating(Refusal refusal);
 
+// The season is over once the champion's slot of the playoffs holds a team
+// (slot 28 when only the first conference has teams, else slot 30).
+bool Season_Over();
+constexpr int TRADING_DEADLINE_WEEK = 12;
+// Trades are open in Commissioner Mode, before the deadline week and once the
+// season is over; otherwise the notice is shown and the answer is false.
+bool Check_Trading_Deadline();
+
 // Update check at start: off when the switch word holds FS_NO_UPDATE_CHECK;
 // otherwise due when the last check lies more than five days back or less
 // than one day (a stored time in the future included).

@@ -53,16 +53,25 @@ enum {
 
 typedef void (*CommandHandler)(MainWindow& window);
 
+// A command is live when it works on its own (bReady), when a handler, its
+// dialog (Do_Dialog) or its page has been registered.
 struct MenuCommand {
     int nMenu;
     int idCommand;
-    const char* szText;      // nullptr: no menu item (shortcut only)
-    const char* szKeys;      // QKeySequence list ("Ctrl+1; F12"), or nullptr
-    CommandHandler pHandler; // what the command does, even while its item is disabled
-    bool bAvailable;         // the feature exists: item enabled, shortcut live
+    const char* szText;       // nullptr: no menu item (shortcut only)
+    const char* szKeys;       // QKeySequence list ("Ctrl+1; F12"), or nullptr
+    CommandHandler pHandler;  // nullptr: open idDialog, or show the page idCommand
+    int idDialog;
+    bool bReady;
     bool bSeparatorBefore;
 };
 
 const char* Menu_Title(int nMenu);
 const MenuCommand* Menu_Commands();  // ends with idCommand 0
 const MenuCommand* Find_Menu_Command(int idCommand);
+bool Command_Available(const MenuCommand& command);
+// Features that are commands rather than dialogs or pages (the play commands,
+// End Draft, Output Rosters ...) register what they do here; it takes the
+// place of the table's handler and makes the command live.
+void Register_Command_Handler(int idCommand, CommandHandler pHandler);
+CommandHandler Command_Handler(const MenuCommand& command);

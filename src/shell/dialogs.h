@@ -58,3 +58,6 @@ bool Dialog_Registered(int idDialog);
 int Do_Dialog(QWidget* pOwner, int idDialog);
 
 void Register_Built_In_Dialogs();  // About and Welcome
+// Every dialog, page and command handler of the program, registered once at
+// start before the menus are refreshed. New features add their calls there.
+void Register_Features();

@@ -13,6 +13,7 @@
 #include "platform/page_layout.h"
 #include "platform/platform.h"
 #include "shell/command_table.h"
+#include "shell/dialogs.h"
 #include "shell/drawing.h"
 #include "shell/page_view.h"
 #include "shell/picture_store.h"
@@ -32,7 +33,6 @@ void MainWindow::Build_Menus() {
     for (const MenuCommand* p = Menu_Commands(); p->idCommand; p++) {
         QAction* pAction = new QAction(QString::fromUtf8(p->szText ? p->szText : ""), this);
         if (p->szKeys) pAction->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(p->szKeys)));
-        pAction->setEnabled(p->bAvailable);
         int idCommand = p->idCommand;
         connect(pAction, &QAction::triggered, this, [this, idCommand] { Do_Command(idCommand); });
         m_Actions.insert(idCommand, pAction);
@@ -49,14 +49,26 @@ QAction* MainWindow::Command_Action(int idCommand) const { return m_Actions.valu
 
 bool MainWindow::Do_Command(int idCommand) {
     const MenuCommand* pCommand = Find_Menu_Command(idCommand);
-    if (!pCommand || !pCommand->pHandler) return false;
-    pCommand->pHandler(*this);
+    if (!pCommand) return false;
+    if (CommandHandler pHandler = Command_Handler(*pCommand)) {
+        pHandler(*this);
+        return true;
+    }
+    if (pCommand->idDialog) {
+        if (!Dialog_Registered(pCommand->idDialog)) return false;
+        Do_Dialog(this, pCommand->idDialog);
+        return true;
+    }
+    if (!Page_Registered(idCommand)) return false;
+    if (Get_Game_State(GS_CURRENT_PAGE) != idCommand) Show_Page(idCommand);
     return true;
 }
 
 void MainWindow::Refresh_Title() { setWindowTitle(QString::fromStdString(Title_Line())); }
 
 void MainWindow::Refresh_Menus() {
+    for (const MenuCommand* p = Menu_Commands(); p->idCommand; p++)
+        m_Actions.value(p->idCommand)->setEnabled(Command_Available(*p));
     QMenu* pPlay = m_apMenus[MENU_PLAY];
     pPlay->clear();
     PlayMenuEntry entries[MAXIMUM_PLAY_ENTRIES];

@@ -81,7 +81,8 @@ void Start_Up(MainWindow& window) {
     srand((unsigned)(nNow + nMilliseconds));
     Seed_Random((uint32_t)nNow ^ (uint32_t)nMilliseconds);
     Delete_Log();
-    Register_Built_In_Dialogs();
+    Register_Features();
+    window.Refresh_Menus();
     Install_Qt_Platform(&window);
 
     bool bFirstStart = !Fame_File_Exists();

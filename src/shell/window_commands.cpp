@@ -35,6 +35,22 @@ void Command_Exit(MainWindow& window) { window.close(); }
 
 void Command_Stop(MainWindow&) { Request_Stop(); }
 
+void Command_Trades(MainWindow& window) {
+    if (Check_Trading_Deadline() && Dialog_Registered(DIALOG_TRADES)) Do_Dialog(&window, DIALOG_TRADES);
+}
+
+void Command_Draft(MainWindow& window) {
+    int idDialog = Get_League_Rule(LR_FANTASY_DRAFT) ? DIALOG_FANTASY_DRAFT_ORDER : DIALOG_DRAFT;
+    if (Dialog_Registered(idDialog)) Do_Dialog(&window, idDialog);
+}
+
+// Ending a running fantasy draft is a command of the draft itself; it registers
+// its own handler for CMD_FANTASY_DRAFT.
+void Command_Fantasy_Draft(MainWindow& window) {
+    if (!Get_League_Rule(LR_FANTASY_DRAFT) && Dialog_Registered(DIALOG_START_FANTASY_DRAFT))
+        Do_Dialog(&window, DIALOG_START_FANTASY_DRAFT);
+}
+
 void Command_Help_Contents(MainWindow&) { Open_Document("help/contents.htm"); }
 
 void Command_Help_Page(MainWindow&) {

@@ -209,6 +209,41 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.Normal_Rect().nRight - window.Normal_Rect().nLeft, 700);
     }
 
+    void Registered_Features_Come_Alive() {
+        static int s_nOpened = 0;
+        MainWindow window;
+        QVERIFY(!window.Command_Action(CMD_OPTIONS)->isEnabled());
+        QVERIFY(!window.Do_Command(CMD_OPTIONS));
+        Register_Dialog(DIALOG_OPTIONS, [](QWidget*) { return ++s_nOpened; });
+        Register_Page(PAGE_LEADERS, nullptr, nullptr);
+        Register_Command_Handler(CMD_PLAY_4, [](MainWindow&) { s_nOpened += 10; });
+        window.Refresh_Menus();
+        QVERIFY(window.Command_Action(CMD_OPTIONS)->isEnabled());
+        QVERIFY(window.Command_Action(PAGE_LEADERS)->isEnabled());
+        QVERIFY(!window.Command_Action(PAGE_FINANCES)->isEnabled());
+        window.Command_Action(CMD_OPTIONS)->trigger();
+        QCOMPARE(s_nOpened, 1);
+        QVERIFY(window.Do_Command(CMD_PLAY_4));
+        QCOMPARE(s_nOpened, 11);
+        QVERIFY(window.Do_Command(PAGE_LEADERS));
+        QCOMPARE(Get_Game_State(GS_CURRENT_PAGE), PAGE_LEADERS);
+        QCOMPARE(window.Command_Action(CMD_HELP_PAGE)->text(), QString("&Help on Leaders Page"));
+    }
+
+    void Trades_After_The_Deadline_Are_Refused() {
+        MainWindow window;
+        Install_Qt_Platform(&window);
+        for (int8_t& nSlot : g_League.abPlayoffTeams) nSlot = -1;
+        Set_Game_State(GS_CURRENT_WEEK, 12);
+        QList<Shown> shown;
+        Close_Next_Box(&shown);
+        QVERIFY(window.Do_Command(CMD_TRADES));
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].szTitle, QString("Trading Deadline"));
+        QCOMPARE(shown[0].szText, QString("No trades are allowed after week 12 of the season."));
+        Platform_Install(nullptr);
+    }
+
     void Unknown_Dialog_Number_Says_So() {
         MainWindow window;
         Install_Qt_Platform(&window);

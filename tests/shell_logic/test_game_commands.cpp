@@ -122,3 +122,36 @@ TEST_F(GameCommandsTest, PagesNameTheirPicturesAndHelp) {
     EXPECT_STREQ(Page_Help_Item(PAGE_FINANCES), "&Help on Financial Page");
     EXPECT_EQ(Page_Help_Item(PAGE_NONE), nullptr);
 }
+
+TEST_F(GameCommandsTest, TradingDeadline) {
+    Use_Teams(4);  // one conference: every team in division 0
+    for (int8_t& nSlot : g_League.abPlayoffTeams) nSlot = -1;
+    Set_Game_State(GS_CURRENT_WEEK, 11);
+    EXPECT_TRUE(Check_Trading_Deadline());
+    Set_Game_State(GS_CURRENT_WEEK, 12);
+    EXPECT_FALSE(Check_Trading_Deadline());
+    ASSERT_EQ(Headless_Notices().size(), 1u);
+    EXPECT_EQ(Headless_Notices()[0].title, "Trading Deadline");
+    EXPECT_EQ(Headless_Notices()[0].text, "No trades are allowed after week 12 of the season.");
+    Set_Game_State(GS_COMMISSIONER, 1);
+    EXPECT_TRUE(Check_Trading_Deadline());
+    Set_Game_State(GS_COMMISSIONER, 0);
+    Set_Game_State(GS_CURRENT_WEEK, 22);
+    g_League.abPlayoffTeams[28] = 2;  // the champion of a one-conference league
+    EXPECT_TRUE(Season_Over());
+    EXPECT_TRUE(Check_Trading_Deadline());
+    EXPECT_EQ(Headless_Notices().size(), 1u);
+}
+
+TEST_F(GameCommandsTest, SeasonOverNeedsTheRightChampionSlot) {
+    Use_Teams(8);
+    g_League.aTeams[5].data.anStats[0] = 4;  // division 4: the second conference
+    Set_Game_State(GS_CURRENT_WEEK, 22);
+    for (int8_t& nSlot : g_League.abPlayoffTeams) nSlot = -1;
+    g_League.abPlayoffTeams[28] = 1;  // a conference champion only
+    EXPECT_FALSE(Season_Over());
+    g_League.abPlayoffTeams[30] = 5;
+    EXPECT_TRUE(Season_Over());
+    Set_Game_State(GS_CURRENT_WEEK, 0);  // a new season: old slots do not count
+    EXPECT_FALSE(Season_Over());
+}
