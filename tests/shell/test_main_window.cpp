@@ -207,6 +207,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(Get_Fame_Setting(FS_WINDOW_RIGHT), window.Normal_Rect().nRight);
         QVERIFY(Get_Fame_Setting(FS_WINDOW_BOTTOM) > 0);
         QCOMPARE(window.Normal_Rect().nRight - window.Normal_Rect().nLeft, 700);
+
+        MainWindow minimised;
+        minimised.setGeometry(300, 300, 800, 600);
+        minimised.show();
+        minimised.setWindowState(Qt::WindowMinimized);
+        QVERIFY(minimised.Do_Command(CMD_EXIT));
+        QCOMPARE(Get_Fame_Setting(FS_WINDOW_LEFT), window.Normal_Rect().nLeft);  // kept
     }
 
     void Registered_Features_Come_Alive() {
