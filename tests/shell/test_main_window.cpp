@@ -251,6 +251,28 @@ class MainWindowTest : public QObject {
         Platform_Install(nullptr);
     }
 
+    void Resizing_Keeps_The_Page_Proportions() {
+        MainWindow window;
+        window.setGeometry(0, 0, 700, 560);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        double dRatio = (double)window.Minimum_Width() / window.Minimum_Height();
+        // The correction is posted, not made inside the resize event.
+        auto Settle = [] {
+            for (int i = 0; i < 3; i++) QCoreApplication::processEvents();
+        };
+        window.resize(1200, 560);  // dragged wider: the height follows
+        Settle();
+        QCOMPARE(window.height(), (int)(1200 / dRatio));
+        QCOMPARE(window.width(), 1200);
+        window.resize(1200, 1100);  // dragged taller: the width follows
+        Settle();
+        QCOMPARE(window.width(), (int)(dRatio * 1100));
+        window.resize(300, 200);  // never below the page area
+        Settle();
+        QVERIFY(window.Page_View()->width() >= 636 && window.Page_View()->height() >= 438);
+    }
+
     void Unknown_Dialog_Number_Says_So() {
         MainWindow window;
         Install_Qt_Platform(&window);
