@@ -165,7 +165,9 @@ void MainWindow::resizeEvent(QResizeEvent* pEvent) {
                                               rect.top() + rect.height()},
                                              edge, Minimum_Width(), Minimum_Height());
     QSize wanted(corrected.nRight - corrected.nLeft, corrected.nBottom - corrected.nTop);
-    if (wanted == now) return;
+    // A window manager that insists on its size (tiling) gets its way, not a loop.
+    if (wanted == now || now == m_CorrectedFrom) return;
+    m_CorrectedFrom = now;
     // Not from inside the event: the window manager may still be delivering the drag.
     QTimer::singleShot(0, this, [this, wanted] {
         m_bKeepingAspect = true;

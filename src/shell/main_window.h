@@ -49,4 +49,5 @@ class MainWindow : public QMainWindow {
     PageView* m_pPageView = nullptr;
     bool m_bMayClose = false;
     bool m_bKeepingAspect = false;
+    QSize m_CorrectedFrom;  // the last size the aspect rule corrected
 };
