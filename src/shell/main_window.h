@@ -42,7 +42,6 @@ class MainWindow : public QMainWindow {
 
   private:
     void Build_Menus();
-    void Keep_Aspect();
     bool Store_Rect_Unless_Minimised();
     QMenu* m_apMenus[8] = {};
     QHash<int, QAction*> m_Actions;

@@ -23,7 +23,6 @@ class PageView : public QWidget {
     void Show_Page(int nPage);  // store it, forget the composed picture, redraw
     void Forget_Page();         // recompose at the next paint
     int Current_Page() const;
-    const QPixmap& Composed() const { return m_Composed; }
     QSize sizeHint() const override;
 
   signals:
