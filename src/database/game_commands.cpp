@@ -44,7 +44,6 @@ const RefusalText REFUSALS[] = {
     {"Save Game", "You can't save while simulating games.\n\nPlease try again once this week's games are completed."},
     {"Retiring", "Can't retire while simulations are in progress.\n\nPlease try again once this week's games are completed."},
     {"Exit Game", "Can't exit while simulations are in progress.\n\nPlease try again once this week's games are completed."},
-    {"Save Game", "Can't save game data while playing games. Please try again once this day is completed."},
 };
 }  // namespace
 

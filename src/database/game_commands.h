@@ -34,7 +34,6 @@ enum Refusal {
     REFUSE_SAVE_GAME,
     REFUSE_RETIRE,
     REFUSE_EXIT_GAME,
-    REFUSE_SAVE_BEFORE_LEAVING,  // the save offered by the leave-game check
 };
 const char* Refusal_Title(Refusal refusal);
 const char* Refusal_Text(Refusal refusal);

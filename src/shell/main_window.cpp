@@ -17,6 +17,7 @@
 #include "shell/drawing.h"
 #include "shell/page_view.h"
 #include "shell/picture_store.h"
+#include "shell/window_commands.h"
 
 MainWindow::MainWindow() {
     setWindowTitle("Brakvell");
@@ -183,13 +184,7 @@ bool MainWindow::Store_Rect_Unless_Minimised() {
 
 bool MainWindow::Exit_Sequence() {
     if (Refuse_While_Simulating(REFUSE_EXIT_GAME)) return false;
-    // The leave-game check: the rating question now; the unsaved-game question
-    // arrives with saved games.
-    if (Get_Game_State(GS_RATING_VALID) &&
-        Ask_Yes_No("Vantor Rating Warning",
-                   "Leaving this game and resuming it later will invalidate your Vantor Rating. Leave anyway?") !=
-            ANSWER_YES)
-        return false;
+    if (!Leave_Game_Check(*this)) return false;
     Store_Rect_Unless_Minimised();
     return true;
 }

@@ -11,6 +11,7 @@
 #include "database/game_commands.h"
 #include "database/league_database.h"
 #include "database/random.h"
+#include "database/saved_game.h"
 #include "halloffame/fame_file.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -90,9 +91,13 @@ void Start_Up(MainWindow& window) {
     Write_Settings_Record();
     window.Place_At_Start(Saved_Window_Rect());
 
-    // Universe.dat is loaded here once saved games can be read; the player
-    // template and team-name checks follow it. Until then the league stays empty.
+    // The league every game starts from; a failure has been reported and the
+    // window goes on with an empty league. The player-template and team-name
+    // checks follow here once college players and the names editor exist.
+    Load_Game(UNIVERSE_FILE);
     Set_Game_State(GS_CURRENT_PAGE, 0);
+    window.Refresh_Title();
+    window.Refresh_Menus();
 
     Update_Check_At_Start(&window);
     // On a first start the default team names are offered for editing here,

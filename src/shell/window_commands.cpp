@@ -4,6 +4,7 @@
 
 #include "database/game_commands.h"
 #include "database/league_database.h"
+#include "database/saved_game.h"
 #include "platform/platform.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
@@ -12,15 +13,38 @@
 // Seconds the last play command took, for the debug notice.
 static int g_nLastPlaySeconds = 0;
 
+// The Save Game dialog answers 1 when it saved. Until it exists the game is
+// saved under its own name, so that answering Yes never leaves without a save.
+static bool Save_Before_Leaving(MainWindow& window) {
+    if (Dialog_Registered(DIALOG_SAVE_GAME)) return Do_Dialog(&window, DIALOG_SAVE_GAME) == 1;
+    return g_League.szGameName[0] && Save_Game_As(g_League.szGameName);
+}
+
+bool Leave_Game_Check(MainWindow& window) {
+    if (Get_Game_State(GS_RATING_VALID) &&
+        Ask_Yes_No("Vantor Rating Warning",
+                   "Leaving this game and resuming it later will invalidate your Vantor Rating. Leave anyway?") !=
+            ANSWER_YES)
+        return false;
+    // A running fantasy draft writes its state file here once the draft exists.
+    switch (Ask_Save_Before_Leaving()) {
+    case LEAVE_GAME: return true;
+    case OPEN_SAVE_GAME: return Save_Before_Leaving(window);
+    default: return false;
+    }
+}
+
 void Command_New_Game(MainWindow& window) {
     if (Refuse_While_Simulating(REFUSE_NEW_GAME)) return;
     if (!Dialog_Registered(DIALOG_NEW_GAME)) return;
+    bool bUntouched = Get_Game_State(GS_SEASON_INDEX) == 0 && Current_Week() == 0;
+    if (!bUntouched && !Leave_Game_Check(window)) return;
     if (Do_Dialog(&window, DIALOG_NEW_GAME) == 2 && !Welcome_Loop(window)) window.Close_Without_Prompt();
 }
 
 void Command_Resume_Game(MainWindow& window) {
     if (Refuse_While_Simulating(REFUSE_RESUME_GAME)) return;
-    if (Dialog_Registered(DIALOG_RESUME_GAME)) Do_Dialog(&window, DIALOG_RESUME_GAME);
+    if (Dialog_Registered(DIALOG_RESUME_GAME) && Leave_Game_Check(window)) Do_Dialog(&window, DIALOG_RESUME_GAME);
 }
 
 void Command_Save_Game(MainWindow& window) {

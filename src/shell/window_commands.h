@@ -3,6 +3,10 @@
 
 class MainWindow;
 
+// Before the current game is left (New Game, Resume Game, Exit, closing the
+// window): the rating warning and the offer to save. True: leave.
+bool Leave_Game_Check(MainWindow& window);
+
 void Command_New_Game(MainWindow& window);
 void Command_Resume_Game(MainWindow& window);
 void Command_Save_Game(MainWindow& window);

@@ -29,8 +29,6 @@ TEST_F(GameCommandsTest, RefusalsWhileSimulatingShowTheirTextAndRequestStop) {
          "Can't retire while simulations are in progress.\n\nPlease try again once this week's games are completed."},
         {REFUSE_EXIT_GAME, "Exit Game",
          "Can't exit while simulations are in progress.\n\nPlease try again once this week's games are completed."},
-        {REFUSE_SAVE_BEFORE_LEAVING, "Save Game",
-         "Can't save game data while playing games. Please try again once this day is completed."},
     };
     for (const auto& c : CASES) {
         Clear_Stop_Request();
@@ -40,7 +38,7 @@ TEST_F(GameCommandsTest, RefusalsWhileSimulatingShowTheirTextAndRequestStop) {
         EXPECT_EQ(Headless_Notices().back().title, c.szTitle);
         EXPECT_EQ(Headless_Notices().back().text, c.szText);
     }
-    EXPECT_EQ(Headless_Notices().size(), 6u);
+    EXPECT_EQ(Headless_Notices().size(), 5u);
 }
 
 TEST_F(GameCommandsTest, UpdateCheckBoundaries) {
