@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,16 @@ void Close_Next_Box(QList<Shown>* pShown) {
         if (!pBox) return;
         pShown->append({pBox->windowTitle(), pBox->text()});
         pBox->accept();
+    });
+}
+
+// Presses a button of the next message box, remembering its title.
+void Press_Next_Box(QMessageBox::StandardButton button, QStringList* pTitles) {
+    QTimer::singleShot(0, [button, pTitles] {
+        QMessageBox* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!pBox) return;
+        *pTitles << pBox->windowTitle();
+        pBox->button(button)->click();
     });
 }
 
@@ -271,6 +282,29 @@ class MainWindowTest : public QObject {
         window.resize(300, 200);  // never below the page area
         Settle();
         QVERIFY(window.Page_View()->width() >= 636 && window.Page_View()->height() >= 438);
+    }
+
+    void Exit_Offers_To_Save_A_Changed_Game() {
+        MainWindow window;
+        Install_Qt_Platform(&window);
+        window.show();
+        Set_Game_State(GS_CURRENT_WEEK, 3);  // changed since the (never made) last save
+        QStringList titles;
+        Press_Next_Box(QMessageBox::Cancel, &titles);
+        window.Do_Command(CMD_EXIT);
+        QCOMPARE(titles, QStringList({"Game Not Saved"}));
+        QVERIFY(window.isVisible());
+        Set_Game_State(GS_RATING_VALID, 1);
+        Press_Next_Box(QMessageBox::No, &titles);
+        window.Do_Command(CMD_EXIT);
+        QCOMPARE(titles, QStringList({"Game Not Saved", "Vantor Rating Warning"}));
+        QVERIFY(window.isVisible());
+        Set_Game_State(GS_RATING_VALID, 0);
+        Press_Next_Box(QMessageBox::No, &titles);
+        window.Do_Command(CMD_EXIT);
+        QCOMPARE(titles.last(), QString("Game Not Saved"));
+        QVERIFY(!window.isVisible());
+        Platform_Install(nullptr);
     }
 
     void Unknown_Dialog_Number_Says_So() {
