@@ -5,6 +5,7 @@
 #include "database/league_database.h"
 #include "database/random.h"
 #include "halloffame/fame_file.h"
+#include "season/playoffs.h"
 #include "platform/platform.h"
 
 namespace {
@@ -73,15 +74,8 @@ bool Refuse_While_Simulating(Refusal refusal) {
     return true;
 }
 
-bool Season_Over() {
-    if (Current_Week() == 0) return false;
-    int nSlot = League_Team_Count(1) == 0 ? 28 : 30;
-    int nTeam = g_League.abPlayoffTeams[nSlot];
-    return nTeam >= 0 && nTeam < NUMBER_OF_FRANCHISES;
-}
-
 bool Check_Trading_Deadline() {
-    if (Get_Game_State(GS_COMMISSIONER) || Current_Week() < TRADING_DEADLINE_WEEK || Season_Over()) return true;
+    if (Get_Game_State(GS_COMMISSIONER) || Current_Week() < TRADING_DEADLINE_WEEK || Season_Is_Over()) return true;
     Message_Box("Trading Deadline", "No trades are allowed after week %d of the season.", TRADING_DEADLINE_WEEK);
     return false;
 }

@@ -41,9 +41,6 @@ const char* Refusal_Text(Refusal refusal);
 // current week, and return true (the command does nothing else).
 bool Refuse_While_Simulating(Refusal refusal);
 
-// The season is over once the champion's slot of the playoffs holds a team
-// (slot 28 when only the first conference has teams, else slot 30).
-bool Season_Over();
 constexpr int TRADING_DEADLINE_WEEK = 12;
 // Trades are open in Commissioner Mode, before the deadline week and once the
 // season is over; otherwise the notice is shown and the answer is false.

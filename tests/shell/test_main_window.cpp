@@ -251,7 +251,7 @@ class MainWindowTest : public QObject {
     void Trades_After_The_Deadline_Are_Refused() {
         MainWindow window;
         Install_Qt_Platform(&window);
-        for (int8_t& nSlot : g_League.abPlayoffTeams) nSlot = -1;
+        for (int8_t& nSlot : g_League.abPlayoffTeams) nSlot = NO_TEAM;
         Set_Game_State(GS_CURRENT_WEEK, 12);
         QList<Shown> shown;
         Close_Next_Box(&shown);
