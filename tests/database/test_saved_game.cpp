@@ -195,6 +195,12 @@ TEST_F(SavedGameTest, IncompressibleChunkIsRefusedNotWrittenUnreadable) {
     EXPECT_EQ(Read_Bytes("game.vtr"), oldFile);
 }
 
+TEST_F(SavedGameTest, LongestFileNameStillSaves) {
+    std::string szName = std::string(251, 'n') + ".vtr";  // the longest a folder entry may be
+    EXPECT_EQ(Save_Game(szName.c_str()), SAVE_OK);
+    EXPECT_TRUE(Load_Game(szName.c_str()));
+}
+
 TEST_F(SavedGameTest, SavedFileGetsOrdinaryPermissions) {
     mode_t nOld = umask(022);
     ASSERT_EQ(Save_Game("game.vtr"), SAVE_OK);
