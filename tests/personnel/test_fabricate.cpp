@@ -1,5 +1,5 @@
+#include <cstdio>
 #include <cstring>
-#include <regex>
 #include <set>
 #include <string>
 
@@ -70,7 +70,13 @@ TEST_F(FabricateTest, ProspectGetsANewIdentityAndAPast) {
     Get_Player_College(38, 5, szText);
     EXPECT_STREQ(szText, Get_College_Name(Vital(38, 5, VS_COLLEGE)));
     Get_Player_Picture(38, 5, szText);
-    EXPECT_TRUE(std::regex_match(szText, std::regex("B0[0-2][0-9]a?"))) << szText;
+    // A running back's picture: "B" and 1..25 in three digits, sometimes an "a".
+    int nNumber = 0;
+    char szSuffix[4] = "";
+    ASSERT_GE(sscanf(szText, "B%3d%3s", &nNumber, szSuffix), 1) << szText;
+    EXPECT_GE(nNumber, 1);
+    EXPECT_LE(nNumber, 25);
+    EXPECT_TRUE(strlen(szText) == 4 || strcmp(szSuffix, "a") == 0) << szText;
     Get_Player_Full_Name(38, 5, szText);
     EXPECT_STREQ(szText, "John Smith");  // no name files here
     EXPECT_EQ(Headless_Notices().size(), 2u);
