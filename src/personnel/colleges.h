@@ -1,7 +1,7 @@
-// The colleges a new player can come from (`VS_COLLEGE` indexes this list).
+// The colleges players come from; a player's college index points here.
 #pragma once
 
 constexpr int NUMBER_OF_COLLEGES = 75;
 
-// The empty text for an index outside 0..74.
-const char* Get_College_Name(int nCollege);
+// The college's name ('&' written as '+'); an empty text for a bad index.
+const char* Get_College_Name(int nIndex);
