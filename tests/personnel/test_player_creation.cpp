@@ -3,7 +3,6 @@
 
 #include "database/player.h"
 #include "database/random.h"
-#include "personnel/colleges.h"
 #include "personnel/player_creation.h"
 #include "test_support.h"
 
@@ -123,11 +122,7 @@ TEST_F(CreationTest, PositionsAreDrawnByRosterDemand) {
     EXPECT_LT(anCount[POS_P], 300);
 }
 
-TEST_F(CreationTest, BodyTablesAndColleges) {
-    EXPECT_EQ(Typical_Weight(POS_TE), 223);
-    EXPECT_EQ(Typical_Height(POS_K), 69);
-    EXPECT_STREQ(Get_College_Name(0), "Miami");
-    EXPECT_STREQ(Get_College_Name(29), "Texas A+M");
-    EXPECT_STREQ(Get_College_Name(74), "Rice");
-    EXPECT_STREQ(Get_College_Name(75), "");
+TEST_F(CreationTest, TypicalWeightComesFromHeightAndBuild) {
+    EXPECT_EQ(Typical_Weight(POS_TE), 223);  // the tight end the blocking rating measures against
+    EXPECT_EQ(Typical_Weight(POS_T), Weight_For_Height(76, 140));
 }
