@@ -110,7 +110,7 @@ void Read_Name_Line(const char* szPath, int nLine, char* szOut, int nSize, const
         if (g_ReportedFiles.insert(szPath).second) Message_Box("ERROR", "Couldn't open file: %s", szPath);
         return;
     }
-    char szLine[64];
+    char szLine[64] = "";
     int nSizeUsed = nSize < (int)sizeof szLine ? nSize : (int)sizeof szLine;
     for (int i = 0; i <= nLine; i++) {
         szLine[0] = 0;
