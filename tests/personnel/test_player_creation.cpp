@@ -126,3 +126,18 @@ TEST_F(CreationTest, TypicalWeightComesFromHeightAndBuild) {
     EXPECT_EQ(Typical_Weight(POS_TE), 223);  // the tight end the blocking rating measures against
     EXPECT_EQ(Typical_Weight(POS_T), Weight_For_Height(76, 140));
 }
+
+TEST_F(CreationTest, NewIDsAvoidThoseInUse) {
+    Use_Teams(4);
+    const int k = 0 + 100 * 38 + 10101;  // slot 0 of code 38 in season 0
+    Seed_Random(9);
+    int nFirst = New_Player_ID(38, 0);
+    EXPECT_EQ(nFirst / 256, k);
+
+    // With every ID of the first range taken the wider range is used.
+    for (int j = 0; j < 256; j++) Set_Player_Vital_Stat((TNUM)(j / 80), (PNUM)(j % 80), VS_PLAYER_ID, 256 * k + j);
+    Rebuild_Player_Index();
+    int nID = New_Player_ID(38, 0);
+    EXPECT_EQ(nID / 4096, k);
+    EXPECT_FALSE(Find_Player_ID(nID));
+}
