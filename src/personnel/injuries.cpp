@@ -12,7 +12,7 @@
 
 namespace {
 constexpr int HUMAN_CONTROLLED = 1;
-constexpr int BEST_STAFF_BONUS = 2000;  // per mille off the base chance, scaled by rank
+constexpr int BEST_STAFF_BONUS = 2000;  // the best staff divides the base chance by 3
 
 bool Valid_Injury_Target(TNUM nTeam, PNUM nPlayer, const char* szRoutine) {
     if (nTeam < 0 || nTeam > TOTAL_NUMBER_OF_TEAMS || nPlayer < 0 || nPlayer >= PLAYERS_PER_TEAM ||
@@ -39,7 +39,6 @@ int Severity(int nKind) {
     const InjuryKind& kind = Get_Injury_Kind(nKind);
     return kind.nShortest + kind.nLongest;
 }
-
 }  // namespace
 
 const char* Get_Injury_Status(TNUM nTeam, PNUM nPlayer) {
