@@ -1,0 +1,47 @@
+// New players: college prospects and free agents are fabricated from
+// templates, copies of established players of the league, each given a new
+// identity, a development level and a made-up past.
+#pragma once
+#include "database/league_database.h"
+
+constexpr int MAX_PLAYER_TEMPLATES = 1000;
+constexpr int TEMPLATE_MIN_STARTS = 12;  // predicted starts a template must exceed
+constexpr int COLLEGE_CLASS_SIZE = 237;
+constexpr int LAST_FREE_AGENT_FILL_SLOT = 64;
+constexpr int FREE_AGENT_SALARY = 225;
+enum { GS_DRAFT_LIST_ORDER = 84 };  // 0 by score, 1 by position
+
+// Empties the pool and fills it from the franchises in use, then warns about
+// positions with no or few entries ("Missing Player Data").
+void Build_Template_Pool();
+int Template_Pool_Size();
+int Template_Position_Count(int nPosition);
+
+// Body tables by position.
+int Typical_Height(int nPosition);
+int Typical_Weight(int nPosition);
+int Weight_For_Height(int nHeight, int nBuild);  // nBuild in per cent
+int Position_Build(int nPosition);
+
+// A position drawn by roster demand.
+int Draw_Position();
+
+// Makes a player of the position in the slot: 1 made, 0 when no template of
+// the position turned up.
+int Fabricate_Player(TNUM nTeam, PNUM nPlayer, int nPosition);
+// The identity part of the above, applied to a freshly copied template.
+void Give_New_Identity(TNUM nTeam, PNUM nPlayer);
+// A new player ID for the slot, not used by anyone in the league.
+int New_Player_ID(TNUM nTeam, PNUM nPlayer);
+// Takes the player back to his level of his first season and writes the
+// seasons between into his history.
+void Generate_Past_Seasons(TNUM nTeam, PNUM nPlayer);
+void Set_Random_Birth_Date(TNUM nTeam, PNUM nPlayer);
+
+// A new class of prospects in the draft pool; false when one could not be made.
+bool Make_College_Class();
+void Sort_Draft_Pool();
+// One free agent in the slot of the pool; 1 made, 0 not.
+int Make_Free_Agent(TNUM nTeam, PNUM nPlayer);
+// Tops up the free-agent pool to slot 64.
+void Fill_Free_Agent_Pool();

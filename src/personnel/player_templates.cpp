@@ -1,0 +1,86 @@
+// The template pool: established players whose vital stats and predicted
+// season serve as the mould for new ones. Built once at start-up from the
+// league then loaded; not saved.
+#include <cstring>
+
+#include "database/player.h"
+#include "database/random.h"
+#include "database/text_format.h"
+#include "personnel/player_creation.h"
+#include "personnel/player_creation_internal.h"
+#include "platform/platform.h"
+
+namespace {
+struct PlayerTemplate {
+    int32_t anVital[NUMBER_OF_VITAL_STATS];
+    int32_t anPredicted[NUMBER_OF_COUNTERS];
+};
+
+PlayerTemplate g_aTemplates[MAX_PLAYER_TEMPLATES];
+int g_nTemplates = 0;
+int g_anPositionCount[NUMBER_OF_POSITIONS];
+constexpr int FEW_TEMPLATES = 10;
+
+void Add_Template(TNUM nTeam, PNUM nPlayer) {
+    const PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nPlayer];
+    PlayerTemplate& entry = g_aTemplates[g_nTemplates++];
+    memcpy(entry.anVital, player.anVital, sizeof entry.anVital);
+    memcpy(entry.anPredicted, player.anStats[PERIOD_PREDICTED], sizeof entry.anPredicted);
+    int nPosition = entry.anVital[VS_POSITION];
+    if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS) g_anPositionCount[nPosition]++;
+}
+
+void Report_Missing_Data() {
+    for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) {
+        char szPosition[TEXT_SIZE];
+        Get_Position_Name(nPosition, szPosition);
+        int nCount = g_anPositionCount[nPosition];
+        if (nCount == 0)
+            Message_Box("Missing Player Data",
+                        "Player database has no %s data. Brakvell will be unable to create new %s college players. "
+                        "Please re-install the Universe.dat file provided with Brakvell.",
+                        szPosition, szPosition);
+        else if (nCount < FEW_TEMPLATES)
+            Message_Box("Missing Player Data",
+                        "Player database has only %d %s entries. This will limit the realism of the simulation. We "
+                        "recommend you re-install the Universe.dat file provided with Brakvell.",
+                        nCount, szPosition);
+    }
+}
+}  // namespace
+
+void Build_Template_Pool() {
+    g_nTemplates = 0;
+    memset(g_anPositionCount, 0, sizeof g_anPositionCount);
+    for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES && g_nTemplates < MAX_PLAYER_TEMPLATES; nTeam++) {
+        if (!Valid_Team((TNUM)nTeam)) continue;
+        for (int nPlayer = 0; nPlayer < PLAYERS_PER_TEAM && g_nTemplates < MAX_PLAYER_TEMPLATES; nPlayer++)
+            if (Is_Valid_Player((TNUM)nTeam, (PNUM)nPlayer) &&
+                g_League.aTeams[nTeam].aPlayers[nPlayer].anStats[PERIOD_PREDICTED][SS_STARTS] > TEMPLATE_MIN_STARTS)
+                Add_Template((TNUM)nTeam, (PNUM)nPlayer);
+    }
+    Report_Missing_Data();
+}
+
+int Template_Pool_Size() { return g_nTemplates; }
+
+int Template_Position_Count(int nPosition) {
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) return 0;
+    return g_anPositionCount[nPosition];
+}
+
+// Draws up to 5000 entries for one of the position; -1 when none turned up.
+int Find_Template(int nPosition) {
+    for (int nTry = 0; nTry < 5000; nTry++) {
+        int c = Random(MAX_PLAYER_TEMPLATES);
+        if (c < g_nTemplates && g_aTemplates[c].anVital[VS_POSITION] == nPosition) return c;
+    }
+    return -1;
+}
+
+void Apply_Template(int nTemplate, TNUM nTeam, PNUM nPlayer) {
+    PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nPlayer];
+    memcpy(player.anVital, g_aTemplates[nTemplate].anVital, sizeof player.anVital);
+    memcpy(player.anStats[PERIOD_PREDICTED], g_aTemplates[nTemplate].anPredicted,
+           sizeof player.anStats[PERIOD_PREDICTED]);
+}
