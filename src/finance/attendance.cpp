@@ -38,7 +38,7 @@ int Ticket_Price_Ceiling(TNUM nHome, TNUM nVisitor) {
     int nSpending = Ratio(Spending_Index(nHome), nStreak, 1000);
     int nCeiling = Ratio(nSpending, Record_Factor(nHome), 1000);
     nCeiling = Ratio(nCeiling, Record_Factor(nVisitor) + 1000, 2000);
-    return Ratio(nCeiling, Fin_Get(nVisitor, FIN_LOYALTY) + 1000, 2000);
+    return Ratio(nCeiling, Fin_Get(nVisitor, FIN_FAN_LOYALTY) + 1000, 2000);
 }
 
 int Game_Attendance_Demand(TNUM nHome, TNUM nVisitor) {

@@ -28,7 +28,7 @@ int Saturate(int64_t n) { return n > INT32_MAX ? INT32_MAX : n < INT32_MIN ? INT
 
 int League_Wealth() { return Max(500, Ratio(1000, Average_Field(FIN_CASH), 15000000)); }
 
-int Average_Loyalty() { return Average_Field(FIN_LOYALTY); }
+int Average_Loyalty() { return Average_Field(FIN_FAN_LOYALTY); }
 
 int Team_Income(TNUM nTeam) { return Team_City_Field(nTeam, 3); }
 
@@ -61,7 +61,7 @@ int Apply_Cash_Factors(TNUM nTeam, int nAmount) {
 }
 
 int Spending_Index(TNUM nTeam) {
-    int x = Ratio(Ratio(6000, Team_Income(nTeam), 25000), Fin_Get(nTeam, FIN_LOYALTY), 1000);
+    int x = Ratio(Ratio(6000, Team_Income(nTeam), 25000), Fin_Get(nTeam, FIN_FAN_LOYALTY), 1000);
     if (Human_Controlled(nTeam)) x = Ratio(x, 1100 - 100 * Get_Game_State(GS_DIFFICULTY), 1000);
     x = Apply_Cash_Factors(nTeam, x);
     if (!Human_Controlled(nTeam)) {
@@ -85,5 +85,5 @@ int Payroll_Per_Game(TNUM nTeam) {
 }
 
 void Lose_Loyalty_Point(TNUM nTeam) {
-    Fin_Set(nTeam, FIN_LOYALTY, Max(LOYALTY_FLOOR, Fin_Get(nTeam, FIN_LOYALTY) - 1));
+    Fin_Set(nTeam, FIN_FAN_LOYALTY, Max(LOYALTY_FLOOR, Fin_Get(nTeam, FIN_FAN_LOYALTY) - 1));
 }

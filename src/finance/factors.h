@@ -3,18 +3,15 @@
 // loyalty and records.
 #pragma once
 #include "database/league_database.h"
+#include "database/team.h"
 
-// Financial field numbers used across the money code.
+// Financial field numbers used across the money code, beside those of the team record.
 enum {
-    FIN_LOYALTY = 0,
-    FIN_TICKET_PRICE = 1,
     FIN_SCOUTING_QUALITY = 2,
     FIN_MEDICAL_QUALITY = 3,
     FIN_BROADCAST_POLICY = 5,
-    FIN_CASH = 68,
     FIN_START_VALUE = 69,
     FIN_MARKET_HANDICAP = 74,
-    FIN_PAYROLL = 93,
 };
 
 enum { BROADCAST_NORMAL, BROADCAST_PAY_ONLY, BROADCAST_BLACKOUT };

@@ -14,7 +14,7 @@ void Get_Franchise_Profile(TNUM nTeam, FranchiseProfile* pProfile) {
     char szText[TEXT_SIZE];
     Number_Text(Team_City_Field(nTeam, 1), szText);
     Dialog_Format(pProfile->szFanBase, "Fan Base: %s", szText);
-    Get_Fan_Mood(Fin_Get(nTeam, FIN_LOYALTY), szText);
+    Get_Fan_Mood(Fin_Get(nTeam, FIN_FAN_LOYALTY), szText);
     Dialog_Format(pProfile->szLoyalty, "Fan Loyalty: %s", szText);
     int nIncome = Team_Income(nTeam);
     Dialog_Format(pProfile->szIncome, "Fan Income: $%d,%03d", nIncome / 1000, nIncome % 1000);

@@ -19,7 +19,7 @@ int64_t Wide_Ratio(int64_t a, int64_t b, int64_t c) { return c == 0 ? 0 : (a * b
 int Player_Franchise_Value(TNUM nTeam, PNUM nPlayer) {
     int nYears = Max(1, Player_Contract_Left(nTeam, nPlayer));
     int64_t nOverpaid = Max(0, Player_Salary(nTeam, nPlayer) - 1000);
-    int64_t nNet = Player_Trade_Value(nTeam, nPlayer) - nYears * nOverpaid / (nYears + 1);
+    int64_t nNet = Player_Value_For_Franchise(nTeam, nPlayer) - nYears * nOverpaid / (nYears + 1);
     int nAge = Clamp(0, Player_Age(nTeam, nPlayer) - 20, 24);
     return Ratio(nNet, AGE_MULTIPLIER[nAge], 100) + AGE_BONUS[nAge];
 }
@@ -30,7 +30,7 @@ int Franchise_Value(TNUM nTeam) {
     for (PNUM nPlayer = 0; nPlayer < nPlayers; nPlayer++) nRoster += Player_Franchise_Value(nTeam, nPlayer);
     int64_t nValue = Wide_Ratio(BASE_VALUE, Ratio(1000, Team_Market(nTeam), MARKET_OF_3500000), 1000);
     nValue = Wide_Ratio(nValue, Ratio(1000, Team_Income(nTeam), 25000), 1000);
-    nValue = Wide_Ratio(nValue, Fin_Get(nTeam, FIN_LOYALTY) + 500, 1500);
+    nValue = Wide_Ratio(nValue, Fin_Get(nTeam, FIN_FAN_LOYALTY) + 500, 1500);
     nValue = Wide_Ratio(nValue, Stadium_Quality(nTeam) + 500, 1500);
     return Saturate(nRoster + nValue);
 }

@@ -36,4 +36,4 @@ int Roster_Size(TNUM nTeam);
 int Player_Salary(TNUM nTeam, PNUM nPlayer);  // $ thousands
 int Player_Age(TNUM nTeam, PNUM nPlayer);
 int Player_Contract_Left(TNUM nTeam, PNUM nPlayer);
-int Player_Trade_Value(TNUM nTeam, PNUM nPlayer);
+int Player_Value_For_Franchise(TNUM nTeam, PNUM nPlayer);  // the trade value

@@ -32,8 +32,8 @@ void Ticket_Price_Drift(TNUM nHome) {
     int nPrice = Ratio(1000, Fin_Get(nHome, FIN_TICKET_PRICE), 3000);
     int x = 1000 - Ratio(1000, nPrice, Ratio(1000, Team_Income(nHome), 25000));
     int nDraw = Random(1000);
-    if (x >= 0 && nDraw < x) Fin_Add(nHome, FIN_LOYALTY, 1);
-    if (x < 0 && nDraw < -x) Fin_Add(nHome, FIN_LOYALTY, -1);
+    if (x >= 0 && nDraw < x) Fin_Add(nHome, FIN_FAN_LOYALTY, 1);
+    if (x < 0 && nDraw < -x) Fin_Add(nHome, FIN_FAN_LOYALTY, -1);
 }
 
 void Book_Local_Broadcast(Ledger& ledger, bool bHome) {

@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "database/player.h"
 #include "database/random.h"
+#include "database/team.h"
 
 namespace {
 constexpr int FIRST_PLAYOFF_WEEK = 17;
@@ -13,8 +15,8 @@ void MoneyTest::SetUp() {
     Seed_Random(1998);
 }
 
-int MoneyTest::Fin(TNUM nTeam, int nField) { return g_League.aTeams[nTeam].data.anFinancial[nField]; }
-void MoneyTest::Set_Fin(TNUM nTeam, int nField, int nValue) { g_League.aTeams[nTeam].data.anFinancial[nField] = nValue; }
+int MoneyTest::Fin(TNUM nTeam, int nField) { return Get_Team_Financial_Stat(nTeam, nField); }
+void MoneyTest::Set_Fin(TNUM nTeam, int nField, int nValue) { Set_Team_Financial_Stat(nTeam, nField, nValue); }
 
 void MoneyTest::Make_League(int nTeams) {
     Use_Teams(nTeams);
@@ -30,31 +32,28 @@ void MoneyTest::Make_League(int nTeams) {
         city.anData[3] = 25000;
         city.anData[5] = 70000 + 10000 * nTeam;
         city.anData[6] = 30000;
-        TeamData& data = g_League.aTeams[nTeam].data;
-        data.anStats[2] = 1;
-        data.anStats[3] = nTeam;
-        data.anStadium[0] = 200000;
-        data.anStadium[5] = data.anStadium[6] = data.anStadium[7] = 1000;
-        data.anFinancial[0] = 1000;
-        data.anFinancial[1] = 2500;
-        data.anFinancial[68] = 15000000;
+        Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, 1);
+        Set_Team_Stat(nTeam, TEAM_STAT_CITY, nTeam);
+        Set_Stadium_Field(nTeam, 0, 200000);
+        for (int nField : {5, 6, 7}) Set_Stadium_Field(nTeam, nField, 1000);
+        Set_Fin(nTeam, FIN_FAN_LOYALTY, 1000);
+        Set_Fin(nTeam, FIN_TICKET_PRICE, 2500);
+        Set_Fin(nTeam, FIN_CASH, 15000000);
     }
 }
 
 void MoneyTest::Add_Player(TNUM nTeam, int nSalary, int nAge, int nYearsLeft) {
-    for (auto& player : g_League.aTeams[nTeam].aPlayers) {
-        if (player.anVital[0] != 0) continue;
-        player.anVital[0] = 1000 + nTeam * 100 + (int)(&player - g_League.aTeams[nTeam].aPlayers);
-        player.anVital[7] = nAge;
-        player.anVital[11] = nSalary;
-        player.anVital[12] = nYearsLeft;
-        player.anVital[25] = nYearsLeft;
-        return;
-    }
+    PNUM nPlayer = First_Empty_Slot(nTeam);
+    ASSERT_NE(NO_PLAYER, nPlayer);
+    Set_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID, 1000 + nTeam * 100 + nPlayer);
+    Set_Player_Vital_Stat(nTeam, nPlayer, VS_AGE, nAge);
+    Set_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY, nSalary);
+    Set_Player_Vital_Stat(nTeam, nPlayer, VS_CONTRACT_LEFT, nYearsLeft);
+    Set_Player_Vital_Stat(nTeam, nPlayer, VS_CONTRACT_YEARS, nYearsLeft);
 }
 
 void MoneyTest::Move_Team_To_City_Of(TNUM nTeam, TNUM nOther) {
-    g_League.aTeams[nTeam].data.anStats[3] = g_League.aTeams[nOther].data.anStats[3];
+    Set_Team_Stat(nTeam, TEAM_STAT_CITY, Get_Team_Stat(nOther, TEAM_STAT_CITY));
 }
 
 void MoneyTest::Record_Result(TNUM nHome, TNUM nVisitor, int nWeek, int nHomePoints, int nVisitorPoints) {
@@ -64,9 +63,7 @@ void MoneyTest::Record_Result(TNUM nHome, TNUM nVisitor, int nWeek, int nHomePoi
     pGame[1] = (uint8_t)nHome;
     int32_t anScore[2] = {nVisitorPoints, nHomePoints};
     memcpy(pGame + 4, anScore, sizeof anScore);
-    int32_t* pHomeSlot = g_League.aTeams[nHome].data.anSchedule[nWeek];
-    int32_t* pVisitorSlot = g_League.aTeams[nVisitor].data.anSchedule[nWeek];
-    pHomeSlot[0] = nVisitor + 1;
-    pVisitorSlot[0] = -(nHome + 1);
-    pHomeSlot[3] = pVisitorSlot[3] = nRecord;
+    ASSERT_EQ(1, Schedule_Game(nHome, nVisitor, nWeek));
+    Set_Schedule_Field(nHome, nWeek, SLOT_GAME_RECORD, nRecord);
+    Set_Schedule_Field(nVisitor, nWeek, SLOT_GAME_RECORD, nRecord);
 }

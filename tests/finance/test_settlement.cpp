@@ -79,7 +79,7 @@ TEST_F(SettlementTest, PostseasonDoublesTheGateAndChargesOnlyOperationsAndTax) {
     Settle_Game_Finances(0, 1, 50000);
     EXPECT_EQ(2 * 50000 * 25, Fin(0, 12));
     for (TNUM nTeam = 0; nTeam < 2; nTeam++) {
-        for (int nField : {6, 7, 9, 10, 53, 54, 57, 60, 63}) EXPECT_EQ(0, Fin(nTeam, nField)) << nField;
+        for (int nField : {6, 7, 9, 10, 54, 57, 60, 63}) EXPECT_EQ(0, Fin(nTeam, nField)) << nField;
         EXPECT_EQ(500, Fin(nTeam, 2));
         int nShare = Ratio(Fin(0, 12), nTeam == 0 ? 66 : 34, 100);
         int64_t nTaxable = Taxable_From_Fields(nTeam, nShare, true);
