@@ -49,7 +49,7 @@ int Game_Attendance_Demand(TNUM nHome, TNUM nVisitor) {
     }
     int nCeiling = Ticket_Price_Ceiling(nHome, nVisitor);
     int nPotential = Ratio(Team_Market(nHome), Stadium_Quality(nHome), 1000);
-    int nCrowd = Ratio(nPotential, nCeiling - Fin_Get(nHome, FIN_TICKET_PRICE), nCeiling);
+    int nCrowd = Ratio(nPotential, nCeiling - Ticket_Price_Of(nHome), nCeiling);
     if (nCrowd < CROWD_FLOOR) nCrowd = CROWD_FLOOR - (CROWD_FLOOR - nCrowd) / 5;
     nCrowd = Ratio(nCrowd, Broadcast_Multiplier(nHome), 1000);
     return Min(Max(nCrowd, 0), Stadium_Field(nHome, 0));

@@ -29,11 +29,11 @@ int Units_Sold(int nAttendance, int v) {
 
 int Sell_Concessions(TNUM nHome, int nAttendance) {
     int nIncome = Team_Income(nHome);
-    int nRemaining = Spending_Index(nHome) - Fin_Get(nHome, FIN_TICKET_PRICE);
+    int nRemaining = Spending_Index(nHome) - Ticket_Price_Of(nHome);
     int nDraw = Random(1000);
     int nPenalty = 0, nTotal = 0;
     for (const Item& item : ITEMS) {
-        int nPrice = Fin_Get(nHome, item.nPriceField);
+        int nPrice = Concession_Price_Of(nHome, item.nPriceField);
         int v = Price_Against_Budget(nPrice, nRemaining / item.nBudgetDivisor);
         int nUnits = Units_Sold(nAttendance, v);
         if (item.bDoubled) nUnits = Ratio(nUnits, 200, 100);

@@ -32,6 +32,9 @@ int Average_Loyalty() { return Average_Field(FIN_FAN_LOYALTY); }
 
 int Team_Income(TNUM nTeam) { return Team_City_Field(nTeam, 3); }
 
+int Ticket_Price_Of(TNUM nTeam) { return Clamp(0, Fin_Get(nTeam, FIN_TICKET_PRICE), 50000); }
+int Concession_Price_Of(TNUM nTeam, int nField) { return Clamp(0, Fin_Get(nTeam, nField), 10000); }
+
 int Competition_Factor(TNUM nTeam) {
     int nLongitude = Team_City_Field(nTeam, 5), nLatitude = Team_City_Field(nTeam, 6);
     int nSum = 0;

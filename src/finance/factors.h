@@ -41,5 +41,9 @@ int Payroll_Per_Game(TNUM nTeam);
 // One loyalty point lost, never below the floor.
 void Lose_Loyalty_Point(TNUM nTeam);
 int Team_Income(TNUM nTeam);
+// Prices as stored, kept within their ranges so that a damaged file cannot
+// turn a gate or a profit into nonsense: tickets 0..$500, concessions 0..$100.
+int Ticket_Price_Of(TNUM nTeam);
+int Concession_Price_Of(TNUM nTeam, int nField);
 // An int64 result kept within the int range.
 int Saturate(int64_t n);

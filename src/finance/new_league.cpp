@@ -37,7 +37,7 @@ void Set_Last_Season(TNUM nTeam) {
     int nGames = Get_League_Rule(LR_GAMES_PER_SEASON);
     int g = Saturate((int64_t)Ratio(Team_Market(nTeam) / 2, Spending_Index(nTeam) / 2, 100) * 81);
     Fin_Set(nTeam, 16, g);
-    Fin_Set(nTeam, 17, Ratio(g, 100, Fin_Get(nTeam, FIN_TICKET_PRICE)));
+    Fin_Set(nTeam, 17, Ratio(g, 100, Ticket_Price_Of(nTeam)));
     int l = Ratio(g, 25, 100);
     Fin_Set(nTeam, 23, Ratio(l, 35, 100));
     Fin_Set(nTeam, 30, Ratio(l, 45, 100));

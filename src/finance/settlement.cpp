@@ -29,7 +29,7 @@ void Pay_Share(Ledger& ledger, int nAmount) {
 
 // Fans drift towards a team whose tickets are cheap for its city, away from a dear one.
 void Ticket_Price_Drift(TNUM nHome) {
-    int nPrice = Ratio(1000, Fin_Get(nHome, FIN_TICKET_PRICE), 3000);
+    int nPrice = Ratio(1000, Ticket_Price_Of(nHome), 3000);
     int x = 1000 - Ratio(1000, nPrice, Ratio(1000, Team_Income(nHome), 25000));
     int nDraw = Random(1000);
     if (x >= 0 && nDraw < x) Fin_Add(nHome, FIN_FAN_LOYALTY, 1);
@@ -101,7 +101,7 @@ void Settle_Game_Finances(TNUM nHome, TNUM nVisitor, int nAttendance) {
     Fin_Add(nHome, 15, nAttendance);
     Fin_Add(nVisitor, 19, nAttendance);
 
-    int nGate = Ratio(nAttendance, Fin_Get(nHome, FIN_TICKET_PRICE), 100);
+    int nGate = Ratio(nAttendance, Ticket_Price_Of(nHome), 100);
     if (bPostseason) nGate *= 2;
     Fin_Set(nHome, 12, nGate);
     Pay_Share(home, Ratio(nGate, 66, 100));

@@ -100,6 +100,16 @@ TEST_F(SettlementTest, CashSaturatesInsteadOfWrapping) {
     EXPECT_GT(Fin(0, 68), 2000000000);
 }
 
+TEST_F(SettlementTest, DamagedPricesAreReadWithinTheirRanges) {
+    Set_Fin(0, 1, INT32_MAX);
+    Set_Fin(0, 27, -5000);
+    Set_Fin(0, 20, INT32_MAX);
+    Settle_Game_Finances(0, 1, 1000);
+    EXPECT_EQ(1000 * 500, Fin(0, 12));
+    EXPECT_EQ(0, Fin(0, 21));  // nobody pays $100 with no money left
+    EXPECT_LE(Fin(0, 28), 0);  // free beer
+}
+
 TEST_F(SettlementTest, RefusesBadTeams) {
     Settle_Game_Finances(0, 0, 50000);
     Settle_Game_Finances(0, 7, 50000);
