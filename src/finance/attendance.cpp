@@ -6,28 +6,36 @@
 #include "platform/platform.h"
 
 namespace {
-constexpr int CROWD_FLOOR = 5000;  // below it a dearer ticket loses fans a fifth as fast
+constexpr int CROWD_FLOOR = 5000; // below it a dearer ticket loses fans a fifth as fast
 
-int Record_Factor(TNUM nTeam) { return Ratio(1000, Season_Wins(nTeam) + 25, Season_Losses(nTeam) + 25); }
+int Record_Factor(TNUM nTeam) {
+    return Ratio(1000, Season_Wins(nTeam) + 25, Season_Losses(nTeam) + 25);
+}
 
 int Broadcast_Multiplier(TNUM nHome) {
     if (Is_Postseason()) return 1500;
     switch (Fin_Get(nHome, FIN_BROADCAST_POLICY)) {
-        case BROADCAST_PAY_ONLY: return 1050;
-        case BROADCAST_BLACKOUT: return 1250;
-        default: return 1000;
+    case BROADCAST_PAY_ONLY:
+        return 1050;
+    case BROADCAST_BLACKOUT:
+        return 1250;
+    default:
+        return 1000;
     }
 }
-}  // namespace
+} // namespace
 
 void Get_Team_Streaks(TNUM nTeam, int* pWins, int* pLosses) {
     *pWins = *pLosses = 0;
     for (int nSlot = Min(Current_Week(), SCHEDULE_SLOTS) - 1; nSlot >= 0; nSlot--) {
         int nResult = Slot_Game_Result(nTeam, nSlot);
         if (nResult == GAME_NOT_PLAYED) continue;
-        if (nResult == 1 && *pLosses == 0) ++*pWins;
-        else if (nResult == -1 && *pWins == 0) ++*pLosses;
-        else break;
+        if (nResult == 1 && *pLosses == 0)
+            ++*pWins;
+        else if (nResult == -1 && *pWins == 0)
+            ++*pLosses;
+        else
+            break;
     }
 }
 

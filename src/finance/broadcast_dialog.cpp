@@ -10,15 +10,20 @@
 namespace {
 const char* const POLICY_NAMES[NUMBER_OF_POLICIES] = {"Normal Broadcast", "Pay Only", "Blackout"};
 const char* const POLICY_DESCRIPTIONS[NUMBER_OF_POLICIES] = {
-    "A normal broadcast contract with a local station raises some TV revenue and also ensures that any fan who "
+    "A normal broadcast contract with a local station raises some TV revenue and also ensures that any fan "
+    "who "
     "wants to can see your team play.",
-    "Selling an exclusive contract to a paid TV channel will raise a big hunk of broadcast revenue but will lower "
+    "Selling an exclusive contract to a paid TV channel will raise a big hunk of broadcast revenue but will "
+    "lower "
     "your team's overall exposure.",
-    "Blacking out your home games to local fans will help bring them into the ballpark. But it slashes local TV "
+    "Blacking out your home games to local fans will help bring them into the ballpark. But it slashes local "
+    "TV "
     "revenue in half and may engender some resentment.",
 };
 
-bool Valid_Policy(int nPolicy) { return nPolicy >= 0 && nPolicy < NUMBER_OF_POLICIES; }
+bool Valid_Policy(int nPolicy) {
+    return nPolicy >= 0 && nPolicy < NUMBER_OF_POLICIES;
+}
 
 // Fields: last game, this season, last season.
 void Fill_Figures(TNUM nTeam, int nFirstField, BroadcastFigures* pFigures) {
@@ -33,9 +38,11 @@ void Fill_Figures(TNUM nTeam, int nFirstField, BroadcastFigures* pFigures) {
 void Set_Picture(BroadcastDialog* pDialog) {
     Dialog_Format(pDialog->szPicture, "dialogs/misc/brdcst%d.jpg", pDialog->nPolicy);
 }
-}  // namespace
+} // namespace
 
-const char* Broadcast_Policy_Name(int nPolicy) { return Valid_Policy(nPolicy) ? POLICY_NAMES[nPolicy] : ""; }
+const char* Broadcast_Policy_Name(int nPolicy) {
+    return Valid_Policy(nPolicy) ? POLICY_NAMES[nPolicy] : "";
+}
 
 const char* Broadcast_Policy_Description(int nPolicy) {
     return Valid_Policy(nPolicy) ? POLICY_DESCRIPTIONS[nPolicy] : "";

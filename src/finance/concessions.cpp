@@ -5,14 +5,14 @@
 
 namespace {
 struct Item {
-    int nPriceField;  // then last game profit, this season's profit
+    int nPriceField; // then last game profit, this season's profit
     int nBudgetDivisor;
-    int nUnitCost;  // cents at an income of $25,000
+    int nUnitCost; // cents at an income of $25,000
     bool bDoubled;
 };
 // Beer, food, souvenirs: the order in which the fans spend.
 constexpr Item ITEMS[] = {{27, 5, 25, true}, {20, 3, 50, false}, {34, 2, 50, false}};
-constexpr int NO_SALE = 1750;  // price per mille of the budget at which nothing sells
+constexpr int NO_SALE = 1750; // price per mille of the budget at which nothing sells
 
 // The price per mille of what the fan has left for the item. A fan with
 // nothing left buys nothing that costs money.
@@ -25,7 +25,7 @@ int Units_Sold(int nAttendance, int v) {
     int nUnits = v >= 750 ? Ratio(nAttendance / 4, 1750 - v, 1000) : Ratio(nAttendance, 1000 - v, 1000);
     return Max(0, nUnits);
 }
-}  // namespace
+} // namespace
 
 int Sell_Concessions(TNUM nHome, int nAttendance) {
     int nIncome = Team_Income(nHome);

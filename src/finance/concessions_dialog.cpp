@@ -8,7 +8,7 @@
 #include "platform/platform.h"
 
 namespace {
-constexpr int PRICE_FIELD[NUMBER_OF_ITEMS] = {27, 20, 34};  // then last game's and this season's profit
+constexpr int PRICE_FIELD[NUMBER_OF_ITEMS] = {27, 20, 34}; // then last game's and this season's profit
 constexpr int LAST_SEASON_PROFIT[NUMBER_OF_ITEMS] = {30, 23, 37};
 const char* const PICTURES[NUMBER_OF_ITEMS] = {"dialogs/misc/beer.jpg", "dialogs/misc/food.jpg",
                                                "dialogs/misc/souvenir.jpg"};
@@ -24,7 +24,7 @@ bool Valid_Item(int nItem) {
     Error_Log("Invalid nItem in concessions dialog: %d", nItem);
     return false;
 }
-}  // namespace
+} // namespace
 
 void Init_Concessions_Dialog(TNUM nTeam, ConcessionsDialog* pDialog) {
     memset(pDialog, 0, sizeof *pDialog);
@@ -62,13 +62,15 @@ void Open_Concessions_Dialog(TNUM nTeam, ConcessionsDialog* pDialog) {
 void Set_Concession_Price_Text(ConcessionsDialog* pDialog, int nItem, const char* szText) {
     if (!Valid_Item(nItem)) return;
     int64_t nCents;
-    if (pDialog->bEditable && Parse_Money_Text(szText, &nCents)) pDialog->anPrice[nItem] = Concession_Price(nCents);
+    if (pDialog->bEditable && Parse_Money_Text(szText, &nCents))
+        pDialog->anPrice[nItem] = Concession_Price(nCents);
     Cents_Text(pDialog->anPrice[nItem], pDialog->aszPrice[nItem]);
 }
 
 void Spin_Concession_Price(ConcessionsDialog* pDialog, int nItem, int nSteps) {
     if (!Valid_Item(nItem)) return;
-    if (pDialog->bEditable) pDialog->anPrice[nItem] = Concession_Price((int64_t)pDialog->anPrice[nItem] + (int64_t)SPIN * nSteps);
+    if (pDialog->bEditable)
+        pDialog->anPrice[nItem] = Concession_Price((int64_t)pDialog->anPrice[nItem] + (int64_t)SPIN * nSteps);
     Cents_Text(pDialog->anPrice[nItem], pDialog->aszPrice[nItem]);
 }
 

@@ -10,10 +10,12 @@
 #include "platform/platform.h"
 
 namespace {
-constexpr int64_t MONEY_LIMIT = 1000000000000LL;  // cents; keeps a long typed number from overflowing
+constexpr int64_t MONEY_LIMIT = 1000000000000LL; // cents; keeps a long typed number from overflowing
 
-int Saturated(int64_t n) { return n > INT32_MAX ? INT32_MAX : n < INT32_MIN ? INT32_MIN : (int)n; }
-}  // namespace
+int Saturated(int64_t n) {
+    return n > INT32_MAX ? INT32_MAX : n < INT32_MIN ? INT32_MIN : (int)n;
+}
+} // namespace
 
 void Dialog_Format(char* szOut, const char* szFormat, ...) {
     char szText[TEXT_SIZE];
@@ -33,7 +35,8 @@ bool Parse_Money_Text(const char* szText, int64_t* pCents) {
     if (!szText) return false;
     const char* p = szText;
     bool bNegative = false;
-    while (isspace((unsigned char)*p)) p++;
+    while (isspace((unsigned char)*p))
+        p++;
     if (*p == '-') bNegative = true, p++;
     if (*p == '$') p++;
     if (*p == '-') bNegative = true, p++;
@@ -54,7 +57,8 @@ bool Parse_Money_Text(const char* szText, int64_t* pCents) {
             bDigits = true;
         }
     }
-    while (isspace((unsigned char)*p)) p++;
+    while (isspace((unsigned char)*p))
+        p++;
     if (!bDigits || *p != '\0') return false;
     int64_t nCentsTotal = nWhole * 100 + nCents;
     *pCents = bNegative ? -nCentsTotal : nCentsTotal;
@@ -73,9 +77,13 @@ void Money_Text(int64_t nDollars, char* szOut) {
     Dialog_Format(szOut, "%s$%s", nDollars < 0 ? "-" : "", szNumber);
 }
 
-void Cents_Text(int nCents, char* szOut) { Dialog_Format(szOut, "%d.%02d", nCents / 100, nCents % 100); }
+void Cents_Text(int nCents, char* szOut) {
+    Dialog_Format(szOut, "%d.%02d", nCents / 100, nCents % 100);
+}
 
-int64_t Per_Game(int64_t nTotal, int nGames) { return nGames < 1 ? 0 : nTotal / nGames; }
+int64_t Per_Game(int64_t nTotal, int nGames) {
+    return nGames < 1 ? 0 : nTotal / nGames;
+}
 
 void Rank_Text(TNUM nTeam, int nCode, char* szOut) {
     char szOrdinal[TEXT_SIZE];

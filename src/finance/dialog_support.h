@@ -7,9 +7,9 @@
 
 // printf into a DIALOG_TEXT field, cut to fit.
 void Dialog_Format(char* szOut, const char* szFormat, ...) __attribute__((format(printf, 2, 3)));
-void Money_Text(int64_t nDollars, char* szOut);  // "$1,234" or "-$1,234"; szOut holds DIALOG_TEXT
-void Cents_Text(int nCents, char* szOut);        // "%d.%02d"
-void Number_Text(int64_t n, char* szOut);        // "1,234"
+void Money_Text(int64_t nDollars, char* szOut); // "$1,234" or "-$1,234"; szOut holds DIALOG_TEXT
+void Cents_Text(int nCents, char* szOut);       // "%d.%02d"
+void Number_Text(int64_t n, char* szOut);       // "1,234"
 // A season total per game, 0 with no games.
 int64_t Per_Game(int64_t nTotal, int nGames);
 // "(1st)": 1 + the franchises with a greater value of the financial code.

@@ -30,7 +30,7 @@ void Spin(ExpensesDialog* pDialog, int* pBudget, int nSteps) {
     if (pDialog->bEditable) *pBudget = Budget((int64_t)*pBudget + (int64_t)BUDGET_SPIN * nSteps);
     Show_Budgets(pDialog);
 }
-}  // namespace
+} // namespace
 
 void Init_Expenses_Dialog(TNUM nTeam, ExpensesDialog* pDialog) {
     memset(pDialog, 0, sizeof *pDialog);
@@ -54,10 +54,18 @@ void Init_Expenses_Dialog(TNUM nTeam, ExpensesDialog* pDialog) {
     Fill_Ranked_Figure(nTeam, 68, &pDialog->cash);
 }
 
-void Set_Scouting_Text(ExpensesDialog* pDialog, const char* szText) { Set_Text(pDialog, &pDialog->nScouting, szText); }
-void Set_Medical_Text(ExpensesDialog* pDialog, const char* szText) { Set_Text(pDialog, &pDialog->nMedical, szText); }
-void Spin_Scouting(ExpensesDialog* pDialog, int nSteps) { Spin(pDialog, &pDialog->nScouting, nSteps); }
-void Spin_Medical(ExpensesDialog* pDialog, int nSteps) { Spin(pDialog, &pDialog->nMedical, nSteps); }
+void Set_Scouting_Text(ExpensesDialog* pDialog, const char* szText) {
+    Set_Text(pDialog, &pDialog->nScouting, szText);
+}
+void Set_Medical_Text(ExpensesDialog* pDialog, const char* szText) {
+    Set_Text(pDialog, &pDialog->nMedical, szText);
+}
+void Spin_Scouting(ExpensesDialog* pDialog, int nSteps) {
+    Spin(pDialog, &pDialog->nScouting, nSteps);
+}
+void Spin_Medical(ExpensesDialog* pDialog, int nSteps) {
+    Spin(pDialog, &pDialog->nMedical, nSteps);
+}
 
 bool Apply_Expenses_Dialog(const ExpensesDialog* pDialog) {
     if (!Budget_Editable(pDialog->nTeam)) return false;

@@ -7,10 +7,10 @@
 #include "finance/links.h"
 
 namespace {
-constexpr int NEIGHBOUR_DISTANCE = 2000;  // thousandths of a degree, longitude plus latitude
+constexpr int NEIGHBOUR_DISTANCE = 2000; // thousandths of a degree, longitude plus latitude
 constexpr int WEALTHY_CASH = 100000000;
 constexpr int DEEP_DEBT = -15000000;
-constexpr int SMALL_PAYROLL = 42000;  // $ thousands
+constexpr int SMALL_PAYROLL = 42000; // $ thousands
 
 int Average_Field(int nField) {
     int64_t nSum = 0;
@@ -22,18 +22,30 @@ int Average_Field(int nField) {
         }
     return nCount == 0 ? 0 : (int)(nSum / nCount);
 }
-}  // namespace
+} // namespace
 
-int Saturate(int64_t n) { return n > INT32_MAX ? INT32_MAX : n < INT32_MIN ? INT32_MIN : (int)n; }
+int Saturate(int64_t n) {
+    return n > INT32_MAX ? INT32_MAX : n < INT32_MIN ? INT32_MIN : (int)n;
+}
 
-int League_Wealth() { return Max(500, Ratio(1000, Average_Field(FIN_CASH), 15000000)); }
+int League_Wealth() {
+    return Max(500, Ratio(1000, Average_Field(FIN_CASH), 15000000));
+}
 
-int Average_Loyalty() { return Average_Field(FIN_FAN_LOYALTY); }
+int Average_Loyalty() {
+    return Average_Field(FIN_FAN_LOYALTY);
+}
 
-int Team_Income(TNUM nTeam) { return Team_City_Field(nTeam, 3); }
+int Team_Income(TNUM nTeam) {
+    return Team_City_Field(nTeam, 3);
+}
 
-int Ticket_Price_Of(TNUM nTeam) { return Clamp(0, Fin_Get(nTeam, FIN_TICKET_PRICE), 50000); }
-int Concession_Price_Of(TNUM nTeam, int nField) { return Clamp(0, Fin_Get(nTeam, nField), 10000); }
+int Ticket_Price_Of(TNUM nTeam) {
+    return Clamp(0, Fin_Get(nTeam, FIN_TICKET_PRICE), 50000);
+}
+int Concession_Price_Of(TNUM nTeam, int nField) {
+    return Clamp(0, Fin_Get(nTeam, nField), 10000);
+}
 
 int Competition_Factor(TNUM nTeam) {
     int nLongitude = Team_City_Field(nTeam, 5), nLatitude = Team_City_Field(nTeam, 6);
@@ -42,7 +54,8 @@ int Competition_Factor(TNUM nTeam) {
         if (nOther == nTeam || !Valid_Team(nOther)) continue;
         int64_t nDistance = std::llabs((int64_t)Team_City_Field(nOther, 5) - nLongitude) +
                             std::llabs((int64_t)Team_City_Field(nOther, 6) - nLatitude);
-        if (nDistance < NEIGHBOUR_DISTANCE) nSum += Ratio(500, NEIGHBOUR_DISTANCE - nDistance, NEIGHBOUR_DISTANCE);
+        if (nDistance < NEIGHBOUR_DISTANCE)
+            nSum += Ratio(500, NEIGHBOUR_DISTANCE - nDistance, NEIGHBOUR_DISTANCE);
     }
     return Ratio(1000, 1000, nSum + 1000);
 }
@@ -69,14 +82,17 @@ int Spending_Index(TNUM nTeam) {
     x = Apply_Cash_Factors(nTeam, x);
     if (!Human_Controlled(nTeam)) {
         int nPayroll = Fin_Get(nTeam, FIN_PAYROLL);
-        if (nPayroll < SMALL_PAYROLL) x = Ratio(x, Ratio(1000, 2 * SMALL_PAYROLL, nPayroll + SMALL_PAYROLL), 1000);
+        if (nPayroll < SMALL_PAYROLL)
+            x = Ratio(x, Ratio(1000, 2 * SMALL_PAYROLL, nPayroll + SMALL_PAYROLL), 1000);
     }
     return Max(1, Ratio(x, 1000, League_Wealth()));
 }
 
 // The first playoff round is a playoff game like the others: its gate is
 // doubled and it pays no broadcast money or salaries.
-bool Is_Postseason() { return Current_Week() >= First_Playoff_Week(); }
+bool Is_Postseason() {
+    return Current_Week() >= First_Playoff_Week();
+}
 
 int Payroll_Per_Game(TNUM nTeam) {
     int nGames = Get_League_Rule(LR_GAMES_PER_SEASON);

@@ -18,7 +18,7 @@ enum { BROADCAST_NORMAL, BROADCAST_PAY_ONLY, BROADCAST_BLACKOUT };
 
 constexpr int LOYALTY_FLOOR = 700;
 constexpr int LOYALTY_CEILING = 1300;
-constexpr int MARKET_OF_3500000 = 112260;  // a lone city of 3.5 million people
+constexpr int MARKET_OF_3500000 = 112260; // a lone city of 3.5 million people
 
 // Average cash against $15 million, never below 500.
 int League_Wealth();

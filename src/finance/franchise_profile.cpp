@@ -22,5 +22,6 @@ void Get_Franchise_Profile(TNUM nTeam, FranchiseProfile* pProfile) {
     int nCapacity = Stadium_Field(nTeam, 0);
     Dialog_Format(pProfile->szCapacity, "Stadium Capacity: %d,%03d", nCapacity / 1000, nCapacity % 1000);
     int nPayroll = Fin_Get(nTeam, FIN_PAYROLL);
-    Dialog_Format(pProfile->szPayroll, "Player Payroll: $%d.%d Million", nPayroll / 1000, nPayroll % 1000 / 100);
+    Dialog_Format(pProfile->szPayroll, "Player Payroll: $%d.%d Million", nPayroll / 1000,
+                  nPayroll % 1000 / 100);
 }

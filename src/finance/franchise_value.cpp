@@ -13,8 +13,10 @@ constexpr int AGE_MULTIPLIER[25] = {150, 145, 140, 135, 130, 125, 120, 115, 110,
 constexpr int AGE_BONUS[25] = {150, 150, 125, 100, 75, 50, 25};
 
 // Ratio() without the narrowing: a huge market must not wrap round.
-int64_t Wide_Ratio(int64_t a, int64_t b, int64_t c) { return c == 0 ? 0 : (a * b + c / 2) / c; }
-}  // namespace
+int64_t Wide_Ratio(int64_t a, int64_t b, int64_t c) {
+    return c == 0 ? 0 : (a * b + c / 2) / c;
+}
+} // namespace
 
 int Player_Franchise_Value(TNUM nTeam, PNUM nPlayer) {
     int nYears = Max(1, Player_Contract_Left(nTeam, nPlayer));
@@ -27,7 +29,8 @@ int Player_Franchise_Value(TNUM nTeam, PNUM nPlayer) {
 int Franchise_Value(TNUM nTeam) {
     int64_t nRoster = 0;
     int nPlayers = Roster_Size(nTeam);
-    for (PNUM nPlayer = 0; nPlayer < nPlayers; nPlayer++) nRoster += Player_Franchise_Value(nTeam, nPlayer);
+    for (PNUM nPlayer = 0; nPlayer < nPlayers; nPlayer++)
+        nRoster += Player_Franchise_Value(nTeam, nPlayer);
     int64_t nValue = Wide_Ratio(BASE_VALUE, Ratio(1000, Team_Market(nTeam), MARKET_OF_3500000), 1000);
     nValue = Wide_Ratio(nValue, Ratio(1000, Team_Income(nTeam), 25000), 1000);
     nValue = Wide_Ratio(nValue, Fin_Get(nTeam, FIN_FAN_LOYALTY) + 500, 1500);

@@ -12,8 +12,8 @@ void Fin_Add(TNUM nTeam, int nCode, int nAmount);
 int Fin_Rank(TNUM nTeam, int nCode);
 
 bool Human_Controlled(TNUM nTeam);
-int Team_City_Field(TNUM nTeam, int nField);  // 0 city population, 1 region, 3 income, 5 longitude, 6 latitude
-int Stadium_Field(TNUM nTeam, int nField);    // 0 capacity, 5 convenience, 6 comfort, 7 sight lines
+int Team_City_Field(TNUM nTeam, int nField); // 0 city population, 1 region, 3 income, 5 longitude, 6 latitude
+int Stadium_Field(TNUM nTeam, int nField);   // 0 capacity, 5 convenience, 6 comfort, 7 sight lines
 
 // The current season's record.
 int Season_Wins(TNUM nTeam);
@@ -33,7 +33,7 @@ void Clear_Season_Finances(TNUM nTeam);
 
 // Players of a team, in slots 0..count-1.
 int Roster_Size(TNUM nTeam);
-int Player_Salary(TNUM nTeam, PNUM nPlayer);  // $ thousands
+int Player_Salary(TNUM nTeam, PNUM nPlayer); // $ thousands
 int Player_Age(TNUM nTeam, PNUM nPlayer);
 int Player_Contract_Left(TNUM nTeam, PNUM nPlayer);
-int Player_Value_For_Franchise(TNUM nTeam, PNUM nPlayer);  // the trade value
+int Player_Value_For_Franchise(TNUM nTeam, PNUM nPlayer); // the trade value

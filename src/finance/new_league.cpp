@@ -7,7 +7,9 @@
 namespace {
 constexpr int BUDGET_STEP = 5000;
 
-int Down_To(int n, int nStep) { return n / nStep * nStep; }
+int Down_To(int n, int nStep) {
+    return n / nStep * nStep;
+}
 
 void Set_Concession_Prices(TNUM nTeam) {
     int i = Ratio(1000, Team_Income(nTeam), 25000);
@@ -72,7 +74,7 @@ void Set_Market_Handicaps() {
             Fin_Set(nTeam, FIN_MARKET_HANDICAP,
                     100 - Ratio(200, Root(Fin_Get(nTeam, FIN_START_VALUE)) - nLowest, nHighest - nLowest));
 }
-}  // namespace
+} // namespace
 
 void Initialise_League_Finances() {
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)

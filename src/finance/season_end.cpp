@@ -19,7 +19,8 @@ void Finance_Season_End(TNUM nTeam, int nDivisionPlace) {
     }
     Store_Season_Record(nTeam, nDivisionPlace);
     Fin_Set(nTeam, FIN_FAN_LOYALTY,
-            Season_End_Loyalty(Fin_Get(nTeam, FIN_FAN_LOYALTY), Season_Wins(nTeam), Season_Playoff_Wins(nTeam),
-                               Season_Outcome_Level(nTeam), Get_League_Rule(LR_GAMES_PER_SEASON)));
+            Season_End_Loyalty(Fin_Get(nTeam, FIN_FAN_LOYALTY), Season_Wins(nTeam),
+                               Season_Playoff_Wins(nTeam), Season_Outcome_Level(nTeam),
+                               Get_League_Rule(LR_GAMES_PER_SEASON)));
     Clear_Season_Finances(nTeam);
 }

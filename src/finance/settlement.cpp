@@ -20,7 +20,9 @@ void Earn(Ledger& ledger, int nAmount) {
     ledger.nTaxable += nAmount;
 }
 
-void Spend(Ledger& ledger, int nAmount) { Earn(ledger, -nAmount); }
+void Spend(Ledger& ledger, int nAmount) {
+    Earn(ledger, -nAmount);
+}
 
 void Pay_Share(Ledger& ledger, int nAmount) {
     Fin_Add(ledger.nTeam, 14, nAmount);
@@ -65,7 +67,7 @@ void Book_Regular_Season_Costs(Ledger& ledger) {
 
     int nDividend = Fin_Get(nTeam, 56);
     Fin_Add(nTeam, 57, nDividend);
-    ledger.nCash -= nDividend;  // paid out of profits, so not deductible
+    ledger.nCash -= nDividend; // paid out of profits, so not deductible
 
     int nMedical = Fin_Get(nTeam, 62);
     Fin_Add(nTeam, 63, nMedical);
@@ -81,10 +83,10 @@ void Book_Regular_Season_Costs(Ledger& ledger) {
 }
 
 void Close_Ledger(Ledger& ledger) {
-    ledger.nCash -= Ratio(ledger.nTaxable, TAX_PERCENT, 100);  // a loss earns a credit
+    ledger.nCash -= Ratio(ledger.nTaxable, TAX_PERCENT, 100); // a loss earns a credit
     Fin_Set(ledger.nTeam, FIN_CASH, Saturate(ledger.nCash));
 }
-}  // namespace
+} // namespace
 
 void Settle_Game_Finances(TNUM nHome, TNUM nVisitor, int nAttendance) {
     if (nHome < 0 || nHome >= NUMBER_OF_FRANCHISES || nVisitor < 0 || nVisitor >= NUMBER_OF_FRANCHISES ||

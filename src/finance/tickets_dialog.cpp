@@ -20,7 +20,7 @@ void Fill_Season(TicketsDialog* pOut, int nYear, int nAttendance, int nHomeGames
     Dialog_Format(pOut->szAttendanceTotal[nYear], "%d (Total)", nAttendance);
     Dialog_Format(pOut->szSalesPerGame[nYear], "%d (Per Game)", (int)Per_Game(nSales, nGames));
 }
-}  // namespace
+} // namespace
 
 void Init_Tickets_Dialog(TNUM nTeam, TicketsDialog* pDialog) {
     memset(pDialog, 0, sizeof *pDialog);

@@ -15,8 +15,12 @@ void MoneyTest::SetUp() {
     Seed_Random(1998);
 }
 
-int MoneyTest::Fin(TNUM nTeam, int nField) { return Get_Team_Financial_Stat(nTeam, nField); }
-void MoneyTest::Set_Fin(TNUM nTeam, int nField, int nValue) { Set_Team_Financial_Stat(nTeam, nField, nValue); }
+int MoneyTest::Fin(TNUM nTeam, int nField) {
+    return Get_Team_Financial_Stat(nTeam, nField);
+}
+void MoneyTest::Set_Fin(TNUM nTeam, int nField, int nValue) {
+    Set_Team_Financial_Stat(nTeam, nField, nValue);
+}
 
 void MoneyTest::Make_League(int nTeams) {
     Use_Teams(nTeams);
@@ -35,7 +39,8 @@ void MoneyTest::Make_League(int nTeams) {
         Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, 1);
         Set_Team_Stat(nTeam, TEAM_STAT_CITY, nTeam);
         Set_Stadium_Field(nTeam, 0, 200000);
-        for (int nField : {5, 6, 7}) Set_Stadium_Field(nTeam, nField, 1000);
+        for (int nField : {5, 6, 7})
+            Set_Stadium_Field(nTeam, nField, 1000);
         Set_Fin(nTeam, FIN_FAN_LOYALTY, 1000);
         Set_Fin(nTeam, FIN_TICKET_PRICE, 2500);
         Set_Fin(nTeam, FIN_CASH, 15000000);
@@ -57,7 +62,7 @@ void MoneyTest::Move_Team_To_City_Of(TNUM nTeam, TNUM nOther) {
 }
 
 void MoneyTest::Record_Result(TNUM nHome, TNUM nVisitor, int nWeek, int nHomePoints, int nVisitorPoints) {
-    int nRecord = nWeek;  // one game record per week is plenty here
+    int nRecord = nWeek; // one game record per week is plenty here
     uint8_t* pGame = g_League.aGames[nRecord].abBytes;
     pGame[0] = (uint8_t)nVisitor;
     pGame[1] = (uint8_t)nHome;

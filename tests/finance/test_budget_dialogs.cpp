@@ -11,7 +11,7 @@ class BudgetDialogTest : public MoneyTest {
     void SetUp() override {
         MoneyTest::SetUp();
         Make_League(3);
-        Set_Team_Stat(2, TEAM_STAT_CONTROL, 0);  // the computer's
+        Set_Team_Stat(2, TEAM_STAT_CONTROL, 0); // the computer's
     }
 };
 
@@ -63,7 +63,7 @@ TEST_F(BudgetDialogTest, OtherTeamsAreReadOnlyOutsideCommissionerMode) {
     Set_Tickets_Price_Text(&dialog, "40");
     Spin_Tickets_Price(&dialog, 2);
     EXPECT_EQ(2500, dialog.nPrice);
-    dialog.nPrice = 4000;  // a front end that ignores the flag still changes nothing
+    dialog.nPrice = 4000; // a front end that ignores the flag still changes nothing
     EXPECT_FALSE(Apply_Tickets_Dialog(&dialog));
     EXPECT_EQ(2500, Fin(2, FIN_TICKET_PRICE));
     g_League.anGameState[GS_COMMISSIONER] = 1;
@@ -143,7 +143,7 @@ TEST_F(BudgetDialogTest, ConcessionProfitsPerGame) {
     EXPECT_STREQ("$2,500", dialog.szLastProfitTotal);
     EXPECT_STREQ("2001 Profit Per Game", dialog.aszPerGameLabel[0]);
     EXPECT_STREQ("$10,000", dialog.aszPerGame[0]);
-    EXPECT_STREQ("$---,---", dialog.aszPerGame[1]);  // no last season in the first one
+    EXPECT_STREQ("$---,---", dialog.aszPerGame[1]); // no last season in the first one
     g_League.anGameState[GS_SEASON_INDEX] = 1;
     Init_Concessions_Dialog(0, &dialog);
     EXPECT_STREQ("2001 Profit Per Game", dialog.aszPerGameLabel[1]);
@@ -221,7 +221,8 @@ TEST_F(BudgetDialogTest, ExpensesShowTheDefaultsBeforeTheFirstGame) {
 }
 
 TEST_F(BudgetDialogTest, FranchiseProfileForTheNewGameDialog) {
-    for (int i = 0; i < 63; i++) Add_Player(0, 1000, 30, 1);
+    for (int i = 0; i < 63; i++)
+        Add_Player(0, 1000, 30, 1);
     Add_Player(0, 1450, 30, 1);
     FranchiseProfile profile;
     Get_Franchise_Profile(0, &profile);
@@ -232,4 +233,4 @@ TEST_F(BudgetDialogTest, FranchiseProfileForTheNewGameDialog) {
     EXPECT_STREQ("Player Payroll: $64.4 Million", profile.szPayroll);
     EXPECT_EQ(0, std::string(profile.szValue).find("Franchise Value: $"));
 }
-}  // namespace
+} // namespace

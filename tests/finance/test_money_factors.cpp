@@ -20,7 +20,7 @@ TEST_F(FactorsTest, NeighboursShareTheMarket) {
     // 1500 thousandths away counts a quarter as much; 2000 away not at all.
     g_League.aCities[2].anData[5] = g_League.aCities[0].anData[5] + 1500;
     Move_Team_To_City_Of(1, 2);
-    EXPECT_EQ(800, Competition_Factor(0));  // two such neighbours
+    EXPECT_EQ(800, Competition_Factor(0)); // two such neighbours
     g_League.aCities[2].anData[5] = g_League.aCities[0].anData[5] + 1000;
     g_League.aCities[2].anData[6] = g_League.aCities[0].anData[6] - 1000;
     EXPECT_EQ(1000, Competition_Factor(0));
@@ -43,7 +43,8 @@ TEST_F(FactorsTest, LeagueWealthNeverFallsBelowHalf) {
 
 TEST_F(FactorsTest, LeagueWealthAveragesWithoutOverflow) {
     Make_League(3);
-    for (TNUM nTeam = 0; nTeam < 3; nTeam++) Set_Fin(nTeam, 68, 1000000000);
+    for (TNUM nTeam = 0; nTeam < 3; nTeam++)
+        Set_Fin(nTeam, 68, 1000000000);
     EXPECT_EQ(66667, League_Wealth());
 }
 
@@ -55,7 +56,8 @@ TEST_F(FactorsTest, SpendingFollowsDifficultyForHumanTeamsOnly) {
     g_League.anGameState[GS_DIFFICULTY] = 3;
     EXPECT_EQ(4800, Spending_Index(0));
     g_League.aTeams[0].data.anStats[2] = 0;
-    for (int i = 0; i < 50; i++) Add_Player(0, 1000, 25, 2);  // payroll 50000, not small
+    for (int i = 0; i < 50; i++)
+        Add_Player(0, 1000, 25, 2); // payroll 50000, not small
     EXPECT_EQ(6000, Spending_Index(0));
 }
 
@@ -154,7 +156,7 @@ TEST_F(AttendanceTest, ATieEndsTheStreakAndByeWeeksAreSkipped) {
     Record_Result(0, 1, 0, 10, 20);
     Record_Result(0, 1, 1, 10, 10);
     Record_Result(0, 1, 2, 10, 0);
-    Record_Result(0, 1, 4, 10, 0);  // week 3 is a bye
+    Record_Result(0, 1, 4, 10, 0); // week 3 is a bye
     int nWins, nLosses;
     Get_Team_Streaks(0, &nWins, &nLosses);
     EXPECT_EQ(2, nWins);
@@ -169,7 +171,7 @@ TEST_F(AttendanceTest, ThisWeeksGameIsNotYetPartOfTheStreak) {
 }
 
 TEST_F(AttendanceTest, RecordsAndVisitorLoyaltyMoveTheCeiling) {
-    g_League.aTeams[0].data.anYearly[0][0] = 5;  // 5-0 at home
+    g_League.aTeams[0].data.anYearly[0][0] = 5; // 5-0 at home
     g_League.aTeams[1].data.anFinancial[0] = 1200;
     // 6000 x 30/25, then x 2000/2000 for an 0-0 visitor, then x 2200/2000.
     EXPECT_EQ(7920, Ticket_Price_Ceiling(0, 1));
@@ -180,4 +182,4 @@ TEST_F(AttendanceTest, BadTeamsDrawNobody) {
     EXPECT_TRUE(Logged("Invalid nTeam in Game_Attendance_Demand(0, 5)"));
     EXPECT_EQ(0, Game_Attendance_Demand(FREE_AGENT_TEAM, 0));
 }
-}  // namespace
+} // namespace

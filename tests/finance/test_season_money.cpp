@@ -47,7 +47,8 @@ TEST_F(SeasonMoneyTest, SeasonEndRollsThisSeasonIntoLastAndClearsIt) {
     EXPECT_EQ(20000000, Fin(0, 16));
     EXPECT_EQ(8, Fin(0, 71));
     EXPECT_EQ(16, Fin(0, 73));
-    for (int nField : {14, 15, 51, 70, 72}) EXPECT_EQ(0, Fin(0, nField)) << nField;
+    for (int nField : {14, 15, 51, 70, 72})
+        EXPECT_EQ(0, Fin(0, nField)) << nField;
     EXPECT_EQ(Season_End_Loyalty(1000, 12, 0, 5, 16), Fin(0, FIN_FAN_LOYALTY));
 }
 
@@ -90,7 +91,8 @@ TEST_F(NewLeagueTest, ConcessionPricesFollowIncomeInQuarterDollars) {
 }
 
 TEST_F(NewLeagueTest, ValueCashDividendsAndBudgets) {
-    for (int i = 0; i < 63; i++) Add_Player(1, 1000, 30, 1);  // a $63 million payroll
+    for (int i = 0; i < 63; i++)
+        Add_Player(1, 1000, 30, 1); // a $63 million payroll
     Initialise_League_Finances();
     int nValue = Fin(0, FIN_START_VALUE);
     EXPECT_EQ(200000000, nValue);
@@ -140,4 +142,4 @@ TEST_F(NewLeagueTest, EqualFranchisesShareTheFullHandicap) {
     EXPECT_EQ(100, Fin(0, FIN_MARKET_HANDICAP));
     EXPECT_EQ(100, Fin(1, FIN_MARKET_HANDICAP));
 }
-}  // namespace
+} // namespace

@@ -10,7 +10,8 @@ class SettlementTest : public MoneyTest {
         MoneyTest::SetUp();
         Make_League(2);
         for (TNUM nTeam = 0; nTeam < 2; nTeam++) {
-            for (int i = 0; i < 5; i++) Add_Player(nTeam, 1600, 27, 2);
+            for (int i = 0; i < 5; i++)
+                Add_Player(nTeam, 1600, 27, 2);
             Set_Fin(nTeam, 20, 500);
             Set_Fin(nTeam, 27, 350);
             Set_Fin(nTeam, 34, 750);
@@ -25,7 +26,8 @@ class SettlementTest : public MoneyTest {
     // What the game's fields say the team earned before tax and dividends.
     static int64_t Taxable_From_Fields(TNUM nTeam, int nShare, bool bPostseason) {
         int64_t n = nShare + Fin(nTeam, 21) + Fin(nTeam, 28) + Fin(nTeam, 35) - Fin(nTeam, 50);
-        if (!bPostseason) n += Fin(nTeam, 6) + Fin(nTeam, 9) - Fin(nTeam, 53) - Fin(nTeam, 59) - Fin(nTeam, 62);
+        if (!bPostseason)
+            n += Fin(nTeam, 6) + Fin(nTeam, 9) - Fin(nTeam, 53) - Fin(nTeam, 59) - Fin(nTeam, 62);
         return n;
     }
 };
@@ -39,14 +41,15 @@ TEST_F(SettlementTest, CashChangesByTheSumOfTheGamesFields) {
     for (TNUM nTeam = 0; nTeam < 2; nTeam++) {
         EXPECT_EQ(nShare[nTeam], Fin(nTeam, 14));
         int64_t nTaxable = Taxable_From_Fields(nTeam, nShare[nTeam], false);
-        EXPECT_EQ(nCash[nTeam] + nTaxable - Fin(nTeam, 56) - Ratio(nTaxable, 35, 100), Fin(nTeam, 68)) << (int)nTeam;
+        EXPECT_EQ(nCash[nTeam] + nTaxable - Fin(nTeam, 56) - Ratio(nTaxable, 35, 100), Fin(nTeam, 68))
+            << (int)nTeam;
         EXPECT_EQ(Fin(nTeam, 6), Fin(nTeam, 7));
         EXPECT_EQ(Fin(nTeam, 56), Fin(nTeam, 57));
         EXPECT_EQ(Fin(nTeam, 53), Fin(nTeam, 54));
-        EXPECT_EQ(500000, Fin(nTeam, 53));  // 5 x $1.6 million over 16 games
+        EXPECT_EQ(500000, Fin(nTeam, 53)); // 5 x $1.6 million over 16 games
         EXPECT_EQ(1, Fin(nTeam, 72));
     }
-    EXPECT_EQ(0, Fin(1, 21) + Fin(1, 28) + Fin(1, 35));  // concessions are the home team's
+    EXPECT_EQ(0, Fin(1, 21) + Fin(1, 28) + Fin(1, 35)); // concessions are the home team's
     EXPECT_EQ(1, Fin(0, 70));
     EXPECT_EQ(0, Fin(1, 70));
     EXPECT_EQ(50000, Fin(0, 15));
@@ -66,7 +69,7 @@ TEST_F(SettlementTest, SeasonTotalsAccumulateOverGames) {
 }
 
 TEST_F(SettlementTest, StaffQualityMovesTowardsTheBudget) {
-    Set_Fin(0, 62, 500000);  // twice the reference budget
+    Set_Fin(0, 62, 500000); // twice the reference budget
     Set_Fin(0, 59, 0);
     Settle_Game_Finances(0, 1, 0);
     EXPECT_EQ((97 * 1000 + 3 * 2000 + 50) / 100, Fin(0, 3));
@@ -79,7 +82,8 @@ TEST_F(SettlementTest, PostseasonDoublesTheGateAndChargesOnlyOperationsAndTax) {
     Settle_Game_Finances(0, 1, 50000);
     EXPECT_EQ(2 * 50000 * 25, Fin(0, 12));
     for (TNUM nTeam = 0; nTeam < 2; nTeam++) {
-        for (int nField : {6, 7, 9, 10, 54, 57, 60, 63}) EXPECT_EQ(0, Fin(nTeam, nField)) << nField;
+        for (int nField : {6, 7, 9, 10, 54, 57, 60, 63})
+            EXPECT_EQ(0, Fin(nTeam, nField)) << nField;
         EXPECT_EQ(500, Fin(nTeam, 2));
         int nShare = Ratio(Fin(0, 12), nTeam == 0 ? 66 : 34, 100);
         int64_t nTaxable = Taxable_From_Fields(nTeam, nShare, true);
@@ -106,8 +110,8 @@ TEST_F(SettlementTest, DamagedPricesAreReadWithinTheirRanges) {
     Set_Fin(0, 20, INT32_MAX);
     Settle_Game_Finances(0, 1, 1000);
     EXPECT_EQ(1000 * 500, Fin(0, 12));
-    EXPECT_EQ(0, Fin(0, 21));  // nobody pays $100 with no money left
-    EXPECT_LE(Fin(0, 28), 0);  // free beer
+    EXPECT_EQ(0, Fin(0, 21)); // nobody pays $100 with no money left
+    EXPECT_LE(Fin(0, 28), 0); // free beer
 }
 
 TEST_F(SettlementTest, RefusesBadTeams) {
@@ -123,7 +127,8 @@ TEST_F(SettlementTest, CheapTicketsWinFansDearOnesLoseThem) {
     Set_Fin(0, 27, 0);
     Set_Fin(0, 20, 0);
     Set_Fin(0, 34, 0);
-    for (int i = 0; i < 20; i++) Settle_Game_Finances(0, 1, 0);
+    for (int i = 0; i < 20; i++)
+        Settle_Game_Finances(0, 1, 0);
     EXPECT_EQ(1020, Fin(0, 0));
     // $60 in a $25,000 city: x = -1000, every game costs a point, even near the top.
     Set_Fin(0, 0, 1300);
@@ -133,7 +138,8 @@ TEST_F(SettlementTest, CheapTicketsWinFansDearOnesLoseThem) {
 }
 
 TEST_F(SettlementTest, TicketDriftHasNoBoundsOfItsOwn) {
-    for (TNUM nTeam = 0; nTeam < 2; nTeam++) Set_Fin(nTeam, 0, 1300);
+    for (TNUM nTeam = 0; nTeam < 2; nTeam++)
+        Set_Fin(nTeam, 0, 1300);
     Set_Fin(0, 1, 0);
     Set_Fin(0, 27, 0);
     Set_Fin(0, 20, 0);
@@ -147,14 +153,14 @@ class ConcessionsTest : public MoneyTest {
     void SetUp() override {
         MoneyTest::SetUp();
         Make_League(2);
-        Set_Fin(0, 1, 1000);  // leaves the fan $50: budgets $10 beer, $16.66 food, $25 souvenirs
+        Set_Fin(0, 1, 1000); // leaves the fan $50: budgets $10 beer, $16.66 food, $25 souvenirs
     }
 };
 
 TEST_F(ConcessionsTest, ThreeQuartersOfTheBudgetSellsToAQuarterOfTheCrowd) {
-    Set_Fin(0, 27, 750);   // exactly 750 per mille: the steep branch
-    Set_Fin(0, 20, 1248);  // 749 per mille: the gentle branch
-    Set_Fin(0, 34, 4375);  // 1750 per mille: nothing sells
+    Set_Fin(0, 27, 750);  // exactly 750 per mille: the steep branch
+    Set_Fin(0, 20, 1248); // 749 per mille: the gentle branch
+    Set_Fin(0, 34, 4375); // 1750 per mille: nothing sells
     int nTotal = Sell_Concessions(0, 40000);
     // Beer: a quarter of the crowd, doubled, at 7.50 over a 25-cent cost.
     EXPECT_EQ(20000 * 725 / 100, Fin(0, 28));
@@ -165,7 +171,7 @@ TEST_F(ConcessionsTest, ThreeQuartersOfTheBudgetSellsToAQuarterOfTheCrowd) {
 }
 
 TEST_F(ConcessionsTest, FansPricedOutByTheTicketBuyNothing) {
-    Set_Fin(0, 1, 7000);  // dearer than the $60 the fan brings
+    Set_Fin(0, 1, 7000); // dearer than the $60 the fan brings
     Set_Fin(0, 27, 350);
     Set_Fin(0, 20, 500);
     Set_Fin(0, 34, 750);
@@ -182,7 +188,8 @@ TEST_F(ConcessionsTest, DearItemsCostLoyaltyButNeverBelowTheFloor) {
     Set_Fin(0, 20, 10000);
     Set_Fin(0, 34, 10000);
     Set_Fin(0, 0, 701);
-    for (int i = 0; i < 10; i++) Sell_Concessions(0, 40000);
+    for (int i = 0; i < 10; i++)
+        Sell_Concessions(0, 40000);
     EXPECT_EQ(LOYALTY_FLOOR, Fin(0, 0));
 }
 
@@ -208,10 +215,11 @@ TEST_F(BroadcastTest, BlackoutEarnsNothingAtHomeButFullRoadMoney) {
 TEST_F(BroadcastTest, PayOnlyEarnsHalfAgainAndCostsFans) {
     Set_Fin(0, 5, 1);
     Set_Fin(0, 0, 1300);
-    EXPECT_EQ(2416733, Local_Broadcast_Revenue(0, true));  // $15.60 a fan, x 1.5, x 0.92 at home
+    EXPECT_EQ(2416733, Local_Broadcast_Revenue(0, true)); // $15.60 a fan, x 1.5, x 0.92 at home
     Set_Fin(0, 0, 1000);
-    for (int i = 0; i < 200; i++) Local_Broadcast_Revenue(0, true);
-    int nLost = 1000 - Fin(0, 0);  // about 30 in 100 games
+    for (int i = 0; i < 200; i++)
+        Local_Broadcast_Revenue(0, true);
+    int nLost = 1000 - Fin(0, 0); // about 30 in 100 games
     EXPECT_GT(nLost, 30);
     EXPECT_LT(nLost, 90);
 }
@@ -228,4 +236,4 @@ TEST_F(BroadcastTest, NoBroadcastMoneyInThePostseason) {
     EXPECT_EQ(0, Fin(0, 101));
     EXPECT_EQ(0, Fin(1, 101));
 }
-}  // namespace
+} // namespace
