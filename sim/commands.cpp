@@ -2,8 +2,13 @@
 
 #include <cstdio>
 
+int Sim_Info(int argc, char** argv);
+int Sim_Convert(int argc, char** argv);
+
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
+    {"info", "info FILE", "describe a saved game or Universe.dat", Sim_Info},
+    {"convert", "convert IN OUT", "load a file of any version and save it in the current format", Sim_Convert},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
