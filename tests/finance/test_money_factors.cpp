@@ -134,6 +134,8 @@ TEST_F(AttendanceTest, NeverMoreThanTheStadiumHolds) {
     Set_Fin(0, 1, 0);
     g_League.aTeams[0].data.anStadium[0] = 65000;
     EXPECT_EQ(65000, Game_Attendance_Demand(0, 1));
+    g_League.aTeams[0].data.anStadium[0] = -5;
+    EXPECT_EQ(0, Game_Attendance_Demand(0, 1));
 }
 
 TEST_F(AttendanceTest, StreaksCountBackFromTheLastPlayedGame) {
