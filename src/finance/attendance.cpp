@@ -60,5 +60,5 @@ int Game_Attendance_Demand(TNUM nHome, TNUM nVisitor) {
     int nCrowd = Ratio(nPotential, nCeiling - Ticket_Price_Of(nHome), nCeiling);
     if (nCrowd < CROWD_FLOOR) nCrowd = CROWD_FLOOR - (CROWD_FLOOR - nCrowd) / 5;
     nCrowd = Ratio(nCrowd, Broadcast_Multiplier(nHome), 1000);
-    return Max(0, Min(nCrowd, Stadium_Field(nHome, 0)));  // a damaged capacity gives no negative crowd
+    return Max(0, Min(nCrowd, Stadium_Field(nHome, 0))); // a damaged capacity gives no negative crowd
 }
