@@ -4,11 +4,11 @@
 #pragma once
 #include "database/league_database.h"
 #include "database/team.h"
+#include "finance/medical.h"
 
 // Financial field numbers used across the money code, beside those of the team record.
 enum {
     FIN_SCOUTING_QUALITY = 2,
-    FIN_MEDICAL_QUALITY = 3,
     FIN_BROADCAST_POLICY = 5,
     FIN_START_VALUE = 69,
     FIN_MARKET_HANDICAP = 74,

@@ -237,3 +237,17 @@ TEST_F(BroadcastTest, NoBroadcastMoneyInThePostseason) {
     EXPECT_EQ(0, Fin(1, 101));
 }
 } // namespace
+
+namespace {
+class MedicalStaffTest : public MoneyTest {};
+
+TEST_F(MedicalStaffTest, TheBiggerBudgetBuysTheBetterRank) {
+    Make_League(3);
+    for (TNUM nTeam = 0; nTeam < 3; nTeam++) Set_Fin(nTeam, 3, 1000);
+    EXPECT_EQ(0, Medical_Staff_Rank(2));  // equal staffs share the best rank
+    Set_Fin(1, 62, 400000);
+    Settle_Game_Finances(1, 0, 30000);
+    EXPECT_EQ(0, Medical_Staff_Rank(1));
+    EXPECT_EQ(1, Medical_Staff_Rank(2));
+}
+} // namespace
