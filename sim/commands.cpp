@@ -5,6 +5,8 @@
 int Sim_Info(int argc, char** argv);
 int Sim_Convert(int argc, char** argv);
 int Sim_Check(int argc, char** argv);
+int Sim_Standings(int argc, char** argv);
+int Sim_Playoffs(int argc, char** argv);
 int Sim_Finances(int argc, char** argv);
 
 // Each command group adds its entries here.
@@ -12,6 +14,8 @@ static const SimCommand COMMANDS[] = {
     {"info", "info FILE", "describe a saved game or Universe.dat", Sim_Info},
     {"convert", "convert IN OUT", "load a file of any version and save it in the current format", Sim_Convert},
     {"check", "check FILE", "verify a league's integrity and list every violation", Sim_Check},
+    {"standings", "standings FILE", "print the standings of a saved league", Sim_Standings},
+    {"playoffs", "playoffs FILE", "print the playoff field and bracket of a saved league", Sim_Playoffs},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
     {nullptr, nullptr, nullptr, nullptr},
 };
