@@ -1,11 +1,10 @@
 // The money code's view of the team and player records.
 #include "finance/links.h"
 
-#include <cstring>
-
 #include "database/player.h"
 #include "database/random.h"
 #include "database/team.h"
+#include "season/stored_games.h"
 
 int Fin_Get(TNUM nTeam, int nCode) {
     return Get_Team_Financial_Stat(nTeam, nCode);
@@ -45,21 +44,19 @@ int Season_Outcome_Level(TNUM nTeam) {
 
 int Slot_Game_Result(TNUM nTeam, int nSlot) {
     if (!Schedule_Slot_Filled(nTeam, nSlot)) return GAME_NOT_PLAYED;
-    int nRecord = Get_Schedule_Field(nTeam, nSlot, SLOT_GAME_RECORD);
-    if (nRecord < 0 || nRecord >= NUMBER_OF_GAME_RECORDS) return GAME_NOT_PLAYED;
-    // A stored game starts with the visitor's and the home team's codes, then
-    // their points at byte 4.
-    const uint8_t* pGame = g_League.aGames[nRecord].abBytes;
-    int nSide;
-    if ((TNUM)pGame[1] == nTeam)
-        nSide = 1;
-    else if ((TNUM)pGame[0] == nTeam)
-        nSide = 0;
-    else
+    StoredGame game;
+    if (!Stored_Game_Teams_And_Score(Get_Schedule_Field(nTeam, nSlot, SLOT_GAME_RECORD), &game))
         return GAME_NOT_PLAYED;
-    int32_t anScore[2];
-    memcpy(anScore, pGame + 4, sizeof anScore);
-    int nOwn = anScore[nSide], nOther = anScore[1 - nSide];
+    int nOwn, nOther;
+    if (game.nHome == nTeam) {
+        nOwn = game.nHomeScore;
+        nOther = game.nVisitorScore;
+    } else if (game.nVisitor == nTeam) {
+        nOwn = game.nVisitorScore;
+        nOther = game.nHomeScore;
+    } else {
+        return GAME_NOT_PLAYED; // the record has been reused since
+    }
     return nOwn > nOther ? 1 : nOwn < nOther ? -1 : 0;
 }
 

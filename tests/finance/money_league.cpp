@@ -5,6 +5,7 @@
 #include "database/player.h"
 #include "database/random.h"
 #include "database/team.h"
+#include "season/stored_games.h"
 
 namespace {
 constexpr int FIRST_PLAYOFF_WEEK = 17;
@@ -63,11 +64,7 @@ void MoneyTest::Move_Team_To_City_Of(TNUM nTeam, TNUM nOther) {
 
 void MoneyTest::Record_Result(TNUM nHome, TNUM nVisitor, int nWeek, int nHomePoints, int nVisitorPoints) {
     int nRecord = nWeek; // one game record per week is plenty here
-    uint8_t* pGame = g_League.aGames[nRecord].abBytes;
-    pGame[0] = (uint8_t)nVisitor;
-    pGame[1] = (uint8_t)nHome;
-    int32_t anScore[2] = {nVisitorPoints, nHomePoints};
-    memcpy(pGame + 4, anScore, sizeof anScore);
+    Set_Stored_Game(nRecord, nVisitor, nHome, nVisitorPoints, nHomePoints, nWeek);
     ASSERT_EQ(1, Schedule_Game(nHome, nVisitor, nWeek));
     Set_Schedule_Field(nHome, nWeek, SLOT_GAME_RECORD, nRecord);
     Set_Schedule_Field(nVisitor, nWeek, SLOT_GAME_RECORD, nRecord);
