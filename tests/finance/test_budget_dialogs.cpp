@@ -165,20 +165,6 @@ TEST_F(BudgetDialogTest, BroadcastPolicyChoice) {
     EXPECT_STREQ("", Broadcast_Policy_Name(-1));
 }
 
-TEST_F(BudgetDialogTest, BroadcastFiguresPerGame) {
-    Set_Fin(0, 6, 1200000);
-    Set_Fin(0, 7, 6000000);
-    Set_Fin(0, 72, 4);
-    Set_Fin(0, 11, 80000000);
-    Set_Fin(0, 73, 16);
-    BroadcastDialog dialog;
-    Init_Broadcast_Dialog(0, &dialog);
-    EXPECT_STREQ("$1,200,000", dialog.local.szLastGame);
-    EXPECT_STREQ("$1,500,000", dialog.local.szPerGame[0]);
-    EXPECT_STREQ("$6,000,000", dialog.local.szTotal[0]);
-    EXPECT_STREQ("$5,000,000", dialog.national.szPerGame[1]);
-}
-
 TEST_F(BudgetDialogTest, BudgetsAreTenThousandDollarStepsUpToFiveMillion) {
     ExpensesDialog dialog;
     Init_Expenses_Dialog(0, &dialog);
@@ -211,13 +197,6 @@ TEST_F(BudgetDialogTest, RanksCountOnlyStrictlyGreaterValues) {
     EXPECT_STREQ("(1st)", dialog.cash.szRank);
     EXPECT_STREQ("(1st)", dialog.szScoutingRank);
     EXPECT_FALSE(dialog.bEditable);
-}
-
-TEST_F(BudgetDialogTest, ExpensesShowTheDefaultsBeforeTheFirstGame) {
-    ExpensesDialog dialog;
-    Init_Expenses_Dialog(0, &dialog);
-    EXPECT_EQ(650000, dialog.operations.nValue);
-    EXPECT_EQ(0, dialog.tax.nValue);
 }
 
 TEST_F(BudgetDialogTest, FranchiseProfileForTheNewGameDialog) {

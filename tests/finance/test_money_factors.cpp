@@ -26,13 +26,6 @@ TEST_F(FactorsTest, NeighboursShareTheMarket) {
     EXPECT_EQ(1000, Competition_Factor(0));
 }
 
-TEST_F(FactorsTest, UnusedFranchisesAreNotCompetition) {
-    Make_League(2);
-    Move_Team_To_City_Of(1, 0);
-    Use_Teams(1);
-    EXPECT_EQ(1000, Competition_Factor(0));
-}
-
 TEST_F(FactorsTest, LeagueWealthNeverFallsBelowHalf) {
     Make_League(2);
     EXPECT_EQ(1000, League_Wealth());
@@ -75,13 +68,6 @@ TEST_F(FactorsTest, WealthLowersAndDebtRaisesAmounts) {
     EXPECT_EQ(1000, Apply_Cash_Factors(0, 1000));
     Set_Fin(0, 68, -30000000);
     EXPECT_EQ(2000, Apply_Cash_Factors(0, 1000));
-}
-
-TEST_F(FactorsTest, StadiumQualityWeighsComfortAndConvenienceTwice) {
-    Make_League(2);
-    g_League.aTeams[0].data.anStadium[5] = 1200;
-    g_League.aTeams[0].data.anStadium[7] = 800;
-    EXPECT_EQ(1040, Stadium_Quality(0));
 }
 
 TEST_F(FactorsTest, EveryPlayoffWeekIsPostseason) {
