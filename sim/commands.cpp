@@ -9,6 +9,7 @@ int Sim_Standings(int argc, char** argv);
 int Sim_Playoffs(int argc, char** argv);
 int Sim_Player(int argc, char** argv);
 int Sim_Roster(int argc, char** argv);
+int Sim_Finances(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -19,6 +20,7 @@ static const SimCommand COMMANDS[] = {
     {"playoffs", "playoffs FILE", "print the playoff field and bracket of a saved league", Sim_Playoffs},
     {"player", "player FILE TEAM SLOT", "show one player's ratings and values", Sim_Player},
     {"roster", "roster FILE TEAM", "list a roster in depth-chart order with ratings", Sim_Roster},
+    {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

@@ -1,0 +1,20 @@
+// Franchise money over the seasons: the season end, the franchise's worth,
+// and the figures a new league starts with.
+#pragma once
+#include "database/league_database.h"
+
+// After the team's finish is known: stores the season's record, rolls this
+// season's money into last season's, moves fan loyalty with the results and
+// clears this season's fields. nDivisionPlace counts from 0.
+void Finance_Season_End(TNUM nTeam, int nDivisionPlace);
+// The loyalty a season's results lead to, from the loyalty before it.
+int Season_End_Loyalty(int nLoyalty, int nWins, int nPlayoffWins, int nOutcomeLevel, int nGames);
+
+// What the franchise is worth, in dollars.
+int Franchise_Value(TNUM nTeam);
+// What one player adds to it.
+int Player_Franchise_Value(TNUM nTeam, PNUM nPlayer);
+
+// Prices, budgets, cash and last season's figures of every franchise of a
+// league just created.
+void Initialise_League_Finances();

@@ -1,0 +1,52 @@
+// brakvell-sim finances, as a user runs it on a saved league.
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+#include "database/saved_game.h"
+#include "money_league.h"
+
+namespace {
+struct Output {
+    int nStatus;
+    std::string szText;
+};
+
+Output Run_Finances(const std::string& szArguments) {
+    std::string szCommand = std::string(BRAKVELL_SIM) + " finances " + szArguments + " 2>&1";
+    Output output{-1, ""};
+    FILE* pPipe = popen(szCommand.c_str(), "r");
+    if (!pPipe) return output;
+    std::array<char, 4096> buffer;
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pPipe)) > 0)
+        output.szText.append(buffer.data(), n);
+    int nStatus = pclose(pPipe);
+    output.nStatus = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+    return output;
+}
+
+class FinancesCommandTest : public MoneyTest {};
+
+TEST_F(FinancesCommandTest, PrintsEveryTeamsMoney) {
+    Make_League(2);
+    Set_Team_String("Eastport", 0, TS_CITY);
+    Set_Team_String("Gulls", 0, TS_NICKNAME);
+    Set_Team_String("Westvale", 1, TS_CITY);
+    Set_Team_String("Rams", 1, TS_NICKNAME);
+    Set_Fin(1, 68, -2500000);
+    ASSERT_EQ(SAVE_OK, Save_Game("money.vtr"));
+    Output output = Run_Finances((m_WorkDir / "money.vtr").string());
+    ASSERT_EQ(0, output.nStatus) << output.szText;
+    EXPECT_NE(std::string::npos, output.szText.find("Eastport Gulls"));
+    EXPECT_NE(std::string::npos, output.szText.find("$15.0M"));
+    EXPECT_NE(std::string::npos, output.szText.find("-$2.5M"));
+    EXPECT_NE(std::string::npos, output.szText.find("Enthusiastic"));
+}
+
+TEST_F(FinancesCommandTest, WrongArgumentsAndMissingFiles) {
+    EXPECT_EQ(2, Run_Finances("").nStatus);
+    EXPECT_EQ(1, Run_Finances((m_WorkDir / "none.vtr").string()).nStatus);
+}
+} // namespace
