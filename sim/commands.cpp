@@ -2,8 +2,13 @@
 
 #include <cstdio>
 
+int Sim_Game(int argc, char** argv);
+int Sim_Bench(int argc, char** argv);
+
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
+    {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},
+    {"bench", "bench games [--count N] [--seed S]", "time complete games", Sim_Bench},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
