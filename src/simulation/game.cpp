@@ -38,6 +38,8 @@ int Temperature(const GameRecord* g) {
     return nTemperature - Game_Team_City_Data(nHome, 4) / 300;
 }
 
+}  // namespace
+
 bool Game_Over(const GameRecord* g) {
     int nElapsed = Game_Elapsed(g);
     bool bTied = g->anScore[0] == g->anScore[1];
@@ -47,6 +49,7 @@ bool Game_Over(const GameRecord* g) {
     return nElapsed >= 4500 && !Playoff_Game(g);
 }
 
+namespace {
 void Start_Half(GameRecord* g) {
     int nElapsed = Game_Elapsed(g);
     int nKicking;
@@ -84,6 +87,8 @@ void Kick_Next(GameRecord* g, int nDown) {
 }
 
 void Change_Possession(GameRecord* g) { g->nPossession = g->anTeam[Defence_Side(g)]; }
+
+}  // namespace
 
 void Apply_Result(GameRecord* g, bool bPenalty) {
     int nOffence = Offence_Side(g);
@@ -198,6 +203,7 @@ void Clock_Events(GameRecord* g) {
     }
 }
 
+namespace {
 void Reset_Play(GameRecord* g) {
     Set_Game_Play_Time(g, 0);
     Set_Game_Turnover(g, false);
@@ -242,7 +248,9 @@ void Write_Play_By_Play(const GameRecord* g) {
     fclose(f);
 }
 
-void Set_Up(GameRecord* g, TNUM nHome, TNUM nVisitor, int nWeek) {
+}  // namespace
+
+void Set_Up_Game(GameRecord* g, TNUM nHome, TNUM nVisitor, int nWeek) {
     memset(g, 0, sizeof *g);
     g->anTeam[0] = nVisitor;
     g->anTeam[1] = nHome;
@@ -265,7 +273,6 @@ void Set_Up(GameRecord* g, TNUM nHome, TNUM nVisitor, int nWeek) {
     s_bHalfPending = false;
     Start_Half(g);
 }
-}  // namespace
 
 GameRecord* Get_Game_Record(int nIndex) {
     if (nIndex < 0 || nIndex >= NUMBER_OF_GAME_RECORDS) {
@@ -293,6 +300,22 @@ int Quarter(const GameRecord* g) { return Game_Elapsed(g) / 900 + 1; }
 bool Second_Half(const GameRecord* g) { return Game_Elapsed(g) >= 1800 && Game_Elapsed(g) < 3600; }
 bool Playoff_Game(const GameRecord* g) { return g->nWeek >= First_Playoff_Week(); }
 
+void Play_Snap(GameRecord* g) {
+    Reset_Play(g);
+    Time_Between_Plays(g);
+    Set_Team_Formations(g);
+    Fill_Lineup(g, 0);
+    Fill_Lineup(g, 1);
+    char szPrefix[TEXT_SIZE];
+    Build_Line_Prefix(g, szPrefix);
+    bool bPenalty = Penalty_Check(g);
+    if (!bPenalty) Run_The_Play(g);
+    Apply_Result(g, bPenalty);
+    Append_Play_Line(g, szPrefix);
+    if (!bPenalty) Injury_Check(g);
+    Clock_Events(g);
+}
+
 int Play_Game(TNUM nHome, TNUM nVisitor, int nWeek, GameRecord* g) {
     if (!g) {
         Error_Log("Missing game record in Play_Game()");
@@ -303,22 +326,14 @@ int Play_Game(TNUM nHome, TNUM nVisitor, int nWeek, GameRecord* g) {
         Message_Box("Play_Game()", "Invalid TNUM parameter to Play_Game()");
         return 0;
     }
-    Set_Up(g, nHome, nVisitor, nWeek);
-    while (!Game_Over(g)) {
-        Reset_Play(g);
-        Time_Between_Plays(g);
-        Set_Team_Formations(g);
-        Fill_Lineup(g, 0);
-        Fill_Lineup(g, 1);
-        char szPrefix[TEXT_SIZE];
-        Build_Line_Prefix(g, szPrefix);
-        bool bPenalty = Penalty_Check(g);
-        if (!bPenalty) Run_The_Play(g);
-        Apply_Result(g, bPenalty);
-        Append_Play_Line(g, szPrefix);
-        if (!bPenalty) Injury_Check(g);
-        Clock_Events(g);
-    }
+    Set_Up_Game(g, nHome, nVisitor, nWeek);
+    while (!Game_Over(g)) Play_Snap(g);
+    Finish_Game(g);
+    return 1;
+}
+
+void Finish_Game(GameRecord* g) {
+    TNUM nVisitor = g->anTeam[0], nHome = g->anTeam[1];
     Write_Play_By_Play(g);
     for (int nSide = 0; nSide < SIDES; nSide++)
         for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
@@ -333,5 +348,4 @@ int Play_Game(TNUM nHome, TNUM nVisitor, int nWeek, GameRecord* g) {
         Game_Book_Tie(nHome, true);
         Game_Book_Tie(nVisitor, false);
     }
-    return 1;
 }

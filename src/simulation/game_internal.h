@@ -24,6 +24,15 @@ int Lineup_Group(const GameRecord* pGame, int nSide, int nIndex);
 int Lineup_ID(const GameRecord* pGame, int nSide, int nIndex);
 int Safe_Div(int64_t a, int64_t b);  // truncating; 0 for b = 0
 
+// The driver, step by step: Play_Game is Set_Up_Game, Play_Snap until
+// Game_Over, then Finish_Game.
+void Set_Up_Game(GameRecord* pGame, TNUM nHome, TNUM nVisitor, int nWeek);
+void Play_Snap(GameRecord* pGame);
+bool Game_Over(const GameRecord* pGame);
+void Finish_Game(GameRecord* pGame);
+void Apply_Result(GameRecord* pGame, bool bPenalty);
+void Clock_Events(GameRecord* pGame);
+
 // Play calling.
 bool Choose_Run(GameRecord* pGame);
 int Choose_Run_Direction(GameRecord* pGame, int* pCarrier);  // 0 left, 1 middle, 2 right

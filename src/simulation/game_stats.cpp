@@ -74,7 +74,7 @@ void Increment_Stat(GameRecord* g, TNUM nTeam, PNUM nSlot, int nGroup, int nStat
         Error_Log("Invalid nTeam in Increment_Stat");
         return;
     }
-    if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM || nStat < 0 || nStat >= NUMBER_OF_COUNTERS) return;
+    if (!Game_Slot_Filled(nTeam, nSlot) || nStat < 0 || nStat >= NUMBER_OF_COUNTERS) return;
     if (Regular_Season()) Game_Add_Player_Stat(nTeam, nSlot, nStat, nAmount);
     if (nPlayerGroup == 1) return;
     int nLine = Game_Position_Side(nPosition);
