@@ -1,0 +1,132 @@
+// The team data of a team block: statistic totals, team stats, stadium and
+// financial fields, the won-lost record of every season and the schedule
+// slots. Every accessor tests the team code first; a bad code writes one ERROR
+// line to the log and the accessor returns 0 or does nothing.
+#pragma once
+#include "database/league_database.h"
+
+// Team stats named here; the code that uses the others names them.
+enum {
+    TEAM_STAT_DIVISION = 0,  // 0..7
+    TEAM_STAT_CONTROL = 2,   // -1 not in use, 0 computer, 1 user
+    TEAM_STAT_CITY = 3,      // index in the city table
+};
+constexpr int NUMBER_OF_TEAM_STATS = 60;
+constexpr int NUMBER_OF_STADIUM_FIELDS = 20;
+constexpr int NUMBER_OF_FINANCIAL_FIELDS = 80;
+
+// Stat lines of the statistic totals.
+enum { LINE_OFFENCE, LINE_DEFENCE, LINE_KICKERS, NUMBER_OF_STAT_LINES = 6 };
+
+// Fields of a yearly record.
+enum {
+    YR_WINS,
+    YR_LOSSES,
+    YR_TIES,
+    YR_HOME_WINS,
+    YR_HOME_LOSSES,
+    YR_HOME_TIES,
+    YR_PLAYOFF_WINS,
+    YR_PLAYOFF_LOSSES,
+    YR_FINANCIAL_15,  // financial field 15 at season end
+    YR_PROFIT,        // financial code 84 at season end
+    YR_FINAL_RANK,
+    YR_OUTCOME,  // season outcome level 0..8
+    NUMBER_OF_YEARLY_FIELDS,
+};
+
+// Financial fields and codes named here (0..79 stored, 80..101 computed).
+enum {
+    FIN_FAN_LOYALTY = 0,
+    FIN_TICKET_PRICE = 1,  // cents
+    FIN_CASH = 68,
+    FIN_PROFIT = 84,
+    FIN_PAYROLL = 93,  // thousands of dollars
+    LAST_FINANCIAL_CODE = 101,
+};
+
+// Kick and punt returner slots.
+enum { KICK_RETURNER, PUNT_RETURNER };
+constexpr int NUMBER_OF_PLAYOFF_SLOTS = 31;
+
+// ---- Team stats, stadium, city, returners ----
+int Get_Team_Stat(TNUM nTeam, int nIndex);
+void Set_Team_Stat(TNUM nTeam, int nIndex, int nValue);
+void Set_Every_Team_Stat(int nIndex, int nValue);  // every team in use
+int Get_Team_City_Data(TNUM nTeam, int nField);   // a field of the team's city record
+int Get_Stadium_Field(TNUM nTeam, int nIndex);
+void Set_Stadium_Field(TNUM nTeam, int nIndex, int nValue);
+PNUM Get_Team_Returner(TNUM nTeam, int nKind);
+void Set_Team_Returner(TNUM nTeam, int nKind, PNUM nPlayer);
+
+// ---- Finances ----
+int Get_Team_Financial_Stat(TNUM nTeam, int nCode);
+void Set_Team_Financial_Stat(TNUM nTeam, int nIndex, int nValue);
+int Get_Team_Financial_Rank(TNUM nTeam, int nCode);  // teams in use with a greater value
+void Clear_Previous_Financial_Stats(TNUM nTeam);
+// Season end of one team: yearly fields 8, 9 and 11 of the current season, then
+// this year's financial fields copied into last year's.
+void Team_Season_End(TNUM nTeam, int nDivisionPlace);
+
+// ---- Won-lost records ----
+// True from the season rollover until the new season is set up (the college
+// draft is running): the record readers then show the season just finished.
+bool Season_Is_Off_Season();
+int Record_Season_Index();  // the season the record readers show
+int Get_Team_Yearly_Stat(TNUM nTeam, int nYear, int nField);
+void Set_Team_Yearly_Stat(TNUM nTeam, int nYear, int nField, int nValue);
+int Get_Team_Record_Stat(TNUM nTeam, int nField);              // read at Record_Season_Index()
+void Set_Team_Record_Stat(TNUM nTeam, int nField, int nValue);  // written at the current season
+void Add_Team_Win(TNUM nTeam, bool bHome);
+void Add_Team_Loss(TNUM nTeam, bool bHome);
+void Add_Team_Tie(TNUM nTeam, bool bHome);
+void Add_Team_Playoff_Loss(TNUM nTeam);
+int Get_Team_Wins(TNUM nTeam);
+int Get_Team_Losses(TNUM nTeam);
+int Get_Team_Ties(TNUM nTeam);
+int Get_Team_Home_Wins(TNUM nTeam);
+int Get_Team_Home_Losses(TNUM nTeam);
+int Get_Team_Home_Ties(TNUM nTeam);
+int Get_Team_Road_Wins(TNUM nTeam);
+int Get_Team_Road_Losses(TNUM nTeam);
+int Get_Team_Road_Ties(TNUM nTeam);
+int Get_Team_Playoff_Wins(TNUM nTeam);
+int Get_Team_Playoff_Losses(TNUM nTeam);
+constexpr int RECORD_TEXT_WIDTH = 40;
+void Get_Team_Record_Text(TNUM nTeam, char* szOut);  // "(10-5-1)", or "(10-5)" without ties
+int Get_Team_Winning_Percentage(TNUM nTeam);         // per mille, ties count half
+int Get_Team_Highest_Playoff_Slot(TNUM nTeam);       // -1 when not in the playoffs
+// 0..8 from the place in the division (0 = first) and the highest playoff slot.
+int Team_Season_Outcome_Level(TNUM nTeam, int nDivisionPlace);
+
+// Over the seasons before the current one.
+struct FranchiseHistory {
+    int nWins, nLosses, nTies;
+    int nPlayoffWins, nPlayoffLosses;
+    int nPlayoffSeasons;      // outcome level above 3
+    int nSeasonsAbove6;       // outcome level above 6
+    int nSeasonsAbove7;       // outcome level above 7
+    int nScore;
+};
+void Get_Franchise_History(TNUM nTeam, FranchiseHistory* pHistory);
+int Get_Franchise_Score(TNUM nTeam);
+
+// ---- Statistic totals (line, period, counter; computed codes 112..140) ----
+int Get_Team_Total(TNUM nTeam, int nLine, int nPeriod, int nStat);
+void Set_Team_Total(TNUM nTeam, int nLine, int nPeriod, int nStat, int nValue);
+void Add_Team_Total(TNUM nTeam, int nLine, int nPeriod, int nStat, int nValue);
+int Get_Team_Total_Rank(TNUM nTeam, int nLine, int nPeriod, int nStat);  // teams in use with a greater value
+void Clear_Team_Totals();             // every team in use
+void Clear_Team_Totals(TNUM nTeam);  // one team
+
+// ---- Schedule slots (one per week) ----
+enum { SLOT_OPPONENT, SLOT_SPARE, SLOT_DATE, SLOT_GAME_RECORD };
+enum { SLOT_EMPTY, SLOT_FIRST_NAMED, SLOT_SECOND_NAMED };
+// 1 when both teams' slots were free and the game is entered, else 0.
+int Schedule_Game(TNUM nTeamA, TNUM nTeamB, int nSlot);
+void Clear_Scheduled_Games(TNUM nTeam, int nFirstSlot, int nEndSlot);  // slots first..end-1
+int Get_Schedule_Kind(TNUM nTeam, int nSlot);
+TNUM Get_Schedule_Opponent(TNUM nTeam, int nSlot);  // NO_TEAM for an empty slot
+bool Schedule_Slot_Filled(TNUM nTeam, int nSlot);
+int Get_Schedule_Field(TNUM nTeam, int nSlot, int nItem);  // item SLOT_OPPONENT..SLOT_GAME_RECORD
+void Set_Schedule_Field(TNUM nTeam, int nSlot, int nItem, int nValue);

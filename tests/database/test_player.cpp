@@ -1,0 +1,272 @@
+#include <cstring>
+
+#include "database/random.h"
+#include "player_fixture.h"
+
+// ---- Vital stats and texts ----
+
+TEST_F(PlayerTest, SalaryBelowTheMinimumIsRaisedWhenRead) {
+    Put_Player(0, 0, 7);
+    Set_Player_Vital_Stat(0, 0, VS_SALARY, 100);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_SALARY), 225);
+    EXPECT_EQ(g_League.aTeams[0].aPlayers[0].anVital[VS_SALARY], 225);
+}
+
+TEST_F(PlayerTest, CapImpactSpreadsTheBonusOverTheContract) {
+    Put_Player(0, 0, 7);
+    Set_Player_Vital_Stat(0, 0, VS_SALARY, 500);
+    Set_Player_Vital_Stat(0, 0, VS_BONUS, 900);
+    Set_Player_Vital_Stat(0, 0, VS_CONTRACT_YEARS, 3);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_CAP_IMPACT), 800);
+    Set_Player_Vital_Stat(0, 0, VS_CONTRACT_YEARS, 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_CAP_IMPACT), 500);
+}
+
+TEST_F(PlayerTest, UnknownVitalStatLogsAndReadsZero) {
+    Put_Player(0, 0, 7);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, 30), 0);
+    EXPECT_TRUE(Logged("Unrecognized VITAL_STAT: 30"));
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, 99), 0);
+    EXPECT_TRUE(Logged("Unrecognized VITAL_STAT: 99"));
+}
+
+TEST_F(PlayerTest, TextsKeepTheirFieldWidths) {
+    Put_Player(0, 0, 7);
+    Set_Player_First_Name(0, 0, "Abcdefghijklmnopqrstuvwxy");  // 25 characters
+    char szText[64];
+    Get_Player_First_Name(0, 0, szText);
+    EXPECT_STREQ(szText, "Abcdefghijk");
+    Set_Player_Last_Name(0, 0, "Ng");
+    Get_Player_Full_Name(0, 0, szText);
+    EXPECT_STREQ(szText, "Abcdefghijk Ng");
+    Get_Player_Reversed_Name(0, 0, szText);
+    EXPECT_STREQ(szText, "Ng, Abcdefghijk");
+    Set_Player_College(0, 0, "Texas A&M");
+    Get_Player_College(0, 0, szText);
+    EXPECT_STREQ(szText, "Texas A+M");
+}
+
+TEST_F(PlayerTest, FullNameOfAnInvalidTeamOrPlayer) {
+    char szText[64];
+    Get_Player_Full_Name(NO_TEAM, 0, szText);
+    EXPECT_STREQ(szText, "INVALID-TEAM");
+    EXPECT_TRUE(Logged("Invalid team in Get_Player_Full_Name()"));
+    Get_Player_Full_Name(0, 5, szText);  // empty slot
+    EXPECT_STREQ(szText, "INVALID-PLAYER");
+    EXPECT_TRUE(Logged("Invalid player in Get_Player_Full_Name()"));
+    Get_Player_Reversed_Name(0, 5, szText);
+    EXPECT_STREQ(szText, "");
+    Get_Player_Last_Name(0, 5, szText);
+    EXPECT_STREQ(szText, "");
+}
+
+TEST_F(PlayerTest, PositionGroupsAndSides) {
+    const int GROUPS[] = {0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3};
+    const int SIDES[] = {0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2};
+    for (int p = 0; p < NUMBER_OF_POSITIONS; p++) {
+        EXPECT_EQ(Position_Group(p), GROUPS[p]) << p;
+        EXPECT_EQ(Position_Side(p), SIDES[p]) << p;
+    }
+}
+
+// ---- Slots and whole records ----
+
+TEST_F(PlayerTest, SlotCountsAndValidity) {
+    EXPECT_EQ(First_Empty_Slot(1), 0);
+    Fill_Team(1, 80, 100);
+    EXPECT_EQ(First_Empty_Slot(1), NO_PLAYER);
+    EXPECT_EQ(Number_Of_Players(1), 80);
+    EXPECT_TRUE(Is_Franchise_Player(1, 79));
+    Put_Player(FREE_AGENT_TEAM, 0, 9);
+    EXPECT_TRUE(Is_Valid_Player(FREE_AGENT_TEAM, 0));
+    EXPECT_FALSE(Is_Franchise_Player(FREE_AGENT_TEAM, 0));
+    EXPECT_FALSE(Is_Valid_Player(5, 0));  // team not in use
+}
+
+TEST_F(PlayerTest, ClearPlayerTestsItsArgumentsInOrder) {
+    Clear_Player(NO_TEAM, NO_PLAYER);
+    Clear_Player(0, NO_PLAYER);
+    Clear_Player(41, 90);
+    Clear_Player(0, 80);
+    std::vector<std::string> expected = {
+        "ERROR: 'NO_TEAM' passed to Clear_Player()", "ERROR: 'NO_PLAYER' passed to Clear_Player()",
+        "ERROR: nTeam out of bounds in Clear_Player(41,90)", "ERROR: nPlayer out of bounds in Clear_Player()"};
+    EXPECT_EQ(Headless_Log_Lines(), expected);
+}
+
+TEST_F(PlayerTest, CopyPlayerAndMemoryCopies) {
+    Put_Player(0, 0, 7);
+    Set_Player_Last_Name(0, 0, "Ives");
+    Copy_Player(1, 4, 0, 0);
+    EXPECT_EQ(memcmp(&g_League.aTeams[1].aPlayers[4], &g_League.aTeams[0].aPlayers[0], sizeof(PlayerRecord)), 0);
+    PlayerRecord buffer;
+    Copy_Player_To_Memory(&buffer, 0, 0);
+    Copy_Player_From_Memory(2, 9, &buffer);
+    EXPECT_EQ(ID(2, 9), 7);
+    Copy_Player(-1, 0, 0, 0);
+    Copy_Player(0, 0, 0, -1);
+    Copy_Player_To_Memory(&buffer, -3, 0);
+    Copy_Player_From_Memory(0, -1, &buffer);
+    std::vector<std::string> expected = {"ERROR: Negative destination in Copy_Player()",
+                                         "ERROR: Negative source in Copy_Player()",
+                                         "ERROR: Negative source in Copy_Player_To_Memory()",
+                                         "ERROR: Negative destination in Copy_Player_From_Memory()"};
+    EXPECT_EQ(Headless_Log_Lines(), expected);
+}
+
+TEST_F(PlayerTest, SwapKeepsTheReturnersOnTheirPlayers) {
+    Fill_Team(0, 10, 100);
+    g_League.aTeams[0].data.abReturners[KICK_RETURNER] = 3;
+    g_League.aTeams[0].data.abReturners[PUNT_RETURNER] = 7;
+    Swap_Players(0, 3, 0, 7);
+    EXPECT_EQ(ID(0, 3), 107);
+    EXPECT_EQ(ID(0, 7), 103);
+    EXPECT_EQ(g_League.aTeams[0].data.abReturners[KICK_RETURNER], 7);
+    EXPECT_EQ(g_League.aTeams[0].data.abReturners[PUNT_RETURNER], 3);
+    Swap_Players(0, 7, 1, 0);  // another team: returners stay
+    EXPECT_EQ(g_League.aTeams[0].data.abReturners[KICK_RETURNER], 7);
+}
+
+TEST_F(PlayerTest, SwapRejectsBadArgumentsInOrder) {
+    Swap_Players(41, -1, 0, 90);
+    Swap_Players(-1, 0, 0, 90);
+    Swap_Players(0, 90, 0, -1);
+    Swap_Players(0, 0, 0, -1);
+    std::vector<std::string> expected = {"ERROR: Invalid Swap_Players() Team", "ERROR: Negative Swap_Players() Team",
+                                         "ERROR: Invalid Swap_Players() Slot", "ERROR: Negative Swap_Players() Slot"};
+    EXPECT_EQ(Headless_Log_Lines(), expected);
+}
+
+TEST_F(PlayerTest, FindPlayerIdSurvivesMovesThroughOneFullScan) {
+    Fill_Team(0, 10, 100);
+    Put_Player(FREE_AGENT_TEAM, 0, 4196);  // same bucket as 100
+    Rebuild_Player_Index();
+    EXPECT_EQ(Player_ID_Index_Count(), 11);
+    TNUM nTeam;
+    PNUM nPlayer;
+    ASSERT_TRUE(Find_Player_ID(4196, &nTeam, &nPlayer));
+    EXPECT_EQ(nTeam, FREE_AGENT_TEAM);
+    EXPECT_EQ(nPlayer, 0);
+    Swap_Players(0, 2, FREE_AGENT_TEAM, 0);
+    ASSERT_TRUE(Find_Player_ID(4196, &nTeam, &nPlayer));
+    EXPECT_EQ(nTeam, 0);
+    EXPECT_EQ(nPlayer, 2);
+    ASSERT_TRUE(Find_Player_ID(102, &nTeam, &nPlayer));
+    EXPECT_EQ(nTeam, FREE_AGENT_TEAM);
+    // A copy earlier in scan order shows that the next answer comes from the index.
+    Copy_Player(0, 1, 0, 2);
+    EXPECT_TRUE(Find_Player_ID(4196, &nTeam, &nPlayer));
+    EXPECT_EQ(nPlayer, 2);
+    Clear_Player(0, 9);
+    EXPECT_FALSE(Find_Player_ID(109, &nTeam, &nPlayer));
+    EXPECT_EQ(nTeam, NO_TEAM);
+    EXPECT_EQ(nPlayer, NO_PLAYER);
+    EXPECT_FALSE(Find_Player_ID(0));
+    EXPECT_TRUE(Logged("nPlayerID=0 in Find_Player_ID()"));
+}
+
+TEST_F(PlayerTest, FindPlayerIdAddsAnUnindexedPlayer) {
+    Rebuild_Player_Index();
+    Put_Player(3, 5, 555);
+    EXPECT_TRUE(Find_Player_ID(555));  // found by the scan, ID entered without a place
+    EXPECT_EQ(Player_ID_Index_Count(), 1);
+    TNUM nTeam;
+    PNUM nPlayer;
+    EXPECT_TRUE(Find_Player_ID(555, &nTeam, &nPlayer));
+    EXPECT_EQ(nTeam, 3);
+    EXPECT_EQ(nPlayer, 5);
+    EXPECT_EQ(Player_ID_Index_Count(), 1);
+}
+
+// ---- Keeping rosters gap-free ----
+
+TEST_F(PlayerTest, RemovingSlotZeroOfAFortyManRoster) {
+    Fill_Team(0, 40, 100);
+    g_League.aTeams[0].data.abReturners[KICK_RETURNER] = 5;
+    Remove_Player(0, 0);
+    for (int n = 0; n < 39; n++) EXPECT_EQ(ID(0, (PNUM)n), 101 + n);
+    EXPECT_EQ(ID(0, 39), 0);
+    EXPECT_EQ(Number_Of_Players(0), 39);
+    EXPECT_EQ(g_League.aTeams[0].data.abReturners[KICK_RETURNER], 4);
+}
+
+TEST_F(PlayerTest, CompactingClosesEveryGap) {
+    Put_Player(0, 1, 11);
+    Put_Player(0, 4, 14);
+    Put_Player(0, 5, 15);
+    Put_Player(0, 79, 19);
+    Compact_Team(0);
+    EXPECT_EQ(ID(0, 0), 11);
+    EXPECT_EQ(ID(0, 1), 14);
+    EXPECT_EQ(ID(0, 2), 15);
+    EXPECT_EQ(ID(0, 3), 19);
+    EXPECT_EQ(Number_Of_Players(0), 4);
+}
+
+TEST_F(PlayerTest, ReleaseMovesThePlayerAndClosesHisSlot) {
+    Fill_Team(0, 5, 100);
+    Put_Player(FREE_AGENT_TEAM, 0, 900);
+    EXPECT_EQ(Release_To_Free_Agency(0, 1), 1);
+    EXPECT_EQ(ID(FREE_AGENT_TEAM, 1), 101);
+    EXPECT_EQ(ID(0, 1), 102);
+    EXPECT_EQ(Number_Of_Players(0), 4);
+}
+
+TEST_F(PlayerTest, ReleaseIntoAFullPoolDropsFromTheLargestSurplus) {
+    // Ideal counts: 3 QB, 2 K, 2 P. 70 healthy QB (surplus 67), 10 P of whom
+    // 8 are injured (surplus 0): the last quarterback goes.
+    Fill_Team(FREE_AGENT_TEAM, 70, 1000, POS_QB);
+    for (int n = 70; n < 80; n++) {
+        Put_Player(FREE_AGENT_TEAM, (PNUM)n, 1000 + n, POS_P);
+        if (n < 78) Set_Player_Vital_Stat(FREE_AGENT_TEAM, (PNUM)n, VS_INJURY_WEEKS, 2);
+    }
+    Put_Player(0, 0, 5);
+    EXPECT_EQ(Release_To_Free_Agency(0, 0), 79);
+    EXPECT_EQ(ID(FREE_AGENT_TEAM, 69), 1070);  // QB 1069 removed, the punters moved up
+    EXPECT_EQ(ID(FREE_AGENT_TEAM, 79), 5);
+    EXPECT_FALSE(Find_Player_ID(1069));
+}
+
+TEST_F(PlayerTest, ReleaseBreaksSurplusTiesTowardsTheHigherPosition) {
+    // 3 QB (surplus 0) and 2 K (surplus 0) healthy, everyone else injured.
+    for (int n = 0; n < 80; n++) {
+        int nPosition = n < 3 ? POS_QB : n < 5 ? POS_K : POS_RB;
+        Put_Player(FREE_AGENT_TEAM, (PNUM)n, 2000 + n, nPosition);
+        if (n >= 5) Set_Player_Vital_Stat(FREE_AGENT_TEAM, (PNUM)n, VS_INJURY_WEEKS, 1);
+    }
+    Put_Player(0, 0, 5);
+    Release_To_Free_Agency(0, 0);
+    EXPECT_EQ(ID(FREE_AGENT_TEAM, 3), 2003);
+    EXPECT_EQ(ID(FREE_AGENT_TEAM, 4), 2005);  // kicker 2004, the last K, removed
+}
+
+// ---- Aging parameters ----
+
+TEST_F(PlayerTest, FixedAgingParameters) {
+    Put_Player(0, 0, 7);
+    Set_League_Rule(LR_FIXED_AGING, 1);
+    Set_Aging_Parameters(0, 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_DECLINE_RATE), 100);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_GROWTH_RATE), 100);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_PEAK_START), 26);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_PEAK_END), 31);
+}
+
+TEST_F(PlayerTest, AgingParametersDrawInTheirOrder) {
+    for (int nAge : {22, 28, 34}) {
+        Put_Player(0, 0, 7);
+        Set_Player_Vital_Stat(0, 0, VS_AGE, nAge);
+        Seed_Random(2024);
+        int d[8];
+        for (int i = 0; i < 8; i++) d[i] = Random(i < 4 ? 7 : 5);
+        int nGrowth = 1000 / (d[0] - d[1] + 10), nDecline = 1000 / (d[2] - d[3] + 10);
+        if (nAge <= 26) nGrowth = Ratio(nGrowth, 37 - nAge, 10);
+        if (nAge > 30) nDecline = Ratio(nDecline, nAge - 20, 10);
+        Seed_Random(2024);
+        Set_Aging_Parameters(0, 0);
+        EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_GROWTH_RATE), nGrowth) << nAge;
+        EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_DECLINE_RATE), nDecline) << nAge;
+        EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_PEAK_START), 26 + d[4] - d[5]) << nAge;
+        EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_PEAK_END), 31 + d[6] - d[7]) << nAge;
+    }
+}

@@ -1,0 +1,118 @@
+#include <cstring>
+
+#include "player_fixture.h"
+
+class FinanceTest : public PlayerTest {
+  protected:
+    static void Fin(TNUM nTeam, int nIndex, int nValue) { Set_Team_Financial_Stat(nTeam, nIndex, nValue); }
+    static void Contract(TNUM nTeam, PNUM nPlayer, int nSalary, int nBonus, int nYears) {
+        Set_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY, nSalary);
+        Set_Player_Vital_Stat(nTeam, nPlayer, VS_BONUS, nBonus);
+        Set_Player_Vital_Stat(nTeam, nPlayer, VS_CONTRACT_YEARS, nYears);
+    }
+};
+
+TEST_F(FinanceTest, RatiosWithAnEmptyDivisor) {
+    Fin(0, 15, 5000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 91), 5000);  // fin(70) = 0
+    Fin(0, 70, 3);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 91), 1666);  // truncated
+    Fin(0, 19, 700);
+    Fin(0, 72, 3);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 92), 700);  // 72 - 70 = 0
+    Fin(0, 72, 10);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 92), 100);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 97), 0);  // fin(69) = 0
+}
+
+TEST_F(FinanceTest, IncomeExpenseAndProfitCodes) {
+    for (int nField : {14, 7, 10, 22, 29, 36}) Fin(0, nField, 1000000);  // income 6000000
+    for (int nField : {51, 54, 60, 63}) Fin(0, nField, 500000);          // expenses 2000000
+    Fin(0, 57, 100000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 82), 6000000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 89), 1400000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 80), 2000000 + 100000 + 1400000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FIN_PROFIT), 2500000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 101), 2000000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 88), 0);
+    Fin(0, 72, 7);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 88), 200000);
+    Fin(1, 68, -30000000);
+    EXPECT_EQ(Get_Team_Financial_Stat(1, 98), 0);
+}
+
+TEST_F(FinanceTest, StoredFiftyAndFiftyThreeFallBackWhenZero) {
+    Add_City("Akron");
+    Set_City_Data(0, 3, 1000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 50), 1000 * 13 + 325000);
+    Fin(0, 50, 77);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 50), 77);
+    Set_League_Rule(LR_GAMES_PER_SEASON, 16);
+    Fill_Team(0, 2, 100);
+    Contract(0, 0, 1000, 0, 1);
+    Contract(0, 1, 100, 0, 1);  // reads as 225
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 53), 62500 + 14063);
+}
+
+TEST_F(FinanceTest, PayrollAndFantasyDraftPayroll) {
+    Fill_Team(0, 2, 100);
+    Contract(0, 0, 500, 900, 3);
+    Contract(0, 1, 300, 0, 0);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FIN_PAYROLL), 1100);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 99), 17);
+    Put_Player(38, 0, 900);
+    Contract(38, 0, 400, 0, 1);
+    Set_Player_Vital_Stat(38, 0, VS_DESTINATION, 1);
+    Set_Player_Vital_Stat(0, 1, VS_DESTINATION, 1);
+    Set_Player_Vital_Stat(0, 0, VS_DESTINATION, NO_TEAM);
+    Set_League_Rule(LR_FANTASY_DRAFT, 1);
+    EXPECT_EQ(Get_Team_Financial_Stat(1, FIN_PAYROLL), 700);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FIN_PAYROLL), 0);
+}
+
+TEST_F(FinanceTest, AveragesOverTheFirstFiftyThreeSlots) {
+    Fill_Team(0, 60, 100);
+    for (PNUM n = 0; n < 60; n++) {
+        Set_Player_Vital_Stat(0, n, VS_SALARY, n < 53 ? 1000 : 99999);
+        Set_Player_Vital_Stat(0, n, VS_AGE, 26);
+        Set_Player_Vital_Stat(0, n, VS_CONTRACT_LEFT, n % 2);
+    }
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 94), 1000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 95), 260);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 96), 5);
+}
+
+TEST_F(FinanceTest, SeasonEndCopiesAndClearing) {
+    Set_Game_State(GS_SEASON_INDEX, 2);
+    Fin(3, 15, 1234);
+    Fin(3, 7, 70);
+    Fin(3, 72, 720);
+    Fin(3, 19, 190);
+    memset(g_League.abPlayoffTeams, NO_TEAM, sizeof g_League.abPlayoffTeams);
+    Team_Season_End(3, 0);  // first in its division, out of the playoffs
+    EXPECT_EQ(Get_Team_Yearly_Stat(3, 2, YR_FINANCIAL_15), 1234);
+    EXPECT_EQ(Get_Team_Yearly_Stat(3, 2, YR_PROFIT), 70 - 25);
+    EXPECT_EQ(Get_Team_Yearly_Stat(3, 2, YR_OUTCOME), 5);
+    EXPECT_EQ(Get_Team_Financial_Stat(3, 17), 1234);
+    EXPECT_EQ(Get_Team_Financial_Stat(3, 8), 70);
+    EXPECT_EQ(Get_Team_Financial_Stat(3, 73), 720);
+    Clear_Previous_Financial_Stats(3);
+    for (int nField : {7, 15, 19, 72}) EXPECT_EQ(Get_Team_Financial_Stat(3, nField), 0) << nField;
+    EXPECT_EQ(Get_Team_Financial_Stat(3, 17), 1234);
+}
+
+TEST_F(FinanceTest, FinancialCodesTestTheirTeams) {
+    Set_Team_Financial_Stat(NO_TEAM, 1, 1);
+    EXPECT_TRUE(Logged_Nothing());
+    Set_Team_Financial_Stat(37, 1, 1);
+    Clear_Previous_Financial_Stats(37);
+    EXPECT_TRUE(Logged("nTeam out of bounds in Set_Team_Financial_Stat()"));
+    EXPECT_TRUE(Logged("nTeam out of bounds in Clear_Previous_Financial_Stats"));
+    Set_Team_Financial_Stat(FREE_AGENT_TEAM, 1, 500);
+    EXPECT_EQ(Get_Team_Financial_Stat(FREE_AGENT_TEAM, 1), 500);
+    Fin(2, 68, 50);
+    Fin(1, 68, 40);
+    EXPECT_EQ(Get_Team_Financial_Rank(2, FIN_CASH), 0);
+    EXPECT_EQ(Get_Team_Financial_Rank(1, FIN_CASH), 1);
+    EXPECT_EQ(Get_Team_Financial_Rank(0, FIN_CASH), 2);
+}
