@@ -41,4 +41,4 @@ void Do_Pass_Result(GameRecord* pGame, PNUM nTarget, int nOutcome, int nLength);
 // The returner assigned at place nIndex of the eligible list (RB, WR, CB in
 // roster order) becomes the team's kick (nKind 0) or punt (1) returner.
 PNUM Get_Eligible_Returner(TNUM nTeam, int nIndex);
-void Set_Team_Returner(TNUM nTeam, int nKind, int nIndex);
+void Choose_Team_Returner(TNUM nTeam, int nKind, int nIndex);

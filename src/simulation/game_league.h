@@ -4,8 +4,9 @@
 // place.
 #pragma once
 #include "database/league_database.h"
+#include "database/player.h"
 
-enum { GAME_THIS_SEASON = 0, GAME_LAST_SEASON = 1, GAME_CAREER = 2, GAME_PREDICTED = 3 };
+enum { GAME_THIS_SEASON = PERIOD_THIS_SEASON, GAME_LAST_SEASON = PERIOD_LAST_SEASON, GAME_CAREER = PERIOD_CAREER, GAME_PREDICTED = PERIOD_PREDICTED };
 
 // Positions.
 enum { P_QB, P_RB, P_TE, P_WR, P_T, P_G, P_C, P_DE, P_DT, P_LB, P_CB, P_S, P_K, P_P, P_RETURNER };
@@ -37,7 +38,7 @@ int Game_Player_Rating(TNUM nTeam, PNUM nSlot, int nRating);
 void Game_Add_Player_Stat(TNUM nTeam, PNUM nSlot, int nStat, int nAmount);
 // Raises a longest-kick counter of This Season and Career to nValue.
 void Game_Raise_Player_Stat(TNUM nTeam, PNUM nSlot, int nStat, int nValue);
-const char* Game_Player_Last_Name(TNUM nTeam, PNUM nSlot);
+void Game_Player_Last_Name(TNUM nTeam, PNUM nSlot, char* szOut);  // TEXT_SIZE
 void Game_Player_Full_Name(TNUM nTeam, PNUM nSlot, char* szOut);  // TEXT_SIZE
 
 bool Game_Team_Human(TNUM nTeam);

@@ -11,17 +11,24 @@ constexpr int PLAY_TEXT_SIZE = 1 << 18;
 char s_szText[PLAY_TEXT_SIZE];
 int s_nLength = 0;
 
-const char* Name_Of(const GameRecord* g, int nID, char* szCity) {
+// The last name of a player of the game; a team's city when he is not found.
+const char* Name_Of(const GameRecord* g, int nID, char* szOut) {
     if (nID > 0) {
         for (int nSide = 0; nSide < SIDES; nSide++)
             for (int i = 0; i < LINEUP_SIZE; i++)
-                if (Lineup_ID(g, nSide, i) == nID) return Game_Player_Last_Name(g->anTeam[nSide], g->anLineup[nSide][i]);
+                if (Lineup_ID(g, nSide, i) == nID) {
+                    Game_Player_Last_Name(g->anTeam[nSide], g->anLineup[nSide][i], szOut);
+                    return szOut;
+                }
         for (int nSide = 0; nSide < SIDES; nSide++)
             for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
-                if (Game_Player_ID(g->anTeam[nSide], nSlot) == nID) return Game_Player_Last_Name(g->anTeam[nSide], nSlot);
+                if (Game_Player_ID(g->anTeam[nSide], nSlot) == nID) {
+                    Game_Player_Last_Name(g->anTeam[nSide], nSlot, szOut);
+                    return szOut;
+                }
     }
-    Get_Team_City(g->nPossession, szCity);
-    return szCity;
+    Get_Team_City(g->nPossession, szOut);
+    return szOut;
 }
 
 void Append_Raw(const char* szText) {

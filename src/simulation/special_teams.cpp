@@ -201,6 +201,6 @@ PNUM Get_Eligible_Returner(TNUM nTeam, int nIndex) {
     return 0;
 }
 
-void Set_Team_Returner(TNUM nTeam, int nKind, int nIndex) {
+void Choose_Team_Returner(TNUM nTeam, int nKind, int nIndex) {
     Game_Set_Returner(nTeam, nKind, Get_Eligible_Returner(nTeam, nIndex));
 }
