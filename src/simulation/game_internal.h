@@ -51,7 +51,9 @@ int Estimated_Longest_Kick(TNUM nTeam, PNUM nKicker);
 bool Penalty_Check(GameRecord* pGame);
 // Signed yards (positive against the defence) of a penalty at nBall.
 int Enforced_Penalty_Yards(int nPenalty, int nYards, int nBall);
+// Weights of incomplete, complete, intercepted, sacked and knocked down.
 void Pass_Outcome_Weights(const GameRecord* pGame, int nLength, int64_t anWeight[5]);
+void Clamp_Pass_Weights(int64_t anWeight[5]);
 void Injury_Check(GameRecord* pGame);
 
 // Play-by-play text.

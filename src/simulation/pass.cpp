@@ -34,7 +34,6 @@ int Pass_Length(GameRecord* g, int nTarget) {
 enum { INCOMPLETE, COMPLETE, INTERCEPTED, SACKED, KNOCKED_DOWN };
 }  // namespace
 
-// The five weights, before the draw; exposed for the clamp tests.
 void Pass_Outcome_Weights(const GameRecord* g, int nLength, int64_t anWeight[5]) {
     int nOffence = Offence_Side(g), nDefence = 1 - nOffence;
     int64_t P = Predicted(g, nOffence, PASSER, 2), C = Predicted(g, nOffence, PASSER, 3);
@@ -86,8 +85,13 @@ void Pass_Outcome_Weights(const GameRecord* g, int nLength, int64_t anWeight[5])
     anWeight[INTERCEPTED] = X * nOther / 100;
     anWeight[SACKED] = S * nOther / 100;
     anWeight[KNOCKED_DOWN] = K * nOther / 100;
+    Clamp_Pass_Weights(anWeight);
+}
+
+// Completions keep 30..75 % and interceptions 1..6 % of the five weights.
+void Clamp_Pass_Weights(int64_t anWeight[5]) {
     int64_t Z = 0;
-    for (int i = 0; i < 5; i++) Z += anWeight[i] = Max(0, (int)anWeight[i]);
+    for (int i = 0; i < 5; i++) Z += anWeight[i] = std::max<int64_t>(0, anWeight[i]);
     anWeight[COMPLETE] = std::max(Z * 30 / 100, std::min(anWeight[COMPLETE], Z * 75 / 100));
     anWeight[INTERCEPTED] = std::max(Z / 100, std::min(anWeight[INTERCEPTED], Z * 6 / 100));
 }
