@@ -160,8 +160,7 @@ void Apply_Result(GameRecord* g, bool bPenalty) {
         if (nDownBefore == 2) g->anTeamStats[nOffence][TG_THIRD_DOWNS]++;
         if (nDownBefore == 3) g->anTeamStats[nOffence][TG_FOURTH_DOWNS]++;
         if (nGain < nToGo) {
-            if (!bPenalty) nDown = Game_Down(g) + 1;
-            else nDown = Game_Down(g);
+            nDown = Game_Down(g) + (bPenalty ? 0 : 1);
             Set_Game_To_Go(g, nToGo - nGain);
             if (nDown >= 4) {
                 Change_Possession(g);

@@ -1,4 +1,4 @@
-// Scrimmage plays: a run or a pass turned into yards, turnovers and credit.
+// The run: the carrier's yards against the defence, fumbles, and the team factors shared with the pass.
 #include "database/random.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"
