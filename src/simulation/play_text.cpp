@@ -83,7 +83,7 @@ void Build_Line_Prefix(const GameRecord* g, char* szOut) {
         snprintf(szDown, sizeof szDown, "%d-G", nDown + 1);
     else if (nDown <= 3)
         snprintf(szDown, sizeof szDown, "%d-%d", nDown + 1, nToGo);
-    else if (nDown == DOWN_KICKOFF || nDown == DOWN_FREE_KICK)
+    else if (nDown == DOWN_KICKOFF)
         snprintf(szDown, sizeof szDown, "KICK");
     else if (nDown == DOWN_TRY)
         snprintf(szDown, sizeof szDown, "CONV");

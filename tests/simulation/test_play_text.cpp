@@ -36,7 +36,7 @@ TEST_F(TextTest, SpotsAndDowns) {
     Set_Game_Elapsed(&m_Game, 900 - 125);
     Situation(1, DOWN_KICKOFF, 10, 70);
     EXPECT_EQ(Prefix(), "  2:05 T01 KICK (T01 30)");
-    Situation(1, DOWN_CHANGE, 10, 70);
+    Situation(1, DOWN_FREE_KICK, 10, 70);
     EXPECT_EQ(Prefix(), "  2:05 T01 ---- (T01 30)");
 }
 
