@@ -151,3 +151,22 @@ TEST_F(InvariantTest, PlayByPlayFileIsWrittenIntoTheOutputFolder) {
     EXPECT_EQ(szText, Play_By_Play_Text());
     EXPECT_EQ(g_League.aGames[7].abBytes[1], 1);  // the home team's code
 }
+
+#if __has_include("database/saved_game.h")
+#include "database/saved_game.h"
+
+// The default league, once the build has made it: a few games between its teams.
+TEST_F(InvariantTest, DefaultLeagueGames) {
+    std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
+    if (!std::filesystem::exists(szUniverse)) GTEST_SKIP() << "no default league built";
+    ASSERT_TRUE(Load_Game(szUniverse.c_str()));
+    ASSERT_GE(Number_Of_Teams(), 2);
+    for (uint32_t nSeed = 1; nSeed <= 6; nSeed++) {
+        Seed_Random(nSeed);
+        TNUM nHome = (TNUM)(nSeed % Number_Of_Teams()), nVisitor = (TNUM)((nSeed * 7 + 1) % Number_Of_Teams());
+        if (nHome == nVisitor) nVisitor = (TNUM)((nHome + 1) % Number_Of_Teams());
+        Play_Checked(nHome, nVisitor);
+        Check_Score();
+    }
+}
+#endif
