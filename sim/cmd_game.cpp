@@ -74,6 +74,16 @@ void Print_Team_Stats(const GameRecord* g) {
     printf("%-26s %3d:%02d %3d:%02d\n", "Time of possession", nA / 60, nA % 60, nB / 60, nB % 60);
 }
 
+// The five columns mean different things by row: passers, other offence, defence, kickers.
+const char* Box_Labels(int nPosition) {
+    if (nPosition == P_QB) return "Att Cmp Yds TD Int";
+    switch (Game_Position_Side(nPosition)) {
+    case 0: return "Rush Yds Rec Yds TD";
+    case 1: return "Sk/2 Int - - TD";
+    default: return "XPA XP FGA FG -";
+    }
+}
+
 void Print_Box_Score(const GameRecord* g) {
     for (int nSide = 1; nSide >= 0; nSide--) {
         TNUM nTeam = g->anTeam[nSide];
@@ -87,13 +97,14 @@ void Print_Box_Score(const GameRecord* g) {
             for (PNUM n = 0; n < PLAYERS_PER_TEAM && nSlot == NO_PLAYER; n++)
                 if (Game_Player_ID(nTeam, n) == nID) nSlot = n;
             char szName[TEXT_SIZE] = "?", szPosition[TEXT_SIZE] = "";
+            int nPosition = nSlot == NO_PLAYER ? P_T : Game_Player_Position(nTeam, nSlot);
             if (nSlot != NO_PLAYER) {
                 Game_Player_Full_Name(nTeam, nSlot, szName);
-                Get_Position_Abbreviation(Game_Player_Position(nTeam, nSlot), szPosition);
+                Get_Position_Abbreviation(nPosition, szPosition);
             }
             printf("  %-28s %-2s", szName, szPosition);
             for (int c = 0; c < BOX_COLUMNS; c++) printf(" %5d", g->anBoxLines[nSide][nLine][c]);
-            printf("\n");
+            printf("   %s\n", Box_Labels(nPosition));
         }
     }
 }

@@ -281,11 +281,6 @@ GameRecord* Get_Game_Record(int nIndex) {
     return reinterpret_cast<GameRecord*>(&g_League.aGames[nIndex]);
 }
 
-int Game_Attendance_Demand(TNUM nHome, TNUM nVisitor) {
-    (void)nVisitor;
-    return Game_Stadium_Capacity(nHome);
-}
-
 void Set_Play_By_Play_File(bool bWrite) { s_bWriteFile = bWrite; }
 
 int Time_Left(const GameRecord* g) {
