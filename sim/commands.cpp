@@ -2,11 +2,15 @@
 
 #include <cstdio>
 
+int Sim_Info(int argc, char** argv);
+int Sim_Convert(int argc, char** argv);
 int Sim_Game(int argc, char** argv);
 int Sim_Bench(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
+    {"info", "info FILE", "describe a saved game or Universe.dat", Sim_Info},
+    {"convert", "convert IN OUT", "load a file of any version and save it in the current format", Sim_Convert},
     {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},
     {"bench", "bench games [--count N] [--seed S]", "time complete games", Sim_Bench},
     {nullptr, nullptr, nullptr, nullptr},
