@@ -9,16 +9,13 @@
 
 #include "database/league_database.h"
 #include "database/random.h"
+#include "database/saved_game.h"
 #include "database/text_format.h"
 #include "simulation/game.h"
 #include "simulation/game_league.h"
 #include "sim/commands.h"
 #include "tests/simulation/game_fixture.h"
 
-#if __has_include("database/saved_game.h")
-#include "database/saved_game.h"
-#define BRAKVELL_HAVE_LOADER 1
-#endif
 
 namespace {
 const char* const DEMO_LEAGUE = ":demo";
@@ -28,12 +25,7 @@ bool Load_League(const char* szFile) {
         game_fixture::Build_League(1, 4);
         return true;
     }
-#ifdef BRAKVELL_HAVE_LOADER
     return Load_Game(szFile);
-#else
-    fprintf(stderr, "brakvell-sim: this build cannot read league files; use %s\n", DEMO_LEAGUE);
-    return false;
-#endif
 }
 
 // A team code or an abbreviation (any case).

@@ -6,6 +6,10 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "database/saved_game.h"
+#include "simulation/game_fixture.h"
+#include "test_support.h"
+
 namespace {
 struct Result {
     int nStatus;
@@ -52,4 +56,16 @@ TEST(GameCli, BenchEndsWithGamesPerSecond) {
     ASSERT_NE(nLast, std::string::npos);
     EXPECT_EQ(bench.szOutput.find('\n', nLast), bench.szOutput.size() - 1);
     EXPECT_TRUE(nLast == 0 || bench.szOutput[nLast - 1] == '\n');
+}
+
+// A league written as a saved game and played from the file.
+TEST_F(LeagueTest, GameCommandReadsASavedLeague) {
+    game_fixture::Build_League(3, 2);
+    ASSERT_EQ(Save_Game("two.vtr"), SAVE_OK);
+    std::string szFile = (m_WorkDir / "two.vtr").string();
+    Result fromFile = Run_Sim_Game("game " + szFile + " T00 T01 --seed 4");
+    ASSERT_EQ(fromFile.nStatus, 0) << fromFile.szOutput;
+    EXPECT_EQ(fromFile.szOutput.rfind("September 22: City1 Nicks1 at City0 Nicks0\n", 0), 0u);
+    EXPECT_EQ(Run_Sim_Game("game " + szFile + " T00 T07").nStatus, 1);
+    EXPECT_NE(Run_Sim_Game("game missing.vtr T00 T01").nStatus, 0);
 }

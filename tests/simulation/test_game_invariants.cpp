@@ -6,6 +6,7 @@
 
 #include "database/player.h"
 #include "database/random.h"
+#include "database/saved_game.h"
 #include "database/team.h"
 #include "game_test_support.h"
 
@@ -152,9 +153,6 @@ TEST_F(InvariantTest, PlayByPlayFileIsWrittenIntoTheOutputFolder) {
     EXPECT_EQ(g_League.aGames[7].abBytes[1], 1);  // the home team's code
 }
 
-#if __has_include("database/saved_game.h")
-#include "database/saved_game.h"
-
 // The default league, once the build has made it: a few games between its teams.
 TEST_F(InvariantTest, DefaultLeagueGames) {
     std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
@@ -169,4 +167,3 @@ TEST_F(InvariantTest, DefaultLeagueGames) {
         Check_Score();
     }
 }
-#endif
