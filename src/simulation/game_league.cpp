@@ -49,8 +49,11 @@ int Game_Player_Stat(TNUM nTeam, PNUM nSlot, int nPeriod, int nStat) {
 // While the ratings are not defined, every player rates as an average starter.
 int Game_Player_Rating(TNUM nTeam, PNUM nSlot, int nRating) {
     if (!In_Range(nTeam, nSlot)) return 50;
-    bool bDefined = true;
-    Get_Player_Rating_Stat(nTeam, nSlot, PERIOD_PREDICTED, nRating, &bDefined);
+    static const bool bDefined = [] {
+        bool b = true;
+        Get_Player_Rating_Stat(0, 0, PERIOD_PREDICTED, 204, &b);
+        return b;
+    }();
     if (!bDefined) return 75;
     return Get_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, nRating);
 }
