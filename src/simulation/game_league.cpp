@@ -49,9 +49,9 @@ int Game_Player_Stat(TNUM nTeam, PNUM nSlot, int nPeriod, int nStat) {
 // While the ratings are not defined, every player rates as an average starter.
 int Game_Player_Rating(TNUM nTeam, PNUM nSlot, int nRating) {
     if (!In_Range(nTeam, nSlot)) return 50;
-    static const bool bDefined = [] {
+    static const bool bDefined = [&] {
         bool b = true;
-        Get_Player_Rating_Stat(0, 0, PERIOD_PREDICTED, 204, &b);
+        Get_Player_Rating_Stat(nTeam, nSlot, PERIOD_PREDICTED, nRating, &b);
         return b;
     }();
     if (!bDefined) return 75;
