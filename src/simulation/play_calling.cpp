@@ -1,4 +1,6 @@
 // The offence's call on a scrimmage down: run or pass, where and to whom.
+#include <algorithm>
+
 #include "database/random.h"
 #include "simulation/game_internal.h"
 
@@ -85,7 +87,7 @@ bool Choose_Run(GameRecord* g) {
     if (nBall < 20) nPass = nPass * (25 * nBall + 500) / 1000;
     nRun = nRun * 70 / 100;
     nPass = Max(0, (int)nPass);
-    return Random((int)Min(nPass + nRun, 1 << 30)) < nRun;
+    return Random((int)std::min<int64_t>(nPass + nRun, 1 << 30)) < nRun;
 }
 
 int Choose_Run_Direction(GameRecord* g, int* pCarrier) {
