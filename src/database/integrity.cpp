@@ -1,0 +1,291 @@
+#include "database/integrity.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <unordered_map>
+
+#include "database/player.h"
+
+// The record is read directly: the accessors log, and the salary getter even
+// writes, which a check must never do.
+namespace {
+constexpr int NO_RECORD = -1;
+constexpr int LAST_HISTORY_RECORD = NUMBER_OF_HISTORY_RECORDS - 2; // the last one is never handed out
+constexpr int TEAMS_PER_CONFERENCE = 16;
+
+struct Checker {
+    std::vector<std::string>* pOut;
+    int nCount = 0;
+    void operator()(const char* szFormat, ...) __attribute__((format(printf, 2, 3))) {
+        nCount++;
+        if (!pOut) return;
+        char szText[512];
+        va_list args;
+        va_start(args, szFormat);
+        vsnprintf(szText, sizeof szText, szFormat, args);
+        va_end(args);
+        pOut->push_back(szText);
+    }
+};
+
+// The fields a check reads, with the text that names them.
+struct Range {
+    int nIndex;
+    const char* szName;
+    int nLo, nHi;
+};
+
+const Range PLAYER_RANGES[] = {
+    {VS_POSITION, "position", 0, 13},
+    {VS_HEIGHT, "height", 50, 100},
+    {VS_WEIGHT, "weight", 100, 500},
+    {VS_FORTY, "40-yard time", 0, 1000},
+    {VS_EXPERIENCE, "experience", -4, 40},
+    {VS_BONUS, "bonus", 0, 999999},
+    {VS_CONTRACT_LEFT, "contract years left", 0, 10},
+    {VS_CONTRACT_YEARS, "contract length", 0, 10},
+    {VS_INJURY_WEEKS, "injury weeks", 0, 999},
+};
+
+const char* Team_Label(int nTeam) {
+    static char szLabel[48];
+    const char* szAbbreviation = nTeam >= FREE_AGENT_TEAM
+                                     ? (nTeam == FREE_AGENT_TEAM     ? "---"
+                                        : nTeam == HALL_OF_FAME_TEAM ? "HOF"
+                                                                     : "UND")
+                                     : g_League.aTeams[nTeam].aszStrings[TS_ABBREVIATION];
+    snprintf(szLabel, sizeof szLabel, "Team %d (%.31s)", nTeam, szAbbreviation);
+    return szLabel;
+}
+
+bool Block_In_Use(int nTeam) {
+    return g_League.aTeams[nTeam].data.anStats[2] != -1;
+}
+
+int Count_Franchises(Checker& violation) {
+    int nTeams = 0;
+    bool bGap = false;
+    for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
+        if (!Block_In_Use(nTeam)) {
+            bGap = true;
+            continue;
+        }
+        if (bGap) violation("%s is in use after an unused team code", Team_Label(nTeam));
+        nTeams++;
+    }
+    if (nTeams < 2) violation("%d teams in use; a league needs at least 2", nTeams);
+    if (nTeams != Number_Of_Teams())
+        violation("the count of teams in use says %d, the team blocks say %d", Number_Of_Teams(), nTeams);
+    return nTeams;
+}
+
+void Check_League_Rules(Checker& violation) {
+    int nGames = g_League.anRules[LR_GAMES_PER_SEASON];
+    if (nGames < 8 || nGames > 16 || nGames % 2 != 0)
+        violation("games per season %d, not an even 8..16", nGames);
+    int nCap = g_League.anRules[LR_SALARY_CAP];
+    if (nCap < 30000000 || nCap > 999000000) violation("salary cap %d outside 30,000,000..999,000,000", nCap);
+    int nSeason = g_League.anGameState[GS_SEASON_INDEX];
+    if (nSeason < 0 || nSeason >= NUMBER_OF_SEASONS) violation("season index %d outside 0..99", nSeason);
+}
+
+void Check_Cities(Checker& violation) {
+    int nCities = Number_Of_Cities();
+    for (int nCity = nCities; nCity < NUMBER_OF_CITIES; nCity++)
+        if (g_League.aCities[nCity].szName[0] != '\0')
+            violation("City %d (%.19s) follows an empty city entry", nCity, g_League.aCities[nCity].szName);
+    for (int nCity = 0; nCity + 1 < nCities; nCity++)
+        if (strncmp(g_League.aCities[nCity].szName, g_League.aCities[nCity + 1].szName, 20) > 0)
+            violation("City %d (%.19s) is out of alphabetical order", nCity + 1,
+                      g_League.aCities[nCity + 1].szName);
+}
+
+void Check_Teams(Checker& violation, int nTeams) {
+    int anConference[NUMBER_OF_LEAGUES] = {};
+    for (int nTeam = 0; nTeam < nTeams; nTeam++) {
+        const TeamBlock& team = g_League.aTeams[nTeam];
+        int nControl = team.data.anStats[2];
+        if (nControl != 0 && nControl != 1)
+            violation("%s: control %d is neither 0 nor 1", Team_Label(nTeam), nControl);
+        int nDivision = team.data.anStats[0];
+        if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS)
+            violation("%s: division %d outside 0..7", Team_Label(nTeam), nDivision);
+        else
+            anConference[nDivision / 4]++;
+        int nCity = team.data.anStats[3];
+        if (nCity < 0 || nCity >= Number_Of_Cities())
+            violation("%s: city %d is not in the city table (%d cities)", Team_Label(nTeam), nCity,
+                      Number_Of_Cities());
+        for (int nString = TS_ABBREVIATION; nString <= TS_STADIUM_PICTURE; nString++)
+            if (strnlen(team.aszStrings[nString], 32) == 32)
+                violation("%s: team string %d is not terminated", Team_Label(nTeam), nString);
+        if (nTeam + 1 < nTeams) {
+            const TeamBlock& next = g_League.aTeams[nTeam + 1];
+            int nOrder = strncmp(team.aszStrings[TS_CITY], next.aszStrings[TS_CITY], 32);
+            if (nOrder == 0) nOrder = strncmp(team.aszStrings[TS_NICKNAME], next.aszStrings[TS_NICKNAME], 32);
+            if (nOrder > 0) violation("%s is out of order (city, then nickname)", Team_Label(nTeam + 1));
+        }
+    }
+    for (int nLeague = 0; nLeague < NUMBER_OF_LEAGUES; nLeague++)
+        if (anConference[nLeague] > TEAMS_PER_CONFERENCE)
+            violation("conference %d has %d teams, more than %d", nLeague, anConference[nLeague],
+                      TEAMS_PER_CONFERENCE);
+    for (int nDraft = 0; nDraft < 3; nDraft++)
+        for (int nRound = 0; nRound < 7; nRound++)
+            for (int nTeam = 0; nTeam < nTeams; nTeam++) {
+                int nOwner = g_League.abDraftPicks[nDraft][nRound][nTeam];
+                if (nOwner >= nTeams)
+                    violation("draft %d round %d pick of %s is owned by team %d, not in use", nDraft,
+                              nRound + 1, Team_Label(nTeam), nOwner);
+            }
+}
+
+bool Team_Checked(int nTeam, int nTeams) {
+    return nTeam < nTeams || nTeam >= FREE_AGENT_TEAM;
+}
+
+void Check_Player_Fields(Checker& violation, int nTeam, int nSlot, const PlayerRecord& player) {
+    const char* szTeam = Team_Label(nTeam);
+    for (const Range& range : PLAYER_RANGES) {
+        int nValue = player.anVital[range.nIndex];
+        if (nValue < range.nLo || nValue > range.nHi)
+            violation("%s slot %d: %s %d outside %d..%d", szTeam, nSlot, range.szName, nValue, range.nLo,
+                      range.nHi);
+    }
+    int nAge = player.anVital[VS_AGE];
+    int nAgeHi = nTeam == HALL_OF_FAME_TEAM ? 1000 : 55; // members keep growing older
+    if (nAge < 16 || nAge > nAgeHi)
+        violation("%s slot %d: age %d outside 16..%d", szTeam, nSlot, nAge, nAgeHi);
+    // Prospects have no contract until they are drafted.
+    bool bProspect = nTeam >= DRAFT_POOL_TEAMS;
+    if (!bProspect && player.anVital[VS_SALARY] < MINIMUM_SALARY)
+        violation("%s slot %d: salary %d below %d", szTeam, nSlot, player.anVital[VS_SALARY], MINIMUM_SALARY);
+    int nBirth = player.anVital[VS_BIRTH_DATE];
+    int nMonth = nBirth / 100 % 100, nDay = nBirth % 100;
+    if (nBirth / 10000 < 1800 || nMonth < 1 || nMonth > 12 || nDay < 1 || nDay > 31)
+        violation("%s slot %d: birth date %d is not a date", szTeam, nSlot, nBirth);
+}
+
+void Check_Player_Periods(Checker& violation, int nTeam, int nSlot, const PlayerRecord& player) {
+    int nPosition = player.anVital[VS_POSITION];
+    bool bStoredBlocking = nPosition == POS_RB || nPosition == POS_TE || nPosition == POS_WR;
+    for (int nCounter = 0; nCounter < NUMBER_OF_COUNTERS; nCounter++) {
+        if (nCounter == 3 && bStoredBlocking) continue; // a rating, not a count
+        int nCareer = player.anStats[PERIOD_CAREER][nCounter];
+        int nLast = player.anStats[PERIOD_LAST_SEASON][nCounter];
+        if (nCareer < nLast)
+            violation("%s slot %d: career counter %d is %d, below last season's %d", Team_Label(nTeam), nSlot,
+                      nCounter, nCareer, nLast);
+    }
+    for (int nPeriod = PERIOD_THIS_SEASON; nPeriod <= PERIOD_LAST_SEASON; nPeriod++)
+        for (int nCounter = 0; nCounter <= 1; nCounter++) {
+            int nValue = player.anStats[nPeriod][nCounter];
+            if (nValue < 0 || nValue > 30)
+                violation("%s slot %d: period %d counter %d is %d, outside 0..30", Team_Label(nTeam), nSlot,
+                          nPeriod, nCounter, nValue);
+        }
+}
+
+// Owner of each history record: the player listing it, as team x 80 + slot.
+using Owners = std::unordered_map<int, int>;
+
+void Check_Player_History(Checker& violation, int nTeam, int nSlot, const PlayerRecord& player,
+                          Owners& owners) {
+    const char* szTeam = Team_Label(nTeam);
+    int nYearNow = Current_Calendar_Year();
+    int nLastYear = 0;
+    bool bEnded = false;
+    for (int nEntry = 0; nEntry < HISTORY_ENTRIES; nEntry++) {
+        int nRecord = player.anHistory[nEntry];
+        if (nRecord == NO_RECORD) {
+            bEnded = true;
+            continue;
+        }
+        if (bEnded) violation("%s slot %d: history entry %d follows an empty entry", szTeam, nSlot, nEntry);
+        if (nRecord < 0 || nRecord > LAST_HISTORY_RECORD) {
+            violation("%s slot %d: history entry %d names record %d", szTeam, nSlot, nEntry, nRecord);
+            continue;
+        }
+        auto [it, bNew] = owners.emplace(nRecord, nTeam * PLAYERS_PER_TEAM + nSlot);
+        if (!bNew)
+            violation("%s slot %d: history record %d is also listed by team %d slot %d", szTeam, nSlot,
+                      nRecord, it->second / PLAYERS_PER_TEAM, it->second % PLAYERS_PER_TEAM);
+        int nYear = g_League.aHistory[nRecord].nYear;
+        if (nYear == 0) {
+            violation("%s slot %d: history entry %d names free record %d", szTeam, nSlot, nEntry, nRecord);
+            continue;
+        }
+        if (nYear > nYearNow)
+            violation("%s slot %d: history record %d is of %d, after the current year %d", szTeam, nSlot,
+                      nRecord, nYear, nYearNow);
+        if (nYear < nLastYear)
+            violation("%s slot %d: history entry %d (%d) comes after a season of %d", szTeam, nSlot, nEntry,
+                      nYear, nLastYear);
+        nLastYear = nYear;
+    }
+    // An open record counts only while it is one of his own entries, so a
+    // stale one is harmless; one outside the pool is not.
+    int nOpen = player.nOpenRecord;
+    if (nOpen < NO_RECORD || nOpen > LAST_HISTORY_RECORD)
+        violation("%s slot %d: open record %d outside the pool", szTeam, nSlot, nOpen);
+}
+
+void Check_Rosters(Checker& violation, int nTeams) {
+    std::unordered_map<int, int> ids;
+    Owners owners;
+    for (int nTeam = 0; nTeam < NUMBER_OF_TEAM_BLOCKS; nTeam++) {
+        bool bChecked = Team_Checked(nTeam, nTeams);
+        bool bEmptySeen = false;
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+            const PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nSlot];
+            int nId = player.anVital[VS_PLAYER_ID];
+            if (nId == 0) {
+                bEmptySeen = true;
+                continue;
+            }
+            if (!bChecked) {
+                violation("%s is not in use but slot %d holds player %d", Team_Label(nTeam), nSlot, nId);
+                continue;
+            }
+            if (bEmptySeen)
+                violation("%s slot %d: player %d follows an empty slot", Team_Label(nTeam), nSlot, nId);
+            if (nId < 0) violation("%s slot %d: negative player ID %d", Team_Label(nTeam), nSlot, nId);
+            auto [it, bNew] = ids.emplace(nId, nTeam * PLAYERS_PER_TEAM + nSlot);
+            if (!bNew)
+                violation("%s slot %d: player ID %d is also held by team %d slot %d", Team_Label(nTeam),
+                          nSlot, nId, it->second / PLAYERS_PER_TEAM, it->second % PLAYERS_PER_TEAM);
+            Check_Player_Fields(violation, nTeam, nSlot, player);
+            Check_Player_Periods(violation, nTeam, nSlot, player);
+            Check_Player_History(violation, nTeam, nSlot, player, owners);
+        }
+    }
+    if (g_League.aHistory[NUMBER_OF_HISTORY_RECORDS - 1].nYear != 0)
+        violation("history record %d, which is never handed out, is in use", NUMBER_OF_HISTORY_RECORDS - 1);
+}
+} // namespace
+
+int Check_League_Integrity(std::vector<std::string>* pViolations) {
+    Checker violation{pViolations};
+    Check_League_Rules(violation);
+    int nTeams = Count_Franchises(violation);
+    Check_Cities(violation);
+    Check_Teams(violation, nTeams);
+    Check_Rosters(violation, nTeams);
+    return violation.nCount;
+}
+
+int Count_Unowned_History_Records() {
+    std::vector<bool> listed(NUMBER_OF_HISTORY_RECORDS, false);
+    for (int nTeam = 0; nTeam < NUMBER_OF_TEAM_BLOCKS; nTeam++)
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+            const PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nSlot];
+            if (player.anVital[VS_PLAYER_ID] == 0) continue;
+            for (int nRecord : player.anHistory)
+                if (nRecord >= 0 && nRecord < NUMBER_OF_HISTORY_RECORDS) listed[nRecord] = true;
+        }
+    int nCount = 0;
+    for (int nRecord = 0; nRecord < NUMBER_OF_HISTORY_RECORDS; nRecord++)
+        if (g_League.aHistory[nRecord].nYear != 0 && !listed[nRecord]) nCount++;
+    return nCount;
+}

@@ -1,0 +1,190 @@
+// The league integrity check: a small sound league, then one fault at a time.
+#include <algorithm>
+
+#include "database/integrity.h"
+#include "database/player.h"
+#include "database/team.h"
+#include "test_support.h"
+
+namespace {
+class IntegrityTest : public LeagueTest {
+  protected:
+    void SetUp() override {
+        LeagueTest::SetUp();
+        Set_League_Rule(LR_GAMES_PER_SEASON, 16);
+        Set_League_Rule(LR_SALARY_CAP, 71100000);
+        Set_League_Rule(LR_START_YEAR, 2026);
+        Add_City("Alpha");
+        Add_City("Beta");
+        Use_Teams(2);
+        Make_Team(0, "Alpha", "Ants", 0, 0);
+        Make_Team(1, "Beta", "Bees", 4, 1);
+        for (PNUM nSlot = 0; nSlot < 3; nSlot++) {
+            Make_Player(0, nSlot, 100 + nSlot);
+            Make_Player(1, nSlot, 200 + nSlot);
+        }
+    }
+    static void Make_Team(TNUM nTeam, const char* szCity, const char* szNickname, int nDivision, int nCity) {
+        Set_Team_String(szCity, nTeam, TS_CITY);
+        Set_Team_String(szNickname, nTeam, TS_NICKNAME);
+        Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, nDivision);
+        Set_Team_Stat(nTeam, TEAM_STAT_CITY, nCity);
+    }
+    static void Make_Player(TNUM nTeam, PNUM nSlot, int nId) {
+        PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nSlot];
+        player.anVital[VS_PLAYER_ID] = nId;
+        player.anVital[VS_POSITION] = POS_WR;
+        player.anVital[VS_HEIGHT] = 72;
+        player.anVital[VS_WEIGHT] = 190;
+        player.anVital[VS_FORTY] = 450;
+        player.anVital[VS_BIRTH_DATE] = 20000615;
+        player.anVital[VS_AGE] = 26;
+        player.anVital[VS_EXPERIENCE] = 3;
+        player.anVital[VS_SALARY] = 500;
+        player.anVital[VS_CONTRACT_LEFT] = 2;
+        player.anVital[VS_CONTRACT_YEARS] = 3;
+        std::fill(std::begin(player.anHistory), std::end(player.anHistory), -1);
+        player.nOpenRecord = -1;
+    }
+    static void Add_History(TNUM nTeam, PNUM nSlot, int nEntry, int nRecord, int nYear) {
+        g_League.aHistory[nRecord].nYear = nYear;
+        g_League.aTeams[nTeam].aPlayers[nSlot].anHistory[nEntry] = nRecord;
+    }
+    static PlayerRecord& Player(TNUM nTeam, PNUM nSlot) { return g_League.aTeams[nTeam].aPlayers[nSlot]; }
+    // The violations found, and whether one of them contains the text.
+    static std::vector<std::string> Violations() {
+        std::vector<std::string> violations;
+        int nCount = Check_League_Integrity(&violations);
+        EXPECT_EQ(nCount, (int)violations.size());
+        return violations;
+    }
+    static bool Reports(const std::string& szText) {
+        for (const std::string& szViolation : Violations())
+            if (szViolation.find(szText) != std::string::npos) return true;
+        return false;
+    }
+};
+} // namespace
+
+TEST_F(IntegrityTest, SoundLeagueHasNoViolations) {
+    Add_History(0, 0, 0, 0, 2024);
+    Add_History(0, 0, 1, 1, 2025);
+    Player(0, 0).nOpenRecord = 1;
+    EXPECT_TRUE(Violations().empty());
+    EXPECT_EQ(Check_League_Integrity(nullptr), 0);
+}
+
+TEST_F(IntegrityTest, RostersMustBeGapFreeWithUniqueIds) {
+    Make_Player(0, 5, 300); // slots 3 and 4 empty
+    Make_Player(1, 3, 101); // the ID of team 0 slot 1
+    EXPECT_TRUE(Reports("slot 5: player 300 follows an empty slot"));
+    EXPECT_TRUE(Reports("slot 3: player ID 101 is also held by team 0 slot 1"));
+    Make_Player(3, 0, 400); // a team not in use
+    EXPECT_TRUE(Reports("Team 3 () is not in use but slot 0 holds player 400"));
+}
+
+TEST_F(IntegrityTest, FieldsOutsideTheirRanges) {
+    Player(0, 0).anVital[VS_SALARY] = 224;
+    Player(0, 1).anVital[VS_POSITION] = 14;
+    Player(0, 2).anVital[VS_AGE] = 56;
+    Player(1, 0).anVital[VS_CONTRACT_LEFT] = -1;
+    Player(1, 1).anVital[VS_BIRTH_DATE] = 20001301;
+    std::vector<std::string> violations = Violations();
+    EXPECT_EQ(violations.size(), 5u);
+    EXPECT_TRUE(Reports("slot 0: salary 224 below 225"));
+    EXPECT_TRUE(Reports("slot 1: position 14 outside 0..13"));
+    EXPECT_TRUE(Reports("slot 2: age 56 outside 16..55"));
+    EXPECT_TRUE(Reports("contract years left -1 outside 0..10"));
+    EXPECT_TRUE(Reports("birth date 20001301 is not a date"));
+}
+
+TEST_F(IntegrityTest, ProspectsAndHallOfFameFollowTheirOwnRules) {
+    Make_Player(DRAFT_POOL_TEAMS, 0, 500);
+    Player(DRAFT_POOL_TEAMS, 0).anVital[VS_SALARY] = 0; // no contract before the draft
+    Player(DRAFT_POOL_TEAMS, 0).anVital[VS_EXPERIENCE] = -4;
+    Make_Player(HALL_OF_FAME_TEAM, 0, 501);
+    Player(HALL_OF_FAME_TEAM, 0).anVital[VS_AGE] = 77; // members keep ageing
+    EXPECT_TRUE(Violations().empty());
+}
+
+TEST_F(IntegrityTest, HistoryListsNameUsedRecordsInYearOrder) {
+    Add_History(0, 0, 0, 10, 2025);
+    Add_History(0, 0, 1, 11, 2024);    // out of order
+    Player(0, 1).anHistory[0] = 12;    // a free record
+    Add_History(0, 2, 1, 13, 2023);    // after an empty entry
+    Add_History(1, 0, 0, 10, 2025);    // record 10 again
+    Add_History(1, 1, 0, 14, 2027);    // after the current year
+    Add_History(1, 2, 0, 32767, 2020); // the record never handed out
+    EXPECT_TRUE(Reports("history entry 1 (2024) comes after a season of 2025"));
+    EXPECT_TRUE(Reports("history entry 0 names free record 12"));
+    EXPECT_TRUE(Reports("history entry 1 follows an empty entry"));
+    EXPECT_TRUE(Reports("history record 10 is also listed by team 0 slot 0"));
+    EXPECT_TRUE(Reports("history record 14 is of 2027, after the current year 2026"));
+    EXPECT_TRUE(Reports("history entry 0 names record 32767"));
+    EXPECT_TRUE(Reports("history record 32767, which is never handed out, is in use"));
+}
+
+TEST_F(IntegrityTest, OnlyAnOpenRecordOutsideThePoolIsAFault) {
+    Add_History(0, 0, 0, 5, 2025);
+    Player(0, 1).nOpenRecord = 5; // stale: counts for nothing
+    EXPECT_TRUE(Violations().empty());
+    Player(0, 1).nOpenRecord = 40000;
+    EXPECT_TRUE(Reports("open record 40000 outside the pool"));
+}
+
+TEST_F(IntegrityTest, CareerNeverBelowLastSeasonExceptStoredBlocking) {
+    Player(0, 0).anStats[PERIOD_LAST_SEASON][SS_RECEPTIONS] = 40;
+    Player(0, 0).anStats[PERIOD_CAREER][SS_RECEPTIONS] = 39;
+    Player(0, 1).anStats[PERIOD_LAST_SEASON][3] = 70; // a receiver's blocking rating
+    Player(0, 1).anStats[PERIOD_CAREER][3] = 60;
+    Player(0, 2).anStats[PERIOD_THIS_SEASON][SS_GAMES] = 31;
+    EXPECT_EQ(Violations().size(), 2u);
+    EXPECT_TRUE(Reports("slot 0: career counter 10 is 39, below last season's 40"));
+    EXPECT_TRUE(Reports("slot 2: period 0 counter 0 is 31, outside 0..30"));
+}
+
+TEST_F(IntegrityTest, TeamsInUseComeFirstInOrderWithValidReferences) {
+    Set_Team_String("Aardvark", 1, TS_CITY); // sorts before "Alpha"
+    Set_Team_Stat(0, TEAM_STAT_CITY, 2);     // two cities only
+    Set_Team_Stat(1, TEAM_STAT_DIVISION, 8);
+    g_League.abDraftPicks[0][3][1] = 5;
+    EXPECT_TRUE(Reports("Team 1 () is out of order (city, then nickname)"));
+    EXPECT_TRUE(Reports("Team 0 (): city 2 is not in the city table (2 cities)"));
+    EXPECT_TRUE(Reports("division 8 outside 0..7"));
+    EXPECT_TRUE(Reports("draft 0 round 4 pick of Team 1 () is owned by team 5, not in use"));
+}
+
+TEST_F(IntegrityTest, TeamCountGapsAndConferenceSize) {
+    g_League.aTeams[1].data.anStats[TEAM_STAT_CONTROL] = -1;
+    g_League.aTeams[2].data.anStats[TEAM_STAT_CONTROL] = 0;
+    EXPECT_TRUE(Reports("Team 2 () is in use after an unused team code"));
+    Clear_League();
+    Set_League_Rule(LR_GAMES_PER_SEASON, 16);
+    Set_League_Rule(LR_SALARY_CAP, 71100000);
+    Add_City("Alpha");
+    Use_Teams(17); // every one in division 0
+    EXPECT_TRUE(Reports("conference 0 has 17 teams, more than 16"));
+    Use_Teams(1);
+    EXPECT_TRUE(Reports("1 teams in use; a league needs at least 2"));
+}
+
+TEST_F(IntegrityTest, LeagueRulesAndCities) {
+    Set_League_Rule(LR_GAMES_PER_SEASON, 15);
+    Set_League_Rule(LR_SALARY_CAP, 1000);
+    Set_Game_State(GS_SEASON_INDEX, 100);
+    Set_City_Name(0, "Zulu");  // now after "Beta"
+    Set_City_Name(3, "Gamma"); // behind an empty entry
+    EXPECT_TRUE(Reports("games per season 15, not an even 8..16"));
+    EXPECT_TRUE(Reports("salary cap 1000 outside 30,000,000..999,000,000"));
+    EXPECT_TRUE(Reports("season index 100 outside 0..99"));
+    EXPECT_TRUE(Reports("City 1 (Beta) is out of alphabetical order"));
+    EXPECT_TRUE(Reports("City 3 (Gamma) follows an empty city entry"));
+}
+
+TEST_F(IntegrityTest, UnownedHistoryRecordsAreCountedNotReported) {
+    Add_History(0, 0, 0, 0, 2025);
+    g_League.aHistory[7].nYear = 2020; // left behind by a removed player
+    g_League.aHistory[8].nYear = 2021;
+    EXPECT_EQ(Count_Unowned_History_Records(), 2);
+    EXPECT_TRUE(Violations().empty());
+}
