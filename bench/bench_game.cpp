@@ -8,11 +8,21 @@
 
 #include "../tests/simulation/game_fixture.h"
 #include "database/random.h"
+#include "database/saved_game.h"
 #include "simulation/game.h"
 
 namespace {
-void Play_Games(benchmark::State& state, bool bFiles) {
+// The default league when the build has made it, else eight hand-built teams.
+int Load_League() {
+    std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
+    if (std::filesystem::exists(szUniverse) && Load_Game(szUniverse.c_str()) && Number_Of_Teams() >= 2)
+        return Number_Of_Teams();
     game_fixture::Build_League(1, 8);
+    return 8;
+}
+
+void Play_Games(benchmark::State& state, bool bFiles) {
+    int nTeams = Load_League();
     Seed_Random(1);
     Set_Play_By_Play_File(bFiles);
     auto old = std::filesystem::current_path();
@@ -22,8 +32,8 @@ void Play_Games(benchmark::State& state, bool bFiles) {
     GameRecord game;
     int i = 0;
     for (auto _ : state) {
-        TNUM nHome = (TNUM)(i % 8), nVisitor = (TNUM)((i + 1 + i / 8) % 8);
-        if (nHome == nVisitor) nVisitor = (TNUM)((nHome + 1) % 8);
+        TNUM nHome = (TNUM)(i % nTeams), nVisitor = (TNUM)((i + 1 + i / nTeams) % nTeams);
+        if (nHome == nVisitor) nVisitor = (TNUM)((nHome + 1) % nTeams);
         benchmark::DoNotOptimize(Play_Game(nHome, nVisitor, Current_Week(), &game));
         i++;
     }
