@@ -36,25 +36,6 @@ TEST_F(PlayTest, PassOutcomeWeightsAreClampedToTheirShares) {
     EXPECT_EQ(anNegative[2], 20);
 }
 
-TEST_F(PlayTest, ExtremePassersStillSpreadTheirOutcomes) {
-    Start(600, 60);
-    const int PASSERS[2][3] = {{500, 500, 0}, {500, 20, 200}};
-    for (const auto& passer : PASSERS) {
-        Predicted_Stat(0, 0, 2) = passer[0];
-        Predicted_Stat(0, 0, 3) = passer[1];
-        Predicted_Stat(0, 0, 4) = passer[2];
-        Predicted_Stat(0, 0, 5) = passer[1] * 12;
-        Line_Up(FORM_STANDARD, FORM_BASE);
-        int64_t anWeight[5];
-        Pass_Outcome_Weights(&m_Game, 15, anWeight);
-        int64_t nTotal = 0;
-        for (int64_t n : anWeight) nTotal += n;
-        EXPECT_GT(anWeight[1], 0);
-        EXPECT_GT(anWeight[2], 0);
-        EXPECT_LT(anWeight[1], nTotal);
-    }
-}
-
 TEST_F(PlayTest, InvalidPassOutcomeIsReportedAndChangesNothing) {
     Start(600, 60);
     Line_Up(FORM_STANDARD, FORM_BASE);
@@ -143,7 +124,7 @@ TEST_F(PlayTest, IntentionalGroundingCostsTheDown) {
     EXPECT_EQ(nFound, 3);
 }
 
-TEST_F(PlayTest, PenaltiesCreditTheFlaggedPlayerInTheRegularSeasonOnly) {
+TEST_F(PlayTest, CalledPenaltiesAreBookedToThePenalisedSide) {
     int nCalled = 0;
     for (uint32_t nSeed = 1; nSeed < 3000; nSeed++) {
         Seed_Random(nSeed);
