@@ -5,6 +5,8 @@
 int Sim_Info(int argc, char** argv);
 int Sim_Convert(int argc, char** argv);
 int Sim_Check(int argc, char** argv);
+int Sim_Standings(int argc, char** argv);
+int Sim_Playoffs(int argc, char** argv);
 int Sim_Game(int argc, char** argv);
 int Sim_Bench(int argc, char** argv);
 
@@ -13,6 +15,8 @@ static const SimCommand COMMANDS[] = {
     {"info", "info FILE", "describe a saved game or Universe.dat", Sim_Info},
     {"convert", "convert IN OUT", "load a file of any version and save it in the current format", Sim_Convert},
     {"check", "check FILE", "verify a league's integrity and list every violation", Sim_Check},
+    {"standings", "standings FILE", "print the standings of a saved league", Sim_Standings},
+    {"playoffs", "playoffs FILE", "print the playoff field and bracket of a saved league", Sim_Playoffs},
     {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},
     {"bench", "bench games [--count N] [--seed S]", "time complete games", Sim_Bench},
     {nullptr, nullptr, nullptr, nullptr},

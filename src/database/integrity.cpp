@@ -49,7 +49,7 @@ const Range PLAYER_RANGES[] = {
 };
 
 const char* Team_Label(int nTeam) {
-    static char szLabel[48];
+    static char szLabel[64];
     const char* szAbbreviation = nTeam >= FREE_AGENT_TEAM
                                      ? (nTeam == FREE_AGENT_TEAM     ? "---"
                                         : nTeam == HALL_OF_FAME_TEAM ? "HOF"

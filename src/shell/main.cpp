@@ -1,0 +1,18 @@
+// brakvell: the game window.
+#include <QApplication>
+
+#include "shell/main_window.h"
+#include "shell/picture_store.h"
+#include "shell/welcome.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Brakvell");
+    QApplication::setOrganizationName("Halvercorn");
+    MainWindow window;
+    Start_Up(window);
+    if (!Welcome_Loop(window)) return 0;
+    int nCode = QApplication::exec();
+    Empty_Picture_Stores();
+    return nCode;
+}

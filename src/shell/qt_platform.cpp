@@ -1,0 +1,137 @@
+#include "shell/qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileInfo>
+#include <QHash>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QProgressBar>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include "database/league_database.h"
+#include "platform/files.h"
+#include "platform/platform.h"
+#include "shell/picture_store.h"
+
+namespace {
+QPointer<QWidget> g_pMainWindow;
+QPointer<QDialog> g_pProgress;
+QLabel* g_pProgressText = nullptr;
+QProgressBar* g_pProgressBar = nullptr;
+QPainter* g_pPagePainter = nullptr;
+int g_nPageWidth = 0, g_nPageHeight = 0;
+
+// Another program in front: make the taskbar entry ask for attention first.
+void Alert_If_Inactive() {
+    if (g_pMainWindow && !QApplication::activeWindow()) QApplication::alert(g_pMainWindow);
+}
+
+void Notice(const char* szTitle, const char* szText) {
+    Alert_If_Inactive();
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(szTitle), QString::fromUtf8(szText), QMessageBox::Ok,
+                    g_pMainWindow);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+int Ask(QuestionKind kind, const char* szTitle, const char* szText) {
+    Alert_If_Inactive();
+    QMessageBox::StandardButtons buttons = kind == ASK_OK_CANCEL  ? QMessageBox::Ok | QMessageBox::Cancel
+                                           : kind == ASK_YES_NO ? QMessageBox::Yes | QMessageBox::No
+                                                                : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(szTitle), QString::fromUtf8(szText), buttons,
+                    g_pMainWindow);
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (box.exec()) {
+    case QMessageBox::Ok: return ANSWER_OK;
+    case QMessageBox::Yes: return ANSWER_YES;
+    case QMessageBox::No: return ANSWER_NO;
+    default: return kind == ASK_YES_NO ? ANSWER_NO : ANSWER_CANCEL;
+    }
+}
+
+void Progress_Close() {
+    delete g_pProgress;
+    g_pProgressText = nullptr;
+    g_pProgressBar = nullptr;
+}
+
+void Progress_Open(const char* szCaption) {
+    Progress_Close();
+    g_pProgress = new QDialog(g_pMainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    g_pProgress->setWindowTitle(QString::fromUtf8(szCaption));
+    g_pProgress->setFixedSize(250, 100);
+    g_pProgressText = new QLabel(g_pProgress);
+    g_pProgressText->setGeometry(20, 20, 210, 25);
+    g_pProgressBar = new QProgressBar(g_pProgress);
+    g_pProgressBar->setGeometry(20, 55, 210, 25);
+    g_pProgressBar->setTextVisible(false);
+    if (g_pMainWindow) {
+        QRect frame = g_pMainWindow->frameGeometry();
+        g_pProgress->move(frame.center() - QPoint(125, 50));
+    }
+    g_pProgress->show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Progress_Update(const char* szText, int nCount, int nMaximum) {
+    if (!g_pProgress) return;
+    g_pProgressText->setText(QString::fromUtf8(szText));
+    g_pProgressBar->setRange(0, nMaximum);
+    g_pProgressBar->setValue(nCount);
+    g_pProgress->repaint();
+}
+
+void Pump() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void Sound(const char* szFile) {
+    if (!Get_Game_State(GS_SOUND)) return;
+    std::string szPath = Find_Data_File((std::string("sound/") + szFile).c_str());
+    if (szPath.empty()) return;
+    // One effect per file, kept: loading is what takes time.
+    static QHash<QString, QSoundEffect*> effects;
+    QString szKey = QFileInfo(QString::fromStdString(szPath)).absoluteFilePath();
+    QSoundEffect*& pEffect = effects[szKey];
+    if (!pEffect) {
+        pEffect = new QSoundEffect(qApp);
+        pEffect->setSource(QUrl::fromLocalFile(szKey));
+    }
+    pEffect->play();
+}
+
+void Picture(const char* szFile, int x, int y, int cx, int cy) {
+    if (g_pPagePainter) Draw_Store_Picture(*g_pPagePainter, g_nPageWidth, g_nPageHeight, szFile, x, y, cx, cy);
+}
+
+bool Document(const char* szPath) {
+    QString szText = QString::fromUtf8(szPath);
+    if (szText.startsWith("http://") || szText.startsWith("https://")) return QDesktopServices::openUrl(QUrl(szText));
+    std::string szFound = Find_Data_File(szPath);
+    if (szFound.empty()) {
+        Warning_Log("Can't find the document %s", szPath);
+        return false;
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(QString::fromStdString(szFound)).absoluteFilePath()));
+}
+
+const PlatformOps QT_OPS = {Notice, Ask, Progress_Open, Progress_Update, Progress_Close,
+                            Pump,   Sound, Picture,      Document};
+}  // namespace
+
+void Install_Qt_Platform(QWidget* pMainWindow) {
+    g_pMainWindow = pMainWindow;
+    Platform_Install(&QT_OPS);
+}
+
+QWidget* Main_Window_Widget() { return g_pMainWindow; }
+
+void Set_Page_Painter(QPainter* pPainter, int nWidth, int nHeight) {
+    g_pPagePainter = pPainter;
+    g_nPageWidth = nWidth;
+    g_nPageHeight = nHeight;
+}
