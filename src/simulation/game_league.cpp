@@ -8,6 +8,7 @@
 #include "database/team.h"
 #include "database/text_format.h"
 #include "personnel/ratings.h"
+#include "season/schedule.h"
 
 namespace {
 bool In_Range(TNUM nTeam, PNUM nSlot) {
@@ -88,10 +89,9 @@ void Game_Set_Returner(TNUM nTeam, int nKind, PNUM nSlot) { Set_Team_Returner(nT
 int Game_Stadium_Capacity(TNUM nTeam) { return Get_Stadium_Field(nTeam, 0); }
 int Game_Team_City_Data(TNUM nTeam, int nField) { return Get_Team_City_Data(nTeam, nField); }
 
-// The kickoff time is the schedule slot's second item.
 int Game_Kickoff_Time(TNUM nTeam, int nWeek) {
     if (nWeek < 0 || nWeek >= SCHEDULE_SLOTS) return 0;
-    return Get_Schedule_Field(nTeam, nWeek, SLOT_SPARE);
+    return Get_Schedule_Field(nTeam, nWeek, SLOT_KICKOFF);
 }
 
 void Game_Add_Team_Total(TNUM nTeam, int nLine, int nStat, int nAmount) {

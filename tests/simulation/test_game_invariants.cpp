@@ -8,6 +8,7 @@
 #include "database/random.h"
 #include "database/saved_game.h"
 #include "database/team.h"
+#include "season/stored_games.h"
 #include "game_test_support.h"
 
 namespace {
@@ -150,7 +151,13 @@ TEST_F(InvariantTest, PlayByPlayFileIsWrittenIntoTheOutputFolder) {
     ASSERT_TRUE(file.good());
     std::string szText((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_EQ(szText, Play_By_Play_Text());
-    EXPECT_EQ(g_League.aGames[7].abBytes[1], 1);  // the home team's code
+    StoredGame stored;
+    ASSERT_TRUE(Stored_Game_Teams_And_Score(7, &stored));
+    EXPECT_EQ(stored.nHome, 1);
+    EXPECT_EQ(stored.nVisitor, 0);
+    EXPECT_EQ(stored.nHomeScore, pGame->anScore[1]);
+    EXPECT_EQ(stored.nVisitorScore, pGame->anScore[0]);
+    EXPECT_EQ(stored.nWeek, Current_Week());
 }
 
 // The default league, once the build has made it: a few games between its teams.
