@@ -195,3 +195,22 @@ TEST_F(GameTest, ScoringListStopsAtThirtyTwoButTheScoreboardGoesOn) {
     EXPECT_EQ(m_Game.anScore[0], 33 * 6);
     EXPECT_EQ(m_Game.aScoring[31].nTime, 100 + 32 * 5);
 }
+
+TEST_F(GameTest, SetUpReadsKickoffTimeWeatherAndCrowd) {
+    TNUM nHome = 1;
+    g_League.aTeams[nHome].data.anSchedule[3][1] = 830;
+    int nCity = g_League.aTeams[nHome].data.anStats[3];
+    g_League.aCities[nCity].anData[4] = 6000;
+    g_League.aCities[nCity].anData[6] = 30000;  // September: 30000 / -800 = -37
+    Seed_Random(5);
+    int nUp = Random(10), nDown = Random(10), nWind = Random(120);
+    Seed_Random(5);
+    Set_Up_Game(&m_Game, nHome, 0, 3);
+    EXPECT_EQ(m_Game.nKickoffTime, 830);
+    EXPECT_EQ(m_Game.nTemperature, 105 - 37 + nUp - nDown - 6000 / 300);
+    EXPECT_EQ(m_Game.nWind, nWind);
+    EXPECT_EQ(m_Game.nAttendance, g_League.aTeams[nHome].data.anStadium[0]);
+    EXPECT_EQ(m_Game.nYear, 2001);
+    EXPECT_EQ(m_Game.nWeek, 3);
+    EXPECT_EQ(std::string(Play_By_Play_Text()).rfind("September 22: City0 Nicks0 at City1 Nicks1\n", 0), 0u);
+}
