@@ -104,7 +104,8 @@ int Save_Game(const char* szPath, void (*pfnCloseDialog)()) {
     if (stat(szPath, &status) == 0 && (!S_ISREG(status.st_mode) || access(szPath, W_OK) != 0))
         return SAVE_CANNOT_CREATE;
 
-    std::string szTemporary = Folder_Of(szTarget) + "/." + Base_Name(szTarget) + ".XXXXXX";
+    // Beside the target, so that the rename cannot cross file systems.
+    std::string szTemporary = Folder_Of(szTarget) + "/.brakvell-save-XXXXXX";
     int nFd = mkstemp(szTemporary.data());
     if (nFd < 0) return SAVE_CANNOT_CREATE;
     FILE* pFile = fdopen(nFd, "wb");
