@@ -4,6 +4,7 @@
 #include "database/player.h"
 #include "database/random.h"
 #include "database/team.h"
+#include "personnel/ratings.h"
 #include "season/stored_games.h"
 
 int Fin_Get(TNUM nTeam, int nCode) {
@@ -79,7 +80,6 @@ int Player_Age(TNUM nTeam, PNUM nPlayer) {
 int Player_Contract_Left(TNUM nTeam, PNUM nPlayer) {
     return Get_Player_Vital_Stat(nTeam, nPlayer, VS_CONTRACT_LEFT);
 }
-// Until player values exist every player counts by his contract and age alone.
-int Player_Value_For_Franchise(TNUM, PNUM) {
-    return 0;
+int Player_Value_For_Franchise(TNUM nTeam, PNUM nPlayer) {
+    return Player_Trade_Value(nTeam, nPlayer);
 }
