@@ -10,6 +10,8 @@ int Sim_Playoffs(int argc, char** argv);
 int Sim_Player(int argc, char** argv);
 int Sim_Roster(int argc, char** argv);
 int Sim_Finances(int argc, char** argv);
+int Sim_Game(int argc, char** argv);
+int Sim_Bench(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -21,6 +23,8 @@ static const SimCommand COMMANDS[] = {
     {"player", "player FILE TEAM SLOT", "show one player's ratings and values", Sim_Player},
     {"roster", "roster FILE TEAM", "list a roster in depth-chart order with ratings", Sim_Roster},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
+    {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},
+    {"bench", "bench games [--count N] [--seed S]", "time complete games", Sim_Bench},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

@@ -114,10 +114,11 @@ TEST_F(RosterTest, MissingKickersAreCreatedOnAMinimumContract) {
     std::vector<Entry> roster = Standard_Roster();
     std::erase_if(roster, [](const Entry& e) { return e.nPosition >= POS_K; });
     int n = Fill_Team(0, roster, 100);
-    // New players are made from templates: established kickers elsewhere.
+    // New players are made from templates: a kicker and a punter elsewhere.
     Add_Player(1, 0, 900, {POS_K, 10});
     Add_Player(1, 1, 901, {POS_P, 10});
-    for (PNUM p = 0; p < 2; p++) Set_Player_Season_Stat(1, p, P, SS_STARTS, 16);
+    Set_Player_Season_Stat(1, 0, P, 1, 16);
+    Set_Player_Season_Stat(1, 1, P, 1, 16);
     Build_Template_Pool();
     Seed_Random(11);
     Organise_Team(0);

@@ -1,0 +1,66 @@
+// Shared between the game's source files only.
+#pragma once
+#include "simulation/game.h"
+#include "simulation/game_league.h"
+
+// The lineup player on a side.
+inline TNUM Side_Team(const GameRecord* g, int nSide) { return g->anTeam[nSide]; }
+inline PNUM Lineup_Slot(const GameRecord* g, int nSide, int nIndex) { return g->anLineup[nSide][nIndex]; }
+
+// Seconds left in the half (or the overtime period).
+int Time_Left(const GameRecord* pGame);
+int Quarter(const GameRecord* pGame);
+bool Second_Half(const GameRecord* pGame);
+bool Playoff_Game(const GameRecord* pGame);
+
+// Weighted draw of a lineup index of nSide: weight = predicted nStat for
+// players of nGroup (-1 any), times (predicted 10 + 1) when bPenalty.
+int Weighted_Draw(const GameRecord* pGame, int nSide, int nGroup, int nStat, bool bPenalty = false);
+int Lineup_Stat_Sum(const GameRecord* pGame, int nSide, int nGroup, int nStat);
+int Lineup_Rating_Sum(const GameRecord* pGame, int nSide, int nFirst, int nLast, int nRating);
+int Predicted(const GameRecord* pGame, int nSide, int nIndex, int nStat);
+int Lineup_Position(const GameRecord* pGame, int nSide, int nIndex);
+int Lineup_Group(const GameRecord* pGame, int nSide, int nIndex);
+int Lineup_ID(const GameRecord* pGame, int nSide, int nIndex);
+int Safe_Div(int64_t a, int64_t b);  // truncating; 0 for b = 0
+
+// The driver, step by step: Play_Game is Set_Up_Game, Play_Snap until
+// Game_Over, then Finish_Game.
+void Set_Up_Game(GameRecord* pGame, TNUM nHome, TNUM nVisitor, int nWeek);
+void Play_Snap(GameRecord* pGame);
+bool Game_Over(const GameRecord* pGame);
+void Finish_Game(GameRecord* pGame);
+void Apply_Result(GameRecord* pGame, bool bPenalty);
+void Clock_Events(GameRecord* pGame);
+
+// Play calling.
+bool Choose_Run(GameRecord* pGame);
+int Choose_Run_Direction(GameRecord* pGame, int* pCarrier);  // 0 left, 1 middle, 2 right
+int Choose_Pass_Target(GameRecord* pGame);
+
+// Plays.
+void Run_Play(GameRecord* pGame);
+void Pass_Play(GameRecord* pGame);
+void Kickoff_Play(GameRecord* pGame);
+void Punt_Play(GameRecord* pGame);
+void Field_Goal_Play(GameRecord* pGame);
+void Extra_Point_Play(GameRecord* pGame);
+int Offence_Factor(const GameRecord* pGame);
+int Endurance_Factor(const GameRecord* pGame);  // the offensive line's, from the fourth quarter
+int Estimated_Longest_Kick(TNUM nTeam, PNUM nKicker);
+bool Penalty_Check(GameRecord* pGame);
+// Signed yards (positive against the defence) of a penalty at nBall.
+int Enforced_Penalty_Yards(int nPenalty, int nYards, int nBall);
+// Weights of incomplete, complete, intercepted, sacked and knocked down.
+void Pass_Outcome_Weights(const GameRecord* pGame, int nLength, int64_t anWeight[5]);
+void Clamp_Pass_Weights(int64_t anWeight[5]);
+void Injury_Check(GameRecord* pGame);
+
+// Play-by-play text.
+void Clear_Play_Text();
+void Append_Play_Text(const char* szFormat, ...) __attribute__((format(printf, 1, 2)));
+void Build_Line_Prefix(const GameRecord* pGame, char* szOut);
+void Build_Play_Text(const GameRecord* pGame, char* szOut);
+void Append_Play_Line(const GameRecord* pGame, const char* szPrefix);
+void Append_Period_Header(int nPeriod);
+const char* Penalty_Name(int nPenalty);

@@ -1,0 +1,238 @@
+// The pass: its length, the five outcomes and what each one credits.
+#include <algorithm>
+
+#include "database/random.h"
+#include "platform/platform.h"
+#include "simulation/game_internal.h"
+
+namespace {
+constexpr int PASSER = 0;
+
+void Credit(GameRecord* g, int nSide, int nIndex, int nGroup, int nStat, int nAmount) {
+    Increment_Stat(g, g->anTeam[nSide], g->anLineup[nSide][nIndex], nGroup, nStat, nAmount);
+}
+
+int Pass_Length(GameRecord* g, int nTarget) {
+    int nOffence = Offence_Side(g);
+    int L = Ratio(10, Predicted(g, nOffence, nTarget, 11), Predicted(g, nOffence, nTarget, 10));
+    int Q = Ratio(10, Predicted(g, nOffence, PASSER, 5), Predicted(g, nOffence, PASSER, 3));
+    int O = Q > 0 ? (int)((int64_t)L * Q / 120) : L / 2;
+    int R = Perturb(O, 500, 2);
+    if (Random(1000) < L / 2) R += Random(1000);
+    int nLength = (R + 5) / 10;
+    if (Random(100) < 60) {
+        int H = (R + 5) / 20;
+        int nToGo = Game_To_Go(g);
+        if (nToGo < H)
+            nLength = H;
+        else if (nLength < nToGo)
+            nLength *= 2;
+    }
+    return Min(nLength, Game_Ball(g));
+}
+
+enum { INCOMPLETE, COMPLETE, INTERCEPTED, SACKED, KNOCKED_DOWN };
+}  // namespace
+
+void Pass_Outcome_Weights(const GameRecord* g, int nLength, int64_t anWeight[5]) {
+    int nOffence = Offence_Side(g), nDefence = 1 - nOffence;
+    int64_t P = Predicted(g, nOffence, PASSER, 2), C = Predicted(g, nOffence, PASSER, 3);
+    int64_t I = Predicted(g, nOffence, PASSER, 4);
+    int64_t Q = Ratio(10, Predicted(g, nOffence, PASSER, 5), C);
+    int64_t a = nLength;
+    int nBall = Game_Ball(g);
+    int nMobility = Max(1, Game_Player_Rating(g->anTeam[nOffence], g->anLineup[nOffence][PASSER], RATING_MOBILITY));
+    int64_t V = Clamp(400, (int)(1000LL * (Lineup_Stat_Sum(g, nDefence, 2, 6) + Lineup_Stat_Sum(g, nDefence, 2, 7)) / 75), 2500);
+    int64_t B = Clamp(400, (int)(V / 7 + 70 * Lineup_Stat_Sum(g, nDefence, 2, 7)), 2500);
+    int64_t T = Clamp(500, 8 * Lineup_Rating_Sum(g, nOffence, 6, 10, RATING_PASS_BLOCKING) - 2000, 2000);
+    if (Quarter(g) >= 4) T = T * Endurance_Factor(g) / 1000;
+    int64_t U = Clamp(400, (int)(1000LL * (Lineup_Stat_Sum(g, nDefence, 2, 4) + Lineup_Stat_Sum(g, nDefence, 2, 5)) / 80), 2500);
+
+    int64_t K = (C * 280 / 1000) * V / 1000;
+    int64_t N = Max(0, (int)(P - C - I - C * 280 / 1000)) * V / 1000;
+    N = Safe_Div(N * (10 * a + 2 * Q), 3 * Q);
+    int64_t X = Safe_Div(I * (Q + 10 * a), 2 * Q);
+    X = X * B / 1000;
+    if (Game_Down(g) == 3 && a > 5) {
+        K += X;
+        X /= 5;
+    }
+    int64_t S = (P * 90 / 1000) * U / 1000;
+    S = S * (2000 - T) / 1000;
+    S = S * 75 / nMobility;
+    S = S * 10 * a / 120;
+    int64_t M = C * (T + 2000) / (U + 2000);
+    M = M * Offence_Factor(g) / 1000;
+    if (nBall < 20) M = M * (35 * nBall + 300) / 1000;
+    if (a >= nBall) {
+        int64_t nTouchdowns = Min(2375, Safe_Div(20000 * Predicted(g, nOffence, PASSER, 6), P));
+        M = M * (nTouchdowns + 1000) / 2000;
+    }
+    int64_t nThisSeason = Game_Player_Stat(g->anTeam[nOffence], g->anLineup[nOffence][PASSER], GAME_THIS_SEASON, 2);
+    if (nThisSeason > P) {
+        N = Safe_Div(N * nThisSeason, P);
+        X = Safe_Div(X * nThisSeason, P);
+    }
+    int64_t nComplete = nOffence == 1 ? 1050 : 1000, nOther = nOffence == 1 ? 1000 : 1050;
+    TNUM nTeam = g->anTeam[nOffence];
+    if (Game_Team_Human(nTeam) && nTeam == Get_Game_State(32)) {
+        int nShift = 5 * Get_Game_State(GS_DIFFICULTY) - 5;
+        nComplete += nShift;
+        nOther -= nShift;
+    }
+    anWeight[INCOMPLETE] = N * nOther / 100;
+    anWeight[COMPLETE] = M * nComplete / 100;
+    anWeight[INTERCEPTED] = X * nOther / 100;
+    anWeight[SACKED] = S * nOther / 100;
+    anWeight[KNOCKED_DOWN] = K * nOther / 100;
+    Clamp_Pass_Weights(anWeight);
+}
+
+// Completions keep 30..75 % and interceptions 1..6 % of the five weights.
+void Clamp_Pass_Weights(int64_t anWeight[5]) {
+    int64_t Z = 0;
+    for (int i = 0; i < 5; i++) Z += anWeight[i] = std::max<int64_t>(0, anWeight[i]);
+    anWeight[COMPLETE] = std::max(Z * 30 / 100, std::min(anWeight[COMPLETE], Z * 75 / 100));
+    anWeight[INTERCEPTED] = std::max(Z / 100, std::min(anWeight[INTERCEPTED], Z * 6 / 100));
+}
+
+void Pass_Play(GameRecord* g) {
+    int nTarget = Choose_Pass_Target(g);
+    int nLength = Pass_Length(g, nTarget);
+    int64_t anWeight[5];
+    Pass_Outcome_Weights(g, nLength, anWeight);
+    int64_t nSum = 0;
+    for (int64_t n : anWeight) nSum += n;
+    int nOutcome = 0;
+    if (nSum <= 0) {
+        nOutcome = Random(5);
+    } else {
+        int64_t x = Random((int)std::min<int64_t>(nSum, 1 << 30));
+        int64_t nRunning = 0;
+        for (nOutcome = 0; nOutcome < 4; nOutcome++) {
+            nRunning += anWeight[nOutcome];
+            if (nRunning > x) break;
+        }
+    }
+    Do_Pass_Result(g, g->anLineup[Offence_Side(g)][nTarget], nOutcome, nLength);
+}
+
+namespace {
+int Lineup_Index(const GameRecord* g, int nSide, PNUM nSlot) {
+    for (int i = 0; i < LINEUP_SIZE; i++)
+        if (g->anLineup[nSide][i] == nSlot) return i;
+    return 1;
+}
+
+void Not_Caught(GameRecord* g, int nLength) {
+    int nOffence = Offence_Side(g);
+    Set_Game_Clock_Stopped(g, true);
+    Add_Game_Play_Time(g, Random(5) + nLength / 10 + 4);
+    Credit(g, nOffence, PASSER, 0, 2, 1);
+    g->anTeamStats[nOffence][TG_PASS_ATTEMPTS]++;
+}
+}  // namespace
+
+void Do_Pass_Result(GameRecord* g, PNUM nTargetSlot, int nOutcome, int nLength) {
+    if (nOutcome < 0 || nOutcome > 4) {
+        Error_Log("Invalid value in Do_Pass_Result()");
+        return;
+    }
+    int nOffence = Offence_Side(g), nDefence = 1 - nOffence;
+    int nTarget = Lineup_Index(g, nOffence, nTargetSlot);
+    int nBall = Game_Ball(g);
+    int nTargetID = Lineup_ID(g, nOffence, nTarget);
+    switch (nOutcome) {
+    case INCOMPLETE:
+        Not_Caught(g, nLength);
+        g->play.nFirst = nTargetID;
+        g->play.nSecond = Lineup_ID(g, nOffence, PASSER);
+        Set_Play_Result(&g->play, RESULT_INCOMPLETE);
+        break;
+    case COMPLETE: {
+        int nChance = Offence_Hurrying(g) ? 85 : 25;
+        Set_Game_Clock_Stopped(g, Random(100) < nChance);
+        Set_Game_Gain(g, nLength);
+        Set_Play_Yards(&g->play, nLength);
+        Add_Game_Play_Time(g, Random(6) + nLength / 5 + 5);
+        if (nLength < nBall) {
+            Credit(g, nDefence, Weighted_Draw(g, nDefence, 2, 2), 2, 2, 1);
+            Set_Play_Result(&g->play, RESULT_COMPLETE);
+        } else if (Game_Down(g) == DOWN_TRY) {
+            Set_Play_Result(&g->play, RESULT_TWO_POINTS);
+        } else {
+            Set_Play_Result(&g->play, RESULT_TD_PASS);
+            Credit(g, nOffence, PASSER, 0, 6, 1);
+            Credit(g, nOffence, nTarget, 0, 12, 1);
+        }
+        Credit(g, nOffence, PASSER, 0, 2, 1);
+        Credit(g, nOffence, PASSER, 0, 3, 1);
+        Credit(g, nOffence, PASSER, 0, 5, nLength);
+        Credit(g, nOffence, nTarget, 0, 10, 1);
+        Credit(g, nOffence, nTarget, 0, 11, nLength);
+        g->anTeamStats[nOffence][TG_PASS_ATTEMPTS]++;
+        g->anTeamStats[nOffence][TG_COMPLETIONS]++;
+        g->anTeamStats[nOffence][TG_PASS_YARDS] += nLength;
+        g->play.nFirst = nTargetID;
+        g->play.nSecond = Lineup_ID(g, nOffence, PASSER);
+        break;
+    }
+    case INTERCEPTED: {
+        Set_Game_Clock_Stopped(g, false);
+        Add_Game_Play_Time(g, Random(10) + nLength / 10 + 6);
+        int nInterceptor = Weighted_Draw(g, nDefence, 2, 7);
+        Credit(g, nDefence, nInterceptor, 2, 7, 1);
+        g->anTeamStats[nOffence][TG_TURNOVERS]++;
+        Credit(g, nOffence, PASSER, 0, 2, 1);
+        Credit(g, nOffence, PASSER, 0, 4, 1);
+        Set_Game_Turnover(g, true);
+        int E = Random(25), F = Random(6);
+        int nAdvance = E * F - Random(E * F + 1) - nLength;
+        int nDistance = 100 - nBall + nLength;
+        if (nAdvance + nLength >= nDistance) {
+            nAdvance = 100 - nBall;
+            Credit(g, nDefence, nInterceptor, 2, 9, 1);
+            Set_Play_Result(&g->play, RESULT_INTERCEPTION_TD);
+        } else {
+            Set_Play_Result(&g->play, RESULT_INTERCEPTED);
+        }
+        Set_Game_Gain(g, nAdvance);
+        Set_Play_Yards(&g->play, Max(0, nAdvance + nLength));
+        g->play.nFirst = Lineup_ID(g, nDefence, nInterceptor);
+        g->play.nSecond = nTargetID;
+        break;
+    }
+    case SACKED: {
+        Set_Game_Clock_Stopped(g, false);
+        int nSacker = Weighted_Draw(g, nDefence, 2, 4);
+        if (Random(100) < 75) {
+            Credit(g, nDefence, nSacker, 2, 4, 2);
+        } else {
+            Credit(g, nDefence, nSacker, 2, 4, 1);
+            Credit(g, nDefence, Weighted_Draw(g, nDefence, 2, 4), 2, 4, 1);
+        }
+        g->anTeamStats[nDefence][TG_SACKS]++;
+        int nCharge = Random(100);
+        int nLinemen = nCharge < 25 ? 1 : nCharge < 50 ? 2 : nCharge < 75 ? 4 : 0;
+        for (int i = 0; i < nLinemen; i++) Credit(g, nOffence, Weighted_Draw(g, nOffence, 1, 4), 1, 4, 4 / nLinemen);
+        int H = Random(5);
+        int nLoss = Min(H + 5, (H + nLength + 5) / 2);
+        Add_Game_Play_Time(g, Random(5) + 5);
+        Set_Game_Gain(g, -nLoss);
+        Set_Play_Yards(&g->play, nLoss);
+        Set_Play_Result(&g->play, RESULT_SACKED);
+        g->play.nFirst = Lineup_ID(g, nOffence, PASSER);
+        g->play.nSecond = Lineup_ID(g, nDefence, nSacker);
+        break;
+    }
+    default: {
+        Not_Caught(g, nLength);
+        int nDefender = Weighted_Draw(g, nDefence, 2, 6);
+        Credit(g, nDefence, nDefender, 2, 6, 1);
+        g->play.nFirst = Lineup_ID(g, nDefence, nDefender);
+        g->play.nSecond = nTargetID;
+        Set_Play_Result(&g->play, RESULT_KNOCKED_DOWN);
+        break;
+    }
+    }
+}

@@ -1,0 +1,114 @@
+// Flags before the snap, and the one player exposed to injury after it.
+#include "database/random.h"
+#include "database/text_format.h"
+#include "platform/platform.h"
+#include "simulation/game_internal.h"
+
+namespace {
+struct Penalty {
+    const char* szName;
+    bool bOnDefence;
+    int nYards;
+    bool bFirstDown;
+    int nGroup;  // of the flagged player, -1 any; -2 the passer
+    int nStat;   // weight of the flagged player, -1 flat
+    bool bCounted;
+};
+
+const Penalty PENALTIES[15] = {
+    {"Encroachment", true, 5, false, 2, 4, true},
+    {"Incidental Facemask", true, 5, false, 2, 3, true},
+    {"Defensive Holding", true, 5, true, 2, 4, true},
+    {"Roughing The Passer", true, 15, true, 2, 4, true},
+    {"Roughing The Kicker", true, 15, true, 2, 4, true},
+    {"Unnecessary Roughness", true, 15, true, 2, 2, true},
+    {"Pass Interference", true, 16, true, 2, 7, true},
+    {"Offensive Offsides", false, 5, false, -1, -1, true},
+    {"False Start", false, 5, false, -1, -1, true},
+    {"Illegal Motion", false, 5, false, 1, 10, false},
+    {"Offensive Pass Interference", false, 10, false, 0, 11, false},
+    {"Offensive Holding", false, 10, false, -1, -1, true},
+    {"Intentional Grounding", false, 10, false, -2, -1, false},
+    {"Clipping", false, 15, false, -1, -1, true},
+    {"Unnecessary Roughness", false, 15, false, -1, -1, true},
+};
+
+enum { PASS_INTERFERENCE = 6, INTENTIONAL_GROUNDING = 12, NO_PENALTY = -1 };
+
+int Discipline(const GameRecord* g) {
+    return Clamp(500, 3 * Lineup_Rating_Sum(g, Offence_Side(g), 6, 10, RATING_DISCIPLINE) - 50, 2000);
+}
+
+bool Waved_Off(const GameRecord* g) { return Random(2000) < Discipline(g); }
+
+int Draw_Penalty(const GameRecord* g) {
+    static const int DEFENCE_ODDS[6][2] = {{0, 9}, {1, 0}, {2, 6}, {3, 1}, {5, 1}, {6, 6}};
+    for (const auto& odds : DEFENCE_ODDS)
+        if (Random(1000) <= odds[1]) return odds[0];
+    if (Random(1000) < 20) {
+        if (!Waved_Off(g)) return 7;
+    } else if (Random(1000) <= 14) {
+        if (!Waved_Off(g)) return 8;
+    }
+    if (Random(1000) <= 9) return 9;
+    if (Random(1000) <= 4) return 10;
+    if (Random(1000) < 20) return Waved_Off(g) ? NO_PENALTY : 11;
+    if (Random(1000) < 3 * Game_Down(g) + 1) return INTENTIONAL_GROUNDING;
+    if (Random(1000) <= 3) return 13;
+    if (Random(1000) <= 1) return 14;
+    return NO_PENALTY;
+}
+}  // namespace
+
+const char* Penalty_Name(int nPenalty) {
+    return nPenalty >= 0 && nPenalty < 15 ? PENALTIES[nPenalty].szName : "";
+}
+
+// Half the distance to the goal either way; interference into the end zone
+// goes to the 1.
+int Enforced_Penalty_Yards(int nPenalty, int nYards, int nBall) {
+    if (!PENALTIES[nPenalty].bOnDefence) return Max(-nYards, (nBall - 100) / 2);
+    if (nPenalty == PASS_INTERFERENCE && nYards >= nBall) return nBall - 1;
+    return Min(nYards, nBall / 2);
+}
+
+bool Penalty_Check(GameRecord* g) {
+    if (Game_Down(g) > 2 || Time_Left(g) < 120) return false;
+    int nPenalty = Draw_Penalty(g);
+    if (nPenalty == NO_PENALTY) return false;
+    const Penalty& penalty = PENALTIES[nPenalty];
+    int nYards = nPenalty == PASS_INTERFERENCE ? 16 + Random(30) : penalty.nYards;
+    int nSide = penalty.bOnDefence ? Defence_Side(g) : Offence_Side(g);
+    int nFlagged = penalty.nGroup == -2 ? 0 : Weighted_Draw(g, nSide, penalty.nGroup, penalty.nStat, true);
+    nYards = Enforced_Penalty_Yards(nPenalty, nYards, Game_Ball(g));
+    if (penalty.bFirstDown) Set_Game_To_Go(g, 0);
+    if (nPenalty == INTENTIONAL_GROUNDING) Set_Game_Down(g, Game_Down(g) + 1);
+    int nAbsolute = nYards < 0 ? -nYards : nYards;
+    TNUM nTeam = g->anTeam[nSide];
+    PNUM nSlot = g->anLineup[nSide][nFlagged];
+    if (penalty.bCounted) {
+        Credit_Regular_Season_Stat(nTeam, nSlot, 10, 1);
+        Credit_Regular_Season_Stat(nTeam, nSlot, 11, nAbsolute);
+    }
+    g->anTeamStats[nSide][TG_PENALTIES]++;
+    g->anTeamStats[nSide][TG_PENALTY_YARDS] += nAbsolute;
+    Set_Game_Gain(g, nYards);
+    Set_Play_Result(&g->play, RESULT_PENALTY);
+    g->play.nFirst = Game_Player_ID(nTeam, nSlot);
+    Set_Play_Amount(&g->play, nPenalty);
+    Set_Play_Yards(&g->play, nAbsolute);
+    return true;
+}
+
+void Injury_Check(GameRecord* g) {
+    int nSide = Random(2);
+    int nIndex = Random(LINEUP_SIZE);
+    TNUM nTeam = g->anTeam[nSide];
+    PNUM nSlot = g->anLineup[nSide][nIndex];
+    if (!Game_Slot_Filled(nTeam, nSlot) || !Game_Try_Injury(nTeam, nSlot)) return;
+    char szTeam[TEXT_SIZE], szPosition[TEXT_SIZE], szName[TEXT_SIZE];
+    Get_Team_Label(nTeam, szTeam);
+    Get_Position_Name(Game_Player_Position(nTeam, nSlot), szPosition);
+    Game_Player_Full_Name(nTeam, nSlot, szName);
+    Append_Play_Text("<< %s %s %s was injured on the play >>\n", szTeam, szPosition, szName);
+}

@@ -1,0 +1,138 @@
+// The offence's call on a scrimmage down: run or pass, where and to whom.
+#include <algorithm>
+
+#include "database/random.h"
+#include "simulation/game_internal.h"
+
+int Safe_Div(int64_t a, int64_t b) { return b == 0 ? 0 : (int)(a / b); }
+
+int Lineup_Position(const GameRecord* g, int nSide, int nIndex) {
+    return Game_Player_Position(g->anTeam[nSide], g->anLineup[nSide][nIndex]);
+}
+
+int Lineup_Group(const GameRecord* g, int nSide, int nIndex) {
+    return Game_Position_Group(Lineup_Position(g, nSide, nIndex));
+}
+
+int Lineup_ID(const GameRecord* g, int nSide, int nIndex) {
+    return Game_Player_ID(g->anTeam[nSide], g->anLineup[nSide][nIndex]);
+}
+
+int Predicted(const GameRecord* g, int nSide, int nIndex, int nStat) {
+    return Game_Player_Stat(g->anTeam[nSide], g->anLineup[nSide][nIndex], GAME_PREDICTED, nStat);
+}
+
+int Lineup_Stat_Sum(const GameRecord* g, int nSide, int nGroup, int nStat) {
+    int nSum = 0;
+    for (int i = 0; i < LINEUP_SIZE; i++)
+        if (nGroup < 0 || Lineup_Group(g, nSide, i) == nGroup) nSum += Predicted(g, nSide, i, nStat);
+    return nSum;
+}
+
+int Lineup_Rating_Sum(const GameRecord* g, int nSide, int nFirst, int nLast, int nRating) {
+    int nSum = 0;
+    for (int i = nFirst; i <= nLast; i++) nSum += Game_Player_Rating(g->anTeam[nSide], g->anLineup[nSide][i], nRating);
+    return nSum;
+}
+
+// A player of weight 0 is never drawn: the draw picks the first running total
+// above x, so x = 0 cannot land on a leading player who does not weigh.
+int Weighted_Draw(const GameRecord* g, int nSide, int nGroup, int nStat, bool bPenalty) {
+    int anWeight[LINEUP_SIZE];
+    int nTotal = 0;
+    for (int i = 0; i < LINEUP_SIZE; i++) {
+        int nWeight = 0;
+        if (nGroup < 0 || Lineup_Group(g, nSide, i) == nGroup) nWeight = nStat < 0 ? 1000 : Max(0, Predicted(g, nSide, i, nStat));
+        if (bPenalty) nWeight *= Max(0, Predicted(g, nSide, i, 10)) + 1;
+        anWeight[i] = nWeight;
+        nTotal += nWeight;
+    }
+    if (nTotal <= 0) {
+        if (nSide == Offence_Side(g) && nGroup == 0 && nStat == 10) return 1 + Random(5);
+        return Random(LINEUP_SIZE);
+    }
+    int x = Random(nTotal);
+    int nRunning = 0;
+    for (int i = 0; i < LINEUP_SIZE; i++) {
+        nRunning += anWeight[i];
+        if (nRunning > x) return i;
+    }
+    return LINEUP_SIZE - 1;
+}
+
+bool Choose_Run(GameRecord* g) {
+    int nOffence = Offence_Side(g);
+    int64_t nRushes = 0, nCatches = 0;
+    for (int i = 0; i < LINEUP_SIZE; i++) {
+        if (Lineup_Group(g, nOffence, i) != 0) continue;
+        int nAttempts = Predicted(g, nOffence, i, 7);
+        nRushes += i == 2 ? nAttempts / 2 : nAttempts;
+        nCatches += Predicted(g, nOffence, i, 10);
+    }
+    int64_t nEven = (2 * nCatches + nRushes) / 2;
+    int64_t nPass = 2 * nCatches + nEven, nRun = nRushes + nEven;
+    int nDown = Game_Down(g), nToGo = Game_To_Go(g), nBall = Game_Ball(g);
+    // A try is played as fourth and goal from the 2, so both calls stay possible.
+    if (nDown == DOWN_TRY) nDown = 3;
+    int nMargin = g->anScore[nOffence] - g->anScore[1 - nOffence];
+    if (Second_Half(g)) nPass = Max(0, (int)(nPass * (28 - nMargin) / 28));
+    if (nDown == 0) nRun = nRun * 110 / 100;
+    if (nDown >= 2 && nToGo < 3) nRun *= 4 - nToGo;
+    if (nToGo > 11 - 3 * nDown) nPass = nPass * nToGo / (11 - 3 * nDown);
+    if (nBall > 90) nPass = nPass * (5000 - 50 * nBall) / 1000;
+    if (Offence_Hurrying(g))
+        nRun /= 10;
+    else if ((Second_Half(g) && Time_Left(g) < 120 && nMargin > 0) || Garbage_Time(g))
+        nPass = 0;
+    if (nBall < 20) nPass = nPass * (25 * nBall + 500) / 1000;
+    nRun = nRun * 70 / 100;
+    nPass = Max(0, (int)nPass);
+    return Random((int)std::min<int64_t>(nPass + nRun, 1 << 30)) < nRun;
+}
+
+int Choose_Run_Direction(GameRecord* g, int* pCarrier) {
+    int nOffence = Offence_Side(g);
+    int nFirst = Weighted_Draw(g, nOffence, 0, 7);
+    int nSecond = Weighted_Draw(g, nOffence, 0, 7);
+    int nToGo = Game_To_Go(g);
+    int nThreshold = Offence_Hurrying(g) ? 0 : nToGo > 2 ? 50 : 75;
+    int nDirection = 1;
+    if (Random(100) >= nThreshold) nDirection = Random(7) < 4 ? 0 : 2;
+    int nCarrier = nFirst;
+    if (nToGo < 3) {
+        if (g->anLineup[nOffence][nSecond] < g->anLineup[nOffence][nFirst]) nCarrier = nSecond;
+        if (Lineup_Position(g, nOffence, nCarrier) == P_QB) nDirection = 1;
+    } else if (Lineup_Position(g, nOffence, nCarrier) == P_QB && Random(100) < 75) {
+        nCarrier = Weighted_Draw(g, nOffence, 0, 7);
+    }
+    int nPosition = Lineup_Position(g, nOffence, nCarrier);
+    if (nDirection == 1 && (nPosition == P_WR || nPosition == P_TE)) nDirection = Random(2) == 0 ? 0 : 2;
+    *pCarrier = nCarrier;
+    return nDirection;
+}
+
+namespace {
+bool Deep_On_Roster(TNUM nTeam, PNUM nSlot) {
+    int nSide = Game_Position_Side(Game_Player_Position(nTeam, nSlot));
+    for (PNUM n = 0; n < PLAYERS_PER_TEAM && Game_Slot_Filled(nTeam, n); n++)
+        if (Game_Position_Side(Game_Player_Position(nTeam, n)) == nSide) return nSlot - n >= (nSide == 2 ? 2 : 11);
+    return false;
+}
+}  // namespace
+
+int Choose_Pass_Target(GameRecord* g) {
+    int nOffence = Offence_Side(g);
+    TNUM nTeam = g->anTeam[nOffence];
+    int nFirst = Weighted_Draw(g, nOffence, 0, 10);
+    int nSecond = Weighted_Draw(g, nOffence, 0, 11);
+    bool bFirstDeep = Deep_On_Roster(nTeam, g->anLineup[nOffence][nFirst]);
+    bool bSecondDeep = Deep_On_Roster(nTeam, g->anLineup[nOffence][nSecond]);
+    int nTarget;
+    if (bFirstDeep != bSecondDeep)
+        nTarget = bFirstDeep ? nFirst : nSecond;
+    else
+        nTarget = Random(100) < 75 ? nFirst : nSecond;
+    for (int i = 0; i < 100 && Lineup_Position(g, nOffence, nTarget) == P_QB; i++) nTarget = Weighted_Draw(g, nOffence, 0, 10);
+    if (Lineup_Position(g, nOffence, nTarget) == P_QB) nTarget = 1 + Random(5);
+    return nTarget;
+}

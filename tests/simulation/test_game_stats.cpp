@@ -1,0 +1,92 @@
+// Credit for a play: player counters, team totals and the box score.
+#include "database/player.h"
+#include "database/team.h"
+#include "game_test_support.h"
+
+namespace {
+constexpr PNUM QB1 = 0, RB1 = 3, LT = 17, DE1 = 27, K1 = 50, P1 = 51;
+int Counter(TNUM nTeam, PNUM nSlot, int nPeriod, int nStat) { return g_League.aTeams[nTeam].aPlayers[nSlot].anStats[nPeriod][nStat]; }
+int Box_Line_Of(const GameRecord& g, int nSide, int nID) {
+    for (int i = 0; i < BOX_LINES; i++)
+        if (g.anBoxPlayers[nSide][i] == nID) return i;
+    return -1;
+}
+}  // namespace
+
+TEST_F(GameTest, RegularSeasonCreditReachesPlayerTeamOpponentAndBoxScore) {
+    Start();
+    int nRecord = Open_History_Record(0, RB1, true);
+    ASSERT_GE(nRecord, 0);
+    Increment_Stat(&m_Game, 0, RB1, 0, 8, 12);
+    EXPECT_EQ(Counter(0, RB1, PERIOD_THIS_SEASON, 8), 12);
+    EXPECT_EQ(Counter(0, RB1, PERIOD_CAREER, 8), 12);
+    EXPECT_EQ(g_League.aHistory[nRecord].anStats[8], 12);
+    EXPECT_EQ(Get_Team_Total(0, 0, PERIOD_THIS_SEASON, 8), 12);
+    EXPECT_EQ(Get_Team_Total(1, 3, PERIOD_THIS_SEASON, 8), 12);  // the home side's against-totals
+    int nLine = Box_Line_Of(m_Game, 0, g_League.aTeams[0].aPlayers[RB1].anVital[0]);
+    ASSERT_GE(nLine, 0);
+    EXPECT_EQ(m_Game.anBoxLines[0][nLine][1], 12);
+}
+
+TEST_F(GameTest, PlayoffCreditSkipsThePlayersCounters) {
+    g_League.anGameState[GS_CURRENT_WEEK] = First_Playoff_Week();
+    Start();
+    Increment_Stat(&m_Game, 0, RB1, 0, 9, 1);
+    EXPECT_EQ(Counter(0, RB1, PERIOD_THIS_SEASON, 9), 0);
+    EXPECT_EQ(Counter(0, RB1, PERIOD_CAREER, 9), 0);
+    EXPECT_EQ(Get_Team_Total(0, 0, PERIOD_THIS_SEASON, 9), 1);
+    EXPECT_EQ(m_Game.anBoxLines[0][0][4], 1);
+    Credit_Regular_Season_Stat(0, LT, 10, 1);
+    EXPECT_EQ(Counter(0, LT, PERIOD_THIS_SEASON, 10), 0);
+}
+
+TEST_F(GameTest, LinemenQuarterbackRushesAndFiltersStayOutOfTheBoxScore) {
+    Start();
+    Increment_Stat(&m_Game, 0, LT, 1, 7, 1);
+    EXPECT_EQ(Counter(0, LT, PERIOD_THIS_SEASON, 7), 1);
+    EXPECT_EQ(Get_Team_Total(0, 0, PERIOD_THIS_SEASON, 7), 0);
+    Increment_Stat(&m_Game, 0, QB1, 0, 8, 9);  // a quarterback's rushing has no column
+    Increment_Stat(&m_Game, 0, K1, 4, 14, 1);   // returns credit backs, receivers and defenders only
+    Increment_Stat(&m_Game, 0, RB1, 2, 2, 1);   // a defensive counter for a back
+    EXPECT_EQ(Counter(0, K1, PERIOD_THIS_SEASON, 14), 0);
+    EXPECT_EQ(Counter(0, RB1, PERIOD_THIS_SEASON, 2), 0);
+    for (int i = 0; i < BOX_LINES; i++) EXPECT_EQ(m_Game.anBoxPlayers[0][i], 0);
+    Increment_Stat(&m_Game, 50, 0, -1, 0, 1);
+    EXPECT_TRUE(Logged("Invalid nTeam in Increment_Stat"));
+}
+
+TEST_F(GameTest, SeventeenthPlayerHasNoBoxLine) {
+    Start();
+    // Sixteen defenders and receivers with a line each.
+    PNUM anSlots[17];
+    for (int i = 0; i < 17; i++) anSlots[i] = (PNUM)(27 + i);
+    for (PNUM nSlot : anSlots) Increment_Stat(&m_Game, 0, nSlot, 2, 4, 1);
+    int nID = g_League.aTeams[0].aPlayers[anSlots[16]].anVital[0];
+    EXPECT_EQ(Box_Line_Of(m_Game, 0, nID), -1);
+    EXPECT_EQ(Counter(0, anSlots[16], PERIOD_THIS_SEASON, 4), 1);
+}
+
+TEST_F(GameTest, BoxScoreIsOrderedByWeightedScore) {
+    Start();
+    Increment_Stat(&m_Game, 1, P1, 3, 2, 1);    // a punter weighs nothing
+    Increment_Stat(&m_Game, 1, K1, 3, 8, 1);    // 10
+    Increment_Stat(&m_Game, 1, DE1, 2, 4, 2);   // 40
+    Increment_Stat(&m_Game, 1, QB1, 0, 6, 1);   // 45
+    Increment_Stat(&m_Game, 1, QB1, 0, 4, 1);   // -25
+    Order_Box_Score(&m_Game);
+    auto ID = [](PNUM nSlot) { return g_League.aTeams[1].aPlayers[nSlot].anVital[0]; };
+    EXPECT_EQ(m_Game.anBoxPlayers[1][0], ID(DE1));
+    EXPECT_EQ(m_Game.anBoxPlayers[1][1], ID(QB1));
+    EXPECT_EQ(m_Game.anBoxLines[1][1][3], 1);
+    EXPECT_EQ(m_Game.anBoxPlayers[1][2], ID(K1));
+}
+
+TEST_F(GameTest, StartersAreTheTwentyTwoOfTheBaseUnits) {
+    Set_Up_Game(&m_Game, 1, 0, Current_Week());
+    int nStarts = 0;
+    for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) nStarts += Counter(0, nSlot, PERIOD_THIS_SEASON, 1);
+    EXPECT_EQ(nStarts, 22);
+    EXPECT_EQ(Counter(0, K1, PERIOD_THIS_SEASON, 1), 0);
+    EXPECT_EQ(Counter(0, QB1, PERIOD_THIS_SEASON, 1), 1);
+    EXPECT_EQ(Counter(1, 2, PERIOD_THIS_SEASON, 1), 0);  // the third quarterback
+}
