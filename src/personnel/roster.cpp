@@ -3,15 +3,12 @@
 #include "database/player.h"
 #include "database/random.h"
 #include "database/team.h"
+#include "personnel/player_creation.h"
 #include "personnel/position_kinds.h"
 #include "personnel/ratings.h"
 #include "personnel/scouting_error.h"
 #include "platform/platform.h"
 
-#if __has_include("personnel/player_creation.h")
-#include "personnel/player_creation.h"
-#define HAVE_PLAYER_CREATION 1
-#endif
 
 namespace {
 constexpr int HUMAN_MANAGED = 1;  // team stat 2
@@ -54,20 +51,6 @@ void Exchange(TNUM nTeam, PNUM a, PNUM b, int* pnCache) {
     Swap_Players(nTeam, a, nTeam, b);
     Swap_Int(pnCache[a], pnCache[b]);
 }
-
-#ifndef HAVE_PLAYER_CREATION
-// Stand-in until the player-creation module is part of the build: a blank
-// player of the position with a fresh ID.
-int Fabricate_Player(TNUM nTeam, PNUM nPlayer, int nPosition) {
-    int nHighest = 0;
-    for (TNUM t = 0; t <= TOTAL_NUMBER_OF_TEAMS; t++)
-        for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) nHighest = Max(nHighest, Get_Player_Vital_Stat(t, p, VS_PLAYER_ID));
-    Clear_Player(nTeam, nPlayer);
-    Set_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID, nHighest + 1);
-    Set_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION, nPosition);
-    return 1;
-}
-#endif
 
 // A journeyman of a random position of the side, signed to a minimum contract.
 void Create_Side_Filler(TNUM nTeam, PNUM nSlot, int nSide) {
