@@ -9,6 +9,7 @@
 #include "../tests/simulation/game_fixture.h"
 #include "database/random.h"
 #include "database/saved_game.h"
+#include "personnel/injuries.h"
 #include "simulation/game.h"
 
 namespace {
@@ -35,7 +36,7 @@ void Play_Games(benchmark::State& state, bool bFiles) {
         TNUM nHome = (TNUM)(i % nTeams), nVisitor = (TNUM)((i + 1 + i / nTeams) % nTeams);
         if (nHome == nVisitor) nVisitor = (TNUM)((nHome + 1) % nTeams);
         benchmark::DoNotOptimize(Play_Game(nHome, nVisitor, Current_Week(), &game));
-        i++;
+        if (++i % (nTeams / 2) == 0) Heal_Injuries();  // a week's games
     }
     std::filesystem::current_path(old);
     std::filesystem::remove_all(scratch);

@@ -11,6 +11,7 @@
 #include "database/random.h"
 #include "database/saved_game.h"
 #include "database/text_format.h"
+#include "personnel/injuries.h"
 #include "simulation/game.h"
 #include "simulation/game_league.h"
 #include "sim/commands.h"
@@ -133,6 +134,7 @@ double Games_Per_Second(int nCount, bool bFiles) {
         TNUM nHome = (TNUM)(i % nTeams), nVisitor = (TNUM)((i + 1 + i / nTeams) % nTeams);
         if (nVisitor == nHome) nVisitor = (TNUM)((nHome + 1) % nTeams);
         Play_Game(nHome, nVisitor, Current_Week(), &game);
+        if ((i + 1) % (nTeams / 2) == 0) Heal_Injuries();  // a week's games
     }
     double fSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return fSeconds > 0 ? nCount / fSeconds : 0;

@@ -119,7 +119,7 @@ PNUM Get_Team_Position(TNUM nTeam, int nPosition, int nDepth, PNUM* pUsed, int n
     int nCount = 0;
     PNUM nLast = NO_PLAYER;
     for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-        if (!Game_Slot_Filled(nTeam, nSlot) || Game_Player_Position(nTeam, nSlot) != nPosition) continue;
+        if (Game_Player_Position(nTeam, nSlot) != nPosition || !Game_Slot_Filled(nTeam, nSlot)) continue;
         nLast = nSlot;
         if (Game_Player_Injured(nTeam, nSlot)) continue;
         if (nCount++ == nDepth && !Is_Used(pUsed, nSlot)) {

@@ -7,6 +7,7 @@
 
 #include "database/random.h"
 #include "database/text_format.h"
+#include "finance/attendance.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"
 

@@ -7,6 +7,7 @@
 #include "database/random.h"
 #include "database/team.h"
 #include "database/text_format.h"
+#include "personnel/injuries.h"
 #include "personnel/ratings.h"
 #include "season/schedule.h"
 
@@ -47,16 +48,8 @@ int Game_Player_Stat(TNUM nTeam, PNUM nSlot, int nPeriod, int nStat) {
     return In_Range(nTeam, nSlot) ? Get_Player_Season_Stat(nTeam, nSlot, nPeriod, nStat) : 0;
 }
 
-// While the ratings are not defined, every player rates as an average starter.
 int Game_Player_Rating(TNUM nTeam, PNUM nSlot, int nRating) {
-    if (!In_Range(nTeam, nSlot)) return 50;
-    static const bool bDefined = [&] {
-        bool b = true;
-        Get_Player_Rating_Stat(nTeam, nSlot, PERIOD_PREDICTED, nRating, &b);
-        return b;
-    }();
-    if (!bDefined) return 75;
-    return Get_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, nRating);
+    return In_Range(nTeam, nSlot) ? Get_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, nRating) : 50;
 }
 
 void Game_Add_Player_Stat(TNUM nTeam, PNUM nSlot, int nStat, int nAmount) {
@@ -103,9 +96,4 @@ void Game_Book_Win(TNUM nTeam, bool bHome) { Add_Team_Win(nTeam, bHome); }
 void Game_Book_Loss(TNUM nTeam, bool bHome) { Add_Team_Loss(nTeam, bHome); }
 void Game_Book_Tie(TNUM nTeam, bool bHome) { Add_Team_Tie(nTeam, bHome); }
 
-// Until the injury model is in, the exposure draws its chance and hurts nobody.
-bool Game_Try_Injury(TNUM nTeam, PNUM nSlot) {
-    (void)nTeam, (void)nSlot;
-    Random(1000);
-    return false;
-}
+bool Game_Try_Injury(TNUM nTeam, PNUM nSlot) { return In_Range(nTeam, nSlot) && Try_Injury(nTeam, nSlot) != 0; }

@@ -5,13 +5,13 @@
 #pragma once
 #include "database/league_database.h"
 #include "database/player.h"
+#include "personnel/ratings.h"
 
 enum { GAME_THIS_SEASON = PERIOD_THIS_SEASON, GAME_LAST_SEASON = PERIOD_LAST_SEASON, GAME_CAREER = PERIOD_CAREER, GAME_PREDICTED = PERIOD_PREDICTED };
 
 // Positions.
 enum { P_QB, P_RB, P_TE, P_WR, P_T, P_G, P_C, P_DE, P_DT, P_LB, P_CB, P_S, P_K, P_P, P_RETURNER };
 
-#include "personnel/ratings.h"  // rating codes
 
 int Game_Position_Group(int nPosition);  // 0 backs and receivers, 1 line, 2 defence, 3 kickers
 int Game_Position_Side(int nPosition);   // 0 offence, 1 defence, 2 kickers
