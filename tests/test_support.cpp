@@ -1,6 +1,9 @@
 #include "test_support.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
 #include <unistd.h>
 
 void LeagueTest::SetUp() {
@@ -32,3 +35,16 @@ void LeagueTest::Use_Teams(int nTeams) {
 }
 
 std::string Test_Data(const std::string& szRelative) { return std::string(BRAKVELL_TEST_DATA) + "/" + szRelative; }
+
+SimResult Run_Sim(const std::string& szArguments) {
+    std::string szCommand = std::string(BRAKVELL_SIM) + " " + szArguments + " 2>&1";
+    SimResult result{-1, ""};
+    FILE* pPipe = popen(szCommand.c_str(), "r");
+    if (!pPipe) return result;
+    std::array<char, 4096> buffer;
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pPipe)) > 0) result.szOutput.append(buffer.data(), n);
+    int nStatus = pclose(pPipe);
+    result.nStatus = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
+    return result;
+}

@@ -25,3 +25,10 @@ class LeagueTest : public ::testing::Test {
 };
 
 std::string Test_Data(const std::string& szRelative);
+
+// brakvell-sim run as a user runs it, standard error folded into the output.
+struct SimResult {
+    int nStatus;  // exit status, -1 when it did not exit normally
+    std::string szOutput;
+};
+SimResult Run_Sim(const std::string& szArguments);

@@ -8,24 +8,7 @@
 #include "money_league.h"
 
 namespace {
-struct Output {
-    int nStatus;
-    std::string szText;
-};
-
-Output Run_Finances(const std::string& szArguments) {
-    std::string szCommand = std::string(BRAKVELL_SIM) + " finances " + szArguments + " 2>&1";
-    Output output{-1, ""};
-    FILE* pPipe = popen(szCommand.c_str(), "r");
-    if (!pPipe) return output;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pPipe)) > 0)
-        output.szText.append(buffer.data(), n);
-    int nStatus = pclose(pPipe);
-    output.nStatus = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-    return output;
-}
+SimResult Run_Finances(const std::string& szArguments) { return Run_Sim("finances " + szArguments); }
 
 class FinancesCommandTest : public MoneyTest {};
 
@@ -37,12 +20,12 @@ TEST_F(FinancesCommandTest, PrintsEveryTeamsMoney) {
     Set_Team_String("Rams", 1, TS_NICKNAME);
     Set_Fin(1, 68, -2500000);
     ASSERT_EQ(SAVE_OK, Save_Game("money.vtr"));
-    Output output = Run_Finances((m_WorkDir / "money.vtr").string());
-    ASSERT_EQ(0, output.nStatus) << output.szText;
-    EXPECT_NE(std::string::npos, output.szText.find("Eastport Gulls"));
-    EXPECT_NE(std::string::npos, output.szText.find("$15.0M"));
-    EXPECT_NE(std::string::npos, output.szText.find("-$2.5M"));
-    EXPECT_NE(std::string::npos, output.szText.find("Enthusiastic"));
+    SimResult output = Run_Finances((m_WorkDir / "money.vtr").string());
+    ASSERT_EQ(0, output.nStatus) << output.szOutput;
+    EXPECT_NE(std::string::npos, output.szOutput.find("Eastport Gulls"));
+    EXPECT_NE(std::string::npos, output.szOutput.find("$15.0M"));
+    EXPECT_NE(std::string::npos, output.szOutput.find("-$2.5M"));
+    EXPECT_NE(std::string::npos, output.szOutput.find("Enthusiastic"));
 }
 
 TEST_F(FinancesCommandTest, WrongArgumentsAndMissingFiles) {

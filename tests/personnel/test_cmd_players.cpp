@@ -15,23 +15,6 @@
 using PlayerCommandsTest = LeagueTest;
 
 namespace {
-struct Result {
-    int nStatus;
-    std::string szOutput;
-};
-
-Result Run_Sim(const std::string& szArguments) {
-    std::string szCommand = std::string(BRAKVELL_SIM) + " " + szArguments + " 2>&1";
-    Result result{-1, ""};
-    FILE* pPipe = popen(szCommand.c_str(), "r");
-    if (!pPipe) return result;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pPipe)) > 0) result.szOutput.append(buffer.data(), n);
-    int nStatus = pclose(pPipe);
-    result.nStatus = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-    return result;
-}
 
 void Save_Small_League() {
     Set_Team_String("AAA", 0, TS_ABBREVIATION);
@@ -52,7 +35,7 @@ void Save_Small_League() {
 TEST_F(PlayerCommandsTest, PlayerShowsRatingsAndValues) {
     Use_Teams(2);
     Save_Small_League();
-    Result r = Run_Sim("player league.vtr AAA 0");
+    SimResult r = Run_Sim("player league.vtr AAA 0");
     ASSERT_EQ(r.nStatus, 0) << r.szOutput;
     EXPECT_NE(r.szOutput.find("Sam Example, QB (AAA slot 0"), std::string::npos) << r.szOutput;
     EXPECT_NE(r.szOutput.find("Accuracy"), std::string::npos);
@@ -68,7 +51,7 @@ TEST_F(PlayerCommandsTest, PlayerShowsRatingsAndValues) {
 TEST_F(PlayerCommandsTest, RosterListsTheDepthChart) {
     Use_Teams(2);
     Save_Small_League();
-    Result r = Run_Sim("roster league.vtr aaa");
+    SimResult r = Run_Sim("roster league.vtr aaa");
     ASSERT_EQ(r.nStatus, 0) << r.szOutput;
     EXPECT_NE(r.szOutput.find("Avon Otters (AAA), 6 players"), std::string::npos) << r.szOutput;
     size_t nQB = r.szOutput.find(" QB "), nLB = r.szOutput.find(" LB "), nP = r.szOutput.find(" P ");

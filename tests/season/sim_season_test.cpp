@@ -28,14 +28,9 @@ class SimSeasonTest : public SeasonTest {
         ASSERT_EQ(Save_Game(m_szFile.c_str()), SAVE_OK);
     }
     std::string Run(const std::string& szCommand) {
-        std::string szLine = std::string(BRAKVELL_SIM) + " " + szCommand + " \"" + m_szFile + "\" 2>&1";
-        std::string szOutput;
-        FILE* pPipe = popen(szLine.c_str(), "r");
-        std::array<char, 4096> buffer;
-        size_t n;
-        while ((n = fread(buffer.data(), 1, buffer.size(), pPipe)) > 0) szOutput.append(buffer.data(), n);
-        m_nStatus = pclose(pPipe);
-        return szOutput;
+        SimResult result = Run_Sim(szCommand + " \"" + m_szFile + "\"");
+        m_nStatus = result.nStatus;
+        return result.szOutput;
     }
     std::string m_szFile;
     int m_nStatus = 0;

@@ -9,25 +9,8 @@
 #include "test_support.h"
 
 namespace {
-struct CheckResult {
-    int nStatus;
-    std::string szOutput;
-};
 
-CheckResult Run_Sim(const std::string& szArguments) {
-    std::string szCommand = std::string(BRAKVELL_SIM) + " " + szArguments + " 2>&1";
-    CheckResult result{-1, ""};
-    FILE* pPipe = popen(szCommand.c_str(), "r");
-    if (!pPipe) return result;
-    std::array<char, 4096> buffer;
-    for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pPipe)) > 0;)
-        result.szOutput.append(buffer.data(), n);
-    int nStatus = pclose(pPipe);
-    result.nStatus = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-    return result;
-}
-
-CheckResult Run_Check(const std::string& szArguments) { return Run_Sim("check " + szArguments); }
+SimResult Run_Check(const std::string& szArguments) { return Run_Sim("check " + szArguments); }
 
 const std::string UNIVERSE = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
 } // namespace
@@ -35,10 +18,10 @@ const std::string UNIVERSE = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
 using SimCheckTest = LeagueTest;
 
 TEST_F(SimCheckTest, ShippedLeagueIsSound) {
-    CheckResult result = Run_Check(UNIVERSE);
+    SimResult result = Run_Check(UNIVERSE);
     EXPECT_EQ(result.nStatus, 0) << result.szOutput;
     EXPECT_NE(result.szOutput.find("Universe.dat: sound (32 teams,"), std::string::npos) << result.szOutput;
-    CheckResult info = Run_Sim("info " + UNIVERSE);
+    SimResult info = Run_Sim("info " + UNIVERSE);
     EXPECT_EQ(info.nStatus, 0) << info.szOutput;
     EXPECT_NE(info.szOutput.find("Checksum:   matches"), std::string::npos) << info.szOutput;
 }
@@ -49,7 +32,7 @@ TEST_F(SimCheckTest, BrokenLeagueListsItsViolations) {
     g_League.aTeams[0].aPlayers[0].anVital[11] = 100;                                      // salary below 225
     std::string szBroken = (m_WorkDir / "broken.vtr").string();
     ASSERT_EQ(Save_Game(szBroken.c_str()), 0);
-    CheckResult result = Run_Check(szBroken);
+    SimResult result = Run_Check(szBroken);
     EXPECT_EQ(result.nStatus, 1);
     EXPECT_NE(result.szOutput.find("is also held by team 3 slot 7"), std::string::npos) << result.szOutput;
     EXPECT_NE(result.szOutput.find("slot 0: salary 100 below 225"), std::string::npos) << result.szOutput;
@@ -59,7 +42,7 @@ TEST_F(SimCheckTest, BrokenLeagueListsItsViolations) {
 TEST_F(SimCheckTest, WrongArgumentsAndUnreadableFiles) {
     EXPECT_EQ(Run_Check("").nStatus, 2);
     EXPECT_EQ(Run_Check("a b").nStatus, 2);
-    CheckResult missing = Run_Check((m_WorkDir / "missing.vtr").string());
+    SimResult missing = Run_Check((m_WorkDir / "missing.vtr").string());
     EXPECT_EQ(missing.nStatus, 1);
     EXPECT_NE(missing.szOutput.find("cannot load"), std::string::npos);
 }

@@ -11,29 +11,12 @@
 #include "test_support.h"
 
 namespace {
-struct Result {
-    int nStatus;
-    std::string szOutput;
-};
-
-Result Run_Sim_Game(const std::string& szArguments) {
-    std::string szCommand = std::string(BRAKVELL_SIM) + " " + szArguments + " 2>&1";
-    FILE* pPipe = popen(szCommand.c_str(), "r");
-    Result result{-1, ""};
-    if (!pPipe) return result;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pPipe)) > 0) result.szOutput.append(buffer.data(), n);
-    int nStatus = pclose(pPipe);
-    result.nStatus = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-    return result;
-}
 }  // namespace
 
 TEST(GameCli, SameSeedPrintsTheSameGame) {
-    Result first = Run_Sim_Game("game :demo T01 0 --seed 9");
-    Result second = Run_Sim_Game("game :demo 1 t00 --seed 9");
-    Result other = Run_Sim_Game("game :demo 1 0 --seed 10");
+    SimResult first = Run_Sim("game :demo T01 0 --seed 9");
+    SimResult second = Run_Sim("game :demo 1 t00 --seed 9");
+    SimResult other = Run_Sim("game :demo 1 0 --seed 10");
     ASSERT_EQ(first.nStatus, 0) << first.szOutput;
     EXPECT_EQ(first.szOutput, second.szOutput);
     EXPECT_NE(first.szOutput, other.szOutput);
@@ -42,15 +25,15 @@ TEST(GameCli, SameSeedPrintsTheSameGame) {
 }
 
 TEST(GameCli, BadArgumentsAndTeams) {
-    EXPECT_EQ(Run_Sim_Game("game :demo 1").nStatus, 2);
-    EXPECT_EQ(Run_Sim_Game("game :demo 1 0 --seed").nStatus, 2);
-    EXPECT_EQ(Run_Sim_Game("game :demo 1 1").nStatus, 1);
-    EXPECT_EQ(Run_Sim_Game("game :demo 1 XYZ").nStatus, 1);
-    EXPECT_EQ(Run_Sim_Game("bench").nStatus, 2);
+    EXPECT_EQ(Run_Sim("game :demo 1").nStatus, 2);
+    EXPECT_EQ(Run_Sim("game :demo 1 0 --seed").nStatus, 2);
+    EXPECT_EQ(Run_Sim("game :demo 1 1").nStatus, 1);
+    EXPECT_EQ(Run_Sim("game :demo 1 XYZ").nStatus, 1);
+    EXPECT_EQ(Run_Sim("bench").nStatus, 2);
 }
 
 TEST(GameCli, BenchEndsWithGamesPerSecond) {
-    Result bench = Run_Sim_Game("bench games --count 3 --seed 2");
+    SimResult bench = Run_Sim("bench games --count 3 --seed 2");
     ASSERT_EQ(bench.nStatus, 0) << bench.szOutput;
     size_t nLast = bench.szOutput.rfind("games/s: ");
     ASSERT_NE(nLast, std::string::npos);
@@ -63,9 +46,9 @@ TEST_F(LeagueTest, GameCommandReadsASavedLeague) {
     game_fixture::Build_League(3, 2);
     ASSERT_EQ(Save_Game("two.vtr"), SAVE_OK);
     std::string szFile = (m_WorkDir / "two.vtr").string();
-    Result fromFile = Run_Sim_Game("game " + szFile + " T00 T01 --seed 4");
+    SimResult fromFile = Run_Sim("game " + szFile + " T00 T01 --seed 4");
     ASSERT_EQ(fromFile.nStatus, 0) << fromFile.szOutput;
     EXPECT_EQ(fromFile.szOutput.rfind("September 22: City1 Nicks1 at City0 Nicks0\n", 0), 0u);
-    EXPECT_EQ(Run_Sim_Game("game " + szFile + " T00 T07").nStatus, 1);
-    EXPECT_NE(Run_Sim_Game("game missing.vtr T00 T01").nStatus, 0);
+    EXPECT_EQ(Run_Sim("game " + szFile + " T00 T07").nStatus, 1);
+    EXPECT_NE(Run_Sim("game missing.vtr T00 T01").nStatus, 0);
 }
