@@ -7,8 +7,8 @@
 // 0 when the record is missing or a team code is bad.
 int Play_Game(TNUM nHome, TNUM nVisitor, int nWeek, GameRecord* pGame);
 
-// The crowd that wants to see the game; the finance module fills it in.
-int Game_Attendance_Demand(TNUM nHome, TNUM nVisitor);
+// The crowd that wants to see the game.
+#include "finance/attendance.h"
 
 // Whether Play_Game writes "Output/G-yy-nnn.txt" (on by default).
 void Set_Play_By_Play_File(bool bWrite);

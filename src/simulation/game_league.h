@@ -11,15 +11,7 @@ enum { GAME_THIS_SEASON = PERIOD_THIS_SEASON, GAME_LAST_SEASON = PERIOD_LAST_SEA
 // Positions.
 enum { P_QB, P_RB, P_TE, P_WR, P_T, P_G, P_C, P_DE, P_DT, P_LB, P_CB, P_S, P_K, P_P, P_RETURNER };
 
-// Rating codes used by the game.
-enum {
-    RATING_MOBILITY = 204,
-    RATING_BLOCKING = 208,
-    RATING_PASS_BLOCKING = 210,
-    RATING_RUSH_BLOCKING = 211,
-    RATING_DISCIPLINE = 212,
-    RATING_ENDURANCE = 213,
-};
+#include "personnel/ratings.h"  // rating codes
 
 int Game_Position_Group(int nPosition);  // 0 backs and receivers, 1 line, 2 defence, 3 kickers
 int Game_Position_Side(int nPosition);   // 0 offence, 1 defence, 2 kickers

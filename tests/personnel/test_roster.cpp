@@ -3,6 +3,7 @@
 #include "database/player.h"
 #include "database/random.h"
 #include "database/team.h"
+#include "personnel/player_creation.h"
 #include "personnel/ratings.h"
 #include "personnel/roster.h"
 #include "personnel/scouting_error.h"
@@ -113,6 +114,12 @@ TEST_F(RosterTest, MissingKickersAreCreatedOnAMinimumContract) {
     std::vector<Entry> roster = Standard_Roster();
     std::erase_if(roster, [](const Entry& e) { return e.nPosition >= POS_K; });
     int n = Fill_Team(0, roster, 100);
+    // New players are made from templates: a kicker and a punter elsewhere.
+    Add_Player(1, 0, 900, {POS_K, 10});
+    Add_Player(1, 1, 901, {POS_P, 10});
+    Set_Player_Season_Stat(1, 0, P, 1, 16);
+    Set_Player_Season_Stat(1, 1, P, 1, 16);
+    Build_Template_Pool();
     Seed_Random(11);
     Organise_Team(0);
     ASSERT_EQ(Number_Of_Players(0), n + 1);

@@ -209,7 +209,7 @@ TEST_F(GameTest, SetUpReadsKickoffTimeWeatherAndCrowd) {
     EXPECT_EQ(m_Game.nKickoffTime, 830);
     EXPECT_EQ(m_Game.nTemperature, 105 - 37 + nUp - nDown - 6000 / 300);
     EXPECT_EQ(m_Game.nWind, nWind);
-    EXPECT_EQ(m_Game.nAttendance, g_League.aTeams[nHome].data.anStadium[0]);
+    EXPECT_EQ(m_Game.nAttendance, Min(Game_Attendance_Demand(nHome, 0), g_League.aTeams[nHome].data.anStadium[0]));
     EXPECT_EQ(m_Game.nYear, 2001);
     EXPECT_EQ(m_Game.nWeek, 3);
     EXPECT_EQ(std::string(Play_By_Play_Text()).rfind("September 22: City0 Nicks0 at City1 Nicks1\n", 0), 0u);
