@@ -4,7 +4,7 @@
 
 #include "database/player.h"
 #include "database/random.h"
-#include "personnel/development_link.h"
+#include "personnel/ratings.h"
 #include "personnel/player_creation.h"
 #include "platform/platform.h"
 

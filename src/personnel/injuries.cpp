@@ -7,7 +7,7 @@
 #include "database/team.h"
 #include "database/text_format.h"
 #include "finance/medical.h"
-#include "personnel/development_link.h"
+#include "personnel/ratings.h"
 #include "platform/platform.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "database/player.h"
 #include "database/random.h"
 #include "personnel/colleges.h"
-#include "personnel/development_link.h"
+#include "personnel/ratings.h"
 #include "personnel/growth.h"
 #include "personnel/names.h"
 #include "personnel/player_creation_internal.h"
@@ -30,8 +30,6 @@ constexpr int PICTURE_RANGE[NUMBER_OF_POSITIONS] = {35, 25, 38, 38, 49, 49, 49, 
 
 constexpr int BLOCKING_BACK_HEIGHT = 74;
 constexpr int BLOCKING_BACK_BUILD = 110;
-constexpr int RATING_BLOCKING = 208;
-constexpr int RATING_OVERALL = 225;
 
 bool Valid_Position(int nPosition) { return nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS; }
 
