@@ -143,8 +143,11 @@ double Games_Per_Second(int nCount, bool bFiles) {
 
 int Sim_Game(int argc, char** argv) { return Game_Command(argc, argv); }
 
+int Bench_Season(int argc, char** argv);
+
 int Sim_Bench(int argc, char** argv) {
-    const char* szUsage = "bench games [--count N] [--seed S]";
+    const char* szUsage = "bench games|season [--count N] [--seed S]";
+    if (argc >= 1 && strcmp(argv[0], "season") == 0) return Bench_Season(argc, argv);
     if (argc < 1 || strcmp(argv[0], "games") != 0) return Sim_Usage(szUsage);
     long nCount = 200, nSeed = 1;
     for (int i = 1; i < argc; i++)

@@ -12,6 +12,9 @@ int Sim_Roster(int argc, char** argv);
 int Sim_Finances(int argc, char** argv);
 int Sim_Game(int argc, char** argv);
 int Sim_Bench(int argc, char** argv);
+int Sim_New(int argc, char** argv);
+int Sim_Play(int argc, char** argv);
+int Sim_Report(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -24,7 +27,11 @@ static const SimCommand COMMANDS[] = {
     {"roster", "roster FILE TEAM", "list a roster in depth-chart order with ratings", Sim_Roster},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
     {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},
-    {"bench", "bench games [--count N] [--seed S]", "time complete games", Sim_Bench},
+    {"bench", "bench games|season [--count N] [--seed S]", "time complete games or whole seasons", Sim_Bench},
+    {"new", "new --team T --difficulty D [--shuffle] [--equalize] [--simulation] [--seed S] --out FILE",
+     "start a new game from the default league", Sim_New},
+    {"play", "play FILE --weeks N [--seed S]", "play weeks of a saved game and save it back", Sim_Play},
+    {"report", "report FILE", "the season's league averages per team-game beside the real league's", Sim_Report},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

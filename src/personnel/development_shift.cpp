@@ -1,0 +1,3 @@
+#include "personnel/development_shift.h"
+
+void Random_Development_Shift() {}

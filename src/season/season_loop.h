@@ -1,0 +1,30 @@
+// The season calendar: the play menu's one operation, playing N weeks with
+// the weekly upkeep, and the turn of the season.
+#pragma once
+#include "database/league_database.h"
+
+// What the loop tells the window while it runs. Any hook may be null; the
+// headless tool leaves them all null.
+struct SeasonLoopObserver {
+    void (*pRedraw_Title)();            // the week changed or the flag did
+    void (*pRedraw_Page)();             // after every week
+    void (*pShow_Page)(int nPage);      // playoffs on the first playoff week, championship at the end
+    void (*pPlay_Menu_Changed)();       // the simulating flag or the calendar moved
+    void (*pInjury_Report)(TNUM nTeam, PNUM nPlayer);  // a managed team's player badly hurt
+};
+void Set_Season_Loop_Observer(const SeasonLoopObserver& observer);
+
+// Play N weeks (1, 4, 8 or 22). When the season is over this starts the next.
+void Play_Weeks(int nWeeks);
+// One week's games and the standings after them.
+void Play_The_Week();
+// "&Stop": the loop ends when the week being played is finished.
+void Stop_Season_Loop();
+
+// Between the final and the next season: the question about expiring
+// contracts, the off-season, the automatic save. False when the user declined.
+bool Start_Next_Season();
+void Process_Offseason();
+// The set-up of a new season: playoff slots emptied, development, the
+// free-agent pool filled, the schedule, the standings, history records.
+void Set_Up_New_Season();

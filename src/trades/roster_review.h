@@ -1,0 +1,9 @@
+// The weekly roster review of the computer-managed teams.
+#pragma once
+#include "database/league_database.h"
+
+// Roster minimums for one team: release the weakest when the roster is
+// large, sign from the pool, or create a player. True when anything was done.
+bool Fill_Roster_Minimums(TNUM nTeam);
+// Every team in use, in team-code order, for the week just played.
+void Review_Computer_Rosters(int nWeek);
