@@ -2,7 +2,9 @@
 // the auto-save rule and the turn of the season.
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "database/integrity.h"
 #include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
@@ -124,6 +126,8 @@ TEST_F(SeasonWeeksTest, AfterTheFinalThePlayCommandStartsTheNextSeason) {
     // The finished season's money and record went into its yearly record.
     EXPECT_EQ(Get_Team_Yearly_Stat(3, nSeason, YR_WINS), 12);
     EXPECT_EQ(Get_Team_Financial_Stat(3, 72), 0);
+    std::vector<std::string> violations;
+    EXPECT_EQ(Check_League_Integrity(&violations), 0) << violations.front();
 }
 
 namespace {
