@@ -8,6 +8,7 @@
 #include "database/random.h"
 #include "database/saved_game.h"
 #include "database/text_format.h"
+#include "personnel/player_creation.h"
 #include "platform/files.h"
 #include "sim/commands.h"
 
@@ -71,6 +72,7 @@ int Sim_New(int argc, char** argv) {
         fprintf(stderr, "brakvell-sim: cannot load %s\n", UNIVERSE_FILE);
         return 1;
     }
+    Build_Template_Pool();  // as the game does at start-up
     TNUM nTeam = Find_New_Game_Team(args.szTeam);
     if (nTeam == NO_TEAM) {
         fprintf(stderr, "brakvell-sim: no team \"%s\" in %s\n", args.szTeam, UNIVERSE_FILE);

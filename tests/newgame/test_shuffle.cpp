@@ -33,15 +33,12 @@ class ShuffleTest : public PlayerTest {
 };
 }  // namespace
 
-TEST_F(ShuffleTest, MoveInsertsAfterTheLastOfHisSideAndClosesTheGap) {
+// What the shuffle relies on from moving a player.
+TEST_F(ShuffleTest, MoveInsertsAfterHisSideRefusesWhenFullAndReleasesUnplaced) {
     Fill_Sides(0, 3, 3, 100);  // 100..102 offence, 103..105 defence, 106 kicker
     Fill_Sides(1, 2, 2, 200);
     Set_Team_Returner(1, KICK_RETURNER, 4);  // the kicker
-    TNUM nTeam;
-    PNUM nSlot;
-    EXPECT_EQ(Move_Player_To_Team(0, 4, 1, &nTeam, &nSlot), MOVE_PLACED);  // a linebacker
-    EXPECT_EQ(nTeam, 1);
-    EXPECT_EQ(nSlot, 4);
+    EXPECT_TRUE(Move_Player_To_Team(0, 4, 1));  // a linebacker
     EXPECT_EQ(IDs(1), (std::vector<int>{200, 201, 202, 203, 104, 204}));
     EXPECT_EQ(IDs(0), (std::vector<int>{100, 101, 102, 103, 105, 106}));
     EXPECT_EQ(Get_Team_Returner(1, KICK_RETURNER), 5);  // followed the kicker down
@@ -49,37 +46,13 @@ TEST_F(ShuffleTest, MoveInsertsAfterTheLastOfHisSideAndClosesTheGap) {
     ASSERT_GE(nRecord, 0);
     EXPECT_EQ(Get_History_Team(nRecord), 1);
     EXPECT_EQ(Get_History_Year(nRecord), Current_Calendar_Year());
+
+    Fill_Team(2, PLAYERS_PER_TEAM, 1000);
+    EXPECT_FALSE(Move_Player_To_Team(0, 1, 2));
+    EXPECT_EQ(IDs(0), (std::vector<int>{100, 101, 102, 103, 105, 106}));
+    EXPECT_FALSE(Move_Player_To_Team(0, 1, FREE_AGENT_TEAM));
+    EXPECT_EQ(IDs(FREE_AGENT_TEAM), (std::vector<int>{101}));
     EXPECT_TRUE(Logged_Nothing());
-}
-
-TEST_F(ShuffleTest, MoveToARosterWithoutHisSideGoesBeforeTheLaterSides) {
-    Fill_Team(0, 2, 100, POS_QB);
-    Put_Player(1, 0, 200, POS_WR);
-    Put_Player(1, 1, 201, POS_P);
-    TNUM nTeam;
-    PNUM nSlot;
-    Put_Player(0, 2, 102, POS_CB);
-    EXPECT_EQ(Move_Player_To_Team(0, 2, 1, &nTeam, &nSlot), MOVE_PLACED);
-    EXPECT_EQ(IDs(1), (std::vector<int>{200, 102, 201}));
-}
-
-TEST_F(ShuffleTest, FullRosterRefusesAndFreeAgencyIsNotPlaced) {
-    Fill_Team(0, 3, 100);
-    Fill_Team(1, PLAYERS_PER_TEAM, 1000);
-    TNUM nTeam;
-    PNUM nSlot;
-    EXPECT_EQ(Move_Player_To_Team(0, 1, 1, &nTeam, &nSlot), MOVE_REFUSED);
-    EXPECT_EQ(nTeam, 0);
-    EXPECT_EQ(nSlot, 1);
-    EXPECT_EQ(IDs(0), (std::vector<int>{100, 101, 102}));
-
-    EXPECT_EQ(Move_Player_To_Team(0, 1, FREE_AGENT_TEAM, &nTeam, &nSlot), MOVE_RELEASED);
-    EXPECT_EQ(nTeam, FREE_AGENT_TEAM);
-    EXPECT_EQ(ID(FREE_AGENT_TEAM, nSlot), 101);
-    EXPECT_EQ(IDs(0), (std::vector<int>{100, 102}));
-
-    EXPECT_EQ(Move_Player_To_Team(0, 9, 1, &nTeam, &nSlot), MOVE_REFUSED);  // an empty slot
-    EXPECT_TRUE(Logged("Invalid player in Move_Player_To_Team(0,9)"));
 }
 
 TEST_F(ShuffleTest, ADrawOfTheTeamCountMeansFreeAgency) {
