@@ -1,26 +1,25 @@
 #include "reports/calendar_page.h"
 
-#include <cstdlib>
-
 #include "database/random.h"
 #include "database/team.h"
 #include "reports/games_page.h"
+#include "reports/page_text.h"
 
 namespace {
 const char* const STAT_NAMES[NUMBER_OF_CALENDAR_STATS] = {
-    "Offense",    "Defense",    "Passing",          "Rushing",      "Pass\nDefense", "Rush\nDefense",
-    "Turnovers",  "Takeaways",  "Turnover\n+/-",    "Possession",   "Yards/Play",    "Yards/Play\nAllowed",
+    "Offense",     "Defense",      "Passing",       "Rushing",       "Pass\nDefense", "Rush\nDefense",
+    "Turnovers",   "Takeaways",    "Turnover\n+/-", "Possession",    "Yards/Play",    "Yards/Play\nAllowed",
     "Third\nDown", "Fourth\nDown", "Sacks",         "Sacks\nAllowed"};
 
 int g_nScheduleStatColumn = 0;
 
-int Yards(const int16_t* s) { return s[TG_RUSH_YARDS] + s[TG_PASS_YARDS]; }
-int Plays(const int16_t* s) { return s[TG_RUSHES] + s[TG_PASS_ATTEMPTS]; }
-
-void Tenths(int nTenths, char* szOut) {
-    Format_Text(szOut, "%s%d.%d", nTenths < 0 ? "-" : "", abs(nTenths) / 10, abs(nTenths) % 10);
+int Yards(const int16_t* s) {
+    return s[TG_RUSH_YARDS] + s[TG_PASS_YARDS];
 }
-}  // namespace
+int Plays(const int16_t* s) {
+    return s[TG_RUSHES] + s[TG_PASS_ATTEMPTS];
+}
+} // namespace
 
 const char* Calendar_Stat_Name(int nStat) {
     return nStat >= 0 && nStat < NUMBER_OF_CALENDAR_STATS ? STAT_NAMES[nStat] : "";
@@ -52,27 +51,59 @@ void Format_Calendar_Stat(const GameRecord* pGame, int nSide, int nStat, char* s
     const int16_t* s = pGame->anTeamStats[nSide];
     const int16_t* o = pGame->anTeamStats[1 - nSide];
     switch (nStat) {
-    case 0: Format_Text(szOut, "%d", Yards(s)); break;
-    case 1: Format_Text(szOut, "%d", Yards(o)); break;
-    case 2: Format_Text(szOut, "%d", s[TG_PASS_YARDS]); break;
-    case 3: Format_Text(szOut, "%d", s[TG_RUSH_YARDS]); break;
-    case 4: Format_Text(szOut, "%d", o[TG_PASS_YARDS]); break;
-    case 5: Format_Text(szOut, "%d", o[TG_RUSH_YARDS]); break;
-    case 6: Format_Text(szOut, "%d", s[TG_TURNOVERS]); break;
-    case 7: Format_Text(szOut, "%d", o[TG_TURNOVERS]); break;
+    case 0:
+        Format_Text(szOut, "%d", Yards(s));
+        break;
+    case 1:
+        Format_Text(szOut, "%d", Yards(o));
+        break;
+    case 2:
+        Format_Text(szOut, "%d", s[TG_PASS_YARDS]);
+        break;
+    case 3:
+        Format_Text(szOut, "%d", s[TG_RUSH_YARDS]);
+        break;
+    case 4:
+        Format_Text(szOut, "%d", o[TG_PASS_YARDS]);
+        break;
+    case 5:
+        Format_Text(szOut, "%d", o[TG_RUSH_YARDS]);
+        break;
+    case 6:
+        Format_Text(szOut, "%d", s[TG_TURNOVERS]);
+        break;
+    case 7:
+        Format_Text(szOut, "%d", o[TG_TURNOVERS]);
+        break;
     case 8: {
         int nMargin = o[TG_TURNOVERS] - s[TG_TURNOVERS];
         Format_Text(szOut, nMargin > 0 ? "+%d" : "%d", nMargin);
         break;
     }
-    case 9: Format_Text(szOut, "%d:%02d", s[TG_POSSESSION] / 60, s[TG_POSSESSION] % 60); break;
-    case 10: Tenths(Ratio(10, Yards(s), Plays(s)), szOut); break;
-    case 11: Tenths(Ratio(10, Yards(o), Plays(o)), szOut); break;
-    case 12: Format_Text(szOut, "%d/%d", s[TG_THIRD_CONVERSIONS], s[TG_THIRD_DOWNS]); break;
-    case 13: Format_Text(szOut, "%d/%d", s[TG_FOURTH_CONVERSIONS], s[TG_FOURTH_DOWNS]); break;
-    case 14: Format_Text(szOut, "%d", s[TG_SACKS]); break;
-    case 15: Format_Text(szOut, "%d", o[TG_SACKS]); break;
-    default: szOut[0] = '\0'; break;
+    case 9:
+        Format_Text(szOut, "%d:%02d", s[TG_POSSESSION] / 60, s[TG_POSSESSION] % 60);
+        break;
+    case 10:
+        Format_Decimal(Ratio(10, Yards(s), Plays(s)), 10, 1, "", szOut);
+        break;
+    case 11:
+        Format_Decimal(Ratio(10, Yards(o), Plays(o)), 10, 1, "", szOut);
+        break;
+    case 12:
+        Format_Text(szOut, "%d/%d", s[TG_THIRD_CONVERSIONS], s[TG_THIRD_DOWNS]);
+        break;
+    case 13:
+        Format_Text(szOut, "%d/%d", s[TG_FOURTH_CONVERSIONS], s[TG_FOURTH_DOWNS]);
+        break;
+    case 14:
+        Format_Text(szOut, "%d", s[TG_SACKS]);
+        break;
+    case 15:
+        Format_Text(szOut, "%d", o[TG_SACKS]);
+        break;
+    default:
+        szOut[0] = '\0';
+        break;
     }
 }
 
@@ -80,7 +111,8 @@ void Get_Calendar_Row(TNUM nTeam, int nWeek, CalendarRow* pRow) {
     Format_Text(pRow->szWeek, "Week %d", nWeek + 1);
     pRow->szOpponent[0] = pRow->szScore[0] = '\0';
     pRow->nOutcome = OUTCOME_NONE;
-    for (auto& szValue : pRow->aszValue) szValue[0] = '\0';
+    for (auto& szValue : pRow->aszValue)
+        szValue[0] = '\0';
     TNUM nOpponent = Get_Schedule_Opponent(nTeam, nWeek);
     if (nOpponent == NO_TEAM) return;
     char szNickname[TEXT_SIZE];
@@ -107,8 +139,12 @@ void Get_Calendar_Title(TNUM nTeam, char* szOut) {
     Format_Text(szOut, "%s %s", szNickname, szRecord);
 }
 
-void Set_Schedule_Stat_Column(int nColumn) { g_nScheduleStatColumn = Clamp(0, nColumn, CALENDAR_COLUMNS - 1); }
-int Schedule_Stat_Column() { return g_nScheduleStatColumn; }
+void Set_Schedule_Stat_Column(int nColumn) {
+    g_nScheduleStatColumn = Clamp(0, nColumn, CALENDAR_COLUMNS - 1);
+}
+int Schedule_Stat_Column() {
+    return g_nScheduleStatColumn;
+}
 
 void Open_Schedule_Stat(int nColumn, ScheduleStatDialog* pDialog) {
     pDialog->nColumn = Clamp(0, nColumn, CALENDAR_COLUMNS - 1);

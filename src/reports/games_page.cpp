@@ -1,6 +1,5 @@
 #include "reports/games_page.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -8,15 +7,12 @@
 #include "database/random.h"
 #include "database/text_format.h"
 #include "platform/platform.h"
+#include "reports/page_text.h"
 #include "reports/play_by_play.h"
 
 namespace {
 // Box-score rows (the columns each row's five counters hold).
 enum { ROW_PASSER, ROW_OFFENCE, ROW_DEFENCE, ROW_KICKER };
-
-void Tenths_Text(int nTenths, char* szOut) {
-    Format_Text(szOut, "%s%d.%d", nTenths < 0 ? "-" : "", abs(nTenths) / 10, abs(nTenths) % 10);
-}
 
 // Season and week together, so that a record left from an earlier season
 // never counts as more recent than this season's games.
@@ -46,8 +42,10 @@ bool Scoring_Result(int nResult) {
     case RESULT_FUMBLE_TD:
     case RESULT_FIELD_GOAL:
     case RESULT_PUNT_RETURN_TD:
-    case RESULT_KICKOFF_RETURN_TD: return true;
-    default: return false;
+    case RESULT_KICKOFF_RETURN_TD:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -83,7 +81,7 @@ void Star_Stats(int nRow, const int16_t* c, char* szOut) {
         break;
     }
 }
-}  // namespace
+} // namespace
 
 bool Game_Was_Played(int nGame) {
     if (nGame < 0 || nGame >= NUMBER_OF_GAME_RECORDS) return false;
@@ -112,8 +110,9 @@ int Most_Recent_Game(TNUM nTeam) {
 bool Open_Games_Page() {
     int nGame = Most_Recent_Game((TNUM)Get_Game_State(GS_USER_TEAM));
     if (nGame == NO_GAME) {
-        Message_Box("No Games Played",
-                    "There is nothing to show in the Games Page. Please simulate at least one week of the season.");
+        Message_Box(
+            "No Games Played",
+            "There is nothing to show in the Games Page. Please simulate at least one week of the season.");
         return false;
     }
     Select_Game(nGame);
@@ -126,8 +125,9 @@ void Select_Game(int nGame) {
     if (!Game_Was_Played(nGame)) return;
     std::vector<PlayByPlayLine> lines;
     if (!Read_Play_By_Play(nGame, &lines))
-        Message_Box("Error", "Can't find Play-By-Play file. Make sure there is a directory labeled 'Output' in your "
-                             "Brakvell directory before simulating any more games.");
+        Message_Box("Error",
+                    "Can't find Play-By-Play file. Make sure there is a directory labeled 'Output' in your "
+                    "Brakvell directory before simulating any more games.");
 }
 
 const char* Game_Move_Text(int nMove) {
@@ -170,14 +170,15 @@ int Scoring_Plays(const GameRecord* pGame, int nSide) {
 
 void Get_Game_Stat_Lines(const GameRecord* pGame, GameStatLine* aLines) {
     static const char* const LABELS[GAME_STAT_LINES] = {
-        "1st Downs", "Rushing", "Yards/Rush", "Passing",   "Completion", "Sacks",
-        "Total",     "Total Yards", "3rd Down", "Penalties", "Turnovers", "Scoring Plays"};
-    for (int nLine = 0; nLine < GAME_STAT_LINES; nLine++) aLines[nLine].szLabel = LABELS[nLine];
+        "1st Downs", "Rushing",     "Yards/Rush", "Passing",   "Completion", "Sacks",
+        "Total",     "Total Yards", "3rd Down",   "Penalties", "Turnovers",  "Scoring Plays"};
+    for (int nLine = 0; nLine < GAME_STAT_LINES; nLine++)
+        aLines[nLine].szLabel = LABELS[nLine];
     for (int nSide = 0; nSide < SIDES; nSide++) {
         const int16_t* s = pGame->anTeamStats[nSide];
         Format_Text(aLines[0].aszValue[nSide], "%d", s[TG_FIRST_DOWNS]);
         Format_Text(aLines[1].aszValue[nSide], "%d-%d", s[TG_RUSHES], s[TG_RUSH_YARDS]);
-        Tenths_Text(Ratio(10, s[TG_RUSH_YARDS], s[TG_RUSHES]), aLines[2].aszValue[nSide]);
+        Format_Decimal(Ratio(10, s[TG_RUSH_YARDS], s[TG_RUSHES]), 10, 1, "", aLines[2].aszValue[nSide]);
         Format_Text(aLines[3].aszValue[nSide], "%d", s[TG_PASS_YARDS]);
         Format_Text(aLines[4].aszValue[nSide], "%d/%d", s[TG_COMPLETIONS], s[TG_PASS_ATTEMPTS]);
         Format_Text(aLines[5].aszValue[nSide], "%d", s[TG_SACKS]);
@@ -220,7 +221,9 @@ void Get_Helmet_Picture(TNUM nTeam, bool bSecond, char* szOut) {
     Format_Text(szOut, "helmets\\helmet%d%s.jpg", nTeam, bSecond ? "a" : "");
 }
 
-int Games_Scroll() { return Max(0, Get_Game_State(GS_GAMES_SCROLL)); }
+int Games_Scroll() {
+    return Max(0, Get_Game_State(GS_GAMES_SCROLL));
+}
 
 bool Scroll_Play_By_Play(int nDelta, int nLines, int nVisible) {
     int nOld = Games_Scroll();

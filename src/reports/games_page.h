@@ -25,11 +25,11 @@ bool Open_Games_Page();
 void Select_Game(int nGame);
 
 enum { MOVE_PREVIOUS_GAME, MOVE_NEXT_GAME, MOVE_PREVIOUS_WEEK, MOVE_NEXT_WEEK, NUMBER_OF_MOVES };
-const char* Game_Move_Text(int nMove);  // "< Game", "Game >", "< Week", "Week >"
+const char* Game_Move_Text(int nMove); // "< Game", "Game >", "< Week", "Week >"
 // Where a move leads from the shown game: the neighbouring record, or the
 // first game of the nearest earlier or later week. NO_GAME at either end.
 int Game_Move_Target(int nMove);
-bool Move_Game(int nMove);  // true when the shown game changed
+bool Move_Game(int nMove); // true when the shown game changed
 
 // The team statistics, visitors in column 0 and the home team in column 1.
 constexpr int GAME_STAT_LINES = 12;
@@ -56,4 +56,4 @@ void Get_Helmet_Picture(TNUM nTeam, bool bSecond, char* szOut);
 
 // Scrolling: the first play-by-play line shown, kept within the text.
 int Games_Scroll();
-bool Scroll_Play_By_Play(int nDelta, int nLines, int nVisible);  // true when it moved
+bool Scroll_Play_By_Play(int nDelta, int nLines, int nVisible); // true when it moved

@@ -1,13 +1,13 @@
 #include "reports/leaders.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 #include "database/player.h"
 #include "database/random.h"
 #include "database/team.h"
 #include "database/text_format.h"
+#include "reports/page_text.h"
 
 namespace {
 // Who may lead a category.
@@ -18,10 +18,10 @@ enum { AS_COUNT, AS_TENTHS, AS_HUNDREDTHS, AS_PER_MILLE, AS_HALVES, AS_MONEY };
 struct Category {
     const char* szName;
     int nWho;
-    int nStat;      // season stat code (VS_CAP_IMPACT for the money)
-    int nVolume;    // counter (or code) the minimum applies to; -1: a counting category
-    int nPerGame;   // minimum volume per game of a season, hundredths
-    int nCareer;    // minimum volume for a career
+    int nStat;    // season stat code (VS_CAP_IMPACT for the money)
+    int nVolume;  // counter (or code) the minimum applies to; -1: a counting category
+    int nPerGame; // minimum volume per game of a season, hundredths
+    int nCareer;  // minimum volume for a career
     int nFormat;
 };
 
@@ -60,7 +60,9 @@ const Category CATEGORIES[NUMBER_OF_LEADER_CATEGORIES] = {
     {"Cap Impact", EVERYBODY, VS_CAP_IMPACT, -1, 0, 0, AS_MONEY},
 };
 
-bool Valid_Category(int nCategory) { return nCategory >= 0 && nCategory < NUMBER_OF_LEADER_CATEGORIES; }
+bool Valid_Category(int nCategory) {
+    return nCategory >= 0 && nCategory < NUMBER_OF_LEADER_CATEGORIES;
+}
 
 // Counters mean different things in each position group, so each category
 // looks only at the players whose counters carry its statistic.
@@ -68,12 +70,18 @@ bool Eligible(TNUM nTeam, PNUM nPlayer, int nWho) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION);
     int nGroup = Position_Group(nPosition);
     switch (nWho) {
-    case ONLY_QB: return nPosition == POS_QB;
-    case BACKS: return nGroup == GROUP_SKILL;
-    case RETURNERS: return nGroup == GROUP_SKILL || nGroup == GROUP_DEFENCE;
-    case DEFENDERS: return nGroup == GROUP_DEFENCE;
-    case KICKERS: return nGroup == GROUP_KICKERS;
-    default: return true;
+    case ONLY_QB:
+        return nPosition == POS_QB;
+    case BACKS:
+        return nGroup == GROUP_SKILL;
+    case RETURNERS:
+        return nGroup == GROUP_SKILL || nGroup == GROUP_DEFENCE;
+    case DEFENDERS:
+        return nGroup == GROUP_DEFENCE;
+    case KICKERS:
+        return nGroup == GROUP_KICKERS;
+    default:
+        return true;
     }
 }
 
@@ -82,20 +90,15 @@ int Most_Games(int nSeason) {
     int nMost = 0;
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
         int nGames = 0;
-        for (int nField = YR_WINS; nField <= YR_TIES; nField++) nGames += Get_Team_Yearly_Stat(nTeam, nSeason, nField);
+        for (int nField = YR_WINS; nField <= YR_TIES; nField++)
+            nGames += Get_Team_Yearly_Stat(nTeam, nSeason, nField);
         nMost = Max(nMost, nGames);
     }
     return nMost;
 }
 
-// Decimal text of n / nScale with nDigits places, sign kept for negatives.
-void Format_Fixed(int n, int nScale, int nDigits, const char* szSuffix, char* szOut) {
-    int nMagnitude = abs(n);
-    Format_Text(szOut, "%s%d.%0*d%s", n < 0 ? "-" : "", nMagnitude / nScale, nDigits, nMagnitude % nScale, szSuffix);
-}
-
 int g_nHeadingBox = 0;
-}  // namespace
+} // namespace
 
 const char* Leader_Category_Name(int nCategory) {
     return Valid_Category(nCategory) ? CATEGORIES[nCategory].szName : "";
@@ -126,7 +129,8 @@ bool Leader_Value(TNUM nTeam, PNUM nPlayer, int nCategory, int nPeriod, int* pVa
     }
     *pValue = Get_Player_Season_Stat(nTeam, nPlayer, nStatPeriod, category.nStat);
     if (category.nVolume < 0) return *pValue > 0;
-    return Get_Player_Season_Stat(nTeam, nPlayer, nStatPeriod, category.nVolume) >= Leader_Minimum(nCategory, nPeriod);
+    return Get_Player_Season_Stat(nTeam, nPlayer, nStatPeriod, category.nVolume) >=
+           Leader_Minimum(nCategory, nPeriod);
 }
 
 int Compute_Leaders(int nCategory, int nConference, int nPeriod, Leader* aLeaders) {
@@ -136,7 +140,8 @@ int Compute_Leaders(int nCategory, int nConference, int nPeriod, Leader* aLeader
         if (nConference != BOTH_CONFERENCES && Get_Team_League(nTeam) != nConference) continue;
         for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {
             int nValue;
-            if (Leader_Value(nTeam, nPlayer, nCategory, nPeriod, &nValue)) candidates.push_back({nTeam, nPlayer, nValue, 0});
+            if (Leader_Value(nTeam, nPlayer, nCategory, nPeriod, &nValue))
+                candidates.push_back({nTeam, nPlayer, nValue, 0});
         }
     }
     std::stable_sort(candidates.begin(), candidates.end(),
@@ -144,19 +149,32 @@ int Compute_Leaders(int nCategory, int nConference, int nPeriod, Leader* aLeader
     int nCount = Min((int)candidates.size(), LEADERS_PER_BOX);
     for (int i = 0; i < nCount; i++) {
         aLeaders[i] = candidates[i];
-        aLeaders[i].nRank = i > 0 && aLeaders[i].nValue == aLeaders[i - 1].nValue ? aLeaders[i - 1].nRank : i + 1;
+        aLeaders[i].nRank =
+            i > 0 && aLeaders[i].nValue == aLeaders[i - 1].nValue ? aLeaders[i - 1].nRank : i + 1;
     }
     return nCount;
 }
 
 void Format_Leader_Value(int nCategory, int nValue, char* szOut) {
     switch (Valid_Category(nCategory) ? CATEGORIES[nCategory].nFormat : AS_COUNT) {
-    case AS_TENTHS: Format_Fixed(nValue, 10, 1, "", szOut); break;
-    case AS_HUNDREDTHS: Format_Fixed(nValue, 100, 2, "", szOut); break;
-    case AS_PER_MILLE: Format_Fixed(nValue, 10, 1, "%", szOut); break;
-    case AS_HALVES: Format_Fixed(nValue * 5, 10, 1, "", szOut); break;
-    case AS_MONEY: Format_Millions(nValue * 1000, szOut); break;
-    default: Format_Text(szOut, "%d", nValue); break;
+    case AS_TENTHS:
+        Format_Decimal(nValue, 10, 1, "", szOut);
+        break;
+    case AS_HUNDREDTHS:
+        Format_Decimal(nValue, 100, 2, "", szOut);
+        break;
+    case AS_PER_MILLE:
+        Format_Decimal(nValue, 10, 1, "%", szOut);
+        break;
+    case AS_HALVES:
+        Format_Decimal(nValue * 5, 10, 1, "", szOut);
+        break;
+    case AS_MONEY:
+        Format_Millions(nValue * 1000, szOut);
+        break;
+    default:
+        Format_Text(szOut, "%d", nValue);
+        break;
     }
 }
 
@@ -174,8 +192,12 @@ int Leader_Box_Category(int nBox) {
     if (nBox < 0 || nBox >= LEADER_BOXES) return 0;
     return Clamp(0, Get_Game_State(GS_LEADER_CATEGORY + nBox), NUMBER_OF_LEADER_CATEGORIES - 1);
 }
-int Leaders_Conference() { return Clamp(0, Get_Game_State(GS_LEADER_CONFERENCE), BOTH_CONFERENCES); }
-int Leaders_Period() { return Clamp(0, Get_Game_State(GS_LEADER_PERIOD), NUMBER_OF_LEADER_PERIODS - 1); }
+int Leaders_Conference() {
+    return Clamp(0, Get_Game_State(GS_LEADER_CONFERENCE), BOTH_CONFERENCES);
+}
+int Leaders_Period() {
+    return Clamp(0, Get_Game_State(GS_LEADER_PERIOD), NUMBER_OF_LEADER_PERIODS - 1);
+}
 
 void Get_Conference_Label(int nConference, char* szOut) {
     char szName[16];
@@ -202,8 +224,12 @@ void Get_Leaders_Period_Text(char* szOut) {
         Format_Text(szOut, "%d", Current_Calendar_Year() - (nPeriod == LEADERS_LAST_SEASON ? 1 : 0));
 }
 
-void Set_Leader_Heading_Box(int nBox) { g_nHeadingBox = Clamp(0, nBox, LEADER_BOXES - 1); }
-int Leader_Heading_Box() { return g_nHeadingBox; }
+void Set_Leader_Heading_Box(int nBox) {
+    g_nHeadingBox = Clamp(0, nBox, LEADER_BOXES - 1);
+}
+int Leader_Heading_Box() {
+    return g_nHeadingBox;
+}
 
 void Open_Leader_Heading(int nBox, LeaderHeadingDialog* pDialog) {
     pDialog->nBox = Clamp(0, nBox, LEADER_BOXES - 1);

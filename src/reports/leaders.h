@@ -47,13 +47,13 @@ enum {
     LC_CAP_IMPACT,
 };
 
-const char* Leader_Category_Name(int nCategory);  // "" for a bad index
+const char* Leader_Category_Name(int nCategory); // "" for a bad index
 
 struct Leader {
     TNUM nTeam;
     PNUM nPlayer;
-    int nValue;  // in the category's own unit (tenths, per mille, half sacks ...)
-    int nRank;   // 1 ..; tied values share the rank of the first of them
+    int nValue; // in the category's own unit (tenths, per mille, half sacks ...)
+    int nRank;  // 1 ..; tied values share the rank of the first of them
 };
 
 // The most a rate category asks of a player before he is ranked: the
@@ -68,8 +68,8 @@ bool Leader_Value(TNUM nTeam, PNUM nPlayer, int nCategory, int nPeriod, int* pVa
 // Up to ten leaders of the franchises of conference nConference (0, 1, or
 // BOTH_CONFERENCES), best first; ties keep league order. Returns the count.
 int Compute_Leaders(int nCategory, int nConference, int nPeriod, Leader* aLeaders);
-void Format_Leader_Value(int nCategory, int nValue, char* szOut);  // TEXT_SIZE
-void Format_Leader_Name(TNUM nTeam, PNUM nPlayer, char* szOut);    // "J. Smith"
+void Format_Leader_Value(int nCategory, int nValue, char* szOut); // TEXT_SIZE
+void Format_Leader_Name(TNUM nTeam, PNUM nPlayer, char* szOut);   // "J. Smith"
 
 // Settings as the page reads them, kept in range.
 int Leader_Box_Category(int nBox);
@@ -85,7 +85,7 @@ void Get_Conference_Label(int nConference, char* szOut);
 struct LeaderHeadingDialog {
     int nBox;
     int nCategory;
-    int nConference;  // 0, 1 or BOTH_CONFERENCES
+    int nConference; // 0, 1 or BOTH_CONFERENCES
     int nPeriod;
 };
 void Open_Leader_Heading(int nBox, LeaderHeadingDialog* pDialog);

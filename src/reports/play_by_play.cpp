@@ -45,7 +45,7 @@ bool Split_Play(const std::string& szLine, PlayByPlayLine* pLine) {
     pLine->nKind = PBP_PLAY;
     return true;
 }
-}  // namespace
+} // namespace
 
 std::string Play_By_Play_Path(int nGame) {
     const GameRecord* pGame = Get_Game_Record(nGame);
@@ -56,12 +56,13 @@ std::string Play_By_Play_Path(int nGame) {
 
 const char* Period_Heading(const std::string& szLabel) {
     static const char* const LABELS[] = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT", "OT #2", "OT #3"};
-    static const char* const HEADINGS[] = {"FIRST QUARTER", "SECOND QUARTER", "THIRD QUARTER", "FOURTH QUARTER",
-                                           "OVERTIME", "DOUBLE OVERTIME", "TRIPLE OVERTIME"};
+    static const char* const HEADINGS[] = {"FIRST QUARTER",  "SECOND QUARTER", "THIRD QUARTER",
+                                           "FOURTH QUARTER", "OVERTIME",       "DOUBLE OVERTIME",
+                                           "TRIPLE OVERTIME"};
     std::string szTrimmed = Trim(szLabel);
     for (size_t i = 0; i < sizeof LABELS / sizeof LABELS[0]; i++)
         if (szTrimmed == LABELS[i]) return HEADINGS[i];
-    return "OVERTIME";  // the fourth overtime and beyond have no words of their own
+    return "OVERTIME"; // the fourth overtime and beyond have no words of their own
 }
 
 std::vector<PlayByPlayLine> Parse_Play_By_Play(const std::string& szText) {

@@ -8,8 +8,8 @@ enum { PBP_TEXT, PBP_HEADING, PBP_PLAY, PBP_SCORE };
 
 struct PlayByPlayLine {
     int nKind;
-    std::string szTime, szTeam, szDown, szSpot;  // plays only
-    std::string szText;  // the play text, the heading "--- FIRST QUARTER ---", or the whole line
+    std::string szTime, szTeam, szDown, szSpot; // plays only
+    std::string szText; // the play text, the heading "--- FIRST QUARTER ---", or the whole line
 };
 
 // "Output/G-%02d-%03d.txt" for the stored game nGame (its season year and index).

@@ -31,11 +31,12 @@ void Draw_Row(const PageDevice& device, TNUM nTeam, int nWeek) {
     Draw_Page_Text(device, row.szWeek, 20, y, 85, y2, nFlags, 1, TEXT_COLOUR);
     Draw_Page_Text(device, row.szOpponent, 88, y, 270, y2, nFlags, 1, TEXT_COLOUR);
     if (row.nOutcome != OUTCOME_NONE)
-        Draw_Page_Text(device, row.szScore, 275, y, 365, y2, nFlags | TEXT_CENTER, 1, OUTCOME_COLOURS[row.nOutcome]);
+        Draw_Page_Text(device, row.szScore, 275, y, 365, y2, nFlags | TEXT_CENTER, 1,
+                       OUTCOME_COLOURS[row.nOutcome]);
     for (int nColumn = 0; nColumn < CALENDAR_COLUMNS; nColumn++) {
         HotRect column = Heading_Rect(nColumn);
-        Draw_Page_Text(device, row.aszValue[nColumn], column.nLeft, y, column.nRight, y2, nFlags | TEXT_CENTER, 1,
-                       TEXT_COLOUR);
+        Draw_Page_Text(device, row.aszValue[nColumn], column.nLeft, y, column.nRight, y2,
+                       nFlags | TEXT_CENTER, 1, TEXT_COLOUR);
     }
 }
 
@@ -44,7 +45,8 @@ void Draw_Calendar(const PageDevice& device) {
     Draw_Helmet(device, nTeam, false, 5, 3, 90, 80);
     char szTitle[TEXT_SIZE];
     Get_Calendar_Title(nTeam, szTitle);
-    Draw_Page_Text(device, szTitle, 110, 2, 440, 33, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 5, TITLE_COLOUR);
+    Draw_Page_Text(device, szTitle, 110, 2, 440, 33, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 5,
+                   TITLE_COLOUR);
     Draw_Page_Button(device, OTHER_TEAM, "Other Team", true);
     for (int nColumn = 0; nColumn < CALENDAR_COLUMNS; nColumn++) {
         HotRect heading = Heading_Rect(nColumn);
@@ -52,7 +54,8 @@ void Draw_Calendar(const PageDevice& device) {
                        heading.nRight, heading.nBottom, TEXT_CENTER | TEXT_VCENTER | TEXT_SHADOW, 1,
                        SHADOW_TEXT_COLOUR);
     }
-    for (int nWeek = 0; nWeek < CALENDAR_WEEKS; nWeek++) Draw_Row(device, nTeam, nWeek);
+    for (int nWeek = 0; nWeek < CALENDAR_WEEKS; nWeek++)
+        Draw_Row(device, nTeam, nWeek);
 }
 
 int Calendar_Pointer(int x, int y, int nKind) {
@@ -75,7 +78,7 @@ int Calendar_Pointer(int x, int y, int nKind) {
     }
     return 0;
 }
-}  // namespace
+} // namespace
 
 void Register_Calendar_Page() {
     Register_Page(PAGE_CALENDAR, Draw_Calendar, Calendar_Pointer);

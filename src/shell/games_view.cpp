@@ -16,8 +16,8 @@
 #include "shell/page_view.h"
 
 namespace {
-constexpr HotRect MOVES[NUMBER_OF_MOVES] = {{90, 84, 160, 100}, {255, 84, 325, 100}, {20, 84, 80, 100},
-                                            {335, 84, 395, 100}};
+constexpr HotRect MOVES[NUMBER_OF_MOVES] = {
+    {90, 84, 160, 100}, {255, 84, 325, 100}, {20, 84, 80, 100}, {335, 84, 395, 100}};
 constexpr HotRect PLAY_BOX = {20, 262, 600, 428};
 constexpr HotRect SCROLL_UP = {603, 262, 617, 276};
 constexpr HotRect SCROLL_DOWN = {603, 414, 617, 428};
@@ -40,8 +40,8 @@ void Draw_Scores(const PageDevice& device, const GameRecord* pGame) {
         Draw_Page_Text(device, szText, 20, y, 330, y + 26, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 4,
                        SHADOW_TEXT_COLOUR);
         Format_Text(szText, "%d", pGame->anScore[nSide]);
-        Draw_Page_Text(device, szText, 330, y, 395, y + 26, TEXT_RIGHT | TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW,
-                       4, SHADOW_TEXT_COLOUR);
+        Draw_Page_Text(device, szText, 330, y, 395, y + 26,
+                       TEXT_RIGHT | TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 4, SHADOW_TEXT_COLOUR);
     }
     for (int nMove = 0; nMove < NUMBER_OF_MOVES; nMove++)
         Draw_Page_Button(device, MOVES[nMove], Game_Move_Text(nMove), Game_Move_Target(nMove) != NO_GAME);
@@ -53,8 +53,8 @@ void Draw_Team_Stats(const PageDevice& device, const GameRecord* pGame) {
     char szText[TEXT_SIZE];
     for (int nSide = 0; nSide < SIDES; nSide++) {
         Get_Team_Abbreviation(pGame->anTeam[nSide], szText);
-        Draw_Page_Text(device, szText, 150 + 80 * nSide, 108, 230 + 80 * nSide, 108 + STAT_ROW, nFlags | TEXT_CENTER,
-                       0, HEADING_COLOUR);
+        Draw_Page_Text(device, szText, 150 + 80 * nSide, 108, 230 + 80 * nSide, 108 + STAT_ROW,
+                       nFlags | TEXT_CENTER, 0, HEADING_COLOUR);
     }
     GameStatLine aLines[GAME_STAT_LINES];
     Get_Game_Stat_Lines(pGame, aLines);
@@ -115,9 +115,12 @@ void Draw_Play_Line(const PageDevice& device, const PlayByPlayLine& line, int y)
         break;
     case PBP_HEADING:
     case PBP_SCORE:
-        Draw_Page_Text(device, line.szText.c_str(), x, y, nRight, y2, nFlags | TEXT_CENTER, 0, HEADING_COLOUR);
+        Draw_Page_Text(device, line.szText.c_str(), x, y, nRight, y2, nFlags | TEXT_CENTER, 0,
+                       HEADING_COLOUR);
         break;
-    default: Draw_Page_Text(device, line.szText.c_str(), x, y, nRight, y2, nFlags, 0, TEXT_COLOUR); break;
+    default:
+        Draw_Page_Text(device, line.szText.c_str(), x, y, nRight, y2, nFlags, 0, TEXT_COLOUR);
+        break;
     }
 }
 
@@ -167,7 +170,8 @@ int Games_Pointer(int x, int y, int nKind) {
         return 1;
     }
     if (SCROLL_UP.Contains(x, y) || SCROLL_DOWN.Contains(x, y) || PLAY_BOX.Contains(x, y)) {
-        bool bUp = SCROLL_UP.Contains(x, y) || (PLAY_BOX.Contains(x, y) && y < (PLAY_BOX.nTop + PLAY_BOX.nBottom) / 2);
+        bool bUp = SCROLL_UP.Contains(x, y) ||
+                   (PLAY_BOX.Contains(x, y) && y < (PLAY_BOX.nTop + PLAY_BOX.nBottom) / 2);
         if (bClick && Scroll(nGame, bUp ? -1 : 1)) {
             Click_Sound();
             Redraw_Page();
@@ -182,7 +186,7 @@ void Command_Games(MainWindow& window) {
     if (Get_Game_State(GS_CURRENT_PAGE) == PAGE_GAMES) return;
     if (Open_Games_Page()) window.Show_Page(PAGE_GAMES);
 }
-}  // namespace
+} // namespace
 
 void Register_Games_Page() {
     Register_Page(PAGE_GAMES, Draw_Games, Games_Pointer);

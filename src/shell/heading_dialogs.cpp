@@ -30,7 +30,8 @@ struct ListDialog {
         QObject::connect(pList, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
     }
     int Run() {
-        QDialogButtonBox* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        QDialogButtonBox* pButtons =
+            new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
         QObject::connect(pButtons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
         QObject::connect(pButtons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
         pLayout->addWidget(pButtons);
@@ -52,13 +53,14 @@ QButtonGroup* Add_Choices(ListDialog& list, const char* szTitle, const QStringLi
     list.pLayout->addWidget(pBox);
     return pGroup;
 }
-}  // namespace
+} // namespace
 
 int Run_Leader_Heading(QWidget* pOwner) {
     LeaderHeadingDialog choice;
     Open_Leader_Heading(Leader_Heading_Box(), &choice);
     QStringList categories;
-    for (int i = 0; i < NUMBER_OF_LEADER_CATEGORIES; i++) categories << Leader_Category_Name(i);
+    for (int i = 0; i < NUMBER_OF_LEADER_CATEGORIES; i++)
+        categories << Leader_Category_Name(i);
     ListDialog list(pOwner, "Leader Heading", categories, choice.nCategory);
     char szText[TEXT_SIZE];
     QStringList conferences;
@@ -86,7 +88,8 @@ int Run_Schedule_Stat(QWidget* pOwner) {
     ScheduleStatDialog choice;
     Open_Schedule_Stat(Schedule_Stat_Column(), &choice);
     QStringList stats;
-    for (int i = 0; i < NUMBER_OF_CALENDAR_STATS; i++) stats << QString(Calendar_Stat_Name(i)).replace('\n', ' ');
+    for (int i = 0; i < NUMBER_OF_CALENDAR_STATS; i++)
+        stats << QString(Calendar_Stat_Name(i)).replace('\n', ' ');
     ListDialog list(pOwner, "Schedule Stat", stats, choice.nStat);
     if (!list.Run()) return 0;
     choice.nStat = list.pList->currentRow();
@@ -98,7 +101,8 @@ int Run_Other_Team(QWidget* pOwner) {
     OtherTeamDialog choice;
     Open_Other_Team(&choice);
     QStringList teams;
-    for (int i = 0; i < choice.nTeams; i++) teams << choice.aszName[i];
+    for (int i = 0; i < choice.nTeams; i++)
+        teams << choice.aszName[i];
     ListDialog list(pOwner, "Other Team", teams, choice.nChosen);
     if (!list.Run()) return 0;
     choice.nChosen = list.pList->currentRow();

@@ -51,8 +51,10 @@ void Draw_Leaders(const PageDevice& device) {
     Get_Leaders_Title(szText);
     Draw_Page_Text(device, szText, 38, 11, 411, 44, TEXT_VCENTER | TEXT_SINGLE_LINE, 6, TITLE_COLOUR);
     Get_Leaders_Period_Text(szText);
-    Draw_Page_Text(device, szText, 434, 11, 595, 44, TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLE_LINE, 6, TITLE_COLOUR);
-    for (int nBox = 0; nBox < LEADER_BOXES; nBox++) Draw_Box(device, nBox);
+    Draw_Page_Text(device, szText, 434, 11, 595, 44, TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLE_LINE, 6,
+                   TITLE_COLOUR);
+    for (int nBox = 0; nBox < LEADER_BOXES; nBox++)
+        Draw_Box(device, nBox);
 }
 
 int Leaders_Pointer(int x, int y, int nKind) {
@@ -67,7 +69,7 @@ int Leaders_Pointer(int x, int y, int nKind) {
     }
     return 0;
 }
-}  // namespace
+} // namespace
 
 void Register_Leaders_Page() {
     Register_Page(PAGE_LEADERS, Draw_Leaders, Leaders_Pointer);

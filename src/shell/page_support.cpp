@@ -13,13 +13,16 @@ namespace {
 const QColor BUTTON_FACE(40, 56, 110);
 const QColor BUTTON_TEXT(255, 255, 255);
 const QColor BUTTON_DIM(150, 150, 160);
-}  // namespace
+} // namespace
 
 void Redraw_Page() {
-    if (MainWindow* pWindow = qobject_cast<MainWindow*>(Main_Window_Widget())) pWindow->Page_View()->Forget_Page();
+    if (MainWindow* pWindow = qobject_cast<MainWindow*>(Main_Window_Widget()))
+        pWindow->Page_View()->Forget_Page();
 }
 
-void Click_Sound() { Play_Sound("button.wav"); }
+void Click_Sound() {
+    Play_Sound("button.wav");
+}
 
 void Draw_Helmet(const PageDevice& device, signed char nTeam, bool bSecond, int x, int y, int cx, int cy,
                  int nVisibleHeight) {

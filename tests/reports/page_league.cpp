@@ -27,7 +27,8 @@ void PageTest::Add_Player(TNUM nTeam, PNUM nPlayer, int nPosition, const char* s
     Set_Player_Last_Name(nTeam, nPlayer, szLast);
 }
 
-GameRecord* PageTest::Add_Game(int nGame, TNUM nVisitor, int nVisitorScore, TNUM nHome, int nHomeScore, int nWeek) {
+GameRecord* PageTest::Add_Game(int nGame, TNUM nVisitor, int nVisitorScore, TNUM nHome, int nHomeScore,
+                               int nWeek) {
     GameRecord* pGame = Get_Game_Record(nGame);
     memset(pGame, 0, sizeof *pGame);
     pGame->anTeam[0] = nVisitor;

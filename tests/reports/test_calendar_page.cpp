@@ -13,17 +13,17 @@ class CalendarTest : public PageTest {
 };
 
 TEST_F(CalendarTest, RoadAndHomeGamesPlayedAndNot) {
-    GameRecord* pGame = Add_Game(0, 1, 24, 2, 17, 0);  // team 1 visits team 2
+    GameRecord* pGame = Add_Game(0, 1, 24, 2, 17, 0); // team 1 visits team 2
     pGame->anTeamStats[0][TG_RUSH_YARDS] = 120;
     pGame->anTeamStats[0][TG_PASS_YARDS] = 200;
     pGame->anTeamStats[1][TG_PASS_YARDS] = 150;
-    Add_Game(1, 3, 10, 1, 10, 2);                    // team 1 at home, a tie
-    Schedule_Game(1, 0, 3);                          // not played yet
+    Add_Game(1, 3, 10, 1, 10, 2); // team 1 at home, a tie
+    Schedule_Game(1, 0, 3);       // not played yet
     Set_Game_State(GS_CURRENT_WEEK, 3);
-    Set_Game_State(GS_CALENDAR_COLUMN + 0, 0);      // Offense
-    Set_Game_State(GS_CALENDAR_COLUMN + 1, 1);      // Defense
-    Set_Game_State(GS_CALENDAR_COLUMN + 2, 8);      // Turnover +/-
-    Set_Game_State(GS_CALENDAR_COLUMN + 3, 9);      // Possession
+    Set_Game_State(GS_CALENDAR_COLUMN + 0, 0); // Offense
+    Set_Game_State(GS_CALENDAR_COLUMN + 1, 1); // Defense
+    Set_Game_State(GS_CALENDAR_COLUMN + 2, 8); // Turnover +/-
+    Set_Game_State(GS_CALENDAR_COLUMN + 3, 9); // Possession
     pGame->anTeamStats[1][TG_TURNOVERS] = 2;
     pGame->anTeamStats[0][TG_POSSESSION] = 1930;
 
@@ -44,7 +44,7 @@ TEST_F(CalendarTest, RoadAndHomeGamesPlayedAndNot) {
     EXPECT_EQ(row.nOutcome, OUTCOME_LOSS);
     EXPECT_STREQ(row.aszValue[2], "-2");
 
-    Get_Calendar_Row(1, 1, &row);  // a bye
+    Get_Calendar_Row(1, 1, &row); // a bye
     EXPECT_STREQ(row.szWeek, "Week 2");
     EXPECT_STREQ(row.szOpponent, "");
     EXPECT_STREQ(row.szScore, "");
@@ -52,7 +52,7 @@ TEST_F(CalendarTest, RoadAndHomeGamesPlayedAndNot) {
     EXPECT_STREQ(row.szOpponent, "Nick3");
     EXPECT_STREQ(row.szScore, "10-10");
     EXPECT_EQ(row.nOutcome, OUTCOME_TIE);
-    Get_Calendar_Row(1, 3, &row);  // scheduled, not played
+    Get_Calendar_Row(1, 3, &row); // scheduled, not played
     EXPECT_STREQ(row.szOpponent, "Nick0");
     EXPECT_STREQ(row.szScore, "");
     EXPECT_EQ(row.nOutcome, OUTCOME_NONE);
@@ -65,7 +65,7 @@ TEST_F(CalendarTest, ASlotPointingAtSomeOtherGameShowsNoScore) {
     Add_Game(0, 1, 24, 2, 17, 0);
     Add_Game(5, 0, 3, 3, 7, 1);
     Schedule_Game(2, 1, 1);
-    Set_Schedule_Field(1, 1, SLOT_GAME_RECORD, 5);  // a record of two other teams
+    Set_Schedule_Field(1, 1, SLOT_GAME_RECORD, 5); // a record of two other teams
     Set_Game_State(GS_CURRENT_WEEK, 2);
     EXPECT_EQ(Calendar_Game(1, 0), 0);
     EXPECT_EQ(Calendar_Game(1, 1), NO_GAME);
@@ -126,4 +126,4 @@ TEST_F(CalendarTest, ScheduleStatAndOtherTeamDialogs) {
     Set_Game_State(GS_USER_TEAM, 20);
     EXPECT_EQ(Calendar_Team(), 0);
 }
-}  // namespace
+} // namespace

@@ -7,9 +7,9 @@
 #include "reports/play_by_play.h"
 
 namespace {
-const char* const MISSING_FILE =
-    "Can't find Play-By-Play file. Make sure there is a directory labeled 'Output' in your Brakvell directory "
-    "before simulating any more games.";
+const char* const MISSING_FILE = "Can't find Play-By-Play file. Make sure there is a directory labeled "
+                                 "'Output' in your Brakvell directory "
+                                 "before simulating any more games.";
 
 class GamesPageTest : public PageTest {
   protected:
@@ -46,7 +46,7 @@ TEST_F(GamesPageTest, OpensOnTheUsersLatestGameOrSaysThereIsNone) {
     EXPECT_TRUE(Open_Games_Page());
     EXPECT_EQ(Games_Page_Game(), 3);
     EXPECT_EQ(Games_Scroll(), 0);
-    EXPECT_EQ(Headless_Notices().size(), 1u);  // the file is there
+    EXPECT_EQ(Headless_Notices().size(), 1u); // the file is there
     EXPECT_EQ(Most_Recent_Game(2), 4);
     EXPECT_EQ(Most_Recent_Game(3), 3);
 }
@@ -54,12 +54,13 @@ TEST_F(GamesPageTest, OpensOnTheUsersLatestGameOrSaysThereIsNone) {
 TEST_F(GamesPageTest, NoGameShownForMinusOneOrABlankRecord) {
     Set_Game_State(GS_GAMES_GAME, -1);
     EXPECT_EQ(Games_Page_Game(), NO_GAME);
-    Set_Game_State(GS_GAMES_GAME, 7);  // zeroed record: a team against itself
+    Set_Game_State(GS_GAMES_GAME, 7); // zeroed record: a team against itself
     EXPECT_EQ(Games_Page_Game(), NO_GAME);
     Set_Game_State(GS_GAMES_GAME, 5000);
     EXPECT_EQ(Games_Page_Game(), NO_GAME);
     EXPECT_TRUE(Logged_Nothing());
-    for (int nMove = 0; nMove < NUMBER_OF_MOVES; nMove++) EXPECT_EQ(Game_Move_Target(nMove), NO_GAME);
+    for (int nMove = 0; nMove < NUMBER_OF_MOVES; nMove++)
+        EXPECT_EQ(Game_Move_Target(nMove), NO_GAME);
 }
 
 TEST_F(GamesPageTest, MovesStopAtTheFirstAndLastGameAndWeek) {
@@ -72,7 +73,7 @@ TEST_F(GamesPageTest, MovesStopAtTheFirstAndLastGameAndWeek) {
     EXPECT_FALSE(Move_Game(MOVE_PREVIOUS_GAME));
     EXPECT_EQ(Games_Page_Game(), 0);
     Select_Game(2);
-    EXPECT_EQ(Game_Move_Target(MOVE_NEXT_WEEK), 3);  // weeks 2 and 3 had no games
+    EXPECT_EQ(Game_Move_Target(MOVE_NEXT_WEEK), 3); // weeks 2 and 3 had no games
     EXPECT_EQ(Game_Move_Target(MOVE_PREVIOUS_WEEK), 0);
     Select_Game(4);
     EXPECT_EQ(Game_Move_Target(MOVE_NEXT_GAME), NO_GAME);
@@ -96,7 +97,7 @@ TEST_F(GamesPageTest, MissingPlayByPlayIsReportedOnceWhenTheGameIsChosen) {
     EXPECT_FALSE(Read_Play_By_Play(2, &lines));
     EXPECT_TRUE(lines.empty());
     EXPECT_EQ(Headless_Notices().size(), 1u);
-    EXPECT_EQ(Games_Page_Game(), 2);  // the page still shows the box score
+    EXPECT_EQ(Games_Page_Game(), 2); // the page still shows the box score
 }
 
 TEST_F(GamesPageTest, PlayByPlayIsFoundWhateverTheLetterCase) {
@@ -144,7 +145,7 @@ TEST_F(GamesPageTest, ScrollingStaysWithinTheText) {
     EXPECT_TRUE(Scroll_Play_By_Play(1000, 100, 15));
     EXPECT_EQ(Games_Scroll(), 85);
     EXPECT_FALSE(Scroll_Play_By_Play(14, 100, 15));
-    EXPECT_TRUE(Scroll_Play_By_Play(-14, 10, 15));  // a short text has nowhere to scroll
+    EXPECT_TRUE(Scroll_Play_By_Play(-14, 10, 15)); // a short text has nowhere to scroll
     EXPECT_EQ(Games_Scroll(), 0);
 }
 
@@ -181,7 +182,7 @@ TEST_F(GamesPageTest, TeamStatisticsLines) {
     EXPECT_EQ(Value("1st Downs", 1), "19");
     EXPECT_EQ(Value("Rushing", 1), "31-140");
     EXPECT_EQ(Value("Yards/Rush", 1), "4.5");
-    EXPECT_EQ(Value("Yards/Rush", 0), "-0.7");  // -7.5 tenths, rounded as Ratio() rounds
+    EXPECT_EQ(Value("Yards/Rush", 0), "-0.7"); // -7.5 tenths, rounded as Ratio() rounds
     EXPECT_EQ(Value("Passing", 1), "210");
     EXPECT_EQ(Value("Completion", 1), "17/28");
     EXPECT_EQ(Value("Total", 1), "59");
@@ -202,13 +203,14 @@ TEST_F(GamesPageTest, StarLinesFollowEachPlayersRow) {
     Add_Player(0, 3, POS_LB, "L", "Hitter");
     Add_Player(0, 4, POS_K, "K", "Kicker");
     Add_Player(0, 5, POS_CB, "C", "Quiet");
-    const int16_t aLines[6][BOX_COLUMNS] = {
-        {30, 18, 245, 2, 1}, {22, 97, 1, 5, 1}, {0, 0, 6, 88, 0}, {3, 1, 0, 0, 0}, {2, 2, 3, 2, 0}, {0, 0, 0, 0, 0}};
+    const int16_t aLines[6][BOX_COLUMNS] = {{30, 18, 245, 2, 1}, {22, 97, 1, 5, 1}, {0, 0, 6, 88, 0},
+                                            {3, 1, 0, 0, 0},     {2, 2, 3, 2, 0},   {0, 0, 0, 0, 0}};
     for (int i = 0; i < 6; i++) {
         pGame->anBoxPlayers[1][i] = 1 + i;
-        for (int c = 0; c < BOX_COLUMNS; c++) pGame->anBoxLines[1][i][c] = aLines[i][c];
+        for (int c = 0; c < BOX_COLUMNS; c++)
+            pGame->anBoxLines[1][i][c] = aLines[i][c];
     }
-    pGame->anBoxPlayers[1][6] = 4242;  // nobody has this ID any more
+    pGame->anBoxPlayers[1][6] = 4242; // nobody has this ID any more
     StarLine stars[10];
     ASSERT_EQ(Get_Star_Lines(pGame, 1, stars, 10), 5);
     EXPECT_STREQ(stars[0].szName, "Passer");
@@ -220,4 +222,4 @@ TEST_F(GamesPageTest, StarLinesFollowEachPlayersRow) {
     EXPECT_EQ(Get_Star_Lines(pGame, 1, stars, 2), 2);
     EXPECT_EQ(Get_Star_Lines(pGame, 0, stars, 10), 0);
 }
-}  // namespace
+} // namespace

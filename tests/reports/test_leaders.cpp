@@ -12,7 +12,8 @@ class LeadersTest : public PageTest {
         Make_Teams(4);
     }
     void Give_Games(int nGames) {
-        for (TNUM nTeam = 0; nTeam < 4; nTeam++) Set_Team_Record_Stat(nTeam, YR_WINS, nGames);
+        for (TNUM nTeam = 0; nTeam < 4; nTeam++)
+            Set_Team_Record_Stat(nTeam, YR_WINS, nGames);
     }
 };
 
@@ -26,7 +27,7 @@ TEST_F(LeadersTest, TiesShareTheRankAndKeepLeagueOrder) {
     Set_Stat(1, 0, PERIOD_THIS_SEASON, SS_PASS_YARDS, 300);
     Leader aLeaders[LEADERS_PER_BOX];
     ASSERT_EQ(Compute_Leaders(LC_PASS_YARDS, BOTH_CONFERENCES, LEADERS_THIS_SEASON, aLeaders), 3);
-    EXPECT_EQ(aLeaders[0].nTeam, 1);  // league order among equals
+    EXPECT_EQ(aLeaders[0].nTeam, 1); // league order among equals
     EXPECT_EQ(aLeaders[1].nTeam, 2);
     EXPECT_EQ(aLeaders[2].nTeam, 0);
     EXPECT_EQ(aLeaders[0].nRank, 1);
@@ -43,7 +44,8 @@ TEST_F(LeadersTest, TenAtMostAndOnlyPlayersWhoseCountersMeanTheStatistic) {
     Add_Player(1, 0, POS_WR, "W", "R");
     Set_Stat(1, 0, PERIOD_THIS_SEASON, SS_COMPLETIONS, 99);
     Leader aLeaders[LEADERS_PER_BOX];
-    ASSERT_EQ(Compute_Leaders(LC_COMPLETIONS, BOTH_CONFERENCES, LEADERS_THIS_SEASON, aLeaders), LEADERS_PER_BOX);
+    ASSERT_EQ(Compute_Leaders(LC_COMPLETIONS, BOTH_CONFERENCES, LEADERS_THIS_SEASON, aLeaders),
+              LEADERS_PER_BOX);
     EXPECT_EQ(aLeaders[0].nPlayer, 11);
     EXPECT_EQ(aLeaders[9].nPlayer, 2);
     // Tackles come from defenders only; a back's counter 2 is pass attempts.
@@ -55,8 +57,8 @@ TEST_F(LeadersTest, TenAtMostAndOnlyPlayersWhoseCountersMeanTheStatistic) {
 
 TEST_F(LeadersTest, RateCategoriesAskForAMinimumPerGamePlayed) {
     Give_Games(4);
-    EXPECT_EQ(Leader_Minimum(LC_COMPLETION_RATE, LEADERS_THIS_SEASON), 56);  // 14 a game
-    EXPECT_EQ(Leader_Minimum(LC_YARDS_PER_RUSH, LEADERS_THIS_SEASON), 25);   // 6.25 a game
+    EXPECT_EQ(Leader_Minimum(LC_COMPLETION_RATE, LEADERS_THIS_SEASON), 56); // 14 a game
+    EXPECT_EQ(Leader_Minimum(LC_YARDS_PER_RUSH, LEADERS_THIS_SEASON), 25);  // 6.25 a game
     EXPECT_EQ(Leader_Minimum(LC_PASSES, LEADERS_THIS_SEASON), 0);
     Add_Player(0, 0, POS_QB, "Short", "Of");
     Set_Stat(0, 0, PERIOD_THIS_SEASON, SS_PASS_ATTEMPTS, 55);
@@ -144,7 +146,7 @@ TEST_F(LeadersTest, ValuesNamesAndTitlesAsThePageWritesThem) {
 }
 
 TEST_F(LeadersTest, HeadingDialogEditsOneBoxAndBothSwitches) {
-    Set_Game_State(GS_LEADER_CATEGORY + 2, 99);  // out of range reads as the last category
+    Set_Game_State(GS_LEADER_CATEGORY + 2, 99); // out of range reads as the last category
     LeaderHeadingDialog dialog;
     Open_Leader_Heading(2, &dialog);
     EXPECT_EQ(dialog.nCategory, NUMBER_OF_LEADER_CATEGORIES - 1);
@@ -156,10 +158,10 @@ TEST_F(LeadersTest, HeadingDialogEditsOneBoxAndBothSwitches) {
     EXPECT_EQ(Get_Game_State(GS_LEADER_CATEGORY + 1), 0);
     EXPECT_EQ(Leaders_Conference(), BOTH_CONFERENCES);
     EXPECT_EQ(Leaders_Period(), LEADERS_CAREER);
-    dialog.nCategory = 30;  // refused whole
+    dialog.nCategory = 30; // refused whole
     dialog.nPeriod = 0;
     Apply_Leader_Heading(&dialog);
     EXPECT_EQ(Leader_Box_Category(2), LC_SACKS);
     EXPECT_EQ(Leaders_Period(), LEADERS_CAREER);
 }
-}  // namespace
+} // namespace

@@ -29,7 +29,8 @@ namespace {
 // Four teams, a quarterback each, and two games of week 0 and one of week 1.
 void Make_League() {
     Clear_League();
-    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) g_League.aTeams[nTeam].data.anStats[2] = nTeam < 4 ? 0 : -1;
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
+        g_League.aTeams[nTeam].data.anStats[2] = nTeam < 4 ? 0 : -1;
     Count_Teams();
     Set_League_Name("American", 0);
     Set_League_Name("National", 1);
@@ -88,7 +89,7 @@ void Answer_Next_Dialog(int nRow, QString* pTitle) {
 QPoint At(const PageView& view, int x, int y) {
     return QPoint(x * view.width() / LOGICAL_PAGE_WIDTH, y * view.height() / LOGICAL_PAGE_HEIGHT);
 }
-}  // namespace
+} // namespace
 
 class StatisticsPagesTest : public QObject {
     Q_OBJECT
@@ -103,7 +104,8 @@ class StatisticsPagesTest : public QObject {
         QFile file("Output/G-03-002.txt");
         QVERIFY(file.open(QIODevice::WriteOnly));
         QByteArray text = "Sunday: City0 Nick0 at City2 Nick2\n\n 1st Q <=> Down Yardline Play\n";
-        for (int i = 0; i < 60; i++) text += " 12:00  A0 1-10 (A0  25) Passer rushes left for 3 yards\n";
+        for (int i = 0; i < 60; i++)
+            text += " 12:00  A0 1-10 (A0  25) Passer rushes left for 3 yards\n";
         file.write(text);
         file.close();
         Register_Features();
@@ -137,7 +139,7 @@ class StatisticsPagesTest : public QObject {
         view.Forget_Page();
         QImage shown = view.grab().toImage();
         QVERIFY(empty != shown);
-        Set_Game_State(GS_GAMES_GAME, 3);  // a blank record shows nothing either
+        Set_Game_State(GS_GAMES_GAME, 3); // a blank record shows nothing either
         view.Forget_Page();
         QCOMPARE(view.grab().toImage(), empty);
     }
@@ -146,17 +148,17 @@ class StatisticsPagesTest : public QObject {
         PageView view;
         Set_Game_State(GS_GAMES_GAME, 0);
         Compose(view, PAGE_GAMES, 1272, 876);
-        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 290, 92));  // "Game >"
+        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 290, 92)); // "Game >"
         QCOMPARE(Get_Game_State(GS_GAMES_GAME), 1);
-        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 365, 92));  // "Week >"
+        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 365, 92)); // "Week >"
         QCOMPARE(Get_Game_State(GS_GAMES_GAME), 2);
-        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 365, 92));  // no later week
+        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 365, 92)); // no later week
         QCOMPARE(Get_Game_State(GS_GAMES_GAME), 2);
-        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 610, 420));  // scroll down
+        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 610, 420)); // scroll down
         QCOMPARE(Get_Game_State(GS_GAMES_SCROLL), 14);
-        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 610, 268));  // and up
+        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 610, 268)); // and up
         QCOMPARE(Get_Game_State(GS_GAMES_SCROLL), 0);
-        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 50, 92));  // "< Week"
+        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 50, 92)); // "< Week"
         QCOMPARE(Get_Game_State(GS_GAMES_GAME), 0);
         Rebuild_Fonts(636, 438);
     }
@@ -164,15 +166,16 @@ class StatisticsPagesTest : public QObject {
     void Games_Command_Opens_On_The_Latest_Game_Or_Explains() {
         MainWindow window;
         Set_Game_State(GS_CURRENT_PAGE, PAGE_LEADERS);
-        Set_Game_State(GS_USER_TEAM, 3);  // team 3 played only game 1
+        Set_Game_State(GS_USER_TEAM, 3); // team 3 played only game 1
         QVERIFY(window.Do_Command(PAGE_GAMES));
         QCOMPARE(Get_Game_State(GS_CURRENT_PAGE), PAGE_GAMES);
         QCOMPARE(Get_Game_State(GS_GAMES_GAME), 1);
-        QCOMPARE(Headless_Notices().size(), size_t(1));  // its file is missing
+        QCOMPARE(Headless_Notices().size(), size_t(1)); // its file is missing
         QCOMPARE(QString::fromStdString(Headless_Notices()[0].title), QString("Error"));
         Make_League();
         Headless_Reset();
-        for (int i = 0; i < 3; i++) memset(Get_Game_Record(i), 0, sizeof(GameRecord));
+        for (int i = 0; i < 3; i++)
+            memset(Get_Game_Record(i), 0, sizeof(GameRecord));
         Set_Game_State(GS_CURRENT_PAGE, PAGE_CALENDAR);
         QVERIFY(window.Do_Command(PAGE_GAMES));
         QCOMPARE(Get_Game_State(GS_CURRENT_PAGE), PAGE_CALENDAR);
@@ -194,11 +197,11 @@ class StatisticsPagesTest : public QObject {
 
         Compose(view, PAGE_LEADERS, 636, 438);
         Answer_Next_Dialog(LC_PASS_YARDS, &szTitle);
-        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 400, 260));  // the fourth box
+        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 400, 260)); // the fourth box
         QCOMPARE(szTitle, QString("Leader Heading"));
         QCOMPARE(Leader_Box_Category(3), int(LC_PASS_YARDS));
         QCOMPARE(Leader_Box_Category(0), 0);
-        Answer_Next_Dialog(-1, &szTitle);  // cancelled: nothing changes
+        Answer_Next_Dialog(-1, &szTitle); // cancelled: nothing changes
         QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 100, 70));
         QCOMPARE(Leader_Box_Category(0), 0);
     }
