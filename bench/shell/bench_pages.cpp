@@ -1,5 +1,5 @@
 // Time to compose every registered page, at the smallest window and at full
-// HD, on the default league after a few weeks of games. Runs on the offscreen
+// HD, on the default league after a few weeks of the season. Runs on the offscreen
 // platform; the pictures come from the game folder when it has them.
 #include <benchmark/benchmark.h>
 
@@ -10,25 +10,19 @@
 #include <string>
 #include <unistd.h>
 
+#include "../../tests/season/default_league.h"
 #include "database/game_commands.h"
 #include "database/league_database.h"
-#include "database/random.h"
-#include "database/saved_game.h"
-#include "database/team.h"
 #include "platform/page_layout.h"
-#include "personnel/injuries.h"
 #include "reports/games_page.h"
-#include "season/schedule.h"
 #include "shell/dialogs.h"
 #include "shell/drawing.h"
 #include "shell/page_view.h"
-#include "simulation/game.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 constexpr int WEEKS_PLAYED = 4;
-constexpr int GS_GAME_NUMBER = 21;
 const int PAGES[] = {PAGE_NONE,         PAGE_STANDINGS, PAGE_LEADERS, PAGE_FINANCES,     PAGE_CALENDAR,
                      PAGE_HALL_OF_FAME, PAGE_PLAYOFFS,  PAGE_DRAFT,   PAGE_CHAMPIONSHIP, PAGE_GAMES};
 
@@ -44,32 +38,10 @@ fs::path Make_Work_Folder() {
     return work;
 }
 
-// Weeks of games the way the season plays them: a record per game, its
-// number for the play-by-play file, the box score ordered afterwards.
-void Play_Weeks_Of_Games(int nWeeks) {
-    int nRecord = 0;
-    for (int nWeek = 0; nWeek < nWeeks; nWeek++) {
-        for (TNUM nHome = 0; nHome < Number_Of_Teams(); nHome++) {
-            if (Get_Schedule_Kind(nHome, nWeek) != SLOT_FIRST_NAMED || nRecord >= NUMBER_OF_GAME_RECORDS)
-                continue;
-            TNUM nVisitor = Get_Schedule_Opponent(nHome, nWeek);
-            Set_Schedule_Field(nHome, nWeek, SLOT_GAME_RECORD, nRecord);
-            Set_Schedule_Field(nVisitor, nWeek, SLOT_GAME_RECORD, nRecord);
-            Set_Game_State(GS_GAME_NUMBER, nRecord);
-            GameRecord* pGame = Get_Game_Record(nRecord++);
-            if (Play_Game(nHome, nVisitor, nWeek, pGame)) Order_Box_Score(pGame);
-        }
-        Heal_Injuries();
-        Set_Game_State(GS_CURRENT_WEEK, nWeek + 1);
-    }
-}
-
 bool Prepare_League() {
-    std::string szUniverse = "Universe.dat";
-    if (!fs::exists(szUniverse) || !Load_Game(szUniverse.c_str()) || Number_Of_Teams() < 2) return false;
-    Seed_Random(1);
-    Make_Season_Schedule();
-    Play_Weeks_Of_Games(WEEKS_PLAYED);
+    if (!fs::exists("Universe.dat") || !season_fixture::Start_Default_League("Universe.dat", 1)) return false;
+    Set_Game_State(GS_AUTOSAVE, 0);
+    Play_Weeks(WEEKS_PLAYED);
     return true;
 }
 
