@@ -11,6 +11,32 @@ const char* const STAT_NAMES[NUMBER_OF_CALENDAR_STATS] = {
     "Turnovers",   "Takeaways",    "Turnover\n+/-", "Possession",    "Yards/Play",    "Yards/Play\nAllowed",
     "Third\nDown", "Fourth\nDown", "Sacks",         "Sacks\nAllowed"};
 
+enum { KIND_COUNT, KIND_YARDS, KIND_MARGIN, KIND_CLOCK, KIND_PER_PLAY, KIND_CONVERSIONS };
+// Each column: whose numbers (the team's or its opponent's), and which.
+struct Column {
+    bool bOpponent;
+    int nKind;
+    int nStat;
+};
+const Column COLUMNS[NUMBER_OF_CALENDAR_STATS] = {
+    {false, KIND_YARDS, 0},
+    {true, KIND_YARDS, 0},
+    {false, KIND_COUNT, TG_PASS_YARDS},
+    {false, KIND_COUNT, TG_RUSH_YARDS},
+    {true, KIND_COUNT, TG_PASS_YARDS},
+    {true, KIND_COUNT, TG_RUSH_YARDS},
+    {false, KIND_COUNT, TG_TURNOVERS},
+    {true, KIND_COUNT, TG_TURNOVERS},
+    {false, KIND_MARGIN, 0},
+    {false, KIND_CLOCK, TG_POSSESSION},
+    {false, KIND_PER_PLAY, 0},
+    {true, KIND_PER_PLAY, 0},
+    {false, KIND_CONVERSIONS, TG_THIRD_DOWNS},
+    {false, KIND_CONVERSIONS, TG_FOURTH_DOWNS},
+    {false, KIND_COUNT, TG_SACKS},
+    {true, KIND_COUNT, TG_SACKS},
+};
+
 int g_nScheduleStatColumn = 0;
 
 int Yards(const int16_t* s) {
@@ -48,61 +74,31 @@ int Calendar_Game(TNUM nTeam, int nWeek) {
 }
 
 void Format_Calendar_Stat(const GameRecord* pGame, int nSide, int nStat, char* szOut) {
-    const int16_t* s = pGame->anTeamStats[nSide];
-    const int16_t* o = pGame->anTeamStats[1 - nSide];
-    switch (nStat) {
-    case 0:
-        Format_Text(szOut, "%d", Yards(s));
+    szOut[0] = '\0';
+    if (nStat < 0 || nStat >= NUMBER_OF_CALENDAR_STATS) return;
+    const Column& column = COLUMNS[nStat];
+    int nOf = column.bOpponent ? 1 - nSide : nSide;
+    const int16_t* t = pGame->anTeamStats[nOf];
+    switch (column.nKind) {
+    case KIND_COUNT:
+        Format_Text(szOut, "%d", t[column.nStat]);
         break;
-    case 1:
-        Format_Text(szOut, "%d", Yards(o));
+    case KIND_YARDS:
+        Format_Text(szOut, "%d", Yards(t));
         break;
-    case 2:
-        Format_Text(szOut, "%d", s[TG_PASS_YARDS]);
-        break;
-    case 3:
-        Format_Text(szOut, "%d", s[TG_RUSH_YARDS]);
-        break;
-    case 4:
-        Format_Text(szOut, "%d", o[TG_PASS_YARDS]);
-        break;
-    case 5:
-        Format_Text(szOut, "%d", o[TG_RUSH_YARDS]);
-        break;
-    case 6:
-        Format_Text(szOut, "%d", s[TG_TURNOVERS]);
-        break;
-    case 7:
-        Format_Text(szOut, "%d", o[TG_TURNOVERS]);
-        break;
-    case 8: {
-        int nMargin = o[TG_TURNOVERS] - s[TG_TURNOVERS];
+    case KIND_MARGIN: {
+        int nMargin = pGame->anTeamStats[1 - nOf][TG_TURNOVERS] - t[TG_TURNOVERS];
         Format_Text(szOut, nMargin > 0 ? "+%d" : "%d", nMargin);
         break;
     }
-    case 9:
-        Format_Text(szOut, "%d:%02d", s[TG_POSSESSION] / 60, s[TG_POSSESSION] % 60);
+    case KIND_CLOCK:
+        Format_Text(szOut, "%d:%02d", t[column.nStat] / 60, t[column.nStat] % 60);
         break;
-    case 10:
-        Format_Decimal(Ratio(10, Yards(s), Plays(s)), 10, 1, "", szOut);
+    case KIND_PER_PLAY:
+        Format_Decimal(Ratio(10, Yards(t), Plays(t)), 10, 1, "", szOut);
         break;
-    case 11:
-        Format_Decimal(Ratio(10, Yards(o), Plays(o)), 10, 1, "", szOut);
-        break;
-    case 12:
-        Format_Text(szOut, "%d/%d", s[TG_THIRD_CONVERSIONS], s[TG_THIRD_DOWNS]);
-        break;
-    case 13:
-        Format_Text(szOut, "%d/%d", s[TG_FOURTH_CONVERSIONS], s[TG_FOURTH_DOWNS]);
-        break;
-    case 14:
-        Format_Text(szOut, "%d", s[TG_SACKS]);
-        break;
-    case 15:
-        Format_Text(szOut, "%d", o[TG_SACKS]);
-        break;
-    default:
-        szOut[0] = '\0';
+    default: // conversions of the attempts counted at nStat
+        Format_Text(szOut, "%d/%d", t[column.nStat + 1], t[column.nStat]);
         break;
     }
 }
