@@ -29,6 +29,7 @@ test: build
 
 bench: build
 	@if [ -x $(BUILD)/brakvell_bench ]; then $(BUILD)/brakvell_bench; else echo "no benchmarks built"; fi
+	@if [ -x $(BUILD)/brakvell_page_bench ]; then $(BUILD)/brakvell_page_bench; fi
 
 sanitize: deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DBRAKVELL_SANITIZE=ON -DBRAKVELL_SHELL=OFF -DBRAKVELL_BENCH=OFF

@@ -2,5 +2,11 @@
 // dialogs (Register_Dialog), pages (Register_Page) and commands
 // (Register_Command_Handler). A menu item comes alive once its feature is here.
 #include "shell/dialogs.h"
+#include "shell/statistics_pages.h"
 
-void Register_Features() { Register_Built_In_Dialogs(); }
+void Register_Features() {
+    Register_Built_In_Dialogs();
+    Register_Leaders_Page();
+    Register_Calendar_Page();
+    Register_Games_Page();
+}
