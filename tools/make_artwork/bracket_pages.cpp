@@ -48,9 +48,7 @@ Canvas Playoffs_Page() {
 
 Canvas Draft_Page() {
     Canvas page = Make_Paper(17);
-    Rgb band = {52, 30, 40};
-    Page_Gradient(page, 4, 4, 632, 62, Shade(band, 1.2), Shade(band, 0.8));
-    Page_Fill(page, 4, 62, 632, 63.5, GOLD);
+    Page_Title_Band(page, 4, 63, {52, 30, 40});
     Draw_Football(page, 56 * PAGE_SCALE, 31 * PAGE_SCALE, 60 * PAGE_SCALE, -0.35);
     Draw_Football(page, 580 * PAGE_SCALE, 31 * PAGE_SCALE, 60 * PAGE_SCALE, 0.35);
     Page_Double_Rule(page, 8, 628, 68, INK);

@@ -52,10 +52,7 @@ Canvas Finances_Page() {
 
 Canvas Leaders_Page() {
     Canvas page = Make_Paper(13);
-    Rgb navy = {30, 44, 72};
-    Page_Gradient(page, 4, 8, 632, 52, Shade(navy, 1.2), Shade(navy, 0.8));
-    Page_Fill(page, 4, 8, 628, 9, GOLD);
-    Page_Fill(page, 4, 51, 628, 52, GOLD);
+    Page_Title_Band(page, 8, 52, {30, 44, 72});
     const double HEADINGS[4][2] = {{59, 63}, {333, 63}, {59, 250}, {333, 250}};
     for (const auto& heading : HEADINGS) {
         double x = heading[0], y = heading[1];

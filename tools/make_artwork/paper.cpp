@@ -50,6 +50,12 @@ void Page_Heading_Cell(Canvas& page, double x0, double y0, double x1, double y1)
     Page_Frame(page, x0, y0, x1, y1, 0.5, INK, 0.45);
 }
 
+void Page_Title_Band(Canvas& page, double y0, double y1, Rgb colour) {
+    Page_Gradient(page, 4, y0, 632, y1, Shade(colour, 1.2), Shade(colour, 0.8));
+    Page_Fill(page, 4, y0, 632, y0 + 1, GOLD);
+    Page_Fill(page, 4, y1 - 1, 632, y1 + 0.5, GOLD);
+}
+
 void Page_Button(Canvas& page, double x0, double y0, double x1, double y1, Rgb face) {
     Page_Fill(page, x0 + 1.5, y0 + 1.5, x1 + 1.5, y1 + 1.5, INK, 0.25);
     Page_Gradient(page, x0, y0, x1, y1, Shade(face, 1.25), Shade(face, 0.85));

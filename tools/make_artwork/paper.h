@@ -24,6 +24,8 @@ void Page_Line(Canvas& page, double x0, double y0, double x1, double y1, double 
                double fAlpha = 1);
 // A heading cell: tinted, ruled, with a lighter top edge, for a heading the page writes.
 void Page_Heading_Cell(Canvas& page, double x0, double y0, double x1, double y1);
+// A dark band across the page for a title the page writes in a light colour, gold-ruled.
+void Page_Title_Band(Canvas& page, double y0, double y1, Rgb colour);
 // A raised button face.
 void Page_Button(Canvas& page, double x0, double y0, double x1, double y1, Rgb face);
 // A thick rule over a thin one, the newspaper way.
