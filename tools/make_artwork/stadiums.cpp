@@ -36,8 +36,9 @@ void Sky(Canvas& canvas, int nStructure, Dice& dice) {
     }
 }
 
-// Tiers of seats with a speckled crowd.
-void Stands(Canvas& canvas, Rgb seats, Dice& dice) {
+// Tiers of seats with a speckled crowd, the scoreboard, and light towers
+// where there is sky.
+void Stands(Canvas& canvas, Rgb seats, int nStructure, Dice& dice) {
     Fill_Rect(canvas, 0, HORIZON - 8, PHOTO_WIDTH, HORIZON, {80, 84, 92});
     Fill_Vertical_Gradient(canvas, 0, HORIZON, PHOTO_WIDTH, 122, Shade(seats, 0.7), seats);
     Fill_Rect(canvas, 0, HORIZON + 14, PHOTO_WIDTH, HORIZON + 16, {60, 60, 66});
@@ -46,7 +47,16 @@ void Stands(Canvas& canvas, Rgb seats, Dice& dice) {
         Rgb fan = Roll_Below(dice, 3) ? Rgb{230, 220, 200} : Rgb{40, 40, 50};
         Fill_Rect(canvas, x, y, x + 1.2, y + 1.2, fan, 0.6);
     }
-    // Light towers at the corners.
+    Fill_Rect(canvas, 120, 44, 200, 78, {30, 32, 36});
+    Frame_Rect(canvas, 120, 44, 200, 78, 2, {90, 94, 100});
+    Fill_Rect(canvas, 126, 50, 158, 64, {200, 80, 40}, 0.8);
+    Fill_Rect(canvas, 162, 50, 194, 64, {60, 120, 200}, 0.8);
+    if (nStructure == 1) {
+        Draw_Line(canvas, 160, 0, 160, 44, 1.5, {70, 70, 76});
+        return;
+    }
+    Draw_Line(canvas, 140, 78, 140, HORIZON - 8, 2, {70, 70, 76});
+    Draw_Line(canvas, 180, 78, 180, HORIZON - 8, 2, {70, 70, 76});
     for (double x : {30.0, 290.0}) {
         Draw_Line(canvas, x, 30, x, HORIZON - 4, 2, {70, 70, 76});
         Fill_Rect(canvas, x - 10, 22, x + 10, 32, {230, 232, 236});
@@ -75,7 +85,7 @@ Canvas Photo(const TeamLook& team) {
     const Rgb SEATS[5] = {{150, 40, 40}, {40, 70, 140}, {180, 150, 60}, {60, 110, 70}, {120, 120, 128}};
     Canvas canvas = Make_Canvas(PHOTO_WIDTH, PHOTO_HEIGHT, {0, 0, 0});
     Sky(canvas, team.nStructure, dice);
-    Stands(canvas, SEATS[Roll_Below(dice, 5)], dice);
+    Stands(canvas, SEATS[Roll_Below(dice, 5)], team.nStructure, dice);
     Field(canvas, team.nSurface);
     Add_Grain(canvas, Hash(team.szStadiumPicture), 4);
     return canvas;
