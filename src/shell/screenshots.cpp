@@ -70,6 +70,7 @@ void Start_New_Game(MainWindow& window) {
 void Play_One_Week(MainWindow& window) {
     // The menu's command when the play commands are there, else the loop itself.
     if (!window.Do_Command(CMD_PLAY_1)) Play_Weeks(1);
+    fprintf(stderr, "after one week: %s\n", Title_Line().c_str());
     window.Refresh_Title();
     window.Refresh_Menus();
 }
