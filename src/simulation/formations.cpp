@@ -173,11 +173,10 @@ void Fill_Lineup(GameRecord* g, int nSide) {
             const Spot& spot = FORMATIONS[nFormation][i];
             int nDepth = spot.nDepth + (bShift ? GARBAGE_SHIFT[spot.nPosition] : 0);
             known.anSlot[i] = Game_Team_Position(g, nTeam, spot.nPosition, nDepth, anUsed);
+            // Set-up cleared the marks before any lineup was kept.
+            Game_Set_Player_Played(nTeam, known.anSlot[i], true);
         }
         known.bKnown = true;
     }
-    for (int i = 0; i < LINEUP_SIZE; i++) {
-        g->anLineup[nSide][i] = known.anSlot[i];
-        Game_Set_Player_Played(nTeam, known.anSlot[i], true);
-    }
+    for (int i = 0; i < LINEUP_SIZE; i++) g->anLineup[nSide][i] = known.anSlot[i];
 }

@@ -18,7 +18,9 @@ bool Playoff_Game(const GameRecord* pGame);
 // Weighted draw of a lineup index of nSide: weight = predicted nStat for
 // players of nGroup (-1 any), times (predicted 10 + 1) when bPenalty.
 int Weighted_Draw(const GameRecord* pGame, int nSide, int nGroup, int nStat, bool bPenalty = false);
-int Lineup_Stat_Sum(const GameRecord* pGame, int nSide, int nGroup, int nStat);
+// Sums of predicted statistics over the lineup players of nGroup (-1 any),
+// several in one pass: pSums[k] of pStats[k].
+void Lineup_Stat_Sums(const GameRecord* pGame, int nSide, int nGroup, int nCount, const int* pStats, int* pSums);
 int Lineup_Rating_Sum(const GameRecord* pGame, int nSide, int nFirst, int nLast, int nRating);
 inline int Predicted(const GameRecord* g, int nSide, int nIndex, int nStat) {
     return Game_Player_Stat(g->anTeam[nSide], g->anLineup[nSide][nIndex], GAME_PREDICTED, nStat);
