@@ -25,7 +25,9 @@ struct DepthChart {
 // The charts of the two teams of the game in play.
 DepthChart s_aChart[SIDES] = {{NO_TEAM, {}, {}}, {NO_TEAM, {}, {}}};
 
-PNUM Depth_Chart_Slot(const DepthChart& chart, int nPosition, int nDepth, PNUM* pUsed, int nLevel);
+// nConsulted gains a bit for each position whose players were looked at
+// (bit P_RETURNER for the returners), which is what an injury can change.
+PNUM Depth_Chart_Slot(const DepthChart& chart, int nPosition, int nDepth, PNUM* pUsed, int nLevel, uint32_t& nConsulted);
 
 void Enter_Used(PNUM* pUsed, PNUM nSlot) {
     if (!pUsed) return;
@@ -47,14 +49,14 @@ bool Unavailable_Returner(TNUM nTeam, PNUM nSlot) {
     return !Game_Slot_Filled(nTeam, nSlot) || Game_Player_Injured(nTeam, nSlot);
 }
 
-PNUM Returner(const DepthChart& chart, int nDepth, PNUM* pUsed) {
+PNUM Returner(const DepthChart& chart, int nDepth, PNUM* pUsed, uint32_t& nConsulted) {
     TNUM nTeam = chart.nTeam;
     PNUM nSlot = Game_Returner(nTeam, nDepth ? 1 : 0);
     if (Unavailable_Returner(nTeam, nSlot)) {
         nSlot = Game_Returner(nTeam, nDepth ? 0 : 1);
         int nPosition = Game_Player_Position(nTeam, nSlot);
         if (Unavailable_Returner(nTeam, nSlot) || nPosition == P_K || nPosition == P_P)
-            return Depth_Chart_Slot(chart, P_WR, 3, pUsed, 0);
+            return Depth_Chart_Slot(chart, P_WR, 3, pUsed, 0, nConsulted);
     }
     Enter_Used(pUsed, nSlot);
     return nSlot;
@@ -72,7 +74,7 @@ void Build_Depth_Chart(TNUM nTeam, DepthChart* pChart) {
 
 // Injured players keep their place in the chart and are skipped here, so an
 // injury during the game needs no new chart, only new lineups.
-PNUM Depth_Chart_Slot(const DepthChart& chart, int nPosition, int nDepth, PNUM* pUsed, int nLevel) {
+PNUM Depth_Chart_Slot(const DepthChart& chart, int nPosition, int nDepth, PNUM* pUsed, int nLevel, uint32_t& nConsulted) {
     TNUM nTeam = chart.nTeam;
     if (nDepth < 0) {
         Message_Box("System Error", "Bad nIndex in Get_Team_Position(%d,%d,<%d>,--,%d)", nTeam, nPosition, nDepth, nLevel);
@@ -80,7 +82,8 @@ PNUM Depth_Chart_Slot(const DepthChart& chart, int nPosition, int nDepth, PNUM* 
     }
     if (nPosition < 0 || nPosition > P_RETURNER) nPosition = P_QB;
     if (nLevel > 0 && nPosition != P_RETURNER) nPosition = SUBSTITUTES[nPosition][Min(nLevel, 7)];
-    if (nPosition == P_RETURNER) return Returner(chart, nDepth, pUsed);
+    nConsulted |= 1u << nPosition;
+    if (nPosition == P_RETURNER) return Returner(chart, nDepth, pUsed, nConsulted);
 
     int nCount = 0;
     PNUM nLast = NO_PLAYER;
@@ -93,8 +96,8 @@ PNUM Depth_Chart_Slot(const DepthChart& chart, int nPosition, int nDepth, PNUM* 
             return nSlot;
         }
     }
-    if (nLevel == 0 && nDepth > 0) return Depth_Chart_Slot(chart, nPosition, nDepth - 1, pUsed, 0);
-    if (nLevel < 7) return Depth_Chart_Slot(chart, nPosition, 0, pUsed, nLevel + 1);
+    if (nLevel == 0 && nDepth > 0) return Depth_Chart_Slot(chart, nPosition, nDepth - 1, pUsed, 0, nConsulted);
+    if (nLevel < 7) return Depth_Chart_Slot(chart, nPosition, 0, pUsed, nLevel + 1, nConsulted);
     if (nLast == NO_PLAYER) {
         // Nobody of the whole chain on the roster: any player not yet on the field.
         for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM && nLast == NO_PLAYER; nSlot++)
@@ -110,21 +113,27 @@ PNUM Depth_Chart_Slot(const DepthChart& chart, int nPosition, int nDepth, PNUM* 
 void Load_Game_Rosters(const GameRecord* g) {
     for (int nSide = 0; nSide < SIDES; nSide++) {
         Build_Depth_Chart(g->anTeam[nSide], &s_aChart[nSide]);
-        Forget_Lineups(nSide);
+        Forget_Lineups(nSide, ~0u);
     }
     Game_Forget_Players(g->anTeam[0], g->anTeam[1]);
 }
 
 void Player_Hurt(const GameRecord* g, int nSide, PNUM nSlot) {
-    Forget_Lineups(nSide);
-    Game_Forget_Player(g->anTeam[nSide], nSlot);
+    TNUM nTeam = g->anTeam[nSide];
+    uint32_t nChanged = 1u << Game_Player_Position(nTeam, nSlot);
+    if (nSlot == Game_Returner(nTeam, 0) || nSlot == Game_Returner(nTeam, 1)) nChanged |= 1u << P_RETURNER;
+    Forget_Lineups(nSide, nChanged);
+    Game_Forget_Player(nTeam, nSlot);
 }
 
-PNUM Game_Team_Position(const GameRecord* g, TNUM nTeam, int nPosition, int nDepth, PNUM* pUsed) {
+PNUM Game_Team_Position(const GameRecord* g, TNUM nTeam, int nPosition, int nDepth, PNUM* pUsed, uint32_t* pConsulted) {
     for (int nSide = 0; nSide < SIDES; nSide++) {
         if (g->anTeam[nSide] != nTeam) continue;
         if (s_aChart[nSide].nTeam != nTeam) Build_Depth_Chart(nTeam, &s_aChart[nSide]);
-        return Depth_Chart_Slot(s_aChart[nSide], nPosition, nDepth, pUsed, 0);
+        uint32_t nConsulted = 0;
+        PNUM nSlot = Depth_Chart_Slot(s_aChart[nSide], nPosition, nDepth, pUsed, 0, nConsulted);
+        if (pConsulted) *pConsulted |= nConsulted;
+        return nSlot;
     }
     return Get_Team_Position(nTeam, nPosition, nDepth, pUsed, 0);
 }
@@ -132,5 +141,6 @@ PNUM Game_Team_Position(const GameRecord* g, TNUM nTeam, int nPosition, int nDep
 PNUM Get_Team_Position(TNUM nTeam, int nPosition, int nDepth, PNUM* pUsed, int nLevel) {
     DepthChart chart;
     Build_Depth_Chart(nTeam, &chart);
-    return Depth_Chart_Slot(chart, nPosition, nDepth, pUsed, nLevel);
+    uint32_t nConsulted = 0;
+    return Depth_Chart_Slot(chart, nPosition, nDepth, pUsed, nLevel, nConsulted);
 }

@@ -152,13 +152,15 @@ namespace {
 struct KnownLineup {
     bool bKnown;
     PNUM anSlot[LINEUP_SIZE];
+    uint32_t nConsulted;  // positions whose players were looked at
 };
 KnownLineup s_aKnown[SIDES][NUMBER_OF_FORMATIONS][2];
 }  // namespace
 
-void Forget_Lineups(int nSide) {
+void Forget_Lineups(int nSide, uint32_t nPositions) {
     for (auto& aByShift : s_aKnown[nSide])
-        for (KnownLineup& known : aByShift) known.bKnown = false;
+        for (KnownLineup& known : aByShift)
+            if (known.nConsulted & nPositions) known.bKnown = false;
 }
 
 void Fill_Lineup(GameRecord* g, int nSide) {
@@ -169,10 +171,11 @@ void Fill_Lineup(GameRecord* g, int nSide) {
     if (!known.bKnown) {
         PNUM anUsed[LINEUP_SIZE];
         for (PNUM& n : anUsed) n = NO_PLAYER;
+        known.nConsulted = 0;
         for (int i = 0; i < LINEUP_SIZE; i++) {
             const Spot& spot = FORMATIONS[nFormation][i];
             int nDepth = spot.nDepth + (bShift ? GARBAGE_SHIFT[spot.nPosition] : 0);
-            known.anSlot[i] = Game_Team_Position(g, nTeam, spot.nPosition, nDepth, anUsed);
+            known.anSlot[i] = Game_Team_Position(g, nTeam, spot.nPosition, nDepth, anUsed, &known.nConsulted);
             // Set-up cleared the marks before any lineup was kept.
             Game_Set_Player_Played(nTeam, known.anSlot[i], true);
         }

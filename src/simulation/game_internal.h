@@ -51,9 +51,13 @@ void Clock_Events(GameRecord* pGame);
 // game must load them again.
 void Load_Game_Rosters(const GameRecord* pGame);
 void Player_Hurt(const GameRecord* pGame, int nSide, PNUM nSlot);
-void Forget_Lineups(int nSide);
-// Get_Team_Position from the game's chart of nTeam.
-PNUM Game_Team_Position(const GameRecord* pGame, TNUM nTeam, int nPosition, int nDepth, PNUM* pUsed);
+// Forgets the side's lineups that looked at a position of nPositions (bits;
+// bit P_RETURNER the returners).
+void Forget_Lineups(int nSide, uint32_t nPositions);
+// Get_Team_Position from the game's chart of nTeam; *pConsulted gains the
+// positions (bits) whose players were looked at.
+PNUM Game_Team_Position(const GameRecord* pGame, TNUM nTeam, int nPosition, int nDepth, PNUM* pUsed,
+                        uint32_t* pConsulted = nullptr);
 
 // Play calling.
 bool Choose_Run(GameRecord* pGame);
