@@ -1,5 +1,8 @@
 // brakvell-sim report: a league whose season totals are known gives the known averages.
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "database/player.h"
@@ -93,4 +96,36 @@ TEST_F(LeagueAveragesTest, BadFilesAndSeasonsWithoutGamesAreRefused) {
     SimResult empty = Run_Sim("report " + (m_WorkDir / "empty.vtr").string());
     EXPECT_EQ(empty.nStatus, 1);
     EXPECT_NE(empty.szOutput.find("no games have been played"), std::string::npos) << empty.szOutput;
+}
+
+TEST(MeasureCommand, PlaysTheDefaultLeaguesSeasonsAndPrintsEveryKeyInOrder) {
+    std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
+    SimResult result = Run_Sim("measure " + szUniverse + " --seasons 1 --seed 3");
+    ASSERT_EQ(result.nStatus, 0) << result.szOutput;
+    std::istringstream lines(result.szOutput);
+    std::string szLine;
+    std::getline(lines, szLine);
+    EXPECT_EQ(szLine, "seasons\t1\tgames\t256");
+    for (int n = 0; n < NUMBER_OF_LEAGUE_AVERAGES; n++) {
+        ASSERT_TRUE(std::getline(lines, szLine));
+        EXPECT_EQ(szLine.rfind(std::string(League_Average_Key(n)) + "\t", 0), 0u) << szLine;
+    }
+    // A season of the default league looks like football.
+    auto value = [&](const char* szKey) {
+        size_t nAt = result.szOutput.find(std::string("\n") + szKey + "\t");
+        return nAt == std::string::npos ? -1.0 : atof(result.szOutput.c_str() + nAt + strlen(szKey) + 2);
+    };
+    EXPECT_GT(value("points"), 14.0);
+    EXPECT_LT(value("points"), 28.0);
+    EXPECT_GT(value("total_yards"), 260.0);
+    EXPECT_LT(value("total_yards"), 420.0);
+    EXPECT_EQ(Run_Sim("measure " + szUniverse + " --seed 3").szOutput.substr(0, 10), "seasons\t5\t");
+}
+
+TEST(MeasureCommand, WrongArgumentsAndMissingFiles) {
+    EXPECT_EQ(Run_Sim("measure").nStatus, 2);
+    EXPECT_EQ(Run_Sim("measure x.vtr --seasons").nStatus, 2);
+    EXPECT_EQ(Run_Sim("measure x.vtr --seasons 0").nStatus, 2);
+    EXPECT_EQ(Run_Sim("measure x.vtr --laps 3").nStatus, 2);
+    EXPECT_EQ(Run_Sim("measure /nonexistent/none.vtr --seasons 1").nStatus, 1);
 }
