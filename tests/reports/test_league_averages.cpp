@@ -1,6 +1,7 @@
 // brakvell-sim report: a league whose season totals are known gives the known averages.
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -98,7 +99,16 @@ TEST_F(LeagueAveragesTest, BadFilesAndSeasonsWithoutGamesAreRefused) {
     EXPECT_NE(empty.szOutput.find("no games have been played"), std::string::npos) << empty.szOutput;
 }
 
-TEST(MeasureCommand, PlaysTheDefaultLeaguesSeasonsAndPrintsEveryKeyInOrder) {
+// New players of the seasons take their names from the game folder's lists.
+class MeasureCommand : public LeagueTest {
+  protected:
+    void SetUp() override {
+        LeagueTest::SetUp();
+        std::filesystem::create_directory_symlink(std::string(BRAKVELL_GAME_DIR) + "/names", m_WorkDir / "names");
+    }
+};
+
+TEST_F(MeasureCommand, PlaysTheDefaultLeaguesSeasonsAndPrintsEveryKeyInOrder) {
     std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
     SimResult result = Run_Sim("measure " + szUniverse + " --seasons 1 --seed 3");
     ASSERT_EQ(result.nStatus, 0) << result.szOutput;
@@ -122,7 +132,7 @@ TEST(MeasureCommand, PlaysTheDefaultLeaguesSeasonsAndPrintsEveryKeyInOrder) {
     EXPECT_EQ(Run_Sim("measure " + szUniverse + " --seed 3").szOutput.substr(0, 10), "seasons\t5\t");
 }
 
-TEST(MeasureCommand, WrongArgumentsAndMissingFiles) {
+TEST_F(MeasureCommand, WrongArgumentsAndMissingFiles) {
     EXPECT_EQ(Run_Sim("measure").nStatus, 2);
     EXPECT_EQ(Run_Sim("measure x.vtr --seasons").nStatus, 2);
     EXPECT_EQ(Run_Sim("measure x.vtr --seasons 0").nStatus, 2);
