@@ -71,7 +71,7 @@ const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 3
 // and secondaries, receivers who catch short, and punters who kick short
 // enough that field position turns yards into points.
 //                                  QB    RB   TE    WR    T    G    C    DE   DT   LB    CB    S     K     P
-const int POSITION_QUALITY[14] = {-300, 450, -600, -400, 300, 300, 300, 800, 600, -900, -700, -700, 1300, -1500};
+const int POSITION_QUALITY[14] = {-300, 550, -600, -400, 300, 300, 300, 800, 600, -900, -500, -500, 1300, -1500};
 
 int Draw_Quality(int nPosition, Role role) {
     const QualityDraw& draw =
