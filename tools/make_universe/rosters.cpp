@@ -67,11 +67,11 @@ const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 3
 // How good the league is at each position against the drawn quality. The
 // game weighs one side's counters against the other's (runs against
 // tackles, passes against knockdowns, interceptions and sacks), so these set
-// the league's averages: strong backs, lines and kickers, soft linebackers
+// the league's averages: strong backs, pass rushers and kickers, soft linebackers
 // and secondaries, receivers who catch short, and punters who kick short
 // enough that field position turns yards into points.
 //                                  QB    RB   TE    WR    T    G    C    DE   DT   LB    CB    S     K     P
-const int POSITION_QUALITY[14] = {-300, 550, -600, -400, 300, 300, 300, 800, 600, -900, -500, -500, 1300, -1500};
+const int POSITION_QUALITY[14] = {-400, 450, -600, -500, 0, 0, 0, 1000, 800, -900, -400, -400, 1300, -1800};
 
 int Draw_Quality(int nPosition, Role role) {
     const QualityDraw& draw =
