@@ -10,13 +10,15 @@
 #include "database/random.h"
 #include "database/saved_game.h"
 #include "personnel/injuries.h"
+#include "platform/files.h"
 #include "simulation/game.h"
 
 namespace {
-// The default league when the build has made it, else eight hand-built teams.
+// The default league when the build has made it, else eight hand-built
+// teams, as brakvell-sim bench games plays them.
 int Load_League() {
-    std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
-    if (std::filesystem::exists(szUniverse) && Load_Game(szUniverse.c_str()) && Number_Of_Teams() >= 2)
+    std::string szUniverse = Find_Data_File((std::string(BRAKVELL_GAME_DIR) + "/Universe.dat").c_str());
+    if (!szUniverse.empty() && Load_Game(szUniverse.c_str()) && Number_Of_Teams() >= 2)
         return Number_Of_Teams();
     game_fixture::Build_League(1, 8);
     return 8;

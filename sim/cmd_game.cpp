@@ -1,17 +1,20 @@
 // brakvell-sim commands for single games: play one and print it, or time many.
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 #include "database/league_database.h"
 #include "database/random.h"
 #include "database/saved_game.h"
+#include "database/team.h"
 #include "database/text_format.h"
 #include "personnel/injuries.h"
+#include "platform/files.h"
 #include "simulation/game.h"
 #include "simulation/game_league.h"
 #include "sim/commands.h"
@@ -116,19 +119,95 @@ int Game_Command(int argc, char** argv) {
     return 0;
 }
 
-double Games_Per_Second(int nCount, bool bFiles) {
+// Sums over the games of a bench run, per team per game when printed.
+struct BenchTotals {
+    long nTeamGames = 0;
+    long nPlays = 0, nPoints = 0, nYards = 0, nAttempts = 0, nCompletions = 0, nRushes = 0;
+    long nTurnovers = 0, nSacks = 0, nPenalties = 0, nPunts = 0, nFieldGoals = 0, nFieldGoalsTried = 0;
+};
+
+void Add_Game(BenchTotals& t, const GameRecord* g) {
+    for (int nSide = 0; nSide < SIDES; nSide++) {
+        const int16_t* s = g->anTeamStats[nSide];
+        int nSacked = g->anTeamStats[1 - nSide][TG_SACKS];
+        t.nTeamGames++;
+        t.nPlays += s[TG_RUSHES] + s[TG_PASS_ATTEMPTS] + nSacked;
+        t.nPoints += g->anScore[nSide];
+        t.nYards += s[TG_RUSH_YARDS] + s[TG_PASS_YARDS];
+        t.nAttempts += s[TG_PASS_ATTEMPTS];
+        t.nCompletions += s[TG_COMPLETIONS];
+        t.nRushes += s[TG_RUSHES];
+        t.nTurnovers += s[TG_TURNOVERS];
+        t.nSacks += s[TG_SACKS];
+        t.nPenalties += s[TG_PENALTIES];
+    }
+}
+
+// Punts and field goals are not in the game record: the kickers' season
+// totals of every team grow by them.
+long Kicking_Total(const int* pStats, int nCount) {
+    long nSum = 0;
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
+        for (int i = 0; i < nCount; i++) nSum += Get_Team_Total(nTeam, LINE_KICKERS, PERIOD_THIS_SEASON, pStats[i]);
+    return nSum;
+}
+constexpr int PUNTS[] = {SS_PUNTS};
+constexpr int FIELD_GOALS[] = {SS_FG_UNDER_30, SS_FG_UNDER_40, SS_FG_UNDER_50, SS_FG_50_PLUS};
+constexpr int FIELD_GOALS_TRIED[] = {SS_FGA_UNDER_30, SS_FGA_UNDER_40, SS_FGA_UNDER_50, SS_FGA_50_PLUS};
+
+double Cpu_Seconds() {
+    timespec now;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec + now.tv_nsec / 1e9;
+}
+
+// Games per second of CPU time (the machine may be shared, so wall time says
+// little about one core). The week's injuries heal after every round.
+double Games_Per_Second(int nCount, bool bFiles, BenchTotals& totals) {
     Set_Play_By_Play_File(bFiles);
     int nTeams = Number_Of_Teams();
+    long nPunts = Kicking_Total(PUNTS, 1), nMade = Kicking_Total(FIELD_GOALS, 4), nTried = Kicking_Total(FIELD_GOALS_TRIED, 4);
     GameRecord game;
-    auto start = std::chrono::steady_clock::now();
+    double fStart = Cpu_Seconds();
     for (int i = 0; i < nCount; i++) {
         TNUM nHome = (TNUM)(i % nTeams), nVisitor = (TNUM)((i + 1 + i / nTeams) % nTeams);
         if (nVisitor == nHome) nVisitor = (TNUM)((nHome + 1) % nTeams);
         Play_Game(nHome, nVisitor, Current_Week(), &game);
-        if ((i + 1) % (nTeams / 2) == 0) Heal_Injuries();  // a week's games
+        Add_Game(totals, &game);
+        if ((i + 1) % (nTeams / 2) == 0) Heal_Injuries();
     }
-    double fSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double fSeconds = Cpu_Seconds() - fStart;
+    totals.nPunts += Kicking_Total(PUNTS, 1) - nPunts;
+    totals.nFieldGoals += Kicking_Total(FIELD_GOALS, 4) - nMade;
+    totals.nFieldGoalsTried += Kicking_Total(FIELD_GOALS_TRIED, 4) - nTried;
     return fSeconds > 0 ? nCount / fSeconds : 0;
+}
+
+void Print_Averages(const BenchTotals& t) {
+    double f = t.nTeamGames > 0 ? 1.0 / t.nTeamGames : 0;
+    printf("averages per team per game over %ld games:\n", t.nTeamGames / 2);
+    printf("plays per game: %.1f\n", t.nPlays * f);
+    printf("points: %.1f\n", t.nPoints * f);
+    printf("total yards: %.1f\n", t.nYards * f);
+    printf("pass attempts: %.1f\n", t.nAttempts * f);
+    printf("completions: %.1f\n", t.nCompletions * f);
+    printf("rushing attempts: %.1f\n", t.nRushes * f);
+    printf("turnovers: %.2f\n", t.nTurnovers * f);
+    printf("sacks: %.2f\n", t.nSacks * f);
+    printf("punts: %.2f\n", t.nPunts * f);
+    printf("penalties: %.2f\n", t.nPenalties * f);
+    printf("FG%%: %.1f\n", t.nFieldGoalsTried > 0 ? 100.0 * t.nFieldGoals / t.nFieldGoalsTried : 0.0);
+}
+
+// The default league from the working folder, else the hand-built teams.
+void Load_Bench_League(uint32_t nSeed) {
+    std::string szUniverse = Find_Data_File("Universe.dat");
+    if (!szUniverse.empty() && Load_Game(szUniverse.c_str()) && Number_Of_Teams() >= 2) {
+        printf("league: %s (%d teams)\n", szUniverse.c_str(), Number_Of_Teams());
+        return;
+    }
+    game_fixture::Build_League(nSeed, 8);
+    printf("league: built fixture (%d teams), no Universe.dat in the working folder\n", Number_Of_Teams());
 }
 }  // namespace
 
@@ -145,19 +224,28 @@ int Sim_Bench(int argc, char** argv) {
         if (!Parse_Option(i, argc, argv, "--count", nCount) && !Parse_Option(i, argc, argv, "--seed", nSeed))
             return Sim_Usage(szUsage);
     if (nCount < 1) return Sim_Usage(szUsage);
-    game_fixture::Build_League((uint32_t)nSeed, 8);
-    Seed_Random((uint32_t)nSeed);
+    Load_Bench_League((uint32_t)nSeed);
+    // Both runs play the same games from the same league.
+    std::vector<unsigned char> league(sizeof g_League);
+    memcpy(league.data(), &g_League, sizeof g_League);
     // The files go to a scratch folder, not the caller's.
     std::error_code error;
     auto old = std::filesystem::current_path();
     auto scratch = std::filesystem::temp_directory_path() / ("brakvell-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(scratch, error);
     std::filesystem::current_path(scratch, error);
-    double fWithFiles = Games_Per_Second((int)nCount, true);
+    BenchTotals withFiles, totals;
+    Seed_Random((uint32_t)nSeed);
+    double fWithFiles = Games_Per_Second((int)nCount, true, withFiles);
     std::filesystem::current_path(old, error);
     std::filesystem::remove_all(scratch, error);
-    double fWithout = Games_Per_Second((int)nCount, false);
+    memcpy(&g_League, league.data(), sizeof g_League);
+    Seed_Random((uint32_t)nSeed);
+    double fWithout = Games_Per_Second((int)nCount, false, totals);
     Set_Play_By_Play_File(true);
+    Print_Averages(totals);
+    // Equal checksums before and after a change to the game mean equal results.
+    printf("league checksum: %08x\n", Saved_Data_Checksum());
     printf("games: %ld\n", nCount);
     printf("games/s with play-by-play files: %.0f\n", fWithFiles);
     printf("games/s: %.0f\n", fWithout);

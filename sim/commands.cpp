@@ -17,6 +17,7 @@ int Sim_Bench(int argc, char** argv);
 int Sim_New(int argc, char** argv);
 int Sim_Play(int argc, char** argv);
 int Sim_Report(int argc, char** argv);
+int Sim_Measure(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -34,6 +35,7 @@ static const SimCommand COMMANDS[] = {
      "start a new game from the default league", Sim_New},
     {"play", "play FILE --weeks N [--seed S]", "play weeks of a saved game and save it back", Sim_Play},
     {"report", "report FILE", "the season's league averages per team-game beside the real league's", Sim_Report},
+    {"measure", "measure FILE [--seasons N] [--seed S]", "regular seasons of new games of the league, averaged per team-game", Sim_Measure},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

@@ -23,19 +23,6 @@ PlayerRecord* Checked_Player_Record(TNUM nTeam, PNUM nPlayer, const char* szRout
 
 // ---- Positions ----
 
-int Position_Group(int nPosition) {
-    if (nPosition <= POS_WR) return GROUP_SKILL;
-    if (nPosition <= POS_C) return GROUP_LINE;
-    if (nPosition <= POS_S) return GROUP_DEFENCE;
-    return GROUP_KICKERS;
-}
-
-int Position_Side(int nPosition) {
-    if (nPosition <= POS_C) return SIDE_OFFENCE;
-    if (nPosition <= POS_S) return SIDE_DEFENCE;
-    return SIDE_KICKERS;
-}
-
 int Get_Player_Position_Group(TNUM nTeam, PNUM nPlayer) {
     return Position_Group(Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION));
 }

@@ -169,8 +169,14 @@ enum {
 };
 enum { GROUP_SKILL, GROUP_LINE, GROUP_DEFENCE, GROUP_KICKERS };
 enum { SIDE_OFFENCE, SIDE_DEFENCE, SIDE_KICKERS };
-int Position_Group(int nPosition);  // 0 QB..WR, 1 T G C, 2 DE..S, 3 K P
-int Position_Side(int nPosition);   // 0 positions 0..6, 1 7..11, 2 12 and 13
+// 0 QB..WR, 1 T G C, 2 DE..S, 3 K P.
+inline int Position_Group(int nPosition) {
+    return nPosition <= POS_WR ? GROUP_SKILL : nPosition <= POS_C ? GROUP_LINE : nPosition <= POS_S ? GROUP_DEFENCE : GROUP_KICKERS;
+}
+// 0 positions 0..6, 1 7..11, 2 12 and 13.
+inline int Position_Side(int nPosition) {
+    return nPosition <= POS_C ? SIDE_OFFENCE : nPosition <= POS_S ? SIDE_DEFENCE : SIDE_KICKERS;
+}
 int Get_Player_Position_Group(TNUM nTeam, PNUM nPlayer);
 int Get_Player_Side(TNUM nTeam, PNUM nPlayer);
 // The ideal number of players at each position on a roster, and the fewest

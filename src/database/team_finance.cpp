@@ -116,9 +116,15 @@ void Set_Team_Financial_Stat(TNUM nTeam, int nIndex, int nValue) {
 
 int Get_Team_Financial_Rank(TNUM nTeam, int nCode) {
     int nValue = Get_Team_Financial_Stat(nTeam, nCode);
+    int nTeams = Number_Of_Teams();
+    // The injury test ranks a stored field on every snap of a game.
+    bool bStored = nCode >= 0 && nCode < NUMBER_OF_FINANCIAL_FIELDS && nCode != 50 && nCode != 53 &&
+                   nTeams <= TOTAL_NUMBER_OF_TEAMS + 1;
     int nRank = 0;
-    for (int nOther = 0; nOther < Number_Of_Teams(); nOther++)
-        if (Get_Team_Financial_Stat((TNUM)nOther, nCode) > nValue) nRank++;
+    for (int nOther = 0; nOther < nTeams; nOther++) {
+        int nOtherValue = bStored ? Financial_Fields((TNUM)nOther)[nCode] : Get_Team_Financial_Stat((TNUM)nOther, nCode);
+        if (nOtherValue > nValue) nRank++;
+    }
     return nRank;
 }
 

@@ -72,3 +72,14 @@ std::vector<std::string> List_Files(const char* szFolder, const char* szExtensio
     std::sort(names.begin(), names.end());
     return names;
 }
+
+std::string Output_File_Path(const char* szName) {
+    std::string szFolder = Find_Data_File("Output");
+    std::error_code ec;
+    if (szFolder.empty()) {
+        szFolder = "Output";
+        fs::create_directory(szFolder, ec);
+    }
+    if (!fs::is_directory(szFolder, ec)) return "";
+    return szFolder + "/" + szName;
+}

@@ -15,3 +15,7 @@ std::string Find_Data_File(const char* szPath);
 // Names of the regular files in a folder whose extension matches szExtension
 // (".vtr") regardless of case, sorted.
 std::vector<std::string> List_Files(const char* szFolder, const char* szExtension);
+
+// A file in the "Output" folder of the working directory. The folder is found
+// without regard to case and made when missing; empty when it cannot be made.
+std::string Output_File_Path(const char* szName);

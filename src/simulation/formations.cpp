@@ -1,5 +1,4 @@
-// Formations, the depth chart with its substitutes, and the coaches' choice
-// of units before every snap.
+// Formations and the coaches' choice of units before every snap.
 #include "database/random.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"
@@ -33,51 +32,8 @@ const Spot FORMATIONS[NUMBER_OF_FORMATIONS][LINEUP_SIZE] = {
     {{P_DE, 2}, {P_DT, 2}, {P_DT, 3}, {P_DE, 3}, {P_LB, 3}, {P_LB, 4}, {P_LB, 5}, {P_CB, 2}, {P_CB, 3}, {P_S, 2}, {P_S, 3}},
 };
 
-// Where to look when a position runs dry, level 1..7 (level 0 is the position itself).
-const int8_t SUBSTITUTES[14][8] = {
-    {P_QB, P_RB, P_WR, P_TE, P_K, P_P, P_CB, P_S},  {P_RB, P_WR, P_TE, P_QB, P_T, P_G, P_C, P_CB},
-    {P_TE, P_WR, P_RB, P_CB, P_S, P_QB, P_LB, P_DE}, {P_WR, P_TE, P_RB, P_CB, P_S, P_QB, P_LB, P_DE},
-    {P_T, P_G, P_C, P_TE, P_DT, P_DE, P_LB, P_RB},   {P_G, P_C, P_T, P_TE, P_DT, P_DE, P_LB, P_RB},
-    {P_C, P_G, P_T, P_TE, P_DT, P_DE, P_LB, P_RB},   {P_DE, P_DT, P_LB, P_S, P_CB, P_T, P_G, P_C},
-    {P_DT, P_DE, P_LB, P_S, P_CB, P_T, P_G, P_C},    {P_LB, P_S, P_DE, P_DT, P_CB, P_TE, P_RB, P_T},
-    {P_CB, P_S, P_LB, P_WR, P_TE, P_RB, P_DE, P_DT}, {P_S, P_CB, P_LB, P_WR, P_TE, P_RB, P_DE, P_DT},
-    {P_K, P_P, P_QB, P_WR, P_RB, P_TE, P_CB, P_S},   {P_P, P_K, P_QB, P_WR, P_RB, P_TE, P_CB, P_S},
-};
-
 // Backups take the field when the game is out of reach.
 const int8_t GARBAGE_SHIFT[14] = {1, 1, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 0, 0};
-
-void Enter_Used(PNUM* pUsed, PNUM nSlot) {
-    if (!pUsed) return;
-    for (int i = 0; i < LINEUP_SIZE; i++)
-        if (pUsed[i] == NO_PLAYER) {
-            pUsed[i] = nSlot;
-            return;
-        }
-}
-
-bool Is_Used(const PNUM* pUsed, PNUM nSlot) {
-    if (!pUsed) return false;
-    for (int i = 0; i < LINEUP_SIZE; i++)
-        if (pUsed[i] == nSlot) return true;
-    return false;
-}
-
-bool Unavailable_Returner(TNUM nTeam, PNUM nSlot) {
-    return !Game_Slot_Filled(nTeam, nSlot) || Game_Player_Injured(nTeam, nSlot);
-}
-
-PNUM Returner(TNUM nTeam, int nDepth, PNUM* pUsed) {
-    PNUM nSlot = Game_Returner(nTeam, nDepth ? 1 : 0);
-    if (Unavailable_Returner(nTeam, nSlot)) {
-        nSlot = Game_Returner(nTeam, nDepth ? 0 : 1);
-        int nPosition = Game_Player_Position(nTeam, nSlot);
-        if (Unavailable_Returner(nTeam, nSlot) || nPosition == P_K || nPosition == P_P)
-            return Get_Team_Position(nTeam, P_WR, 3, pUsed, 0);
-    }
-    Enter_Used(pUsed, nSlot);
-    return nSlot;
-}
 
 int Margin(const GameRecord* g) { return g->anScore[Offence_Side(g)] - g->anScore[Defence_Side(g)]; }
 
@@ -106,38 +62,6 @@ bool Special_Situation(GameRecord* g, int nDown) {
     return false;
 }
 }  // namespace
-
-PNUM Get_Team_Position(TNUM nTeam, int nPosition, int nDepth, PNUM* pUsed, int nLevel) {
-    if (nDepth < 0) {
-        Message_Box("System Error", "Bad nIndex in Get_Team_Position(%d,%d,<%d>,--,%d)", nTeam, nPosition, nDepth, nLevel);
-        nDepth = 0;
-    }
-    if (nPosition < 0 || nPosition > P_RETURNER) nPosition = P_QB;
-    if (nLevel > 0 && nPosition != P_RETURNER) nPosition = SUBSTITUTES[nPosition][Min(nLevel, 7)];
-    if (nPosition == P_RETURNER) return Returner(nTeam, nDepth, pUsed);
-
-    int nCount = 0;
-    PNUM nLast = NO_PLAYER;
-    for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
-        if (Game_Player_Position(nTeam, nSlot) != nPosition || !Game_Slot_Filled(nTeam, nSlot)) continue;
-        nLast = nSlot;
-        if (Game_Player_Injured(nTeam, nSlot)) continue;
-        if (nCount++ == nDepth && !Is_Used(pUsed, nSlot)) {
-            Enter_Used(pUsed, nSlot);
-            return nSlot;
-        }
-    }
-    if (nLevel == 0 && nDepth > 0) return Get_Team_Position(nTeam, nPosition, nDepth - 1, pUsed, 0);
-    if (nLevel < 7) return Get_Team_Position(nTeam, nPosition, 0, pUsed, nLevel + 1);
-    if (nLast == NO_PLAYER) {
-        // Nobody of the whole chain on the roster: any player not yet on the field.
-        for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM && nLast == NO_PLAYER; nSlot++)
-            if (Game_Slot_Filled(nTeam, nSlot) && !Is_Used(pUsed, nSlot)) nLast = nSlot;
-        if (nLast == NO_PLAYER) nLast = 0;
-    }
-    Enter_Used(pUsed, nLast);
-    return nLast;
-}
 
 bool Garbage_Time(const GameRecord* g) {
     if (Quarter(g) != 4) return false;
@@ -169,7 +93,7 @@ int Estimated_Longest_Kick(TNUM nTeam, PNUM nKicker) {
 
 int Kicker_Range(GameRecord* g) {
     TNUM nTeam = g->nPossession;
-    PNUM nKicker = Get_Team_Position(nTeam, P_K, 0, nullptr, 0);
+    PNUM nKicker = Game_Team_Position(g, nTeam, P_K, 0, nullptr);
     auto Percent = [&](int nMade, int nTried) { return Ratio(1000, nMade, nTried) / 10; };
     auto Stat = [&](int n) { return Game_Player_Stat(nTeam, nKicker, GAME_PREDICTED, n); };
     int nAll = Percent(Stat(11) + Stat(13) + Stat(15) + Stat(17), Stat(10) + Stat(12) + Stat(14) + Stat(16));
@@ -222,17 +146,40 @@ void Set_Team_Formations(GameRecord* g) {
 
 bool Go_For_It(int nK, int nBall, int nToGo) { return nToGo < 4 - (nK + nBall - 5) / 25; }
 
+namespace {
+// The lineups of the game so far, by side, formation and garbage time. They
+// change only when a player of the side gets hurt.
+struct KnownLineup {
+    bool bKnown;
+    PNUM anSlot[LINEUP_SIZE];
+    uint32_t nConsulted;  // positions whose players were looked at
+};
+KnownLineup s_aKnown[SIDES][NUMBER_OF_FORMATIONS][2];
+}  // namespace
+
+void Forget_Lineups(int nSide, uint32_t nPositions) {
+    for (auto& aByShift : s_aKnown[nSide])
+        for (KnownLineup& known : aByShift)
+            if (known.nConsulted & nPositions) known.bKnown = false;
+}
+
 void Fill_Lineup(GameRecord* g, int nSide) {
     TNUM nTeam = g->anTeam[nSide];
     int nFormation = Clamp(0, g->anFormation[nSide], NUMBER_OF_FORMATIONS - 1);
     bool bShift = nFormation <= FORM_PREVENT && Garbage_Time(g);
-    PNUM anUsed[LINEUP_SIZE];
-    for (PNUM& n : anUsed) n = NO_PLAYER;
-    for (int i = 0; i < LINEUP_SIZE; i++) {
-        const Spot& spot = FORMATIONS[nFormation][i];
-        int nDepth = spot.nDepth + (bShift ? GARBAGE_SHIFT[spot.nPosition] : 0);
-        PNUM nSlot = Get_Team_Position(nTeam, spot.nPosition, nDepth, anUsed, 0);
-        g->anLineup[nSide][i] = nSlot;
-        Game_Set_Player_Played(nTeam, nSlot, true);
+    KnownLineup& known = s_aKnown[nSide][nFormation][bShift ? 1 : 0];
+    if (!known.bKnown) {
+        PNUM anUsed[LINEUP_SIZE];
+        for (PNUM& n : anUsed) n = NO_PLAYER;
+        known.nConsulted = 0;
+        for (int i = 0; i < LINEUP_SIZE; i++) {
+            const Spot& spot = FORMATIONS[nFormation][i];
+            int nDepth = spot.nDepth + (bShift ? GARBAGE_SHIFT[spot.nPosition] : 0);
+            known.anSlot[i] = Game_Team_Position(g, nTeam, spot.nPosition, nDepth, anUsed, &known.nConsulted);
+            // Set-up cleared the marks before any lineup was kept.
+            Game_Set_Player_Played(nTeam, known.anSlot[i], true);
+        }
+        known.bKnown = true;
     }
+    for (int i = 0; i < LINEUP_SIZE; i++) g->anLineup[nSide][i] = known.anSlot[i];
 }

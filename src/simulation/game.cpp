@@ -260,6 +260,7 @@ void Set_Up_Game(GameRecord* g, TNUM nHome, TNUM nVisitor, int nWeek) {
     g->nTemperature = Temperature(g);
     g->nWind = Random(120);
     g->nAttendance = Min(Game_Attendance_Demand(nHome, nVisitor), Game_Stadium_Capacity(nHome));
+    Load_Game_Rosters(g);
     Credit_Game_Starters(g);
     for (int nSide = 0; nSide < SIDES; nSide++)
         for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) Game_Set_Player_Played(g->anTeam[nSide], nSlot, false);

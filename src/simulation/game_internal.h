@@ -1,5 +1,7 @@
 // Shared between the game's source files only.
 #pragma once
+#include <cstdarg>
+
 #include "simulation/game.h"
 #include "simulation/game_league.h"
 
@@ -16,12 +18,22 @@ bool Playoff_Game(const GameRecord* pGame);
 // Weighted draw of a lineup index of nSide: weight = predicted nStat for
 // players of nGroup (-1 any), times (predicted 10 + 1) when bPenalty.
 int Weighted_Draw(const GameRecord* pGame, int nSide, int nGroup, int nStat, bool bPenalty = false);
-int Lineup_Stat_Sum(const GameRecord* pGame, int nSide, int nGroup, int nStat);
+// Sums of predicted statistics over the lineup players of nGroup (-1 any),
+// several in one pass: pSums[k] of pStats[k].
+void Lineup_Stat_Sums(const GameRecord* pGame, int nSide, int nGroup, int nCount, const int* pStats, int* pSums);
 int Lineup_Rating_Sum(const GameRecord* pGame, int nSide, int nFirst, int nLast, int nRating);
-int Predicted(const GameRecord* pGame, int nSide, int nIndex, int nStat);
-int Lineup_Position(const GameRecord* pGame, int nSide, int nIndex);
-int Lineup_Group(const GameRecord* pGame, int nSide, int nIndex);
-int Lineup_ID(const GameRecord* pGame, int nSide, int nIndex);
+inline int Predicted(const GameRecord* g, int nSide, int nIndex, int nStat) {
+    return Game_Player_Stat(g->anTeam[nSide], g->anLineup[nSide][nIndex], GAME_PREDICTED, nStat);
+}
+inline int Lineup_Position(const GameRecord* g, int nSide, int nIndex) {
+    return Game_Player_Position(g->anTeam[nSide], g->anLineup[nSide][nIndex]);
+}
+inline int Lineup_Group(const GameRecord* g, int nSide, int nIndex) {
+    return Game_Position_Group(Lineup_Position(g, nSide, nIndex));
+}
+inline int Lineup_ID(const GameRecord* g, int nSide, int nIndex) {
+    return Game_Player_ID(g->anTeam[nSide], g->anLineup[nSide][nIndex]);
+}
 int Safe_Div(int64_t a, int64_t b);  // truncating; 0 for b = 0
 
 // The driver, step by step: Play_Game is Set_Up_Game, Play_Snap until
@@ -32,6 +44,20 @@ bool Game_Over(const GameRecord* pGame);
 void Finish_Game(GameRecord* pGame);
 void Apply_Result(GameRecord* pGame, bool bPenalty);
 void Clock_Events(GameRecord* pGame);
+
+// The two rosters are read when the game is set up: depth charts, lineups
+// and ratings are kept for the game, as nothing but the game's own injuries
+// changes a roster while it is played. Whatever else changes one during a
+// game must load them again.
+void Load_Game_Rosters(const GameRecord* pGame);
+void Player_Hurt(const GameRecord* pGame, int nSide, PNUM nSlot);
+// Forgets the side's lineups that looked at a position of nPositions (bits;
+// bit P_RETURNER the returners).
+void Forget_Lineups(int nSide, uint32_t nPositions);
+// Get_Team_Position from the game's chart of nTeam; *pConsulted gains the
+// positions (bits) whose players were looked at.
+PNUM Game_Team_Position(const GameRecord* pGame, TNUM nTeam, int nPosition, int nDepth, PNUM* pUsed,
+                        uint32_t* pConsulted = nullptr);
 
 // Play calling.
 bool Choose_Run(GameRecord* pGame);
@@ -57,6 +83,9 @@ void Clamp_Pass_Weights(int64_t anWeight[5]);
 void Injury_Check(GameRecord* pGame);
 
 // Play-by-play text.
+// snprintf for the play texts, which need only %s and %d with '-', '0' and a width.
+int Format_Play(char* szOut, int nSize, const char* szFormat, ...) __attribute__((format(printf, 3, 4)));
+int Format_Play_Args(char* szOut, int nSize, const char* szFormat, va_list args);
 void Clear_Play_Text();
 void Append_Play_Text(const char* szFormat, ...) __attribute__((format(printf, 1, 2)));
 void Build_Line_Prefix(const GameRecord* pGame, char* szOut);

@@ -12,55 +12,85 @@
 #include "season/schedule.h"
 
 namespace {
-bool In_Range(TNUM nTeam, PNUM nSlot) {
-    return nTeam >= 0 && nTeam <= TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
+// What the game's two teams would otherwise look up on every snap: the
+// ratings, worked out from the Predicted period, and each player's open
+// history record, found in his list of thirty. Codes without a formula are
+// not kept.
+constexpr int KEPT_RATINGS = RATING_PUNTING - RATING_ACCURACY + 1;
+constexpr int16_t UNKNOWN_RATING = -1;
+struct KeptPlayers {
+    TNUM nTeam;
+    int16_t anRating[PLAYERS_PER_TEAM][KEPT_RATINGS];
+    int32_t anOpenRecord[PLAYERS_PER_TEAM];  // as last found in the list, -1 none
+};
+KeptPlayers s_aKept[2] = {{NO_TEAM, {}, {}}, {NO_TEAM, {}, {}}};
+
+KeptPlayers* Kept(TNUM nTeam) {
+    for (KeptPlayers& kept : s_aKept)
+        if (kept.nTeam == nTeam) return &kept;
+    return nullptr;
+}
+
+bool Kept_Rating_Code(int nRating) {
+    return nRating >= RATING_ACCURACY && nRating <= RATING_PUNTING && Rating_Name(nRating)[0] != '\0';
+}
+
+// The list is searched again only when the player's open record changed.
+int Open_Record(TNUM nTeam, PNUM nSlot) {
+    int nOpen = g_League.aTeams[nTeam].aPlayers[nSlot].nOpenRecord;
+    KeptPlayers* pKept = Kept(nTeam);
+    if (pKept && nOpen >= 0 && pKept->anOpenRecord[nSlot] == nOpen) return nOpen;
+    int nRecord = Get_Player_Open_Record(nTeam, nSlot);
+    if (pKept) pKept->anOpenRecord[nSlot] = nRecord;
+    return nRecord;
+}
+
+void Forget(KeptPlayers& kept, PNUM nSlot) {
+    for (int16_t& n : kept.anRating[nSlot]) n = UNKNOWN_RATING;
+    kept.anOpenRecord[nSlot] = -1;
 }
 }  // namespace
 
-int Game_Position_Group(int nPosition) { return Position_Group(nPosition); }
-int Game_Position_Side(int nPosition) { return Position_Side(nPosition); }
-
-bool Game_Slot_Filled(TNUM nTeam, PNUM nSlot) {
-    return In_Range(nTeam, nSlot) && Get_Player_Vital_Stat(nTeam, nSlot, VS_PLAYER_ID) != 0;
+void Game_Forget_Players(TNUM nVisitor, TNUM nHome) {
+    s_aKept[0].nTeam = nVisitor;
+    s_aKept[1].nTeam = nHome;
+    for (KeptPlayers& kept : s_aKept)
+        for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) Forget(kept, nSlot);
 }
 
-int Game_Player_ID(TNUM nTeam, PNUM nSlot) {
-    return In_Range(nTeam, nSlot) ? Get_Player_Vital_Stat(nTeam, nSlot, VS_PLAYER_ID) : 0;
-}
-
-int Game_Player_Position(TNUM nTeam, PNUM nSlot) {
-    return In_Range(nTeam, nSlot) ? Clamp(0, Get_Player_Vital_Stat(nTeam, nSlot, VS_POSITION), P_P) : 0;
-}
-
-bool Game_Player_Injured(TNUM nTeam, PNUM nSlot) {
-    return In_Range(nTeam, nSlot) && Get_Player_Vital_Stat(nTeam, nSlot, VS_INJURY_WEEKS) > 0;
-}
-
-bool Game_Player_Played(TNUM nTeam, PNUM nSlot) {
-    return In_Range(nTeam, nSlot) && Get_Player_Vital_Stat(nTeam, nSlot, VS_PLAYED) != 0;
-}
-
-void Game_Set_Player_Played(TNUM nTeam, PNUM nSlot, bool bPlayed) {
-    if (In_Range(nTeam, nSlot)) Set_Player_Vital_Stat(nTeam, nSlot, VS_PLAYED, bPlayed ? 1 : 0);
-}
-
-int Game_Player_Stat(TNUM nTeam, PNUM nSlot, int nPeriod, int nStat) {
-    return In_Range(nTeam, nSlot) ? Get_Player_Season_Stat(nTeam, nSlot, nPeriod, nStat) : 0;
+void Game_Forget_Player(TNUM nTeam, PNUM nSlot) {
+    KeptPlayers* pKept = Kept(nTeam);
+    if (pKept && Game_In_Range(nTeam, nSlot)) Forget(*pKept, nSlot);
 }
 
 int Game_Player_Rating(TNUM nTeam, PNUM nSlot, int nRating) {
-    return In_Range(nTeam, nSlot) ? Get_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, nRating) : 50;
+    if (!Game_In_Range(nTeam, nSlot)) return 50;
+    KeptPlayers* pKept = Kept_Rating_Code(nRating) ? Kept(nTeam) : nullptr;
+    int16_t* pRating = pKept ? &pKept->anRating[nSlot][nRating - RATING_ACCURACY] : nullptr;
+    if (pRating && *pRating != UNKNOWN_RATING) return *pRating;
+    int nValue = Get_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, nRating);
+    if (pRating) *pRating = (int16_t)nValue;
+    return nValue;
 }
 
 void Game_Add_Player_Stat(TNUM nTeam, PNUM nSlot, int nStat, int nAmount) {
-    if (!In_Range(nTeam, nSlot)) return;
-    Add_Player_Season_Stat(nTeam, nSlot, PERIOD_THIS_SEASON, nStat, nAmount);
-    Add_Player_Season_Stat(nTeam, nSlot, PERIOD_CAREER, nStat, nAmount);
-    Add_Player_Open_Record_Stat(nTeam, nSlot, nStat, nAmount);
+    if (!Game_In_Range(nTeam, nSlot)) return;
+    if (nStat < 0 || nStat >= NUMBER_OF_COUNTERS) {
+        // The checked accessors log the bad counter.
+        Add_Player_Season_Stat(nTeam, nSlot, PERIOD_THIS_SEASON, nStat, nAmount);
+        Add_Player_Season_Stat(nTeam, nSlot, PERIOD_CAREER, nStat, nAmount);
+        Add_Player_Open_Record_Stat(nTeam, nSlot, nStat, nAmount);
+        return;
+    }
+    PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nSlot];
+    player.anStats[PERIOD_THIS_SEASON][nStat] += nAmount;
+    player.anStats[PERIOD_CAREER][nStat] += nAmount;
+    int nRecord = Open_Record(nTeam, nSlot);
+    if (nRecord >= 0) g_League.aHistory[nRecord].anStats[nStat] += nAmount;
 }
 
 void Game_Raise_Player_Stat(TNUM nTeam, PNUM nSlot, int nStat, int nValue) {
-    if (!In_Range(nTeam, nSlot)) return;
+    if (!Game_In_Range(nTeam, nSlot)) return;
     for (int nPeriod : {PERIOD_THIS_SEASON, PERIOD_CAREER})
         if (Get_Player_Season_Stat(nTeam, nSlot, nPeriod, nStat) < nValue)
             Set_Player_Season_Stat(nTeam, nSlot, nPeriod, nStat, nValue);
@@ -96,4 +126,4 @@ void Game_Book_Win(TNUM nTeam, bool bHome) { Add_Team_Win(nTeam, bHome); }
 void Game_Book_Loss(TNUM nTeam, bool bHome) { Add_Team_Loss(nTeam, bHome); }
 void Game_Book_Tie(TNUM nTeam, bool bHome) { Add_Team_Tie(nTeam, bHome); }
 
-bool Game_Try_Injury(TNUM nTeam, PNUM nSlot) { return In_Range(nTeam, nSlot) && Try_Injury(nTeam, nSlot) != 0; }
+bool Game_Try_Injury(TNUM nTeam, PNUM nSlot) { return Game_In_Range(nTeam, nSlot) && Try_Injury(nTeam, nSlot) != 0; }

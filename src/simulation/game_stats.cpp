@@ -101,7 +101,7 @@ void Credit_Game_Starters(GameRecord* g) {
             PNUM anUsed[LINEUP_SIZE];
             for (PNUM& n : anUsed) n = NO_PLAYER;
             for (const auto& starter : unit) {
-                PNUM nSlot = Get_Team_Position(nTeam, starter[0], starter[1], anUsed, 0);
+                PNUM nSlot = Game_Team_Position(g, nTeam, starter[0], starter[1], anUsed);
                 if (!Game_Slot_Filled(nTeam, nSlot)) {
                     Error_Log("Bad nPlayer in Credit_Game_Starters()");
                     continue;

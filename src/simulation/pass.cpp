@@ -42,11 +42,14 @@ void Pass_Outcome_Weights(const GameRecord* g, int nLength, int64_t anWeight[5])
     int64_t a = nLength;
     int nBall = Game_Ball(g);
     int nMobility = Max(1, Game_Player_Rating(g->anTeam[nOffence], g->anLineup[nOffence][PASSER], RATING_MOBILITY));
-    int64_t V = Clamp(400, (int)(1000LL * (Lineup_Stat_Sum(g, nDefence, 2, 6) + Lineup_Stat_Sum(g, nDefence, 2, 7)) / 75), 2500);
-    int64_t B = Clamp(400, (int)(V / 7 + 70 * Lineup_Stat_Sum(g, nDefence, 2, 7)), 2500);
+    static const int COVERAGE[4] = {4, 5, 6, 7};  // sacks, forced fumbles, knock-downs, interceptions
+    int anCoverage[4];
+    Lineup_Stat_Sums(g, nDefence, 2, 4, COVERAGE, anCoverage);
+    int64_t V = Clamp(400, (int)(1000LL * (anCoverage[2] + anCoverage[3]) / 75), 2500);
+    int64_t B = Clamp(400, (int)(V / 7 + 70 * anCoverage[3]), 2500);
     int64_t T = Clamp(500, 8 * Lineup_Rating_Sum(g, nOffence, 6, 10, RATING_PASS_BLOCKING) - 2000, 2000);
     if (Quarter(g) >= 4) T = T * Endurance_Factor(g) / 1000;
-    int64_t U = Clamp(400, (int)(1000LL * (Lineup_Stat_Sum(g, nDefence, 2, 4) + Lineup_Stat_Sum(g, nDefence, 2, 5)) / 80), 2500);
+    int64_t U = Clamp(400, (int)(1000LL * (anCoverage[0] + anCoverage[1]) / 80), 2500);
 
     int64_t K = (C * 280 / 1000) * V / 1000;
     int64_t N = Max(0, (int)(P - C - I - C * 280 / 1000)) * V / 1000;

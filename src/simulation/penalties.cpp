@@ -106,6 +106,7 @@ void Injury_Check(GameRecord* g) {
     TNUM nTeam = g->anTeam[nSide];
     PNUM nSlot = g->anLineup[nSide][nIndex];
     if (!Game_Slot_Filled(nTeam, nSlot) || !Game_Try_Injury(nTeam, nSlot)) return;
+    Player_Hurt(g, nSide, nSlot);
     char szTeam[TEXT_SIZE], szPosition[TEXT_SIZE], szName[TEXT_SIZE];
     Get_Team_Label(nTeam, szTeam);
     Get_Position_Name(Game_Player_Position(nTeam, nSlot), szPosition);

@@ -6,28 +6,13 @@
 
 int Safe_Div(int64_t a, int64_t b) { return b == 0 ? 0 : (int)(a / b); }
 
-int Lineup_Position(const GameRecord* g, int nSide, int nIndex) {
-    return Game_Player_Position(g->anTeam[nSide], g->anLineup[nSide][nIndex]);
-}
-
-int Lineup_Group(const GameRecord* g, int nSide, int nIndex) {
-    return Game_Position_Group(Lineup_Position(g, nSide, nIndex));
-}
-
-int Lineup_ID(const GameRecord* g, int nSide, int nIndex) {
-    return Game_Player_ID(g->anTeam[nSide], g->anLineup[nSide][nIndex]);
-}
-
-int Predicted(const GameRecord* g, int nSide, int nIndex, int nStat) {
-    return Game_Player_Stat(g->anTeam[nSide], g->anLineup[nSide][nIndex], GAME_PREDICTED, nStat);
-}
-
-int Lineup_Stat_Sum(const GameRecord* g, int nSide, int nGroup, int nStat) {
-    int nSum = 0;
+void Lineup_Stat_Sums(const GameRecord* g, int nSide, int nGroup, int nCount, const int* pStats, int* pSums) {
+    for (int k = 0; k < nCount; k++) pSums[k] = 0;
     for (int i = 0; i < LINEUP_SIZE; i++)
-        if (nGroup < 0 || Lineup_Group(g, nSide, i) == nGroup) nSum += Predicted(g, nSide, i, nStat);
-    return nSum;
+        if (nGroup < 0 || Lineup_Group(g, nSide, i) == nGroup)
+            for (int k = 0; k < nCount; k++) pSums[k] += Predicted(g, nSide, i, pStats[k]);
 }
+
 
 int Lineup_Rating_Sum(const GameRecord* g, int nSide, int nFirst, int nLast, int nRating) {
     int nSum = 0;

@@ -39,6 +39,14 @@ void Append_Raw(const char* szText) {
     s_szText[s_nLength] = '\0';
 }
 
+// A play text, cut to TEXT_SIZE like every text of the game.
+__attribute__((format(printf, 2, 3))) void Play_Text(char* szOut, const char* szFormat, ...) {
+    va_list args;
+    va_start(args, szFormat);
+    Format_Play_Args(szOut, TEXT_SIZE, szFormat, args);
+    va_end(args);
+}
+
 void Upper_Nickname(TNUM nTeam, char* szOut) {
     Get_Team_Nickname(nTeam, szOut);
     Make_Upper_Case(szOut);
@@ -55,10 +63,8 @@ void Clear_Play_Text() {
 void Append_Play_Text(const char* szFormat, ...) {
     va_list args;
     va_start(args, szFormat);
-    int nRoom = PLAY_TEXT_SIZE - s_nLength;
-    int n = vsnprintf(s_szText + s_nLength, nRoom, szFormat, args);
+    s_nLength += Format_Play_Args(s_szText + s_nLength, PLAY_TEXT_SIZE - s_nLength, szFormat, args);
     va_end(args);
-    if (n > 0) s_nLength += n < nRoom ? n : nRoom - 1;
 }
 
 void Append_Period_Header(int nPeriod) {
@@ -76,27 +82,23 @@ void Build_Line_Prefix(const GameRecord* g, char* szOut) {
     int nLeft = 900 - nElapsed % 900;
     if (g->anFormation[Offence_Side(g)] == FORM_EXTRA_POINT && nElapsed % 900 == 0 && nElapsed > 0) nLeft = 0;
     char szTime[16], szTeam[TEXT_SIZE], szDown[16], szSpot[TEXT_SIZE];
-    snprintf(szTime, sizeof szTime, "%d:%02d", nLeft / 60, nLeft % 60);
+    Format_Play(szTime, sizeof szTime, "%d:%02d", nLeft / 60, nLeft % 60);
     Get_Team_Abbreviation(g->nPossession, szTeam);
     int nDown = Game_Down(g), nToGo = Game_To_Go(g), nBall = Game_Ball(g);
     if (nDown <= 3 && nToGo >= nBall)
-        snprintf(szDown, sizeof szDown, "%d-G", nDown + 1);
+        Format_Play(szDown, sizeof szDown, "%d-G", nDown + 1);
     else if (nDown <= 3)
-        snprintf(szDown, sizeof szDown, "%d-%d", nDown + 1, nToGo);
-    else if (nDown == DOWN_KICKOFF)
-        snprintf(szDown, sizeof szDown, "KICK");
-    else if (nDown == DOWN_TRY)
-        snprintf(szDown, sizeof szDown, "CONV");
+        Format_Play(szDown, sizeof szDown, "%d-%d", nDown + 1, nToGo);
     else
-        snprintf(szDown, sizeof szDown, "----");
+        Format_Play(szDown, sizeof szDown, "%s", nDown == DOWN_KICKOFF ? "KICK" : nDown == DOWN_TRY ? "CONV" : "----");
     if (nBall == 50) {
-        Format_Text(szSpot, "(%-3s %2d)", "--", 50);
+        Format_Play(szSpot, TEXT_SIZE, "(%-3s %2d)", "--", 50);
     } else {
         char szHalf[TEXT_SIZE];
         Get_Team_Abbreviation(nBall > 50 ? g->nPossession : g->anTeam[Defence_Side(g)], szHalf);
-        Format_Text(szSpot, "(%-3s %2d)", szHalf, nBall > 50 ? 100 - nBall : nBall);
+        Format_Play(szSpot, TEXT_SIZE, "(%-3s %2d)", szHalf, nBall > 50 ? 100 - nBall : nBall);
     }
-    Format_Text(szOut, " %5s %3s %4s %8s", szTime, szTeam, szDown, szSpot);
+    Format_Play(szOut, TEXT_SIZE, " %5s %3s %4s %8s", szTime, szTeam, szDown, szSpot);
 }
 
 void Build_Play_Text(const GameRecord* g, char* szOut) {
@@ -107,53 +109,53 @@ void Build_Play_Text(const GameRecord* g, char* szOut) {
     int nYards = Play_Yards(p), nAmount = Play_Amount(p);
     int nResult = Play_Result(p);
     switch (nResult) {
-    case RESULT_INCOMPLETE: return Format_Text(szOut, "%s incomplete to %s", szSecond, szFirst);
-    case RESULT_COMPLETE: return Format_Text(szOut, "%s %d-yard pass to %s", szSecond, nYards, szFirst);
-    case RESULT_INTERCEPTED: return Format_Text(szOut, "Pass to %s intercepted by %s", szSecond, szFirst);
-    case RESULT_SACKED: return Format_Text(szOut, "%s sacked by %s for %d-yard loss", szFirst, szSecond, nYards);
-    case RESULT_KNOCKED_DOWN: return Format_Text(szOut, "Pass to %s knocked down by %s", szSecond, szFirst);
-    case RESULT_TD_PASS: return Format_Text(szOut, "%s %d-yard TD pass to %s", szSecond, nYards, szFirst);
-    case RESULT_INTERCEPTION_TD: return Format_Text(szOut, "%s returns interception for a TD!", szFirst);
-    case RESULT_SAFETY: return Format_Text(szOut, "%s tackled by %s for safety", szFirst, szSecond);
+    case RESULT_INCOMPLETE: return Play_Text(szOut, "%s incomplete to %s", szSecond, szFirst);
+    case RESULT_COMPLETE: return Play_Text(szOut, "%s %d-yard pass to %s", szSecond, nYards, szFirst);
+    case RESULT_INTERCEPTED: return Play_Text(szOut, "Pass to %s intercepted by %s", szSecond, szFirst);
+    case RESULT_SACKED: return Play_Text(szOut, "%s sacked by %s for %d-yard loss", szFirst, szSecond, nYards);
+    case RESULT_KNOCKED_DOWN: return Play_Text(szOut, "Pass to %s knocked down by %s", szSecond, szFirst);
+    case RESULT_TD_PASS: return Play_Text(szOut, "%s %d-yard TD pass to %s", szSecond, nYards, szFirst);
+    case RESULT_INTERCEPTION_TD: return Play_Text(szOut, "%s returns interception for a TD!", szFirst);
+    case RESULT_SAFETY: return Play_Text(szOut, "%s tackled by %s for safety", szFirst, szSecond);
     case RESULT_RUN_LEFT:
     case RESULT_RUN_MIDDLE:
     case RESULT_RUN_RIGHT: {
         static const char* const DIRECTIONS[3] = {"left", "up the middle", "right"};
         const char* szWay = DIRECTIONS[nResult - RESULT_RUN_LEFT];
         int nGain = Play_Signed_Yards(p);
-        if (nGain > 1) return Format_Text(szOut, "%s rushes %s for %d yards", szFirst, szWay, nGain);
-        if (nGain == 1) return Format_Text(szOut, "%s rushes %s for 1 yard", szFirst, szWay);
-        if (nGain == 0) return Format_Text(szOut, "%s rushes %s for no gain", szFirst, szWay);
-        return Format_Text(szOut, "%s rushes %s for a %d-yard loss", szFirst, szWay, -nGain);
+        if (nGain > 1) return Play_Text(szOut, "%s rushes %s for %d yards", szFirst, szWay, nGain);
+        if (nGain == 1) return Play_Text(szOut, "%s rushes %s for 1 yard", szFirst, szWay);
+        if (nGain == 0) return Play_Text(szOut, "%s rushes %s for no gain", szFirst, szWay);
+        return Play_Text(szOut, "%s rushes %s for a %d-yard loss", szFirst, szWay, -nGain);
     }
-    case RESULT_TD_RUN: return Format_Text(szOut, "%s %d yard TD run!", szFirst, nYards);
-    case RESULT_FUMBLE: return Format_Text(szOut, "%s fumble recovered by %s", szSecond, szFirst);
-    case RESULT_FUMBLE_TD: return Format_Text(szOut, "%s fumble recovered by %s for TD", szSecond, szFirst);
-    case RESULT_FIELD_GOAL: return Format_Text(szOut, "%s kicks %d-yard FG", szFirst, nYards);
-    case RESULT_FIELD_GOAL_MISSED: return Format_Text(szOut, "%s misses %d-yard FG", szFirst, nYards);
+    case RESULT_TD_RUN: return Play_Text(szOut, "%s %d yard TD run!", szFirst, nYards);
+    case RESULT_FUMBLE: return Play_Text(szOut, "%s fumble recovered by %s", szSecond, szFirst);
+    case RESULT_FUMBLE_TD: return Play_Text(szOut, "%s fumble recovered by %s for TD", szSecond, szFirst);
+    case RESULT_FIELD_GOAL: return Play_Text(szOut, "%s kicks %d-yard FG", szFirst, nYards);
+    case RESULT_FIELD_GOAL_MISSED: return Play_Text(szOut, "%s misses %d-yard FG", szFirst, nYards);
     case RESULT_PUNT:
-        if (nAmount == 0) return Format_Text(szOut, "%d-yard punt - fair catch by %s", nYards, szFirst);
-        return Format_Text(szOut, "%d-yard punt returned %d yards by %s", nYards, nAmount, szFirst);
-    case RESULT_PUNT_TOUCHBACK: return Format_Text(szOut, "Punt went into endzone for a touchback");
-    case RESULT_PUNT_RETURN_TD: return Format_Text(szOut, "Punt returned by %s for a TD!", szFirst);
-    case RESULT_PUNT_FUMBLED: return Format_Text(szOut, "%s fumbles punt - %s recovers", szFirst, szSecond);
+        if (nAmount == 0) return Play_Text(szOut, "%d-yard punt - fair catch by %s", nYards, szFirst);
+        return Play_Text(szOut, "%d-yard punt returned %d yards by %s", nYards, nAmount, szFirst);
+    case RESULT_PUNT_TOUCHBACK: return Play_Text(szOut, "Punt went into endzone for a touchback");
+    case RESULT_PUNT_RETURN_TD: return Play_Text(szOut, "Punt returned by %s for a TD!", szFirst);
+    case RESULT_PUNT_FUMBLED: return Play_Text(szOut, "%s fumbles punt - %s recovers", szFirst, szSecond);
     case RESULT_KICKOFF_RETURN:
-        if (nAmount > 49) return Format_Text(szOut, "%s returns kickoff %d yards to his %d", szFirst, nYards, 100 - nAmount);
-        return Format_Text(szOut, "%s returns kickoff to opponent's %d!", szFirst, nAmount);
-    case RESULT_KICKOFF_TOUCHBACK: return Format_Text(szOut, "Kickoff downed in endzone for a touchback");
-    case RESULT_KICKOFF_RETURN_TD: return Format_Text(szOut, "%s returned kickoff for a TD!", szFirst);
-    case RESULT_KICKOFF_FUMBLED: return Format_Text(szOut, "Kickoff return fumbled by %s -- %s recovers", szFirst, szSecond);
-    case RESULT_EXTRA_POINT: return Format_Text(szOut, "%s kicked the extra point", szFirst);
-    case RESULT_EXTRA_POINT_MISSED: return Format_Text(szOut, "%s missed the extra point", szFirst);
-    case RESULT_TWO_POINTS: return Format_Text(szOut, "2-pt conversion successful (%s)", szFirst);
-    case RESULT_TWO_POINTS_FAILED: return Format_Text(szOut, "2-pt conversion failed (%s)", szFirst);
+        if (nAmount > 49) return Play_Text(szOut, "%s returns kickoff %d yards to his %d", szFirst, nYards, 100 - nAmount);
+        return Play_Text(szOut, "%s returns kickoff to opponent's %d!", szFirst, nAmount);
+    case RESULT_KICKOFF_TOUCHBACK: return Play_Text(szOut, "Kickoff downed in endzone for a touchback");
+    case RESULT_KICKOFF_RETURN_TD: return Play_Text(szOut, "%s returned kickoff for a TD!", szFirst);
+    case RESULT_KICKOFF_FUMBLED: return Play_Text(szOut, "Kickoff return fumbled by %s -- %s recovers", szFirst, szSecond);
+    case RESULT_EXTRA_POINT: return Play_Text(szOut, "%s kicked the extra point", szFirst);
+    case RESULT_EXTRA_POINT_MISSED: return Play_Text(szOut, "%s missed the extra point", szFirst);
+    case RESULT_TWO_POINTS: return Play_Text(szOut, "2-pt conversion successful (%s)", szFirst);
+    case RESULT_TWO_POINTS_FAILED: return Play_Text(szOut, "2-pt conversion failed (%s)", szFirst);
     case RESULT_PENALTY: {
         char szName[TEXT_SIZE];
-        Format_Text(szName, "%s", Penalty_Name(nAmount));
+        Format_Play(szName, TEXT_SIZE, "%s", Penalty_Name(nAmount));
         Make_Upper_Case(szName);
-        return Format_Text(szOut, "%s (%s): %d yards", szName, szFirst, nYards);
+        return Play_Text(szOut, "%s (%s): %d yards", szName, szFirst, nYards);
     }
-    default: return Format_Text(szOut, "UNHANDLED nResult (%d) in PLAY", nResult);
+    default: return Play_Text(szOut, "UNHANDLED nResult (%d) in PLAY", nResult);
     }
 }
 

@@ -19,7 +19,10 @@ void Set_Players(GameRecord* g, int nFirstSide, int nFirst, int nSecondSide, int
 
 int Run_Defence_Factor(const GameRecord* g) {
     int nSide = Defence_Side(g);
-    int nSum = 2 * Lineup_Stat_Sum(g, nSide, 2, 2) + Lineup_Stat_Sum(g, nSide, 2, 3);
+    static const int TACKLES[2] = {2, 3};
+    int anSum[2];
+    Lineup_Stat_Sums(g, nSide, 2, 2, TACKLES, anSum);
+    int nSum = 2 * anSum[0] + anSum[1];
     return Clamp(500, (int)((int64_t)1000 * nSum / 1100), 2000);
 }
 
@@ -40,7 +43,10 @@ int Run_Blocking_Factor(const GameRecord* g) {
 
 int Ball_Hawk_Factor(const GameRecord* g) {
     int nSide = Defence_Side(g);
-    return Clamp(400, 50 * (Lineup_Stat_Sum(g, nSide, 2, 5) + Lineup_Stat_Sum(g, nSide, 2, 8)) + 200, 2500);
+    static const int TAKEAWAYS[2] = {5, 8};
+    int anSum[2];
+    Lineup_Stat_Sums(g, nSide, 2, 2, TAKEAWAYS, anSum);
+    return Clamp(400, 50 * (anSum[0] + anSum[1]) + 200, 2500);
 }
 
 void Fumble(GameRecord* g, int nCarrier, int r) {
@@ -76,7 +82,10 @@ void Fumble(GameRecord* g, int nCarrier, int r) {
 
 int Offence_Factor(const GameRecord* g) {
     int nOffence = Offence_Side(g);
-    int nSum = Lineup_Stat_Sum(g, nOffence, 0, 8) + Lineup_Stat_Sum(g, nOffence, 0, 11);
+    static const int YARDS[2] = {8, 11};
+    int anSum[2];
+    Lineup_Stat_Sums(g, nOffence, 0, 2, YARDS, anSum);
+    int nSum = anSum[0] + anSum[1];
     int nHome = Playoff_Game(g) ? 100 : 50;
     int nFactor = nSum / 20 + 800 + (nOffence == 1 ? nHome : -nHome);
     int nDifficulty = Get_Game_State(GS_DIFFICULTY);

@@ -148,3 +148,32 @@ TEST_F(GameTest, TryCanBeRunOrPassed) {
     EXPECT_GT(nRuns, nTries / 10);
     EXPECT_LT(nRuns, nTries - nTries / 10);
 }
+
+// A lineup kept from earlier snaps must be the one a fresh look at the depth
+// chart gives, whoever got hurt in between: also players it does not hold,
+// like the receivers ahead of the fourth one on the kick-return unit.
+TEST_F(GameTest, KeptLineupsFollowInjuries) {
+    Start();
+    const PNUM HURT[] = {11, 14, 0, 43, 12, 50, 17, 27, 3, 13, 44, 1, 51};
+    for (PNUM nHurt : HURT) {
+        for (int nFormation = 0; nFormation < NUMBER_OF_FORMATIONS; nFormation++) {
+            m_Game.anFormation[0] = nFormation;
+            Fill_Lineup(&m_Game, 0);
+        }
+        Injure(0, nHurt);
+        Player_Hurt(&m_Game, 0, nHurt);
+        PNUM aanKept[NUMBER_OF_FORMATIONS][LINEUP_SIZE];
+        for (int nFormation = 0; nFormation < NUMBER_OF_FORMATIONS; nFormation++) {
+            m_Game.anFormation[0] = nFormation;
+            Fill_Lineup(&m_Game, 0);
+            memcpy(aanKept[nFormation], m_Game.anLineup[0], LINEUP_SIZE);
+        }
+        Load_Game_Rosters(&m_Game);
+        for (int nFormation = 0; nFormation < NUMBER_OF_FORMATIONS; nFormation++) {
+            m_Game.anFormation[0] = nFormation;
+            Fill_Lineup(&m_Game, 0);
+            EXPECT_EQ(memcmp(aanKept[nFormation], m_Game.anLineup[0], LINEUP_SIZE), 0)
+                << "formation " << nFormation << " after slot " << (int)nHurt << " was hurt";
+        }
+    }
+}

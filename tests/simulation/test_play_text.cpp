@@ -1,4 +1,7 @@
 // The play-by-play: line prefixes, play texts and headers.
+#include <climits>
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "database/text_format.h"
@@ -23,6 +26,34 @@ class TextTest : public GameTest {
         return sz;
     }
 };
+
+namespace {
+// The play texts' own printf must write what the C library's does, cut alike.
+template <typename... T>
+void Expect_Like_Printf(int nSize, const char* szFormat, T... args) {
+    char szOurs[TEXT_SIZE], szLibrary[TEXT_SIZE];
+    int nLength = Format_Play(szOurs, nSize, szFormat, args...);
+    volatile size_t nRoom = nSize;  // cutting is what some cases test; the compiler need not warn
+    snprintf(szLibrary, nRoom, szFormat, args...);
+    EXPECT_STREQ(szOurs, szLibrary) << szFormat;
+    EXPECT_EQ(nLength, (int)strlen(szLibrary)) << szFormat;
+}
+}  // namespace
+
+TEST(PlayFormat, WritesWhatPrintfWrites) {
+    Expect_Like_Printf(TEXT_SIZE, "%d:%02d", 14, 5);
+    Expect_Like_Printf(TEXT_SIZE, "%d:%02d", 0, 0);
+    Expect_Like_Printf(TEXT_SIZE, "(%-3s %2d)", "NE", 7);
+    Expect_Like_Printf(TEXT_SIZE, "(%-3s %2d)", "LONGER", 123);
+    Expect_Like_Printf(TEXT_SIZE, " %5s %3s %4s %8s", "9:59", "T01", "3-G", "(--  50)");
+    Expect_Like_Printf(TEXT_SIZE, "%s rushes %s for a %d-yard loss", "Name", "left", -3);
+    Expect_Like_Printf(TEXT_SIZE, "%d %d %d", INT_MIN, INT_MAX, 0);
+    Expect_Like_Printf(TEXT_SIZE, "[%05d] [%-5d] [%5d] [%02d]", -42, -42, -42, 123);
+    Expect_Like_Printf(TEXT_SIZE, "%d%% of %s", 50, "");
+    Expect_Like_Printf(8, "%s", "abcdefghij");
+    Expect_Like_Printf(6, "%5s|%d", "ab", 12345);
+    Expect_Like_Printf(1, "%d", 7);
+}
 
 TEST_F(TextTest, SpotsAndDowns) {
     Start(0, 50);

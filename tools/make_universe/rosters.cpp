@@ -64,11 +64,20 @@ struct QualityDraw {
 const QualityDraw STAR_QUALITY = {750, 450, 0};
 const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 350, 200}};
 
-int Draw_Quality(Role role) {
+// How good the league is at each position against the drawn quality. The
+// game weighs one side's counters against the other's (runs against
+// tackles, passes against knockdowns, interceptions and sacks), so these set
+// the league's averages: strong backs, pass rushers and kickers, soft linebackers
+// and secondaries, receivers who catch short, and punters who kick short
+// enough that field position turns yards into points.
+//                                  QB    RB   TE    WR    T    G    C    DE   DT   LB    CB    S     K     P
+const int POSITION_QUALITY[14] = {-400, 450, -600, -500, 0, 0, 0, 1000, 800, -900, -400, -400, 1300, -1800};
+
+int Draw_Quality(int nPosition, Role role) {
     const QualityDraw& draw =
         role == ROLE_STARTER && Random(100) < STAR_CHANCE ? STAR_QUALITY : ROLE_QUALITY[role];
     int nUp = Random(draw.nUp); // drawn in this order, whatever the compiler
-    return draw.nBase + nUp - Random(draw.nDown);
+    return draw.nBase + nUp - Random(draw.nDown) + POSITION_QUALITY[nPosition];
 }
 
 int Draw_Weighted(const int anWeights[], int nCount) {
@@ -120,7 +129,7 @@ std::vector<std::vector<PlayerPlan>> Plan_Roster() {
     for (int nPosition = 0; nPosition < 14; nPosition++) {
         std::vector<int> qualities;
         for (int nDepth = 0; nDepth < anCount[nPosition]; nDepth++)
-            qualities.push_back(Draw_Quality(Role_At_Depth(nPosition, nDepth)));
+            qualities.push_back(Draw_Quality(nPosition, Role_At_Depth(nPosition, nDepth)));
         std::sort(qualities.rbegin(), qualities.rend());
         for (int nDepth = 0; nDepth < anCount[nPosition]; nDepth++) {
             PlayerPlan plan{};
@@ -218,7 +227,7 @@ void Make_Free_Agents(const NameLists& names) {
         PlayerPlan plan{};
         plan.nPosition = Draw_Weighted(DRAW_WEIGHT, 14);
         plan.role = Random(100) < FREE_AGENT_ROTATION_CHANCE ? ROLE_ROTATION : ROLE_RESERVE;
-        plan.nQuality = Draw_Quality(plan.role) - FREE_AGENT_QUALITY_PENALTY;
+        plan.nQuality = Draw_Quality(plan.nPosition, plan.role) - FREE_AGENT_QUALITY_PENALTY;
         plan.nAge = Max(FREE_AGENT_MIN_AGE, Draw_Age(plan.nPosition, plan.role));
         TNUM nLastTeam = (TNUM)Random(Number_Of_Teams());
         Make_Career(FREE_AGENT_TEAM, nSlot, plan, nLastTeam, true, names);

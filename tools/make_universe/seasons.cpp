@@ -38,6 +38,8 @@ constexpr int BLOCKING_BACK_CATCH_SHARE = 700;
 // Returns: who returns what, and how many yards make a touchdown.
 constexpr int YARDS_PER_KICK_RETURN_TD = 1400;
 constexpr int YARDS_PER_PUNT_RETURN_TD = 700;
+// Returners are specialists: their returns are better than the rest of their game.
+constexpr int RETURNER_QUALITY_BONUS = 800;
 // Takeaways per defensive touchdown.
 constexpr int TAKEAWAYS_PER_TD = 5;
 constexpr int LONGEST_FIELD_GOAL = 64;
@@ -87,8 +89,9 @@ int Return_Table(int nPosition) {
 // A returner returns in every game he plays, starter or not.
 void Return_Season(const SeasonShape& shape, int s[20]) {
     int nTable = Return_Table(shape.nPosition);
-    int nVolume = Ratio(1000, shape.nGames, Max(1, Reference(nTable, 0, shape.nQuality)));
-    auto returns = [&](int n) { return Ratio(Reference(nTable, n, shape.nQuality), nVolume, 1000); };
+    int nQuality = shape.nQuality + RETURNER_QUALITY_BONUS;
+    int nVolume = Ratio(1000, shape.nGames, Max(1, Reference(nTable, 0, nQuality)));
+    auto returns = [&](int n) { return Ratio(Reference(nTable, n, nQuality), nVolume, 1000); };
     if (shape.bKickReturner) {
         s[14] = returns(14);
         s[15] = returns(15);

@@ -1,0 +1,77 @@
+// brakvell-sim measure: regular seasons of new games of the default league,
+// each as `new --team 0 --difficulty 1 --seed S` and `play --weeks 22 --seed S`
+// make it, with the league averages of all of them. Tunes the default league.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "database/new_game.h"
+#include "database/random.h"
+#include "database/saved_game.h"
+#include "personnel/player_creation.h"
+#include "reports/league_averages.h"
+#include "season/schedule.h"
+#include "season/season_loop.h"
+#include "simulation/game.h"
+#include "sim/commands.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+const char* const USAGE = "measure FILE [--seasons N] [--seed S]";
+
+bool Play_New_Season(uint32_t nSeed, LeagueSums* pSums) {
+    Seed_Random(nSeed);
+    NewGameForm form;
+    if (!Open_New_Game_Page(&form)) return false;
+    Build_Template_Pool();
+    Choose_New_Game_Team(&form, 0);
+    form.nDifficulty = 1;
+    // Saved and loaded again, as between `new` and `play`.
+    if (!Play_New_Game(form) || Save_Game("season.vtr") != SAVE_OK || !Load_Game("season.vtr")) return false;
+    Build_Template_Pool();
+    Seed_Random(nSeed);
+    Set_Game_State(GS_AUTOSAVE, 0);
+    Play_Weeks(SCHEDULE_SLOTS);  // stops where the playoffs begin
+    Add_Season_Sums(pSums);
+    return true;
+}
+}  // namespace
+
+int Sim_Measure(int argc, char** argv) {
+    if (argc < 1) return Sim_Usage(USAGE);
+    long nSeasons = 5, nSeed = 1;
+    for (int i = 1; i < argc; i++)
+        if (!Parse_Option(i, argc, argv, "--seasons", nSeasons) && !Parse_Option(i, argc, argv, "--seed", nSeed))
+            return Sim_Usage(USAGE);
+    if (nSeasons < 1) return Sim_Usage(USAGE);
+    std::error_code error;
+    fs::path universe = fs::absolute(argv[0], error);
+    if (!fs::is_regular_file(universe, error)) {
+        fprintf(stderr, "brakvell-sim: cannot load %s\n", argv[0]);
+        return 1;
+    }
+    // New games clear the output folder and write the fame file: they do it
+    // in a scratch folder that holds the league and the name lists beside it.
+    fs::path old = fs::current_path(error);
+    fs::path scratch = fs::temp_directory_path() / ("brakvell-measure-" + std::to_string(getpid()));
+    fs::create_directories(scratch, error);
+    fs::create_symlink(universe, scratch / UNIVERSE_FILE, error);
+    fs::create_directory_symlink(universe.parent_path() / "names", scratch / "names", error);
+    fs::current_path(scratch, error);
+    Set_Play_By_Play_File(false);
+    LeagueSums sums = {};
+    bool bPlayed = true;
+    for (long nSeason = 0; bPlayed && nSeason < nSeasons; nSeason++)
+        bPlayed = Play_New_Season((uint32_t)(nSeed + nSeason), &sums);
+    fs::current_path(old, error);
+    fs::remove_all(scratch, error);
+    if (!bPlayed) {
+        fprintf(stderr, "brakvell-sim: cannot start a new game from %s\n", argv[0]);
+        return 1;
+    }
+    printf("seasons\t%ld\tgames\t%d\n", nSeasons, sums.nRegularGames);
+    Write_League_Averages(stdout, sums);
+    return 0;
+}
