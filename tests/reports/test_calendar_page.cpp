@@ -3,7 +3,7 @@
 #include "reports/page_league.h"
 
 namespace {
-class CalendarTest : public PageTest {
+class CalendarPageTest : public PageTest {
   protected:
     void SetUp() override {
         PageTest::SetUp();
@@ -12,7 +12,7 @@ class CalendarTest : public PageTest {
     }
 };
 
-TEST_F(CalendarTest, RoadAndHomeGamesPlayedAndNot) {
+TEST_F(CalendarPageTest, RoadAndHomeGamesPlayedAndNot) {
     GameRecord* pGame = Add_Game(0, 1, 24, 2, 17, 0); // team 1 visits team 2
     pGame->anTeamStats[0][TG_RUSH_YARDS] = 120;
     pGame->anTeamStats[0][TG_PASS_YARDS] = 200;
@@ -61,7 +61,7 @@ TEST_F(CalendarTest, RoadAndHomeGamesPlayedAndNot) {
     EXPECT_STREQ(row.szWeek, "Week 22");
 }
 
-TEST_F(CalendarTest, ASlotPointingAtSomeOtherGameShowsNoScore) {
+TEST_F(CalendarPageTest, ASlotPointingAtSomeOtherGameShowsNoScore) {
     Add_Game(0, 1, 24, 2, 17, 0);
     Add_Game(5, 0, 3, 3, 7, 1);
     Schedule_Game(2, 1, 1);
@@ -74,7 +74,7 @@ TEST_F(CalendarTest, ASlotPointingAtSomeOtherGameShowsNoScore) {
     EXPECT_EQ(Calendar_Game(1, 0), NO_GAME);
 }
 
-TEST_F(CalendarTest, TitleAndColumns) {
+TEST_F(CalendarPageTest, TitleAndColumns) {
     Set_Team_Record_Stat(1, YR_WINS, 3);
     Set_Team_Record_Stat(1, YR_LOSSES, 1);
     char szTitle[TEXT_SIZE];
@@ -103,7 +103,7 @@ TEST_F(CalendarTest, TitleAndColumns) {
     EXPECT_STREQ(szValue, "4");
 }
 
-TEST_F(CalendarTest, ScheduleStatAndOtherTeamDialogs) {
+TEST_F(CalendarPageTest, ScheduleStatAndOtherTeamDialogs) {
     ScheduleStatDialog stat;
     Open_Schedule_Stat(3, &stat);
     EXPECT_EQ(stat.nStat, 0);
