@@ -31,11 +31,27 @@ void Regenerate() {
 }
 
 // A draw as a fraction in [0, 1), in extended precision as the old runtime did.
-long double Random_Fraction() {
-    static const long double SCALE = 1.0L / 4294967296.0L + 1.0L / 18446744073709551616.0L;
-    return (long double)Random_Next() * SCALE;
-}
 }  // namespace
+
+// The draw is y x (2^-32 + 2^-64) x n in 64-bit-mantissa arithmetic, then
+// truncated. y x (2^32 + 1) spans 64 bits exactly, so only the product with
+// n rounds; doing that rounding on integers keeps every result the same
+// without going through the slow extended-precision unit.
+int64_t Scale_Draw(uint32_t y, int64_t n) {
+    if (n <= 0) {
+        static const long double SCALE = 1.0L / 4294967296.0L + 1.0L / 18446744073709551616.0L;
+        return (int64_t)((long double)y * SCALE * (long double)n);
+    }
+    unsigned __int128 p = (unsigned __int128)(((unsigned __int128)y << 32) + y) * (uint64_t)n;
+    uint64_t nHigh = (uint64_t)(p >> 64);
+    if (nHigh == 0) return 0;
+    int nShift = 64 - __builtin_clzll(nHigh);  // bits beyond the 64 the mantissa keeps
+    unsigned __int128 q = p >> nShift;
+    unsigned __int128 rest = p & ((((unsigned __int128)1) << nShift) - 1);
+    unsigned __int128 half = ((unsigned __int128)1) << (nShift - 1);
+    if (rest > half || (rest == half && (q & 1))) q++;  // nearest, ties to even
+    return (int64_t)((q << nShift) >> 64);
+}
 
 void Seed_Random(uint32_t nSeed) {
     for (int i = 0; i < MT_N; i++) {
@@ -57,12 +73,12 @@ uint32_t Random_Next() {
     return y;
 }
 
-int Random(int n) { return (int)(Random_Fraction() * n); }
+int Random(int n) { return (int)Scale_Draw(Random_Next(), n); }
 
 int Perturb(int a, int b, int k) {
     int64_t f = 1000;
     for (int i = 0; i < k; i++) {
-        int64_t d = (int64_t)(Random_Fraction() * (2 * b)) - b + 1000;
+        int64_t d = Scale_Draw(Random_Next(), 2 * (int64_t)b) - b + 1000;
         f = (f * d + 500) / 1000;
     }
     return (int)(((int64_t)a * f + 500) / 1000);

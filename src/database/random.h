@@ -9,6 +9,8 @@ void Seed_Random(uint32_t nSeed);
 uint32_t Random_Next();
 // Uniform 0..n-1 (0 for n = 0).
 int Random(int n);
+// A raw word y scaled to 0..n-1 as a draw does.
+int64_t Scale_Draw(uint32_t y, int64_t n);
 // a times k random factors of about 1 +- b/1000, rounded.
 int Perturb(int a, int b, int k);
 

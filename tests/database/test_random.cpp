@@ -93,3 +93,22 @@ TEST(Arithmetic, ClampRoundRootAndSteps) {
     EXPECT_EQ(Step100_Index(1000), 2);
     EXPECT_EQ(Step100_Value(4), 1200);
 }
+
+// The integer scaling must give what the extended-precision product gives,
+// rounding of the last mantissa bit included.
+TEST(Random, ScaledDrawMatchesExtendedPrecision) {
+    static const long double SCALE = 1.0L / 4294967296.0L + 1.0L / 18446744073709551616.0L;
+    auto Reference = [](uint32_t y, int64_t n) { return (int64_t)((long double)y * SCALE * (long double)n); };
+    const uint32_t EDGE_WORDS[] = {0, 1, 2, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFEu, 0xFFFFFFFFu, 0xAAAAAAABu};
+    const int64_t EDGE_RANGES[] = {1, 2, 3, 7, 100, 1000, 65535, 65536, 0x7FFFFFFF, 0xFFFFFFFFLL, 3000000000LL};
+    for (uint32_t y : EDGE_WORDS)
+        for (int64_t n : EDGE_RANGES) EXPECT_EQ(Scale_Draw(y, n), Reference(y, n)) << y << " x " << n;
+    Seed_Random(2024);
+    for (int i = 0; i < 2000000; i++) {
+        uint32_t y = Random_Next();
+        int64_t n = (int64_t)(Random_Next() >> (Random_Next() & 31)) + 1;
+        ASSERT_EQ(Scale_Draw(y, n), Reference(y, n)) << y << " x " << n;
+    }
+    EXPECT_EQ(Scale_Draw(12345, 0), 0);
+    EXPECT_EQ(Scale_Draw(0xFFFFFFFFu, -10), Reference(0xFFFFFFFFu, -10));
+}
