@@ -2,5 +2,13 @@
 // dialogs (Register_Dialog), pages (Register_Page) and commands
 // (Register_Command_Handler). A menu item comes alive once its feature is here.
 #include "shell/dialogs.h"
+#include "shell/window_commands.h"
 
-void Register_Features() { Register_Built_In_Dialogs(); }
+void Register_Features() {
+    Register_Built_In_Dialogs();
+    Register_New_Game_Dialog();
+    Register_Saved_Game_Dialogs();
+    Register_Settings_Dialogs();
+    Register_Budget_Dialogs();
+    Register_Play_Commands();
+}

@@ -101,6 +101,12 @@ void MainWindow::Refresh_Menus() {
 
 void MainWindow::Show_Page(int nPage) { m_pPageView->Show_Page(nPage); }
 
+void MainWindow::Show_Loaded_Game() {
+    Show_Page(Get_Game_State(GS_CURRENT_PAGE));
+    Refresh_Title();
+    Refresh_Menus();
+}
+
 void MainWindow::Refresh_Page_After_Dialog() {
     int nPage = Get_Game_State(GS_CURRENT_PAGE);
     if (nPage == PAGE_STANDINGS || nPage == PAGE_LEADERS || nPage == PAGE_FINANCES || nPage == PAGE_CALENDAR ||
