@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <functional>
+#include <vector>
 
 #include "database/league_database.h"
 #include "database/text_format.h"
@@ -18,12 +20,12 @@
 namespace {
 QLabel* Text(const char* szText, QWidget* pParent) { return new QLabel(QString::fromUtf8(szText), pParent); }
 
-// "Tickets - Chicago Bears" over a vertical layout.
-QVBoxLayout* Start_Budget_Dialog(QDialog& dialog, const char* szTitle, TNUM nTeam) {
-    char szTeam[TEXT_SIZE];
-    Get_Team_Label(nTeam, szTeam);
-    dialog.setWindowTitle(QString("%1 - %2").arg(szTitle, QString::fromUtf8(szTeam)));
-    return new QVBoxLayout(&dialog);
+CoreSpinBox* Spin_Box(const char* szObject, bool bEditable, std::function<void(int)> spin,
+                      std::function<void(const char*)> setText, std::function<const char*()> text, QWidget* pParent) {
+    CoreSpinBox* pSpin = new CoreSpinBox(std::move(spin), std::move(setText), std::move(text), pParent);
+    pSpin->setObjectName(szObject);
+    pSpin->setEnabled(bEditable);
+    return pSpin;
 }
 
 // Label / value rows in a box.
@@ -39,19 +41,40 @@ QGroupBox* Figures_Box(const char* szTitle, std::initializer_list<std::pair<cons
     return pBox;
 }
 
-int Run_Tickets(QWidget* pOwner) {
-    TicketsDialog tickets;
-    Open_Tickets_Dialog(Get_Game_State(GS_USER_TEAM), &tickets);
-    if (tickets.nTeam == NO_TEAM) return DIALOG_CANCELLED;
+// Opens the form on the team the user is viewing, lets pBuild lay out its
+// widgets (answering the spin boxes whose typed text counts on OK) and
+// applies the form on OK.
+template <class Form>
+using BudgetBuilder = std::vector<CoreSpinBox*> (*)(QDialog& dialog, QVBoxLayout* pLayout, Form& form);
+
+template <class Form>
+int Run_Budget_Dialog(QWidget* pOwner, const char* szTitle, const char* szHelpTopic, void (*pOpen)(TNUM, Form*),
+                      BudgetBuilder<Form> pBuild, bool (*pApply)(const Form*)) {
+    Form form;
+    pOpen(Get_Game_State(GS_USER_TEAM), &form);
+    if (form.nTeam == NO_TEAM) return DIALOG_CANCELLED;
     QDialog dialog(pOwner);
-    QVBoxLayout* pLayout = Start_Budget_Dialog(dialog, "Tickets", tickets.nTeam);
+    char szTeam[TEXT_SIZE];
+    Get_Team_Label(form.nTeam, szTeam);
+    dialog.setWindowTitle(QString("%1 - %2").arg(szTitle, QString::fromUtf8(szTeam)));
+    QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
+    std::vector<CoreSpinBox*> spins = pBuild(dialog, pLayout, form);
+    pLayout->addWidget(Ok_Cancel_Help(&dialog, szHelpTopic));
+    int nResult = Dialog_Result(dialog.exec());
+    if (nResult == DIALOG_OK) {
+        for (CoreSpinBox* pSpin : spins) pSpin->Commit();
+        pApply(&form);
+    }
+    return nResult;
+}
+
+std::vector<CoreSpinBox*> Build_Tickets(QDialog& dialog, QVBoxLayout* pLayout, TicketsDialog& tickets) {
     QHBoxLayout* pPrice = new QHBoxLayout;
     pPrice->addWidget(Text("Ticket Price: $", &dialog));
-    CoreSpinBox* pSpin = new CoreSpinBox([&](int n) { Spin_Tickets_Price(&tickets, n); },
-                                         [&](const char* sz) { Set_Tickets_Price_Text(&tickets, sz); },
-                                         [&] { return (const char*)tickets.szPrice; }, &dialog);
-    pSpin->setObjectName("price");
-    pSpin->setEnabled(tickets.bEditable);
+    CoreSpinBox* pSpin = Spin_Box(
+        "price", tickets.bEditable, [&](int n) { Spin_Tickets_Price(&tickets, n); },
+        [&](const char* sz) { Set_Tickets_Price_Text(&tickets, sz); }, [&] { return (const char*)tickets.szPrice; },
+        &dialog);
     pPrice->addWidget(pSpin);
     pLayout->addLayout(pPrice);
     pLayout->addWidget(Figures_Box("Last Game",
@@ -70,36 +93,25 @@ int Run_Tickets(QWidget* pOwner) {
     QVBoxLayout* pCityLines = new QVBoxLayout(pCity);
     for (const char* sz : {tickets.szPopulation, tickets.szIncome, tickets.szCapacity}) pCityLines->addWidget(Text(sz, pCity));
     pLayout->addWidget(pCity);
-    pLayout->addWidget(Ok_Cancel_Help(&dialog, "tickets"));
-    int nResult = Dialog_Result(dialog.exec());
-    if (nResult == DIALOG_OK) {
-        pSpin->Commit();
-        Apply_Tickets_Dialog(&tickets);
-    }
-    return nResult;
+    return {pSpin};
 }
 
-int Run_Concessions(QWidget* pOwner) {
-    ConcessionsDialog concessions;
-    Open_Concessions_Dialog(Get_Game_State(GS_USER_TEAM), &concessions);
-    if (concessions.nTeam == NO_TEAM) return DIALOG_CANCELLED;
-    QDialog dialog(pOwner);
-    QVBoxLayout* pLayout = Start_Budget_Dialog(dialog, "Concessions", concessions.nTeam);
+std::vector<CoreSpinBox*> Build_Concessions(QDialog& dialog, QVBoxLayout* pLayout, ConcessionsDialog& concessions) {
     QGridLayout* pItems = new QGridLayout;
     const char* const ITEM_NAMES[NUMBER_OF_ITEMS] = {"Beer", "Food", "Souvenirs"};
     const char* const ITEM_OBJECTS[NUMBER_OF_ITEMS] = {"beer", "food", "souvenirs"};
-    CoreSpinBox* apSpin[NUMBER_OF_ITEMS];
+    std::vector<CoreSpinBox*> spins;
     pItems->addWidget(Text("Price", &dialog), 0, 2);
     pItems->addWidget(Text("Last Game Profits", &dialog), 0, 3);
     for (int nItem = 0; nItem < NUMBER_OF_ITEMS; nItem++) {
         pItems->addWidget(Picture_Label(concessions.aszPicture[nItem], 80, 60, &dialog), nItem + 1, 0);
         pItems->addWidget(Text(ITEM_NAMES[nItem], &dialog), nItem + 1, 1);
-        apSpin[nItem] = new CoreSpinBox([&, nItem](int n) { Spin_Concession_Price(&concessions, nItem, n); },
-                                        [&, nItem](const char* sz) { Set_Concession_Price_Text(&concessions, nItem, sz); },
-                                        [&, nItem] { return (const char*)concessions.aszPrice[nItem]; }, &dialog);
-        apSpin[nItem]->setObjectName(ITEM_OBJECTS[nItem]);
-        apSpin[nItem]->setEnabled(concessions.bEditable);
-        pItems->addWidget(apSpin[nItem], nItem + 1, 2);
+        spins.push_back(Spin_Box(
+            ITEM_OBJECTS[nItem], concessions.bEditable,
+            [&, nItem](int n) { Spin_Concession_Price(&concessions, nItem, n); },
+            [&, nItem](const char* sz) { Set_Concession_Price_Text(&concessions, nItem, sz); },
+            [&, nItem] { return (const char*)concessions.aszPrice[nItem]; }, &dialog));
+        pItems->addWidget(spins.back(), nItem + 1, 2);
         pItems->addWidget(Text(concessions.aszLastProfit[nItem], &dialog), nItem + 1, 3, Qt::AlignRight);
     }
     pItems->addWidget(Text("Total", &dialog), NUMBER_OF_ITEMS + 1, 1);
@@ -109,13 +121,7 @@ int Run_Concessions(QWidget* pOwner) {
                                    {{concessions.aszPerGameLabel[0], concessions.aszPerGame[0]},
                                     {concessions.aszPerGameLabel[1], concessions.aszPerGame[1]}},
                                    &dialog));
-    pLayout->addWidget(Ok_Cancel_Help(&dialog, "concessions"));
-    int nResult = Dialog_Result(dialog.exec());
-    if (nResult == DIALOG_OK) {
-        for (CoreSpinBox* pSpin : apSpin) pSpin->Commit();
-        Apply_Concessions_Dialog(&concessions);
-    }
-    return nResult;
+    return spins;
 }
 
 QGroupBox* Broadcast_Figures(const char* szTitle, const BroadcastFigures& figures, QWidget* pParent) {
@@ -128,12 +134,7 @@ QGroupBox* Broadcast_Figures(const char* szTitle, const BroadcastFigures& figure
                        pParent);
 }
 
-int Run_Broadcast(QWidget* pOwner) {
-    BroadcastDialog broadcast;
-    Init_Broadcast_Dialog(Get_Game_State(GS_USER_TEAM), &broadcast);
-    if (broadcast.nTeam == NO_TEAM) return DIALOG_CANCELLED;
-    QDialog dialog(pOwner);
-    QVBoxLayout* pLayout = Start_Budget_Dialog(dialog, "Broadcast", broadcast.nTeam);
+std::vector<CoreSpinBox*> Build_Broadcast(QDialog& dialog, QVBoxLayout* pLayout, BroadcastDialog& broadcast) {
     QHBoxLayout* pChoice = new QHBoxLayout;
     QVBoxLayout* pPolicies = new QVBoxLayout;
     QButtonGroup* pGroup = new QButtonGroup(&dialog);
@@ -152,7 +153,7 @@ int Run_Broadcast(QWidget* pOwner) {
     QLabel* pPicture = Picture_Label(broadcast.szPicture, 160, 120, &dialog);
     pChoice->addWidget(pPicture);
     pLayout->addLayout(pChoice);
-    QObject::connect(pGroup, &QButtonGroup::idClicked, &dialog, [&, pDescription, pPicture](int nPolicy) {
+    QObject::connect(pGroup, &QButtonGroup::idClicked, &dialog, [&broadcast, pDescription, pPicture](int nPolicy) {
         Choose_Broadcast_Policy(&broadcast, nPolicy);
         pDescription->setText(Broadcast_Policy_Description(broadcast.nPolicy));
         Set_Picture(pPicture, broadcast.szPicture, 160, 120);
@@ -161,10 +162,7 @@ int Run_Broadcast(QWidget* pOwner) {
     pFigures->addWidget(Broadcast_Figures("Local", broadcast.local, &dialog));
     pFigures->addWidget(Broadcast_Figures("National", broadcast.national, &dialog));
     pLayout->addLayout(pFigures);
-    pLayout->addWidget(Ok_Cancel_Help(&dialog, "broadcast"));
-    int nResult = Dialog_Result(dialog.exec());
-    if (nResult == DIALOG_OK) Apply_Broadcast_Dialog(&broadcast);
-    return nResult;
+    return {};
 }
 
 void Ranked_Row(QGridLayout* pGrid, int nRow, const char* szLabel, const RankedFigure& figure, QWidget* pParent) {
@@ -173,24 +171,17 @@ void Ranked_Row(QGridLayout* pGrid, int nRow, const char* szLabel, const RankedF
     pGrid->addWidget(Text(figure.szRank, pParent), nRow, 2);
 }
 
-int Run_Expenses(QWidget* pOwner) {
-    ExpensesDialog expenses;
-    Init_Expenses_Dialog(Get_Game_State(GS_USER_TEAM), &expenses);
-    if (expenses.nTeam == NO_TEAM) return DIALOG_CANCELLED;
-    QDialog dialog(pOwner);
-    QVBoxLayout* pLayout = Start_Budget_Dialog(dialog, "Expenses", expenses.nTeam);
+std::vector<CoreSpinBox*> Build_Expenses(QDialog& dialog, QVBoxLayout* pLayout, ExpensesDialog& expenses) {
     QGroupBox* pGame = new QGroupBox("Per Game", &dialog);
     QGridLayout* pGrid = new QGridLayout(pGame);
-    CoreSpinBox* pScouting = new CoreSpinBox([&](int n) { Spin_Scouting(&expenses, n); },
-                                             [&](const char* sz) { Set_Scouting_Text(&expenses, sz); },
-                                             [&] { return (const char*)expenses.szScouting; }, pGame);
-    CoreSpinBox* pMedical = new CoreSpinBox([&](int n) { Spin_Medical(&expenses, n); },
-                                            [&](const char* sz) { Set_Medical_Text(&expenses, sz); },
-                                            [&] { return (const char*)expenses.szMedical; }, pGame);
-    pScouting->setObjectName("scouting");
-    pMedical->setObjectName("medical");
-    pScouting->setEnabled(expenses.bEditable);
-    pMedical->setEnabled(expenses.bEditable);
+    CoreSpinBox* pScouting = Spin_Box(
+        "scouting", expenses.bEditable, [&](int n) { Spin_Scouting(&expenses, n); },
+        [&](const char* sz) { Set_Scouting_Text(&expenses, sz); }, [&] { return (const char*)expenses.szScouting; },
+        pGame);
+    CoreSpinBox* pMedical = Spin_Box(
+        "medical", expenses.bEditable, [&](int n) { Spin_Medical(&expenses, n); },
+        [&](const char* sz) { Set_Medical_Text(&expenses, sz); }, [&] { return (const char*)expenses.szMedical; },
+        pGame);
     pGrid->addWidget(Text("Scouting:", pGame), 0, 0);
     pGrid->addWidget(pScouting, 0, 1);
     pGrid->addWidget(Text(expenses.szScoutingRank, pGame), 0, 2);
@@ -210,14 +201,24 @@ int Run_Expenses(QWidget* pOwner) {
     Ranked_Row(pYearly, 3, "Last Year's Expenses", expenses.lastExpenses, pYear);
     Ranked_Row(pYearly, 4, "CASH", expenses.cash, pYear);
     pLayout->addWidget(pYear);
-    pLayout->addWidget(Ok_Cancel_Help(&dialog, "expenses"));
-    int nResult = Dialog_Result(dialog.exec());
-    if (nResult == DIALOG_OK) {
-        pScouting->Commit();
-        pMedical->Commit();
-        Apply_Expenses_Dialog(&expenses);
-    }
-    return nResult;
+    return {pScouting, pMedical};
+}
+
+int Run_Tickets(QWidget* pOwner) {
+    return Run_Budget_Dialog<TicketsDialog>(pOwner, "Tickets", "tickets", Open_Tickets_Dialog, Build_Tickets,
+                                            Apply_Tickets_Dialog);
+}
+int Run_Concessions(QWidget* pOwner) {
+    return Run_Budget_Dialog<ConcessionsDialog>(pOwner, "Concessions", "concessions", Open_Concessions_Dialog,
+                                                Build_Concessions, Apply_Concessions_Dialog);
+}
+int Run_Broadcast(QWidget* pOwner) {
+    return Run_Budget_Dialog<BroadcastDialog>(pOwner, "Broadcast", "broadcast", Init_Broadcast_Dialog, Build_Broadcast,
+                                              Apply_Broadcast_Dialog);
+}
+int Run_Expenses(QWidget* pOwner) {
+    return Run_Budget_Dialog<ExpensesDialog>(pOwner, "Expenses", "expenses", Init_Expenses_Dialog, Build_Expenses,
+                                             Apply_Expenses_Dialog);
 }
 }  // namespace
 

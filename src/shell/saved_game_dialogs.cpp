@@ -54,7 +54,10 @@ int Run_Save_Game(QWidget* pOwner) {
     pName->setObjectName("name");
     pName->setMaxLength(sizeof g_League.szGameName - 1);
     pLayout->addWidget(pName);
-    QObject::connect(pList, &QListWidget::currentTextChanged, pName, &QLineEdit::setText);
+    // Only a game the user picks names the save: focusing the list makes its first row current.
+    auto Pick = [pName](QListWidgetItem* pItem) { pName->setText(pItem->text()); };
+    QObject::connect(pList, &QListWidget::itemClicked, pName, Pick);
+    QObject::connect(pList, &QListWidget::itemActivated, pName, Pick);
     QDialogButtonBox* pButtons = Buttons(&dialog, "&Save", "savegame");
     pLayout->addWidget(pButtons);
     QObject::connect(pButtons, &QDialogButtonBox::accepted, &dialog, [&dialog, pName] {

@@ -18,10 +18,16 @@
 #include "shell/dialogs.h"
 
 namespace {
-QCheckBox* Check_Box(const char* szText, const char* szObject, bool* pValue, QWidget* pParent) {
+QCheckBox* Named_Check_Box(const char* szText, const char* szObject, bool bChecked, QWidget* pParent) {
     QCheckBox* pBox = new QCheckBox(QString::fromUtf8(szText), pParent);
     pBox->setObjectName(szObject);
-    pBox->setChecked(*pValue);
+    pBox->setChecked(bChecked);
+    return pBox;
+}
+
+// A box that keeps *pValue up to date.
+QCheckBox* Check_Box(const char* szText, const char* szObject, bool* pValue, QWidget* pParent) {
+    QCheckBox* pBox = Named_Check_Box(szText, szObject, *pValue, pParent);
     QObject::connect(pBox, &QCheckBox::toggled, pParent, [pValue](bool bChecked) { *pValue = bChecked; });
     return pBox;
 }
@@ -32,9 +38,7 @@ int Run_Options(QWidget* pOwner) {
     QDialog dialog(pOwner);
     dialog.setWindowTitle("Options");
     QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
-    QCheckBox* pCommissioner = new QCheckBox("Commissioner Mode", &dialog);
-    pCommissioner->setObjectName("commissioner");
-    pCommissioner->setChecked(form.bCommissioner);
+    QCheckBox* pCommissioner = Named_Check_Box("Commissioner Mode", "commissioner", form.bCommissioner, &dialog);
     // The question may turn the tick back off; that must not ask again.
     QObject::connect(pCommissioner, &QCheckBox::clicked, &dialog, [&form, pCommissioner](bool bChecked) {
         pCommissioner->setChecked(Set_Commissioner_Option(&form, bChecked));
@@ -62,9 +66,7 @@ int Run_Injury_Contingency(QWidget* pOwner) {
     QDialog dialog(pOwner);
     dialog.setWindowTitle("Injury Contingency");
     QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
-    QCheckBox* pStop = new QCheckBox("Stop play if one of my players is", &dialog);
-    pStop->setObjectName("stop");
-    pStop->setChecked(form.bStop);
+    QCheckBox* pStop = Named_Check_Box("Stop play if one of my players is", "stop", form.bStop, &dialog);
     pLayout->addWidget(pStop);
     QHBoxLayout* pWeeksRow = new QHBoxLayout;
     pWeeksRow->addWidget(new QLabel("injured for at least", &dialog));

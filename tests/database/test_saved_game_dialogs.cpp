@@ -4,6 +4,7 @@
 
 #include "database/saved_game.h"
 #include "database/saved_game_dialogs.h"
+#include "platform/platform.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;

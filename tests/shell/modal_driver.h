@@ -5,8 +5,38 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
+
+#include "platform/platform.h"
+#include "shell/dialogs.h"
+#include "shell/main_window.h"
+#include "shell/qt_platform.h"
+
+// A window test's surroundings: a scratch working folder, every feature
+// registered, one main window with the Qt front end installed.
+struct WindowTestBench {
+    QTemporaryDir folder;
+    QString szOldFolder;  // the build folder, where the tests start
+    MainWindow* pWindow = nullptr;
+
+    void Start() {
+        QStandardPaths::setTestModeEnabled(true);
+        szOldFolder = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        Register_Features();
+        pWindow = new MainWindow;
+        Install_Qt_Platform(pWindow);
+        pWindow->show();
+    }
+    void Finish() {
+        Platform_Install(nullptr);
+        delete pWindow;
+        QDir::setCurrent(szOldFolder);
+    }
+};
 
 struct SeenBox {
     QString szTitle;

@@ -4,17 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "database/league_database.h"
 #include "database/team.h"
 #include "modal_driver.h"
-#include "platform/platform.h"
-#include "shell/dialogs.h"
-#include "shell/main_window.h"
-#include "shell/qt_platform.h"
 
 namespace {
 // Two franchises: 0 the user's, 1 the computer's.
@@ -40,24 +34,12 @@ QString Price_Text(QWidget* pDialog, const char* szName) {
 
 class BudgetDialogsTest : public QObject {
     Q_OBJECT
-    QTemporaryDir m_Folder;
-    QString m_OldFolder;
-    MainWindow* m_pWindow = nullptr;
+    WindowTestBench m_Bench;
+    MainWindow*& m_pWindow = m_Bench.pWindow;
 
   private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        m_OldFolder = QDir::currentPath();
-        QDir::setCurrent(m_Folder.path());
-        Register_Features();
-        m_pWindow = new MainWindow;
-        Install_Qt_Platform(m_pWindow);
-    }
-    void cleanupTestCase() {
-        Platform_Install(nullptr);
-        delete m_pWindow;
-        QDir::setCurrent(m_OldFolder);
-    }
+    void initTestCase() { m_Bench.Start(); }
+    void cleanupTestCase() { m_Bench.Finish(); }
     void init() { Make_League(); }
 
     void Tickets_Spin_By_Dollars_And_Store_On_Ok() {

@@ -4,44 +4,25 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "database/league_database.h"
 #include "halloffame/fame_file.h"
 #include "modal_driver.h"
-#include "platform/platform.h"
 #include "shell/command_table.h"
-#include "shell/dialogs.h"
-#include "shell/main_window.h"
-#include "shell/qt_platform.h"
 
 class GameDialogsTest : public QObject {
     Q_OBJECT
-    QTemporaryDir m_Folder;
-    QString m_OldFolder;
-    MainWindow* m_pWindow = nullptr;
+    WindowTestBench m_Bench;
+    MainWindow*& m_pWindow = m_Bench.pWindow;
 
     void Remove_Saved_Games() {
         for (const QString& szFile : QDir().entryList({"*.vtr"}, QDir::Files)) QFile::remove(szFile);
     }
 
   private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        m_OldFolder = QDir::currentPath();
-        QDir::setCurrent(m_Folder.path());
-        Register_Features();
-        m_pWindow = new MainWindow;
-        Install_Qt_Platform(m_pWindow);
-        m_pWindow->show();
-    }
-    void cleanupTestCase() {
-        Platform_Install(nullptr);
-        delete m_pWindow;
-        QDir::setCurrent(m_OldFolder);
-    }
+    void initTestCase() { m_Bench.Start(); }
+    void cleanupTestCase() { m_Bench.Finish(); }
     void init() {
         Clear_League();
         Set_Game_State(GS_DRAFT_ROUND, 7);

@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "database/game_commands.h"
@@ -15,11 +13,7 @@
 #include "database/new_game.h"
 #include "halloffame/fame_file.h"
 #include "modal_driver.h"
-#include "platform/platform.h"
 #include "shell/command_table.h"
-#include "shell/dialogs.h"
-#include "shell/main_window.h"
-#include "shell/qt_platform.h"
 #include "shell/welcome.h"
 
 namespace {
@@ -33,30 +27,20 @@ QStringList Play_Items(MainWindow& window) {
 
 class PlayCommandsTest : public QObject {
     Q_OBJECT
-    QTemporaryDir m_Folder;
-    QString m_OldFolder;
-    MainWindow* m_pWindow = nullptr;
+    WindowTestBench m_Bench;
+    MainWindow*& m_pWindow = m_Bench.pWindow;
 
   private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        m_OldFolder = QDir::currentPath();
-        QDir::setCurrent(m_Folder.path());
-        // The default league, when the build made one (tests run in the build folder).
-        QFile::copy(m_OldFolder + "/game/Universe.dat", "Universe.dat");
-        QDir(m_OldFolder + "/game/names").exists() && QDir().mkdir("names");
-        for (const QString& szFile : QDir(m_OldFolder + "/game/names").entryList(QDir::Files))
-            QFile::copy(m_OldFolder + "/game/names/" + szFile, "names/" + szFile);
-        Register_Features();
-        m_pWindow = new MainWindow;
-        Install_Qt_Platform(m_pWindow);
-        m_pWindow->show();
+        m_Bench.Start();
+        // The default league, when the build made one.
+        QString szGame = m_Bench.szOldFolder + "/game/";
+        QFile::copy(szGame + "Universe.dat", "Universe.dat");
+        QDir().mkdir("names");
+        for (const QString& szFile : QDir(szGame + "names").entryList(QDir::Files))
+            QFile::copy(szGame + "names/" + szFile, "names/" + szFile);
     }
-    void cleanupTestCase() {
-        Platform_Install(nullptr);
-        delete m_pWindow;
-        QDir::setCurrent(m_OldFolder);
-    }
+    void cleanupTestCase() { m_Bench.Finish(); }
     void init() {
         Clear_League();
         Set_Game_State(GS_DRAFT_ROUND, 7);

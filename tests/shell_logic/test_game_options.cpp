@@ -1,6 +1,7 @@
 // The Options dialog's switches.
 #include "database/game_options.h"
 #include "halloffame/fame_file.h"
+#include "platform/platform.h"
 #include "test_support.h"
 
 namespace {
