@@ -12,7 +12,9 @@
 #include "database/league_database.h"
 #include "database/new_game.h"
 #include "halloffame/fame_file.h"
+#include "../season/default_league.h"
 #include "modal_driver.h"
+#include "simulation/game.h"
 #include "shell/command_table.h"
 #include "shell/welcome.h"
 
@@ -45,6 +47,7 @@ class PlayCommandsTest : public QObject {
         Clear_League();
         Set_Game_State(GS_DRAFT_ROUND, 7);
         g_League.anCalendar[0] = 17;
+        for (int8_t& nSlot : g_League.abPlayoffTeams) nSlot = NO_TEAM;
         Clear_Stop_Request();
         Rebuild_Fame_File();
     }
@@ -60,6 +63,10 @@ class PlayCommandsTest : public QObject {
         m_pWindow->Refresh_Menus();
         QCOMPARE(Play_Items(*m_pWindow), QStringList({"One &Week", "&Through Playoffs"}));
         Set_Game_State(GS_CURRENT_WEEK, 23);
+        m_pWindow->Refresh_Menus();
+        QCOMPARE(Play_Items(*m_pWindow), QStringList({"&Start Next Season"}));
+        Set_Game_State(GS_CURRENT_WEEK, 20);
+        for (int8_t& nSlot : g_League.abPlayoffTeams) nSlot = 3;  // the champion is known
         m_pWindow->Refresh_Menus();
         QCOMPARE(Play_Items(*m_pWindow), QStringList({"&Start Next Season"}));
         Set_Game_State(GS_DRAFT_ROUND, 2);
@@ -119,6 +126,41 @@ class PlayCommandsTest : public QObject {
         QCOMPARE(seen[0].szTitle, QString("Exit Game"));
         QVERIFY(m_pWindow->isVisible());
         QVERIFY(!QFile::exists("Dynasty.vtr"));
+    }
+
+    // The loop pumps the window's events between games: the title and the
+    // menu show the play, and "&Stop" chosen then ends it after the week.
+    void Playing_Shows_In_The_Window_And_Stops_On_Request() {
+        if (!season_fixture::Start_Default_League("Universe.dat", 5)) QSKIP("no default league in this build");
+        Set_Play_By_Play_File(false);
+        m_pWindow->Show_Page(PAGE_STANDINGS);
+        m_pWindow->Refresh_Title();
+        QString szTitleWhilePlaying;
+        QStringList itemsWhilePlaying;
+        std::function<void()> Watch = [&] {
+            if (!Get_Game_State(GS_SIMULATING)) {
+                QTimer::singleShot(1, Watch);
+                return;
+            }
+            szTitleWhilePlaying = m_pWindow->windowTitle();
+            itemsWhilePlaying = Play_Items(*m_pWindow);
+            m_pWindow->Menu(MENU_PLAY)->actions().value(0)->trigger();
+        };
+        QTimer::singleShot(0, Watch);
+        QVERIFY(m_pWindow->Do_Command(CMD_PLAY_4));
+        QCOMPARE(itemsWhilePlaying, QStringList({"&Stop"}));
+        QVERIFY(szTitleWhilePlaying.endsWith("Week 1  (Playing...)"));
+        QCOMPARE(Current_Week(), 1);
+        QCOMPARE(Get_Game_State(GS_SIMULATING), 0);
+        QVERIFY(m_pWindow->windowTitle().endsWith("Week 2"));
+        QCOMPARE(Play_Items(*m_pWindow),
+                 QStringList({"One &Week\tF12", "One &Month", "&Half Season", "&Entire Season"}));
+
+        // One week runs to its end with nothing asked.
+        QVERIFY(m_pWindow->Do_Command(CMD_PLAY_1));
+        QCOMPARE(Current_Week(), 2);
+        QVERIFY(m_pWindow->windowTitle().endsWith("Week 3"));
+        Set_Play_By_Play_File(true);
     }
 
     void New_Game_Options_Exclude_Each_Other_And_Play_Shows_Standings() {
