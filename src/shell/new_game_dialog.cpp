@@ -14,7 +14,6 @@
 
 #include "database/game_commands.h"
 #include "database/new_game.h"
-#include "database/text_format.h"
 #include "finance/budget_dialogs.h"
 #include "shell/dialog_widgets.h"
 #include "shell/dialogs.h"
@@ -64,19 +63,15 @@ int Run_New_Game(QWidget* pOwner) {
     pFields->addRow("Team:", pTeams);
     widgets.pNickname = new QLineEdit(&dialog);
     widgets.pNickname->setObjectName("nickname");
-    widgets.pNickname->setMaxLength(31);
+    widgets.pNickname->setMaxLength(NICKNAME_LIMIT);
     pFields->addRow("Nickname:", widgets.pNickname);
     QLineEdit* pManager = new QLineEdit(QString::fromStdString(form.szManager), &dialog);
     pManager->setObjectName("manager");
-    pManager->setMaxLength(63);
+    pManager->setMaxLength(MANAGER_NAME_LIMIT);
     pFields->addRow("Vantor Name:", pManager);
     QComboBox* pDifficulty = new QComboBox(&dialog);
     pDifficulty->setObjectName("difficulty");
-    for (int nLevel = 0; nLevel < 4; nLevel++) {
-        char szName[TEXT_SIZE];
-        Get_Difficulty_Name(nLevel, szName);
-        pDifficulty->addItem(szName);
-    }
+    for (const std::string& szLevel : New_Game_Difficulty_Names()) pDifficulty->addItem(QString::fromStdString(szLevel));
     pDifficulty->setCurrentIndex(form.nDifficulty);
     pFields->addRow("Difficulty Level:", pDifficulty);
     pLayout->addLayout(pFields);
