@@ -56,8 +56,8 @@ int Run_Budget_Dialog(QWidget* pOwner, const char* szTitle, const char* szHelpTo
     QDialog dialog(pOwner);
     char szTeam[TEXT_SIZE];
     Get_Team_Label(form.nTeam, szTeam);
-    dialog.setWindowTitle(QString("%1 - %2").arg(szTitle, QString::fromUtf8(szTeam)));
-    QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
+    QVBoxLayout* pLayout =
+        Dialog_Layout(dialog, QString("%1 - %2").arg(szTitle, QString::fromUtf8(szTeam)).toUtf8().constData());
     std::vector<CoreSpinBox*> spins = pBuild(dialog, pLayout, form);
     pLayout->addWidget(Ok_Cancel_Help(&dialog, szHelpTopic));
     int nResult = Dialog_Result(dialog.exec());

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <string>
 
 #include "platform/platform.h"
@@ -31,6 +32,11 @@ void CoreSpinBox::Refresh() { lineEdit()->setText(QString::fromUtf8(m_Text())); 
 
 QAbstractSpinBox::StepEnabled CoreSpinBox::stepEnabled() const {
     return isReadOnly() || !isEnabled() ? StepNone : StepUpEnabled | StepDownEnabled;
+}
+
+QVBoxLayout* Dialog_Layout(QDialog& dialog, const char* szTitle) {
+    dialog.setWindowTitle(QString::fromUtf8(szTitle));
+    return new QVBoxLayout(&dialog);
 }
 
 void Set_Picture(QLabel* pLabel, const char* szName, int nWidth, int nHeight) {

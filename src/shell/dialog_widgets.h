@@ -7,6 +7,7 @@
 class QDialog;
 class QDialogButtonBox;
 class QLabel;
+class QVBoxLayout;
 class QWidget;
 
 // What a dialog answers, as the dispatcher's callers expect.
@@ -31,6 +32,8 @@ class CoreSpinBox : public QAbstractSpinBox {
     std::function<const char*()> m_Text;
 };
 
+// Titles the dialog and gives it its column of rows.
+QVBoxLayout* Dialog_Layout(QDialog& dialog, const char* szTitle);
 // The picture scaled into nWidth x nHeight; an empty box when it is missing.
 QLabel* Picture_Label(const char* szName, int nWidth, int nHeight, QWidget* pParent);
 void Set_Picture(QLabel* pLabel, const char* szName, int nWidth, int nHeight);

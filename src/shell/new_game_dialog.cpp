@@ -52,9 +52,8 @@ int Run_New_Game(QWidget* pOwner) {
     NewGameForm form;
     if (!Open_New_Game_Page(&form)) return DIALOG_CANCELLED;
     QDialog dialog(pOwner);
-    dialog.setWindowTitle("New Game");
     NewGameWidgets widgets;
-    QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
+    QVBoxLayout* pLayout = Dialog_Layout(dialog, "New Game");
     QFormLayout* pFields = new QFormLayout;
     QComboBox* pTeams = new QComboBox(&dialog);
     pTeams->setObjectName("team");

@@ -44,8 +44,7 @@ QDialogButtonBox* Buttons(QDialog* pDialog, const char* szConfirm, const char* s
 
 int Run_Save_Game(QWidget* pOwner) {
     QDialog dialog(pOwner);
-    dialog.setWindowTitle("Save Game");
-    QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
+    QVBoxLayout* pLayout = Dialog_Layout(dialog, "Save Game");
     pLayout->addWidget(new QLabel("Saved Games:", &dialog));
     QListWidget* pList = Saved_Game_List(Saved_Game_Files(), &dialog);
     pLayout->addWidget(pList);
@@ -78,8 +77,7 @@ int Run_Resume_Game(QWidget* pOwner) {
     std::vector<SavedGameFile> files = Saved_Game_Files();
     if (!Resume_Dialog_Can_Open(files)) return DIALOG_CANCELLED;
     QDialog dialog(pOwner);
-    dialog.setWindowTitle("Resume Game");
-    QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
+    QVBoxLayout* pLayout = Dialog_Layout(dialog, "Resume Game");
     QListWidget* pList = Saved_Game_List(files, &dialog);
     pList->setCurrentRow(Resume_Preselection(files));
     pLayout->addWidget(pList);

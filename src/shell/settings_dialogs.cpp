@@ -36,8 +36,7 @@ int Run_Options(QWidget* pOwner) {
     OptionsForm form;
     Init_Options_Form(&form);
     QDialog dialog(pOwner);
-    dialog.setWindowTitle("Options");
-    QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
+    QVBoxLayout* pLayout = Dialog_Layout(dialog, "Options");
     QCheckBox* pCommissioner = Named_Check_Box("Commissioner Mode", "commissioner", form.bCommissioner, &dialog);
     // The question may turn the tick back off; that must not ask again.
     QObject::connect(pCommissioner, &QCheckBox::clicked, &dialog, [&form, pCommissioner](bool bChecked) {
@@ -64,8 +63,7 @@ int Run_Injury_Contingency(QWidget* pOwner) {
     InjuryContingencyForm form;
     Open_Injury_Contingency(&form);
     QDialog dialog(pOwner);
-    dialog.setWindowTitle("Injury Contingency");
-    QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
+    QVBoxLayout* pLayout = Dialog_Layout(dialog, "Injury Contingency");
     QCheckBox* pStop = Named_Check_Box("Stop play if one of my players is", "stop", form.bStop, &dialog);
     pLayout->addWidget(pStop);
     QHBoxLayout* pWeeksRow = new QHBoxLayout;
@@ -86,8 +84,7 @@ int Run_Injury_Contingency(QWidget* pOwner) {
 
 int Run_Database_Notes(QWidget* pOwner) {
     QDialog dialog(pOwner);
-    dialog.setWindowTitle("Database Notes");
-    QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
+    QVBoxLayout* pLayout = Dialog_Layout(dialog, "Database Notes");
     QPlainTextEdit* pNotes = new QPlainTextEdit(QString::fromUtf8(Get_Database_Notes()), &dialog);
     pNotes->setObjectName("notes");
     pLayout->addWidget(pNotes);
