@@ -10,6 +10,8 @@
 
 namespace {
 
+const char* const OPEN_ERROR_TEXT =
+    "Brakvell was unable to save a game with that file name. It may contain some invalid characters.";
 const char* const WRITE_ERROR_TEXT =
     "Brakvell was unable to write the saved game file, probably because of low hard drive space. You can use "
     "the 'Resume' dialog to erase old saved game files.";
@@ -21,6 +23,13 @@ std::string Game_File_Name() {
 bool File_Exists(const std::string& szPath) {
     struct stat status;
     return stat(szPath.c_str(), &status) == 0;
+}
+
+// A saved game lives in the game folder under a name the game can keep whole.
+bool Usable_Game_Name(const char* szName) {
+    size_t nLength = strlen(szName);
+    return nLength > 0 && nLength < sizeof g_League.szGameName && !strpbrk(szName, "/\\") &&
+           strcmp(szName, ".") != 0 && strcmp(szName, "..") != 0;
 }
 
 }  // namespace
@@ -38,7 +47,12 @@ int Ask_Save_Before_Leaving() {
 }
 
 bool Save_Game_As(const char* szName, void (*pfnCloseDialog)()) {
-    std::string szPath = std::string(szName ? szName : "") + ".vtr";
+    if (!szName) szName = "";
+    if (!Usable_Game_Name(szName)) {
+        Message_Box("File Open Error", "%s", OPEN_ERROR_TEXT);
+        return false;
+    }
+    std::string szPath = std::string(szName) + ".vtr";
     if (File_Exists(szPath) &&
         Ask_Ok_Cancel("Filename in use", "A saved game with that name already exists. Overwrite?") != ANSWER_OK)
         return false;
@@ -50,8 +64,7 @@ bool Save_Game_As(const char* szName, void (*pfnCloseDialog)()) {
     if (nResult == SAVE_OK) return true;
     memcpy(g_League.szGameName, szOldName, sizeof szOldName);
     if (nResult == SAVE_CANNOT_CREATE)
-        Message_Box("File Open Error",
-                    "Brakvell was unable to save a game with that file name. It may contain some invalid characters.");
+        Message_Box("File Open Error", "%s", OPEN_ERROR_TEXT);
     else
         Message_Box("File Write Error", "%s", WRITE_ERROR_TEXT);
     return false;

@@ -47,6 +47,17 @@ bool Injury_Alert_On();
 int Injury_Alert_Weeks();
 void Set_Injury_Alert(bool bOn, int nWeeks);
 
+// The Injury Contingency window. Opening it turns an unset entry into "off,
+// four weeks"; OK stores the number typed (at least 1, at most
+// MAXIMUM_ALERT_WEEKS), negative while the box is clear.
+constexpr int MAXIMUM_ALERT_WEEKS = 999;
+struct InjuryContingencyForm {
+    bool bStop;
+    int nWeeks;
+};
+void Open_Injury_Contingency(InjuryContingencyForm* pForm);
+void Apply_Injury_Contingency(bool bStop, const char* szWeeks);
+
 // The injury message for the player's current injury (nothing when healthy).
 void Announce_Injury(TNUM nTeam, PNUM nPlayer);
 // Announces the injury held in entry 56, if any, and clears the entry.

@@ -58,6 +58,10 @@ bool Dialog_Registered(int idDialog);
 int Do_Dialog(QWidget* pOwner, int idDialog);
 
 void Register_Built_In_Dialogs();  // About and Welcome
+void Register_New_Game_Dialog();
+void Register_Saved_Game_Dialogs();  // Save Game, Resume Game
+void Register_Settings_Dialogs();    // Options, Injury Contingency, Database Notes
+void Register_Budget_Dialogs();      // Tickets, Concessions, Broadcast, Expenses
 // Every dialog, page and command handler of the program, registered once at
 // start before the menus are refreshed. New features add their calls there.
 void Register_Features();

@@ -3,10 +3,16 @@
 // (Register_Command_Handler). A menu item comes alive once its feature is here.
 #include "shell/dialogs.h"
 #include "shell/statistics_pages.h"
+#include "shell/window_commands.h"
 
 void Register_Features() {
     Register_Built_In_Dialogs();
     Register_Leaders_Page();
     Register_Calendar_Page();
     Register_Games_Page();
+    Register_New_Game_Dialog();
+    Register_Saved_Game_Dialogs();
+    Register_Settings_Dialogs();
+    Register_Budget_Dialogs();
+    Register_Play_Commands();
 }

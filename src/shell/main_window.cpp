@@ -71,7 +71,11 @@ void MainWindow::Refresh_Menus() {
     for (const MenuCommand* p = Menu_Commands(); p->idCommand; p++)
         m_Actions.value(p->idCommand)->setEnabled(Command_Available(*p));
     QMenu* pPlay = m_apMenus[MENU_PLAY];
-    pPlay->clear();
+    // The menu is rebuilt from inside the season loop, which runs from one of its items.
+    for (QAction* pOld : pPlay->actions()) {
+        pPlay->removeAction(pOld);
+        pOld->deleteLater();
+    }
     PlayMenuEntry entries[MAXIMUM_PLAY_ENTRIES];
     int nEntries = Play_Menu(entries);
     for (int i = 0; i < nEntries; i++) {
@@ -100,6 +104,12 @@ void MainWindow::Refresh_Menus() {
 }
 
 void MainWindow::Show_Page(int nPage) { m_pPageView->Show_Page(nPage); }
+
+void MainWindow::Show_Loaded_Game() {
+    Show_Page(Get_Game_State(GS_CURRENT_PAGE));
+    Refresh_Title();
+    Refresh_Menus();
+}
 
 void MainWindow::Refresh_Page_After_Dialog() {
     int nPage = Get_Game_State(GS_CURRENT_PAGE);

@@ -25,6 +25,7 @@ class MainWindow : public QMainWindow {
     void Refresh_Menus();           // Play menu, Help page item, fantasy-draft texts
     void Refresh_Page_After_Dialog();
     void Show_Page(int nPage);
+    void Show_Loaded_Game();  // after a load: its page, the title, the menus
 
     // Start-up placement: the stored rectangle, or maximised without one.
     void Place_At_Start(const WindowRect& saved);

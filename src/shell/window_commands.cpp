@@ -6,6 +6,7 @@
 #include "database/league_database.h"
 #include "database/saved_game.h"
 #include "platform/platform.h"
+#include "season/season_loop.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
 #include "shell/welcome.h"
@@ -57,7 +58,11 @@ void Command_Retire(MainWindow&) { Refuse_While_Simulating(REFUSE_RETIRE); }
 
 void Command_Exit(MainWindow& window) { window.close(); }
 
-void Command_Stop(MainWindow&) { Request_Stop(); }
+// The loop checks the request between games as well as its own target week.
+void Command_Stop(MainWindow&) {
+    Stop_Season_Loop();
+    Request_Stop();
+}
 
 void Command_Trades(MainWindow& window) {
     if (Check_Trading_Deadline() && Dialog_Registered(DIALOG_TRADES)) Do_Dialog(&window, DIALOG_TRADES);
@@ -93,4 +98,6 @@ void Command_Check_Version(MainWindow& window) {
 }
 
 // One renderer serves every display, so there is no drawing mode to choose.
+void Set_Last_Play_Seconds(int nSeconds) { g_nLastPlaySeconds = nSeconds; }
+
 void Command_Debug_Info(MainWindow&) { Message_Box("Debug Info", "Last Play took: %d", g_nLastPlaySeconds); }

@@ -22,6 +22,11 @@ void Command_Online(MainWindow& window);
 void Command_About(MainWindow& window);
 void Command_Check_Version(MainWindow& window);
 void Command_Debug_Info(MainWindow& window);
+void Set_Last_Play_Seconds(int nSeconds);
+
+// The play commands (Ctrl+1 / F12, Ctrl+4, Ctrl+8, Ctrl+0) and the season
+// loop's hooks into the window.
+void Register_Play_Commands();
 
 // The product's web site, for "Brakvell &Online" and the About box.
 constexpr const char* WEB_ADDRESS = "https://brakvell.example.org/";

@@ -1,0 +1,81 @@
+// Acting on modal windows from a window test: each helper waits, inside the
+// modal loop that is about to start, for the window it expects.
+#pragma once
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+#include "platform/platform.h"
+#include "shell/dialogs.h"
+#include "shell/main_window.h"
+#include "shell/qt_platform.h"
+
+// A window test's surroundings: a scratch working folder, every feature
+// registered, one main window with the Qt front end installed.
+struct WindowTestBench {
+    QTemporaryDir folder;
+    QString szOldFolder;  // the build folder, where the tests start
+    MainWindow* pWindow = nullptr;
+
+    void Start() {
+        QStandardPaths::setTestModeEnabled(true);
+        szOldFolder = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        Register_Features();
+        pWindow = new MainWindow;
+        Install_Qt_Platform(pWindow);
+        pWindow->show();
+    }
+    void Finish() {
+        Platform_Install(nullptr);
+        delete pWindow;
+        QDir::setCurrent(szOldFolder);
+    }
+};
+
+struct SeenBox {
+    QString szTitle;
+    QString szText;
+};
+
+// Runs pAct on the next modal window titled szTitle (any title when empty).
+inline void On_Modal(const QString& szTitle, std::function<void(QWidget*)> act, int nTries = 2000) {
+    QTimer::singleShot(5, [szTitle, act, nTries] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (!pModal || (!szTitle.isEmpty() && pModal->windowTitle() != szTitle)) {
+            if (nTries > 0) On_Modal(szTitle, act, nTries - 1);
+            return;
+        }
+        act(pModal);
+    });
+}
+
+// Presses a button of the next message box and remembers what it said.
+inline void Answer_Box(QMessageBox::StandardButton button, QList<SeenBox>* pSeen, int nTries = 2000) {
+    QTimer::singleShot(5, [button, pSeen, nTries] {
+        QMessageBox* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!pBox) {
+            if (nTries > 0) Answer_Box(button, pSeen, nTries - 1);
+            return;
+        }
+        pSeen->append({pBox->windowTitle(), pBox->text()});
+        pBox->button(button)->click();
+    });
+}
+
+template <class T>
+T* Child(QWidget* pWindow, const char* szName) {
+    return pWindow->findChild<T*>(szName);
+}
+
+// The button of a dialog's button row with this text.
+inline QPushButton* Button(QWidget* pWindow, const QString& szText) {
+    for (QPushButton* pButton : pWindow->findChildren<QPushButton*>())
+        if (pButton->text() == szText) return pButton;
+    return nullptr;
+}

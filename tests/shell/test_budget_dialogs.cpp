@@ -1,0 +1,130 @@
+// The Budget menu's dialogs on the offscreen platform, for the team in
+// game-state entry 28.
+#include <QAbstractSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "database/league_database.h"
+#include "database/team.h"
+#include "modal_driver.h"
+
+namespace {
+// Two franchises: 0 the user's, 1 the computer's.
+void Make_League() {
+    Clear_League();
+    Set_Game_State(GS_DRAFT_ROUND, 7);
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) g_League.aTeams[nTeam].data.anStats[2] = -1;
+    for (TNUM nTeam = 0; nTeam < 2; nTeam++) {
+        g_League.aTeams[nTeam].data.anStats[2] = nTeam == 0 ? 1 : 0;
+        Set_Team_String(nTeam == 0 ? "Halden" : "Marrow", nTeam, TS_CITY);
+        Set_Team_String("Hawks", nTeam, TS_NICKNAME);
+        g_League.aTeams[nTeam].data.anFinancial[1] = 2500;  // ticket price
+        g_League.aTeams[nTeam].data.anFinancial[27] = 350;  // beer
+        g_League.aTeams[nTeam].data.anFinancial[59] = 120000;
+    }
+    Count_Teams();
+}
+
+QString Price_Text(QWidget* pDialog, const char* szName) {
+    return Child<QAbstractSpinBox>(pDialog, szName)->findChild<QLineEdit*>()->text();
+}
+}  // namespace
+
+class BudgetDialogsTest : public QObject {
+    Q_OBJECT
+    WindowTestBench m_Bench;
+    MainWindow*& m_pWindow = m_Bench.pWindow;
+
+  private slots:
+    void initTestCase() { m_Bench.Start(); }
+    void cleanupTestCase() { m_Bench.Finish(); }
+    void init() { Make_League(); }
+
+    void Tickets_Spin_By_Dollars_And_Store_On_Ok() {
+        QString szOpened, szAfterSpin, szTitle;
+        On_Modal("", [&](QWidget* pDialog) {
+            szTitle = pDialog->windowTitle();
+            QAbstractSpinBox* pPrice = Child<QAbstractSpinBox>(pDialog, "price");
+            szOpened = Price_Text(pDialog, "price");
+            pPrice->stepBy(2);
+            szAfterSpin = Price_Text(pDialog, "price");
+            Button(pDialog, "OK")->click();
+        });
+        QCOMPARE(Do_Dialog(nullptr, DIALOG_TICKETS), 1);
+        QCOMPARE(szTitle, QString("Tickets - Halden Hawks"));
+        QCOMPARE(szOpened, QString("25.00"));
+        QCOMPARE(szAfterSpin, QString("27.00"));
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[1], 2700);
+
+        // A typed price counts without leaving the box; Cancel stores nothing.
+        On_Modal("", [&](QWidget* pDialog) {
+            Child<QAbstractSpinBox>(pDialog, "price")->findChild<QLineEdit*>()->setText("40.75");
+            Button(pDialog, "OK")->click();
+        });
+        QCOMPARE(Do_Dialog(nullptr, DIALOG_TICKETS), 1);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[1], 4000);
+        On_Modal("", [&](QWidget* pDialog) {
+            Child<QAbstractSpinBox>(pDialog, "price")->stepBy(5);
+            Button(pDialog, "Cancel")->click();
+        });
+        QCOMPARE(Do_Dialog(nullptr, DIALOG_TICKETS), 2);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[1], 4000);
+    }
+
+    void Another_Teams_Budget_Is_Read_Only() {
+        Set_Game_State(GS_USER_TEAM, 1);
+        bool bEnabled = true;
+        On_Modal("", [&](QWidget* pDialog) {
+            bEnabled = Child<QAbstractSpinBox>(pDialog, "beer")->isEnabled();
+            Child<QAbstractSpinBox>(pDialog, "beer")->stepBy(4);
+            Button(pDialog, "OK")->click();
+        });
+        QCOMPARE(Do_Dialog(nullptr, DIALOG_CONCESSIONS), 1);
+        QVERIFY(!bEnabled);
+        QCOMPARE(g_League.aTeams[1].data.anFinancial[27], 350);
+    }
+
+    void Concessions_Spin_By_Quarters() {
+        On_Modal("", [&](QWidget* pDialog) {
+            Child<QAbstractSpinBox>(pDialog, "beer")->stepBy(-2);
+            Button(pDialog, "OK")->click();
+        });
+        QCOMPARE(Do_Dialog(nullptr, DIALOG_CONCESSIONS), 1);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[27], 300);
+    }
+
+    void Broadcast_Choice_Changes_Text_And_Policy() {
+        QString szDescription;
+        On_Modal("", [&](QWidget* pDialog) {
+            Child<QRadioButton>(pDialog, "policy2")->click();
+            for (QLabel* pLabel : pDialog->findChildren<QLabel*>())
+                if (pLabel->text().startsWith("Blacking out")) szDescription = pLabel->text();
+            Button(pDialog, "OK")->click();
+        });
+        QCOMPARE(Do_Dialog(nullptr, DIALOG_BROADCAST), 1);
+        QVERIFY(!szDescription.isEmpty());
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[5], 2);
+    }
+
+    void Expenses_Spin_By_Ten_Thousand() {
+        On_Modal("", [&](QWidget* pDialog) {
+            Child<QAbstractSpinBox>(pDialog, "scouting")->stepBy(3);
+            Child<QAbstractSpinBox>(pDialog, "medical")->stepBy(-1);  // never below 0
+            Button(pDialog, "OK")->click();
+        });
+        QCOMPARE(Do_Dialog(nullptr, DIALOG_EXPENSES), 1);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[59], 150000);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[62], 0);
+    }
+
+    void No_Team_Opens_Nothing() {
+        Set_Game_State(GS_USER_TEAM, 5);  // not in use
+        for (int idDialog : {DIALOG_TICKETS, DIALOG_CONCESSIONS, DIALOG_BROADCAST, DIALOG_EXPENSES})
+            QCOMPARE(Do_Dialog(nullptr, idDialog), 2);
+    }
+};
+
+QTEST_MAIN(BudgetDialogsTest)
+#include "test_budget_dialogs.moc"
