@@ -32,6 +32,14 @@ void Fill_Playoff_Page(PlayoffPage* pPage) {
     *pPage = {};
     pPage->bProvisional = Current_Week() < First_Playoff_Week();
     pPage->nChampionSlot = Champion_Slot();
-    for (int nSlot = 0; nSlot < PLAYOFF_SLOTS; nSlot++)
-        Fill_Slot(nSlot, pPage->nChampionSlot, &pPage->aSlots[nSlot]);
+    for (int nSlot = 0; nSlot < PLAYOFF_SLOTS; nSlot++) {
+        PlayoffSlotView& view = pPage->aSlots[nSlot];
+        Fill_Slot(nSlot, pPage->nChampionSlot, &view);
+        // Slots fill in order: a winner moves from slot s to s / 2 + 16.
+        int nFeeder = 2 * (nSlot - 16);
+        if (view.nState == PLAYOFF_SLOT_EMPTY && nFeeder >= 0 &&
+            (pPage->aSlots[nFeeder].nState != PLAYOFF_SLOT_EMPTY ||
+             pPage->aSlots[nFeeder + 1].nState != PLAYOFF_SLOT_EMPTY))
+            view.nState = PLAYOFF_SLOT_OPEN;
+    }
 }

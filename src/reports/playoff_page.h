@@ -6,7 +6,9 @@
 #include "finance/dialog_support.h"
 #include "season/playoffs.h"
 
-enum { PLAYOFF_SLOT_EMPTY, PLAYOFF_SLOT_WAITING, PLAYOFF_SLOT_WON, PLAYOFF_SLOT_LOST };
+// An open slot is still empty but a game of the bracket will fill it; an empty
+// one has no part in this season's bracket.
+enum { PLAYOFF_SLOT_EMPTY, PLAYOFF_SLOT_OPEN, PLAYOFF_SLOT_WAITING, PLAYOFF_SLOT_WON, PLAYOFF_SLOT_LOST };
 
 struct PlayoffSlotView {
     TNUM nTeam; // NO_TEAM for an empty slot

@@ -2,5 +2,13 @@
 // dialogs (Register_Dialog), pages (Register_Page) and commands
 // (Register_Command_Handler). A menu item comes alive once its feature is here.
 #include "shell/dialogs.h"
+#include "shell/season_pages.h"
 
-void Register_Features() { Register_Built_In_Dialogs(); }
+void Register_Features() {
+    Register_Built_In_Dialogs();
+    Register_Standings_Page();
+    Register_Finances_Page();
+    Register_Playoffs_Page();
+    Register_Championship_Page();
+    Register_History_Dialog();
+}

@@ -185,7 +185,12 @@ TEST_F(SeasonPagesTest, PlayoffSlotsShowScoresHigherFirstAndWhoWentOn) {
     EXPECT_STREQ(page.aSlots[4].szScore, "");
     EXPECT_EQ(page.aSlots[16].nState, PLAYOFF_SLOT_WAITING);
     EXPECT_EQ(page.aSlots[2].nState, PLAYOFF_SLOT_EMPTY);
-    EXPECT_EQ(page.aSlots[30].nState, PLAYOFF_SLOT_EMPTY);
+    // Still to be played for: the winner of 4-5, and the rounds above.
+    EXPECT_EQ(page.aSlots[18].nState, PLAYOFF_SLOT_OPEN);
+    EXPECT_EQ(page.aSlots[24].nState, PLAYOFF_SLOT_OPEN);
+    EXPECT_EQ(page.aSlots[28].nState, PLAYOFF_SLOT_OPEN);
+    EXPECT_EQ(page.aSlots[30].nState, PLAYOFF_SLOT_OPEN);
+    EXPECT_EQ(page.aSlots[26].nState, PLAYOFF_SLOT_EMPTY);  // nobody in the other conference
     Put(30, 5);
     Fill_Playoff_Page(&page);
     EXPECT_EQ(page.aSlots[30].nState, PLAYOFF_SLOT_WON);

@@ -1,0 +1,39 @@
+// The championship page: the season's best human result, celebrated.
+#include <QPainter>
+
+#include "database/game_commands.h"
+#include "platform/platform.h"
+#include "reports/championship.h"
+#include "shell/drawing.h"
+#include "shell/main_window.h"
+#include "shell/page_view.h"
+#include "shell/picture_store.h"
+#include "shell/season_pages.h"
+
+namespace {
+void Draw_Championship(const PageDevice& device) {
+    ChampionshipPage page;
+    Fill_Championship_Page(&page);
+    const QImage& background =
+        Page_Background_Picture(page.szPicture ? page.szPicture : Page_Background(PAGE_NONE));
+    if (!background.isNull())
+        device.pPainter->drawImage(QRect(0, 0, device.nWidth, device.nHeight), background);
+    if (page.nTeam == NO_TEAM) return;
+    int nFlags = TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW;
+    Draw_Page_Text(device, page.szYear, 140, 40, 500, 94, nFlags, 6, Qt::white);
+    Draw_Page_Text(device, page.szTeam, 140, 350, 500, 404, nFlags, 6, Qt::white);
+}
+} // namespace
+
+bool Show_Championship_Page_If_Due(MainWindow& window) {
+    if (!Championship_Page_Due()) return false;
+    ChampionshipPage page;
+    Fill_Championship_Page(&page);
+    Play_Sound(page.szSound);
+    window.Show_Page(PAGE_CHAMPIONSHIP);
+    return true;
+}
+
+void Register_Championship_Page() {
+    Register_Page(PAGE_CHAMPIONSHIP, Draw_Championship, nullptr);
+}
