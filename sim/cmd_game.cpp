@@ -44,15 +44,6 @@ TNUM Find_Team(const char* szName) {
     return NO_TEAM;
 }
 
-bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValue) {
-    if (strcmp(argv[i], szName) != 0 || i + 1 >= argc) return false;
-    char* pEnd = nullptr;
-    nValue = strtol(argv[i + 1], &pEnd, 10);
-    if (!pEnd || *pEnd != '\0') return false;
-    i++;
-    return true;
-}
-
 void Print_Team_Stats(const GameRecord* g) {
     static const char* const LABELS[] = {"First downs", "Rushes", "Rushing yards", "Pass attempts", "Completions",
                                          "Passing yards", "Turnovers", "Sacks", "Penalties", "Penalty yards",

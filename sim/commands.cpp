@@ -1,6 +1,8 @@
 #include "sim/commands.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 int Sim_Info(int argc, char** argv);
 int Sim_Convert(int argc, char** argv);
@@ -40,4 +42,13 @@ const SimCommand* Sim_Commands() { return COMMANDS; }
 int Sim_Usage(const char* szUsage) {
     fprintf(stderr, "usage: brakvell-sim %s\n", szUsage);
     return 2;
+}
+
+bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValue) {
+    if (strcmp(argv[i], szName) != 0 || i + 1 >= argc) return false;
+    char* pEnd = nullptr;
+    nValue = strtol(argv[i + 1], &pEnd, 10);
+    if (!pEnd || *pEnd != '\0' || pEnd == argv[i + 1]) return false;
+    i++;
+    return true;
 }

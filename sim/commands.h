@@ -17,3 +17,6 @@ const SimCommand* Sim_Commands();
 
 // Prints "usage: brakvell-sim <usage>" on stderr and returns 2.
 int Sim_Usage(const char* szUsage);
+// An option with a whole-number value at argv[i] ("--seed 7"): true when it
+// is szName with a number, and i then steps over the value.
+bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValue);

@@ -6,6 +6,7 @@
 #include "database/random.h"
 #include "halloffame/fame_file.h"
 #include "season/playoffs.h"
+#include "season/schedule.h"
 #include "platform/platform.h"
 
 namespace {
@@ -125,8 +126,10 @@ bool College_Draft_Running() {
 }
 
 int Play_Menu(PlayMenuEntry* pEntries) {
-    return Play_Menu_For(Get_Game_State(GS_SIMULATING) != 0, College_Draft_Running(), Current_Week(),
-                         First_Playoff_Week(), pEntries);
+    // Once the champion is known every play command starts the next season; the menu says so.
+    int nWeek = Season_Is_Over() ? First_Playoff_Week() + PLAYOFF_WEEKS : Current_Week();
+    return Play_Menu_For(Get_Game_State(GS_SIMULATING) != 0, College_Draft_Running(), nWeek, First_Playoff_Week(),
+                         pEntries);
 }
 
 WindowRect Apply_Aspect_Rule(WindowRect rect, DragEdge edge, int nMinWidth, int nMinHeight) {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "database/player.h"
+#include "database/random.h"
 
 // The record is read directly: the accessors log, and the salary getter even
 // writes, which a check must never do.
@@ -174,7 +175,9 @@ void Check_Player_Periods(Checker& violation, int nTeam, int nSlot, const Player
         if (nCounter == 3 && bStoredBlocking) continue; // a rating, not a count
         int nCareer = player.anStats[PERIOD_CAREER][nCounter];
         int nLast = player.anStats[PERIOD_LAST_SEASON][nCounter];
-        if (nCareer < nLast)
+        // Yards of this season can be negative and pull the career below last season.
+        int nThis = player.anStats[PERIOD_THIS_SEASON][nCounter];
+        if (nCareer < nLast + Min(0, nThis))
             violation("%s slot %d: career counter %d is %d, below last season's %d", Team_Label(nTeam), nSlot,
                       nCounter, nCareer, nLast);
     }

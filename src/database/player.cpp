@@ -50,6 +50,12 @@ int Ideal_Roster_Count(int nPosition) {
     return IDEAL[nPosition];
 }
 
+int Minimum_Roster_Count(int nPosition) {
+    static const int MINIMUM[NUMBER_OF_POSITIONS] = {2, 4, 4, 4, 4, 4, 2, 4, 4, 6, 4, 4, 1, 1};
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) return 0;
+    return MINIMUM[nPosition];
+}
+
 // ---- Vital stats ----
 
 int Get_Player_Vital_Stat(TNUM nTeam, PNUM nPlayer, int nIndex) {

@@ -173,8 +173,10 @@ int Position_Group(int nPosition);  // 0 QB..WR, 1 T G C, 2 DE..S, 3 K P
 int Position_Side(int nPosition);   // 0 positions 0..6, 1 7..11, 2 12 and 13
 int Get_Player_Position_Group(TNUM nTeam, PNUM nPlayer);
 int Get_Player_Side(TNUM nTeam, PNUM nPlayer);
-// The ideal number of players at each position on a roster.
+// The ideal number of players at each position on a roster, and the fewest
+// healthy ones a computer-managed team keeps.
 int Ideal_Roster_Count(int nPosition);
+int Minimum_Roster_Count(int nPosition);
 
 // Vital stats. The getter stores and returns MINIMUM_SALARY for a lower salary.
 int Get_Player_Vital_Stat(TNUM nTeam, PNUM nPlayer, int nIndex);
@@ -226,6 +228,11 @@ void Remove_Player(TNUM nTeam, PNUM nPlayer);  // clear, then close the gap
 void Compact_Team(TNUM nTeam);
 // Moves the player to the free-agent pool and closes his old slot; returns his new slot.
 PNUM Release_To_Free_Agency(TNUM nTeam, PNUM nPlayer);
+// Moves the player to another team, after the last player of his side there,
+// with a new open history record. The free-agent pool as destination releases
+// him. True only when he was placed on the destination's roster; a full
+// roster refuses him and he stays where he was.
+bool Move_Player_To_Team(TNUM nTeam, PNUM nPlayer, TNUM nDestination);
 void Sort_Free_Agents();
 
 // The player-ID index.

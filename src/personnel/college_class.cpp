@@ -97,8 +97,10 @@ void Sort_Draft_Pool() {
     Close_Progress();
 }
 
-int Make_Free_Agent(TNUM nTeam, PNUM nPlayer) {
-    if (!Fabricate_Player(nTeam, nPlayer, Draw_Position())) return 0;
+int Make_Free_Agent(TNUM nTeam, PNUM nPlayer) { return Make_Journeyman(nTeam, nPlayer, Draw_Position()); }
+
+int Make_Journeyman(TNUM nTeam, PNUM nPlayer, int nPosition) {
+    if (!Fabricate_Player(nTeam, nPlayer, nPosition)) return 0;
     int nAge = 22 + Random(20);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_AGE, nAge);
     Modify_Predicted_Player_Stats(nTeam, nPlayer, PERIOD_PREDICTED, (nAge - 22) * 10 - 380, DEVELOP_YOUTH);

@@ -43,5 +43,8 @@ bool Make_College_Class();
 void Sort_Draft_Pool();
 // One free agent in the slot of the pool; 1 made, 0 not.
 int Make_Free_Agent(TNUM nTeam, PNUM nPlayer);
+// The same for a given position, in any team's slot: a journeyman of 22..41
+// on a three-year minimum contract.
+int Make_Journeyman(TNUM nTeam, PNUM nPlayer, int nPosition);
 // Tops up the free-agent pool to slot 64.
 void Fill_Free_Agent_Pool();

@@ -116,11 +116,15 @@ TNUM Get_League_Champion() { return g_League.abPlayoffTeams[Champion_Slot()]; }
 
 bool Season_Is_Over() { return Current_Week() != 0 && Get_League_Champion() != NO_TEAM; }
 
-void Fill_Playoff_Field() {
+void Clear_Playoff_Slots() {
     for (int nSlot = 0; nSlot < PLAYOFF_SLOTS; nSlot++) {
         g_League.abPlayoffTeams[nSlot] = NO_TEAM;
         g_League.anPlayoffScores[nSlot] = 0;
     }
+}
+
+void Fill_Playoff_Field() {
+    Clear_Playoff_Slots();
     for (int nConference = 0; nConference < Number_Of_Conferences(); nConference++)
         Seed_Conference(nConference);
 }

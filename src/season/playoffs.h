@@ -27,6 +27,7 @@ bool Season_Is_Over();        // past week 0 with the champion known
 // season loop runs it on the first playoff week; before then the standings
 // rebuild it each week as the provisional field.
 void Fill_Playoff_Field();
+void Clear_Playoff_Slots();  // every slot empty, every score 0
 void Fix_Playoff_Field();
 // Schedules the games of the round that falls on nWeek. A team whose
 // opponent's slot stayed empty goes through to the next round.

@@ -1,4 +1,110 @@
 #include "trades/roster_review.h"
 
-bool Fill_Roster_Minimums(TNUM) { return false; }
-void Review_Computer_Rosters(int) {}
+#include "database/player.h"
+#include "database/team.h"
+#include "personnel/injuries.h"
+#include "personnel/player_creation.h"
+#include "personnel/ratings.h"
+
+namespace {
+constexpr int COMPUTER_MANAGED = 0;      // team stat 2
+constexpr int RELEASE_ABOVE_ROSTER = 65;  // a larger roster makes room before it signs
+constexpr int REVIEW_CYCLE = 6;          // weeks between a team's reviews
+
+// Healthy players of each position.
+void Count_Healthy(TNUM nTeam, int* anCount) {
+    for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) anCount[nPosition] = 0;
+    for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {
+        if (!Is_Valid_Player(nTeam, nPlayer) || Is_Injured(nTeam, nPlayer)) continue;
+        int nPosition = Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION);
+        if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS) anCount[nPosition]++;
+    }
+}
+
+// The pool's healthy player of the position nearest the end of the pool.
+PNUM Find_Pool_Player(int nPosition) {
+    for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= 0; nSlot--) {
+        PNUM nPlayer = (PNUM)nSlot;
+        if (Is_Valid_Player(FREE_AGENT_TEAM, nPlayer) && !Is_Injured(FREE_AGENT_TEAM, nPlayer) &&
+            Get_Player_Vital_Stat(FREE_AGENT_TEAM, nPlayer, VS_POSITION) == nPosition)
+            return nPlayer;
+    }
+    return NO_PLAYER;
+}
+
+// A new journeyman of the position in the team's first free slot.
+bool Create_Player(TNUM nTeam, int nPosition) {
+    PNUM nSlot = First_Empty_Slot(nTeam);
+    if (nSlot == NO_PLAYER) return false;
+    if (!Make_Journeyman(nTeam, nSlot, nPosition)) {
+        Clear_Player(nTeam, nSlot);  // no template of the position: nothing half made
+        return false;
+    }
+    Open_History_Record(nTeam, nSlot, true);
+    return true;
+}
+
+// One step towards the minimum at a position; false when nothing could be done.
+bool Add_Player_At(TNUM nTeam, int nPosition) {
+    if (Number_Of_Players(nTeam) > RELEASE_ABOVE_ROSTER) {
+        PNUM nWeakest = Weakest_Player(nTeam);
+        if (nWeakest != NO_PLAYER) Release_To_Free_Agency(nTeam, nWeakest);
+    }
+    PNUM nSigning = Find_Pool_Player(nPosition);
+    if (nSigning != NO_PLAYER && Move_Player_To_Team(FREE_AGENT_TEAM, nSigning, nTeam)) return true;
+    return Create_Player(nTeam, nPosition);
+}
+
+bool Computer_Managed(TNUM nTeam) { return Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) == COMPUTER_MANAGED; }
+
+// The review proper (releases, a signing, a release of a player the team can
+// spare, the payroll, the money settings) comes with the computer's trading.
+void Review_Roster_And_Payroll(TNUM) {}
+}  // namespace
+
+PNUM Weakest_Player(TNUM nTeam) {
+    int anCount[NUMBER_OF_POSITIONS];
+    Count_Healthy(nTeam, anCount);
+    int nSurplusPosition = 0;
+    for (int nPosition = 1; nPosition < NUMBER_OF_POSITIONS; nPosition++)
+        if (anCount[nPosition] - Ideal_Roster_Count(nPosition) >=
+            anCount[nSurplusPosition] - Ideal_Roster_Count(nSurplusPosition))
+            nSurplusPosition = nPosition;
+    PNUM nWeakest = NO_PLAYER;
+    int nLowest = 0;
+    for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {
+        if (!Is_Valid_Player(nTeam, nPlayer) ||
+            Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION) != nSurplusPosition)
+            continue;
+        int nWorth = Player_Current_Value(nTeam, nPlayer) - Get_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY);
+        if (nWeakest == NO_PLAYER || nWorth < nLowest) {
+            nWeakest = nPlayer;
+            nLowest = nWorth;
+        }
+    }
+    return nWeakest;
+}
+
+bool Fill_Roster_Minimums(TNUM nTeam) {
+    if (nTeam < 0 || nTeam >= NUMBER_OF_FRANCHISES || !Valid_Team(nTeam)) return false;
+    bool bFilled = false;
+    for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) {
+        int anCount[NUMBER_OF_POSITIONS];
+        Count_Healthy(nTeam, anCount);
+        // Each pass adds one healthy player; a pass that cannot ends the position.
+        for (int nShort = Minimum_Roster_Count(nPosition) - anCount[nPosition]; nShort > 0; nShort--) {
+            if (!Add_Player_At(nTeam, nPosition)) break;
+            bFilled = true;
+        }
+    }
+    return bFilled;
+}
+
+void Review_Computer_Rosters(int nWeek) {
+    if (Get_Game_State(GS_COMMISSIONER)) return;
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
+        if (!Valid_Team(nTeam) || !Computer_Managed(nTeam)) continue;
+        if (Fill_Roster_Minimums(nTeam)) continue;  // enough for one week
+        if ((Current_Season_Index() + nTeam + nWeek) % REVIEW_CYCLE == 0) Review_Roster_And_Payroll(nTeam);
+    }
+}

@@ -7,3 +7,7 @@
 bool Fill_Roster_Minimums(TNUM nTeam);
 // Every team in use, in team-code order, for the week just played.
 void Review_Computer_Rosters(int nWeek);
+// The player the team misses least: at the position with the largest surplus
+// of healthy players over the ideal count, the one whose current value least
+// exceeds his salary. NO_PLAYER when nobody plays that position.
+PNUM Weakest_Player(TNUM nTeam);

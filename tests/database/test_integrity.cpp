@@ -138,6 +138,10 @@ TEST_F(IntegrityTest, CareerNeverBelowLastSeasonExceptStoredBlocking) {
     Player(0, 1).anStats[PERIOD_LAST_SEASON][3] = 70; // a receiver's blocking rating
     Player(0, 1).anStats[PERIOD_CAREER][3] = 60;
     Player(0, 2).anStats[PERIOD_THIS_SEASON][SS_GAMES] = 31;
+    // Lost yards this season take the career below last season's figure.
+    Player(0, 3).anStats[PERIOD_LAST_SEASON][SS_RUSH_YARDS] = 663;
+    Player(0, 3).anStats[PERIOD_THIS_SEASON][SS_RUSH_YARDS] = -4;
+    Player(0, 3).anStats[PERIOD_CAREER][SS_RUSH_YARDS] = 659;
     EXPECT_EQ(Violations().size(), 2u);
     EXPECT_TRUE(Reports("slot 0: career counter 10 is 39, below last season's 40"));
     EXPECT_TRUE(Reports("slot 2: period 0 counter 0 is 31, outside 0..30"));

@@ -1,0 +1,104 @@
+// From the final to the next season: the question about expiring contracts,
+// the off-season in its fixed order, and the automatic save.
+#include "database/player.h"
+#include "database/saved_game.h"
+#include "database/team.h"
+#include "finance/finance.h"
+#include "personnel/ratings.h"
+#include "platform/platform.h"
+#include "reports/season_reports.h"
+#include "season/playoffs.h"
+#include "season/season_loop.h"
+#include "season/standings.h"
+
+namespace {
+constexpr int HUMAN_MANAGED = 1;  // team stat 2
+
+bool Human_Managed(TNUM nTeam) { return Valid_Team(nTeam) && Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) == HUMAN_MANAGED; }
+
+bool Managed_Contracts_Expiring() {
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
+        if (!Human_Managed(nTeam)) continue;
+        for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++)
+            if (Is_Valid_Player(nTeam, nPlayer) && Get_Player_Vital_Stat(nTeam, nPlayer, VS_CONTRACT_LEFT) <= 1)
+                return true;
+    }
+    return false;
+}
+
+// The finish of every franchise goes into its season record and its money
+// rolls over, while the finished season is still the current one.
+void Close_Season_Books() {
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
+        if (!Valid_Team(nTeam)) continue;
+        int nPlace = Get_Team_Standing(nTeam);
+        Finance_Season_End(nTeam, nPlace == NO_TEAM ? DIVISION_PLACES : nPlace);
+    }
+}
+
+// Steps 2, 4 and 6 of the off-season: retirements and contract renewals of
+// the pool and of every franchise, and the computer managers' roster work.
+// They come with aging and free agency.
+void Retirements_And_Renewals() {}
+
+void Age_Hall_Of_Fame() {
+    for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++)
+        if (Is_Valid_Player(HALL_OF_FAME_TEAM, nPlayer))
+            Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, nPlayer, VS_AGE,
+                                  Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, nPlayer, VS_AGE) + 1);
+}
+
+void Roll_Over_Statistics() {
+    for (TNUM nTeam = 0; nTeam <= TOTAL_NUMBER_OF_TEAMS; nTeam++)
+        for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++)
+            if (Is_Valid_Player(nTeam, nPlayer))
+                Copy_Player_Period(nTeam, nPlayer, PERIOD_THIS_SEASON, PERIOD_LAST_SEASON);
+    Clear_All_Players_Period(PERIOD_THIS_SEASON);
+}
+
+// Losing teams' players improve, winners' fall back: stronger on harder levels.
+void Team_Based_Development() {
+    int nDivisor = 20 - 3 * Get_Game_State(GS_DIFFICULTY);
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
+        if (!Valid_Team(nTeam)) continue;
+        int nAmount = nDivisor > 0 ? (500 - Get_Team_Winning_Percentage(nTeam)) / nDivisor : 0;
+        for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++)
+            if (Is_Valid_Player(nTeam, nPlayer))
+                Modify_Predicted_Player_Stats(nTeam, nPlayer, PERIOD_PREDICTED, nAmount, DEVELOP_GENERAL);
+    }
+}
+}  // namespace
+
+bool Start_Next_Season() {
+    if (Current_Season_Index() + 1 >= NUMBER_OF_SEASONS) {
+        Message_Box("Start New Season", "This league's records hold %d seasons, and all of them have been played.",
+                    NUMBER_OF_SEASONS);
+        return false;
+    }
+    if (Managed_Contracts_Expiring() &&
+        Ask_Yes_No("Start New Season",
+                   "Your team(s) have players with expiring contracts. You should renegotiate these contracts before "
+                   "starting a new season (especially if you are close to the salary cap), or you may lose important "
+                   "players. Start a new season anyway?") != ANSWER_YES)
+        return false;
+    Process_Offseason();
+    Save_New_Season_Game();
+    return true;
+}
+
+void Process_Offseason() {
+    Set_Season_Outcome_Levels();
+    Write_Season_Reports();
+    Close_Season_Books();
+    Retirements_And_Renewals();
+    Age_Hall_Of_Fame();
+    Open_Progress("Processing Offseason...", 100);
+    Step_Progress(100);
+    Roll_Over_Statistics();
+    Team_Based_Development();
+    Close_Progress();
+    Set_Game_State(GS_SEASON_INDEX, Current_Season_Index() + 1);
+    Set_Game_State(GS_CURRENT_WEEK, 0);
+    // The college draft comes between here and the new season once it exists.
+    Set_Up_New_Season();
+}
