@@ -42,10 +42,3 @@ void Fill_Championship_Page(ChampionshipPage* pPage) {
     Get_Team_Label(pPage->nTeam, szName);
     Dialog_Format(pPage->szTeam, "%s", szName);
 }
-
-bool Championship_Page_Due() {
-    if (!Season_Is_Over()) return false;
-    ChampionshipPage page;
-    Fill_Championship_Page(&page);
-    return page.nTeam != NO_TEAM;
-}

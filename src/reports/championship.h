@@ -1,6 +1,6 @@
-// The championship page (command 40074): shown once the season's champion is
-// decided when a human-controlled team won its division, its conference or
-// the championship. The best result among the human-controlled teams counts;
+// The championship page (command 40074), which the season loop shows once the
+// champion is decided when a human-controlled team won its division, its
+// conference or the championship. The best result among the human-controlled teams counts;
 // the first team in code order on equal results.
 #pragma once
 #include "database/league_database.h"
@@ -24,6 +24,3 @@ struct ChampionshipPage {
 
 int Championship_Result(TNUM nTeam); // CHAMPIONSHIP_* of this season
 void Fill_Championship_Page(ChampionshipPage* pPage);
-// At the end of a play command: the champion is known and a human-controlled
-// team has a result to celebrate.
-bool Championship_Page_Due();

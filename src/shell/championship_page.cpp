@@ -5,7 +5,6 @@
 #include "platform/platform.h"
 #include "reports/championship.h"
 #include "shell/drawing.h"
-#include "shell/main_window.h"
 #include "shell/page_view.h"
 #include "shell/picture_store.h"
 #include "shell/season_pages.h"
@@ -23,17 +22,15 @@ void Draw_Championship(const PageDevice& device) {
     Draw_Page_Text(device, page.szYear, 140, 40, 500, 94, nFlags, 6, Qt::white);
     Draw_Page_Text(device, page.szTeam, 140, 350, 500, 404, nFlags, 6, Qt::white);
 }
-} // namespace
 
-bool Show_Championship_Page_If_Due(MainWindow& window) {
-    if (!Championship_Page_Due()) return false;
+void Celebrate() {
     ChampionshipPage page;
     Fill_Championship_Page(&page);
-    Play_Sound(page.szSound);
-    window.Show_Page(PAGE_CHAMPIONSHIP);
-    return true;
+    if (page.szSound) Play_Sound(page.szSound);
 }
+} // namespace
 
 void Register_Championship_Page() {
     Register_Page(PAGE_CHAMPIONSHIP, Draw_Championship, nullptr);
+    Register_Page_Opener(PAGE_CHAMPIONSHIP, Celebrate);
 }

@@ -2,18 +2,13 @@
 // heading editors they open and the team History dialog.
 #pragma once
 
-class MainWindow;
 class QWidget;
 
 void Register_Standings_Page(); // with the Standings Heading dialog
 void Register_Finances_Page();  // with the Financial Stat dialog
 void Register_Playoffs_Page();
-void Register_Championship_Page();
+void Register_Championship_Page();  // celebrates whenever it is shown
 void Register_History_Dialog();
-
-// At the end of a play command: shows the championship page, with its
-// celebration, when a human-controlled team has something to celebrate.
-bool Show_Championship_Page_If_Due(MainWindow& window);
 
 // Shared by the pages: the click sound, and recomposing the page shown.
 void Accept_Page_Click();
