@@ -1,35 +1,46 @@
-// The season pages on the league a new game starts from: every column of
-// every team has its text, the strongest groups grade above the weakest,
-// and nothing lands in the log.
-#include <filesystem>
+// The season pages on the default league: before its first game, after a
+// whole season played through the season loop, and in the next season's
+// History.
 #include <string>
 
-#include "database/saved_game.h"
 #include "database/team.h"
+#include "reports/championship.h"
 #include "reports/finance_columns.h"
 #include "reports/finance_page.h"
 #include "reports/playoff_page.h"
 #include "reports/standings_columns.h"
 #include "reports/standings_page.h"
 #include "reports/team_history.h"
-#include "season/standings.h"
-#include "test_support.h"
+#include "season/default_season_fixture.h"
+#include "season/playoffs.h"
+#include "season/season_loop.h"
 
 namespace {
-class DefaultLeaguePagesTest : public LeagueTest {
+constexpr TNUM HUMAN_TEAM = 3;
+
+class DefaultLeaguePagesTest : public DefaultSeasonTest {
   protected:
     void SetUp() override {
-        LeagueTest::SetUp();
-        std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
-        if (!std::filesystem::exists(szUniverse)) GTEST_SKIP() << "no default league built";
-        ASSERT_TRUE(Load_Game(szUniverse.c_str()));
-        Recompute_Standings();
+        DefaultSeasonTest::SetUp();
+        Start(11);
+        if (HasFatalFailure()) return;
+        Set_Team_Stat(HUMAN_TEAM, TEAM_STAT_CONTROL, 1);
         Headless_Reset();
     }
+    static std::string Finance(TNUM nTeam, int nColumn) {
+        char szText[DIALOG_TEXT];
+        Finance_Column_Text(nTeam, nColumn, szText);
+        return szText;
+    }
+    static void Play_Season() {
+        Play_Weeks(22);
+        while (!Season_Is_Over() && Current_Week() < SCHEDULE_SLOTS + 6)
+            Play_Weeks(1);
+    }
 };
-}  // namespace
+} // namespace
 
-TEST_F(DefaultLeaguePagesTest, EveryColumnOfEveryTeamHasItsText) {
+TEST_F(DefaultLeaguePagesTest, EveryColumnOfEveryTeamHasItsTextBeforeTheFirstGame) {
     ASSERT_GT(Number_Of_Teams(), 0);
     FinanceAverages averages;
     Compute_Finance_Averages(&averages);
@@ -43,43 +54,56 @@ TEST_F(DefaultLeaguePagesTest, EveryColumnOfEveryTeamHasItsText) {
             Finance_Column_Text(nTeam, nColumn, szText, &averages);
             EXPECT_NE(szText[0], '\0') << (int)nTeam << " finance column " << nColumn;
         }
+        EXPECT_EQ(Finance(nTeam, FC_ATTENDANCE), "n/a");
     }
-    EXPECT_TRUE(Logged_Nothing());
-}
-
-TEST_F(DefaultLeaguePagesTest, GroupGradesSpreadAroundTheLeague) {
-    for (int nGroup = 0; nGroup < NUMBER_OF_STRENGTH_GROUPS; nGroup++) {
-        int nLow = 1 << 30, nHigh = 0;
-        for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
-            int nStrength = Group_Strength(nTeam, nGroup);
-            nLow = std::min(nLow, nStrength);
-            nHigh = std::max(nHigh, nStrength);
-        }
-        int nAverage = League_Group_Strength(nGroup);
-        EXPECT_GT(nAverage, 0) << "group " << nGroup;
-        EXPECT_LE(nLow, nAverage);
-        EXPECT_GE(nHigh, nAverage);
-    }
-}
-
-TEST_F(DefaultLeaguePagesTest, PagesFillForBothConferences) {
-    for (int nConference = 0; nConference < 2; nConference++) {
-        Set_Game_State(GS_CONFERENCE_VIEW, nConference);
-        StandingsPage standings;
-        Fill_Standings_Page(&standings);
-        int nRows = 0;
-        for (int i = 0; i < standings.nDivisions; i++) nRows += standings.aDivisions[i].nRows;
-        FinancePage finances;
-        Fill_Finance_Page(&finances);
-        EXPECT_EQ(nRows, finances.nRows);
-        EXPECT_EQ(nRows, League_Team_Count(nConference));
-    }
+    for (int nGroup = 0; nGroup < NUMBER_OF_STRENGTH_GROUPS; nGroup++)
+        EXPECT_GT(League_Group_Strength(nGroup), 0) << "group " << nGroup;
     PlayoffPage playoffs;
     Fill_Playoff_Page(&playoffs);
-    for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
-        TeamHistory history;
-        Fill_Team_History(nTeam, &history);
-        EXPECT_EQ(history.nSeasons, Current_Season_Index());
-    }
+    EXPECT_TRUE(playoffs.bProvisional);
     EXPECT_TRUE(Logged_Nothing());
+}
+
+TEST_F(DefaultLeaguePagesTest, AfterASeasonTheBracketIsCompleteAndTheHistoryHasItsLine) {
+    Play_Season();
+    ASSERT_TRUE(Season_Is_Over());
+    PlayoffPage playoffs;
+    Fill_Playoff_Page(&playoffs);
+    EXPECT_FALSE(playoffs.bProvisional);
+    const PlayoffSlotView& champion = playoffs.aSlots[playoffs.nChampionSlot];
+    EXPECT_EQ(champion.nState, PLAYOFF_SLOT_WON);
+    EXPECT_EQ(champion.nTeam, Get_League_Champion());
+    int nWon = 0, nLost = 0;
+    for (int nSlot = 0; nSlot < CHAMPION_SLOT; nSlot++) {
+        const PlayoffSlotView& slot = playoffs.aSlots[nSlot];
+        EXPECT_NE(slot.nState, PLAYOFF_SLOT_OPEN) << nSlot;
+        EXPECT_NE(slot.nState, PLAYOFF_SLOT_WAITING) << nSlot;
+        nWon += slot.nState == PLAYOFF_SLOT_WON;
+        nLost += slot.nState == PLAYOFF_SLOT_LOST;
+        if (slot.nState == PLAYOFF_SLOT_WON || slot.nState == PLAYOFF_SLOT_LOST) {
+            EXPECT_NE(slot.szScore[0], '\0') << nSlot;
+        }
+    }
+    EXPECT_EQ(nWon, nLost);
+    EXPECT_EQ(nWon, 11); // six seeds in each conference: 4 + 4 + 2 + 1 games
+
+    for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
+        EXPECT_NE(Finance(nTeam, FC_ATTENDANCE), "n/a") << (int)nTeam;
+        char szText[DIALOG_TEXT];
+        Standings_Column_Text(nTeam, SC_POINTS_FOR, szText);
+        EXPECT_STRNE(szText, "0.0") << (int)nTeam;
+    }
+    ChampionshipPage championship;
+    Fill_Championship_Page(&championship);
+    EXPECT_TRUE(championship.nTeam == NO_TEAM || championship.nTeam == HUMAN_TEAM);
+
+    Play_Weeks(1); // "Start Next Season"
+    TeamHistory history;
+    Fill_Team_History(HUMAN_TEAM, &history);
+    ASSERT_EQ(history.nSeasons, 1);
+    char szOutcome[DIALOG_TEXT];
+    Season_Outcome_Text(HUMAN_TEAM, Get_Team_Yearly_Stat(HUMAN_TEAM, 0, YR_OUTCOME), szOutcome);
+    EXPECT_NE(szOutcome[0], '\0');
+    EXPECT_NE(std::string(history.aszLines[0]).find(szOutcome), std::string::npos) << history.aszLines[0];
+    EXPECT_STRNE(history.szRecord, "Record: n/a");
 }
