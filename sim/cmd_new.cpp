@@ -1,6 +1,98 @@
 // brakvell-sim new: a new game from the default league.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "database/new_game.h"
+#include "database/random.h"
+#include "database/saved_game.h"
+#include "database/text_format.h"
+#include "personnel/player_creation.h"
+#include "platform/files.h"
 #include "sim/commands.h"
 
-int Sim_New(int, char**) {
-    return Sim_Usage("new --team T --difficulty D [--shuffle] [--equalize] [--simulation] [--seed S] --out FILE");
+namespace {
+const char* const USAGE = "new --team T --difficulty D [--shuffle] [--equalize] [--simulation] [--seed S] --out FILE";
+
+bool Parse_Number(const char* szText, long nLo, long nHi, long* pValue) {
+    char* pEnd = nullptr;
+    long n = strtol(szText, &pEnd, 10);
+    if (!*szText || *pEnd != '\0' || n < nLo || n > nHi) return false;
+    *pValue = n;
+    return true;
+}
+
+struct NewArguments {
+    const char* szTeam = nullptr;
+    long nDifficulty = -1;
+    long nSeed = -1;
+    const char* szOut = nullptr;
+    bool abOption[NUMBER_OF_NEW_GAME_OPTIONS] = {};
+};
+
+bool Parse_Arguments(int argc, char** argv, NewArguments* pArgs) {
+    for (int i = 0; i < argc; i++) {
+        const char* szArg = argv[i];
+        const char* szValue = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (strcmp(szArg, "--shuffle") == 0) {
+            pArgs->abOption[NEW_GAME_SHUFFLE] = true;
+        } else if (strcmp(szArg, "--equalize") == 0) {
+            pArgs->abOption[NEW_GAME_EQUALIZE] = true;
+        } else if (strcmp(szArg, "--simulation") == 0) {
+            pArgs->abOption[NEW_GAME_SIMULATION] = true;
+        } else if (!szValue) {
+            return false;
+        } else if (strcmp(szArg, "--team") == 0) {
+            pArgs->szTeam = argv[++i];
+        } else if (strcmp(szArg, "--difficulty") == 0) {
+            if (!Parse_Number(argv[++i], 0, NUMBER_OF_DIFFICULTIES - 1, &pArgs->nDifficulty)) return false;
+        } else if (strcmp(szArg, "--seed") == 0) {
+            if (!Parse_Number(argv[++i], 0, 0xFFFFFFFFL, &pArgs->nSeed)) return false;
+        } else if (strcmp(szArg, "--out") == 0) {
+            pArgs->szOut = argv[++i];
+        } else {
+            return false;
+        }
+    }
+    return pArgs->szTeam && pArgs->nDifficulty >= 0 && pArgs->szOut && *pArgs->szOut;
+}
+}  // namespace
+
+int Sim_New(int argc, char** argv) {
+    NewArguments args;
+    if (!Parse_Arguments(argc, argv, &args)) return Sim_Usage(USAGE);
+    if (Find_Data_File(UNIVERSE_FILE).empty()) {
+        fprintf(stderr, "brakvell-sim: no %s in this folder; run 'new' where the game's data is\n", UNIVERSE_FILE);
+        return 1;
+    }
+    Seed_Random(args.nSeed >= 0 ? (uint32_t)args.nSeed : (uint32_t)time(nullptr));
+    NewGameForm form;
+    if (!Open_New_Game_Page(&form)) {
+        fprintf(stderr, "brakvell-sim: cannot load %s\n", UNIVERSE_FILE);
+        return 1;
+    }
+    Build_Template_Pool();  // as the game does at start-up
+    TNUM nTeam = Find_New_Game_Team(args.szTeam);
+    if (nTeam == NO_TEAM) {
+        fprintf(stderr, "brakvell-sim: no team \"%s\" in %s\n", args.szTeam, UNIVERSE_FILE);
+        return Sim_Usage(USAGE);
+    }
+    Choose_New_Game_Team(&form, nTeam);
+    form.nDifficulty = (int)args.nDifficulty;
+    for (int nOption = 0; nOption < NUMBER_OF_NEW_GAME_OPTIONS; nOption++)
+        if (args.abOption[nOption]) Set_New_Game_Option(&form, nOption, true);
+    if (!Play_New_Game(form)) {
+        fprintf(stderr, "brakvell-sim: the new game could not be set up\n");
+        return 1;
+    }
+    if (Save_Game(args.szOut) != SAVE_OK) {
+        fprintf(stderr, "brakvell-sim: cannot save %s\n", args.szOut);
+        return 1;
+    }
+    char szLabel[TEXT_SIZE];
+    Get_Team_Label(nTeam, szLabel);
+    printf("%s\n", g_League.szGameName);
+    printf("User team: %d %s\n", nTeam, szLabel);
+    return 0;
 }

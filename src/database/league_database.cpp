@@ -327,14 +327,22 @@ void Sort_Cities() {
                 Exchange_Cities(nCity, nCity + 1);
 }
 
+void Set_Default_City_Data(int nCity) {
+    static const int32_t DEFAULTS[10] = {1000000, 2500000, 20000, 25000, 0, 114000, 42000, 3, 0, 0};
+    if (nCity < 0 || nCity >= NUMBER_OF_CITIES) {
+        Error_Log("Invalid nCity in Set_Default_City_Data(%d)", nCity);
+        return;
+    }
+    memcpy(g_League.aCities[nCity].anData, DEFAULTS, sizeof DEFAULTS);
+}
+
 int Add_City(const char* szName) {
     int nCity = Number_Of_Cities();
     if (nCity >= NUMBER_OF_CITIES) return -1;
-    static const int32_t DEFAULTS[10] = {1000000, 2500000, 20000, 25000, 0, 114000, 42000, 3, 0, 0};
     CityRecord& city = g_League.aCities[nCity];
     memset(&city, 0, sizeof city);
     Copy_Field(city.szName, 20, szName);
-    memcpy(city.anData, DEFAULTS, sizeof DEFAULTS);
+    Set_Default_City_Data(nCity);
     int32_t nNewIndex = nCity;
     s_pTrackedCity = &nNewIndex;
     Sort_Cities();

@@ -230,6 +230,7 @@ const char* Get_City_Name(int nCity);
 void Set_City_Name(int nCity, const char* szName);
 void Set_City_Photo(int nCity, const char* szPhoto);
 const char* Get_City_Photo(int nCity);
+void Set_Default_City_Data(int nCity);  // the ten fields a new city starts with
 int Add_City(const char* szName);  // defaults, then sort; returns the new index or -1 when full
 void Erase_City(int nCity);
 void Sort_Cities();

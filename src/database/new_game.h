@@ -15,6 +15,10 @@ enum NewGameOption {
     NUMBER_OF_NEW_GAME_OPTIONS,
 };
 
+constexpr int MANAGER_NAME_LIMIT = 63;  // "Vantor Name:"
+constexpr int NICKNAME_LIMIT = 31;      // the team's nickname
+constexpr int NUMBER_OF_DIFFICULTIES = 4;
+
 struct NewGameForm {
     TNUM nTeam = 0;               // the chosen franchise
     std::string szNickname;       // team string 2, prefilled
@@ -23,16 +27,34 @@ struct NewGameForm {
     bool abOption[NUMBER_OF_NEW_GAME_OPTIONS] = {};
 };
 
-// Loads Universe.dat and applies the new-game defaults. False (league as it
-// was) when the file cannot be loaded.
+// Loads Universe.dat and applies the new-game defaults, then prefills the
+// form: the first team, its nickname, the last manager's name, "Fan".
+// False (league as it was, the load's message shown) when the file cannot be loaded.
 bool Open_New_Game_Page(NewGameForm* pForm);
-// The team list: one line per team in use, "[%s]" for user-managed ones.
+// The team list: one line per team in use, "[%s]" for user-managed ones;
+// line n is team code n.
 std::vector<std::string> New_Game_Team_List();
-// Choosing a team prefills its nickname.
+// "Difficulty Level:": the four names, line n is level n.
+std::vector<std::string> New_Game_Difficulty_Names();
+// A team in use named by its code, city, nickname or abbreviation (any
+// case); NO_TEAM when none is.
+TNUM Find_New_Game_Team(const char* szName);
+// Choosing a team prefills its nickname. The franchise box beside the list
+// is Get_Franchise_Profile (finance/budget_dialogs.h) of the chosen team.
 void Choose_New_Game_Team(NewGameForm* pForm, TNUM nTeam);
 // A check box changed: the options that exclude each other are cleared.
 void Set_New_Game_Option(NewGameForm* pForm, int nOption, bool bChecked);
 // Options this build can apply (Random Players and Fantasy Draft come later).
 bool New_Game_Option_Available(int nOption);
-// The Play button: the chosen team becomes the user's and the league is set up.
+// The Play button: the chosen team becomes the user's and the league is set
+// up. False, with nothing changed, when the form names no team in use or no
+// difficulty level.
 bool Play_New_Game(const NewGameForm& form);
+
+// Steps of Play, each on the live league.
+void Equalize_Cities(bool bShuffled);
+void Set_New_Game_State();
+// "%s - %s (%s)", or "%d teams - %d players (%s)" with several user-managed teams.
+std::string New_Game_Title();
+// Every file in "Output/" deleted; the folder is made when there is none.
+void Empty_Output_Folder();

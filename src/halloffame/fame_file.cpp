@@ -132,3 +132,26 @@ bool Set_Fame_Settings(const int* anWords, const int* anValues, int nCount) {
 }
 
 bool Set_Fame_Setting(int nWord, int nValue) { return Set_Fame_Settings(&nWord, &nValue, 1); }
+
+std::string Get_Fame_Manager_Name() {
+    if (!Fame_File_Exists()) return "";
+    FameFile fame;
+    Read_Fame_File(&fame);
+    char szName[FAME_MANAGER_WORDS * 4];
+    memcpy(szName, &fame.anSettings[FS_MANAGER_NAME], sizeof szName);
+    szName[sizeof szName - 1] = '\0';
+    return szName;
+}
+
+bool Set_Fame_Manager_Name(const char* szName) {
+    // As at start-up: a missing file is built quietly, not reported as unreadable.
+    if (!Fame_File_Exists()) Rebuild_Fame_File();
+    char szField[FAME_MANAGER_WORDS * 4] = {};
+    Copy_Field(szField, sizeof szField, szName ? szName : "");
+    int anWords[FAME_MANAGER_WORDS], anValues[FAME_MANAGER_WORDS];
+    for (int i = 0; i < FAME_MANAGER_WORDS; i++) {
+        anWords[i] = FS_MANAGER_NAME + i;
+        memcpy(&anValues[i], szField + 4 * i, 4);
+    }
+    return Set_Fame_Settings(anWords, anValues, FAME_MANAGER_WORDS);
+}

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 constexpr const char* FAME_FILE_NAME = "VantorFame.dat";
 constexpr int FAME_LEVELS = 4;
@@ -16,6 +17,7 @@ constexpr size_t FAME_SETTINGS_OFFSET = 22080;
 // Settings words.
 enum {
     FS_UPDATE_TIME = 0,     // time of the last update check, seconds since 1970 / 64
+    FS_MANAGER_NAME = 1,    // 1..16: the manager's name last given for a new game, as text
     FS_SKIP_INTRO = 53,     // nonzero: no intro video
     FS_UPDATE_SWITCH = 90,  // FS_NO_UPDATE_CHECK: no update check at start
     FS_WINDOW_LEFT = 164,   // 164..167: window rectangle left, top, right, bottom
@@ -24,6 +26,7 @@ enum {
     FS_WINDOW_BOTTOM = 167,
 };
 constexpr int FS_NO_UPDATE_CHECK = 117;
+constexpr int FAME_MANAGER_WORDS = 16;  // 63 characters and the terminating NUL
 
 // Colour flags of an entry.
 enum { FAME_GRAY = 0, FAME_WHITE = 1, FAME_BUILT_IN = 2 };
@@ -67,6 +70,11 @@ void Fill_Built_In_Fame_Entries(FameFile* pFame);
 // One settings word; a bad index logs an error and reads 0 / changes nothing.
 int Get_Fame_Setting(int nWord);
 bool Set_Fame_Setting(int nWord, int nValue);
+
+// The manager's name the New Game page prefills: empty when the file is
+// missing (without a message) or holds none. Longer names keep 63 characters.
+std::string Get_Fame_Manager_Name();
+bool Set_Fame_Manager_Name(const char* szName);
 // Several words in one read and write. A file that exists but cannot be read
 // is left alone; a missing one is rebuilt around the new words.
 bool Set_Fame_Settings(const int* anWords, const int* anValues, int nCount);

@@ -88,14 +88,17 @@ PNUM Weakest_Player(TNUM nTeam) {
 bool Fill_Roster_Minimums(TNUM nTeam) {
     if (nTeam < 0 || nTeam >= NUMBER_OF_FRANCHISES || !Valid_Team(nTeam)) return false;
     bool bFilled = false;
+    int anCount[NUMBER_OF_POSITIONS];
+    Count_Healthy(nTeam, anCount);
     for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) {
-        int anCount[NUMBER_OF_POSITIONS];
-        Count_Healthy(nTeam, anCount);
+        int nShort = Minimum_Roster_Count(nPosition) - anCount[nPosition];
+        if (nShort <= 0) continue;
         // Each pass adds one healthy player; a pass that cannot ends the position.
-        for (int nShort = Minimum_Roster_Count(nPosition) - anCount[nPosition]; nShort > 0; nShort--) {
+        for (; nShort > 0; nShort--) {
             if (!Add_Player_At(nTeam, nPosition)) break;
             bFilled = true;
         }
+        Count_Healthy(nTeam, anCount);  // a release may have thinned another position
     }
     return bFilled;
 }

@@ -26,6 +26,7 @@ inline bool Start_Default_League(const char* szUniverse, uint32_t nSeed) {
         for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++)
             if (Is_Valid_Player(nTeam, nPlayer)) Set_Aging_Parameters(nTeam, nPlayer);
     Set_Game_State(GS_CURRENT_WEEK, 0);
+    Copy_Field(g_League.szGameName, sizeof g_League.szGameName, "Default League");  // names the season's saves
     Initialise_League_Finances();
     Set_Up_New_Season();
     return true;

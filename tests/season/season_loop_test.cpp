@@ -1,5 +1,6 @@
 // Whole seasons of the default league through the play menu's operation.
 #include <cstdlib>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@
 namespace {
 std::vector<std::string> s_Violations;
 int s_nWeeksChecked = 0;
+std::vector<std::pair<int, int>> s_PagesShown;  // (page, week)
+
+void Record_Page(int nPage) { s_PagesShown.push_back({nPage, Current_Week()}); }
 
 void Check_After_Week() {
     s_nWeeksChecked++;
@@ -52,6 +56,7 @@ class SeasonLoopTest : public DefaultSeasonTest, public ::testing::WithParamInte
         DefaultSeasonTest::SetUp();
         s_Violations.clear();
         s_nWeeksChecked = 0;
+        s_PagesShown.clear();
     }
     void TearDown() override {
         Set_Season_Loop_Observer(SeasonLoopObserver{});
@@ -67,8 +72,10 @@ TEST_P(SeasonLoopTest, ASeasonPlaysThroughAndKeepsItsBooks) {
     for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) anCash[nTeam] = Get_Team_Financial_Stat(nTeam, FIN_CASH);
     SeasonLoopObserver observer{};
     observer.pRedraw_Page = Check_After_Week;
+    observer.pShow_Page = Record_Page;
     Set_Season_Loop_Observer(observer);
     int nFirst = First_Playoff_Week();
+    Set_Game_State(GS_CURRENT_PAGE, PAGE_STANDINGS);
 
     // "Entire Season" stops at the first playoff week with the field fixed and round 1 scheduled.
     Play_Weeks(22);
@@ -85,6 +92,11 @@ TEST_P(SeasonLoopTest, ASeasonPlaysThroughAndKeepsItsBooks) {
     for (int nConference = 0; nConference < Number_Of_Conferences(); nConference++)
         for (int nSeed = 1; nSeed <= 6; nSeed++) EXPECT_NE(Get_Playoff_Team(Seed_Slot(nConference, nSeed)), NO_TEAM);
     EXPECT_TRUE(Schedule_Slot_Filled(Get_Playoff_Team(0), nFirst));
+    ASSERT_EQ(s_PagesShown.size(), 1u);
+    EXPECT_EQ(s_PagesShown[0], std::make_pair((int)PAGE_PLAYOFFS, nFirst));
+
+    // A division winner managed by the user earns the championship page when the season ends.
+    Set_Team_Stat(Get_Standings_Team(0, 0), TEAM_STAT_CONTROL, 1);
 
     // One week at a time up to the final, which ends the season.
     while (Current_Week() < nFirst + 3) {
@@ -94,6 +106,8 @@ TEST_P(SeasonLoopTest, ASeasonPlaysThroughAndKeepsItsBooks) {
     Play_Weeks(1);
     ASSERT_TRUE(Season_Is_Over());
     EXPECT_EQ(Current_Week(), nFirst + 4);
+    ASSERT_EQ(s_PagesShown.size(), 2u);
+    EXPECT_EQ(s_PagesShown[1], std::make_pair((int)PAGE_CHAMPIONSHIP, nFirst + 4));
     PlayMenuEntry entries[MAXIMUM_PLAY_ENTRIES];
     ASSERT_EQ(Play_Menu(entries), 1);
     EXPECT_STREQ(entries[0].szText, "&Start Next Season");

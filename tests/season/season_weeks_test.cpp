@@ -2,7 +2,9 @@
 // the auto-save rule and the turn of the season.
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "database/integrity.h"
 #include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
@@ -124,6 +126,8 @@ TEST_F(SeasonWeeksTest, AfterTheFinalThePlayCommandStartsTheNextSeason) {
     // The finished season's money and record went into its yearly record.
     EXPECT_EQ(Get_Team_Yearly_Stat(3, nSeason, YR_WINS), 12);
     EXPECT_EQ(Get_Team_Financial_Stat(3, 72), 0);
+    std::vector<std::string> violations;
+    EXPECT_EQ(Check_League_Integrity(&violations), 0) << violations.front();
 }
 
 namespace {
@@ -171,4 +175,28 @@ TEST_F(ExpiringContractsTest, NoSeasonFollowsTheLastTheRecordsHold) {
     EXPECT_TRUE(Headless_Questions().empty());
     ASSERT_EQ(Headless_Notices().size(), 1u);
     EXPECT_EQ(Headless_Notices()[0].title, "Start New Season");
+}
+
+namespace {
+// Four managed teams without a schedule: the calendar alone.
+class CalendarTest : public SeasonTest {
+  protected:
+    void SetUp() override {
+        SeasonTest::SetUp();
+        Make_League({0, 0, 4, 4});
+        for (TNUM nTeam = 0; nTeam < 4; nTeam++) Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, 1);
+        g_League.anCalendar[0] = 17;
+        Clear_Playoff_Slots();
+    }
+};
+}  // namespace
+
+TEST_F(CalendarTest, TheRegularSeasonStopsAtThePlayoffsAndNothingRunsPastThem) {
+    Set_Game_State(GS_CURRENT_WEEK, 15);
+    Play_Weeks(4);
+    EXPECT_EQ(Current_Week(), 17);
+    Play_Weeks(22);
+    EXPECT_EQ(Current_Week(), 23);  // the last playoff week is 22
+    EXPECT_TRUE(Season_Is_Over());  // two one-division conferences: the final alone
+    EXPECT_EQ(Get_Game_State(GS_SIMULATING), 0);
 }
