@@ -5,7 +5,7 @@ FUZZDIR  ?= build-fuzz
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench sanitize fuzz clean
+.PHONY: all deps configure build run test bench sanitize fuzz screenshots clean
 
 all: build
 
@@ -29,6 +29,11 @@ test: build
 
 bench: build
 	@if [ -x $(BUILD)/brakvell_bench ]; then $(BUILD)/brakvell_bench; else echo "no benchmarks built"; fi
+	@if [ -x $(BUILD)/brakvell_page_bench ]; then $(BUILD)/brakvell_page_bench; fi
+
+# Every news page under a virtual X server, into build/screenshots.
+screenshots: build
+	BUILD=$(BUILD) scripts/screenshots
 
 sanitize: deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DBRAKVELL_SANITIZE=ON -DBRAKVELL_SHELL=OFF -DBRAKVELL_BENCH=OFF

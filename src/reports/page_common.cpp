@@ -2,6 +2,7 @@
 
 #include "database/text_format.h"
 #include "finance/dialog_support.h"
+#include "reports/leaders.h"
 #include "season/standings.h"
 
 void Record_Text(int nWins, int nLosses, int nTies, char* szOut) {
@@ -23,12 +24,9 @@ void Rank_Ordinal_Text(int nRank, char* szOut) {
 }
 
 void Conference_Label(int nConference, char* szOut) {
-    char szName[16] = "";
-    if (nConference >= 0 && nConference < NUMBER_OF_LEAGUES) Get_League_Name(nConference, szName);
-    if (szName[0])
-        Dialog_Format(szOut, "%cFC", szName[0]);
-    else
-        Dialog_Format(szOut, "FC");
+    char szLabel[TEXT_SIZE] = "FC";
+    if (nConference >= 0 && nConference < NUMBER_OF_LEAGUES) Get_Conference_Label(nConference, szLabel);
+    Dialog_Format(szOut, "%s", szLabel);
 }
 
 int Shown_Conference() {

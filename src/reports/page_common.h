@@ -6,7 +6,7 @@
 void Record_Text(int nWins, int nLosses, int nTies, char* szOut); // "9-7", "9-6-1"
 void Tenths_Text(int nTenths, char* szOut);                       // "12.5", "-0.5"
 void Rank_Ordinal_Text(int nRank, char* szOut);                   // 1: "1st"
-// "%cFC" from the initial of the conference's name ("FC" when it has none).
+// "%cFC" from the initial of the conference's name.
 void Conference_Label(int nConference, char* szOut);
 // The conference the Standings and Finances pages show (setting 42): 0 or 1,
 // and 0 when the league has only one.

@@ -3,6 +3,7 @@
 // (Register_Command_Handler). A menu item comes alive once its feature is here.
 #include "shell/dialogs.h"
 #include "shell/season_pages.h"
+#include "shell/statistics_pages.h"
 
 void Register_Features() {
     Register_Built_In_Dialogs();
@@ -11,4 +12,7 @@ void Register_Features() {
     Register_Playoffs_Page();
     Register_Championship_Page();
     Register_History_Dialog();
+    Register_Leaders_Page();
+    Register_Calendar_Page();
+    Register_Games_Page();
 }

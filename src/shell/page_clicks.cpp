@@ -1,35 +1,25 @@
-// What every page's click has in common, and the heading editors.
+// Clicks on the headings and the conference switch of the Standings and
+// Finances pages, and their heading editors.
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "platform/platform.h"
 #include "reports/heading_choice.h"
 #include "reports/page_common.h"
 #include "shell/dialogs.h"
-#include "shell/main_window.h"
+#include "shell/page_support.h"
 #include "shell/page_view.h"
-#include "shell/qt_platform.h"
 #include "shell/season_pages.h"
 
 namespace {
 int g_nClickedHeading = 0;
 }
 
-void Accept_Page_Click() {
-    Play_Sound("button.wav");
-}
-
-void Redraw_Page() {
-    if (MainWindow* pWindow = qobject_cast<MainWindow*>(Main_Window_Widget()))
-        pWindow->Page_View()->Forget_Page();
-}
-
 int Heading_Page_Pointer(int nHeading, bool bSwitch, int nKind, int idDialog) {
     if (nHeading < 0 && !bSwitch) return 0;
     if (nKind != POINTER_CLICK) return 1;
-    Accept_Page_Click();
+    Click_Sound();
     if (bSwitch) {
         Switch_Shown_Conference();
         Redraw_Page();

@@ -10,9 +10,6 @@ void Register_Playoffs_Page();
 void Register_Championship_Page();  // celebrates whenever it is shown
 void Register_History_Dialog();
 
-// Shared by the pages: the click sound, and recomposing the page shown.
-void Accept_Page_Click();
-void Redraw_Page();
 // The pointer of a page with chosen headings (nHeading, -1 for none) and a
 // conference switch: a click switches, or opens idDialog for the heading.
 int Heading_Page_Pointer(int nHeading, bool bSwitch, int nKind, int idDialog);

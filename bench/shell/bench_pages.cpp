@@ -1,0 +1,84 @@
+// Time to compose every registered page, at the smallest window and at full
+// HD, on the default league after a few weeks of the season. Runs on the offscreen
+// platform; the pictures come from the game folder when it has them.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <strings.h>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "../../tests/season/default_league.h"
+#include "database/game_commands.h"
+#include "database/league_database.h"
+#include "platform/page_layout.h"
+#include "reports/games_page.h"
+#include "shell/dialogs.h"
+#include "shell/drawing.h"
+#include "shell/page_view.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr int WEEKS_PLAYED = 4;
+const int PAGES[] = {PAGE_NONE,         PAGE_STANDINGS, PAGE_LEADERS, PAGE_FINANCES,     PAGE_CALENDAR,
+                     PAGE_HALL_OF_FAME, PAGE_PLAYOFFS,  PAGE_DRAFT,   PAGE_CHAMPIONSHIP, PAGE_GAMES};
+
+// A scratch folder that sees the game folder's pictures and has its own Output.
+fs::path Make_Work_Folder() {
+    fs::path work = fs::temp_directory_path() / ("brakvell-bench-pages-" + std::to_string(getpid()));
+    fs::create_directories(work / "Output");
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(BRAKVELL_GAME_DIR, ec)) {
+        std::string szName = entry.path().filename().string();
+        if (strcasecmp(szName.c_str(), "Output") != 0) fs::create_symlink(entry.path(), work / szName, ec);
+    }
+    return work;
+}
+
+bool Prepare_League() {
+    if (!fs::exists("Universe.dat") || !season_fixture::Start_Default_League("Universe.dat", 1)) return false;
+    Set_Game_State(GS_AUTOSAVE, 0);
+    Play_Weeks(WEEKS_PLAYED);
+    return true;
+}
+
+void Compose_Page(benchmark::State& state, int nPage) {
+    int nWidth = (int)state.range(0), nHeight = (int)state.range(1);
+    PageView view;
+    view.resize(nWidth, nHeight);
+    Rebuild_Fonts(nWidth, nHeight);
+    if (nPage == PAGE_GAMES && !Open_Games_Page()) state.SetLabel("no game to show");
+    view.Show_Page(nPage);
+    for (auto _ : state) {
+        view.Forget_Page();
+        benchmark::DoNotOptimize(view.grab());
+    }
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+    fs::path old = fs::current_path();
+    fs::path work = Make_Work_Folder();
+    fs::current_path(work);
+    if (!Prepare_League()) fprintf(stderr, "no default league: pages composed over an empty one\n");
+    Register_Features();
+    for (int nPage : PAGES) {
+        if (!Page_Registered(nPage)) continue;
+        std::string szName = "BM_Compose_Page/" + std::to_string(nPage);
+        benchmark::RegisterBenchmark(szName.c_str(), Compose_Page, nPage)
+            ->Args({LOGICAL_PAGE_WIDTH, LOGICAL_PAGE_HEIGHT})
+            ->Args({1920, 1080})
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    fs::current_path(old);
+    fs::remove_all(work);
+    return 0;
+}

@@ -1,0 +1,119 @@
+#include "shell/screenshots.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QEventLoop>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+#include "database/game_commands.h"
+#include "database/league_database.h"
+#include "database/new_game.h"
+#include "season/season_loop.h"
+#include "shell/command_table.h"
+#include "shell/main_window.h"
+
+namespace {
+struct PageShot {
+    int nPage;
+    const char* szName;
+};
+const PageShot PAGES[] = {
+    {PAGE_STANDINGS, "standings"}, {PAGE_FINANCES, "finances"}, {PAGE_LEADERS, "leaders"},
+    {PAGE_CALENDAR, "calendar"},   {PAGE_GAMES, "games"},       {PAGE_PLAYOFFS, "playoffs"},
+    {PAGE_HALL_OF_FAME, "halloffame"},
+};
+
+// Lets the window settle: layout, painting, and a window manager if there is one.
+void Settle(int nMilliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(nMilliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool Save(QWidget* pWidget, const QString& szPath) {
+    bool bSaved = pWidget->grab().save(szPath);
+    fprintf(stderr, "%s %s\n", bSaved ? "saved" : "could not save", szPath.toUtf8().constData());
+    return bSaved;
+}
+
+// Nobody is there to answer: every modal window is saved, then dismissed as
+// Escape would (No, Cancel or OK).
+void Dismiss_Modal_Windows(const QString& szFolder, QTimer* pTimer) {
+    static int nCount = 0;
+    QObject::connect(pTimer, &QTimer::timeout, [szFolder] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (!pModal) return;
+        fprintf(stderr, "dismissing \"%s\"\n", pModal->windowTitle().toUtf8().constData());
+        Save(pModal, QDir(szFolder).filePath(QString("modal-%1.png").arg(++nCount)));
+        if (QDialog* pDialog = qobject_cast<QDialog*>(pModal)) pDialog->reject();
+        else pModal->close();
+    });
+    pTimer->start(400);
+}
+
+void Start_New_Game(MainWindow& window) {
+    NewGameForm form;
+    if (!Open_New_Game_Page(&form)) {
+        fprintf(stderr, "the New Game page could not be opened; going on with the default league\n");
+        return;
+    }
+    Choose_New_Game_Team(&form, 0);
+    if (!Play_New_Game(form)) fprintf(stderr, "New Game did not start a game; going on with the default league\n");
+    window.Refresh_Title();
+    window.Refresh_Menus();
+}
+
+void Play_One_Week(MainWindow& window) {
+    // The menu's command when the play commands are there, else the loop itself.
+    if (!window.Do_Command(CMD_PLAY_1)) Play_Weeks(1);
+    fprintf(stderr, "after one week: %s\n", Title_Line().c_str());
+    window.Refresh_Title();
+    window.Refresh_Menus();
+}
+
+void Shoot_Pages(MainWindow& window, const QString& szFolder, const char* szSize) {
+    for (const PageShot& shot : PAGES) {
+        // A page that is refused (Games before any game) or not built yet is shown anyway.
+        if (!window.Do_Command(shot.nPage) || Get_Game_State(GS_CURRENT_PAGE) != shot.nPage) window.Show_Page(shot.nPage);
+        Settle(300);
+        Save(&window, QDir(szFolder).filePath(QString("%1-%2.png").arg(shot.szName, szSize)));
+    }
+}
+}  // namespace
+
+QString Screenshot_Folder(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; i++)
+        if (strcmp(argv[i], "--screenshots") == 0) return QString::fromLocal8Bit(argv[i + 1]);
+    return QString();
+}
+
+int Take_Screenshots(MainWindow& window, const QString& szFolder) {
+    if (!QDir().mkpath(szFolder)) {
+        fprintf(stderr, "cannot create %s\n", szFolder.toUtf8().constData());
+        return 1;
+    }
+    QTimer dismisser;
+    Dismiss_Modal_Windows(szFolder, &dismisser);
+    window.show();
+    Settle(500);
+    Start_New_Game(window);
+    Play_One_Week(window);
+
+    window.showNormal();
+    window.resize(window.Minimum_Width(), window.Minimum_Height());
+    Settle(500);
+    Shoot_Pages(window, szFolder, "minimum");
+
+    // Without a window manager (a bare X server) maximising does nothing: fill the screen instead.
+    QSize normal = window.size();
+    window.showMaximized();
+    Settle(1000);
+    if (window.size() == normal && window.screen()) window.setGeometry(window.screen()->availableGeometry());
+    Settle(500);
+    Shoot_Pages(window, szFolder, "maximised");
+    return 0;
+}
