@@ -2,11 +2,17 @@
 // dialogs (Register_Dialog), pages (Register_Page) and commands
 // (Register_Command_Handler). A menu item comes alive once its feature is here.
 #include "shell/dialogs.h"
+#include "shell/season_pages.h"
 #include "shell/statistics_pages.h"
 #include "shell/window_commands.h"
 
 void Register_Features() {
     Register_Built_In_Dialogs();
+    Register_Standings_Page();
+    Register_Finances_Page();
+    Register_Playoffs_Page();
+    Register_Championship_Page();
+    Register_History_Dialog();
     Register_Leaders_Page();
     Register_Calendar_Page();
     Register_Games_Page();

@@ -17,11 +17,13 @@ struct PageHandlers {
     PagePointer pPointer = nullptr;
 };
 QMap<int, PageHandlers> g_Pages;
+QMap<int, PageOpener> g_Openers;
 const QColor LIGHT_BRUSH(192, 191, 240);
 }  // namespace
 
 void Register_Page(int nPage, PageDrawer pDraw, PagePointer pPointer) { g_Pages[nPage] = {pDraw, pPointer}; }
 bool Page_Registered(int nPage) { return g_Pages.contains(nPage); }
+void Register_Page_Opener(int nPage, PageOpener pOpen) { g_Openers[nPage] = pOpen; }
 
 PageView::PageView(QWidget* pParent) : QWidget(pParent) {
     setMinimumSize(LOGICAL_PAGE_WIDTH, LOGICAL_PAGE_HEIGHT);
@@ -35,6 +37,7 @@ int PageView::Current_Page() const { return Get_Game_State(GS_CURRENT_PAGE); }
 
 void PageView::Show_Page(int nPage) {
     Set_Game_State(GS_CURRENT_PAGE, nPage);
+    if (PageOpener pOpen = g_Openers.value(nPage)) pOpen();
     Forget_Page();
     emit Page_Shown(nPage);
 }

@@ -15,6 +15,9 @@ typedef void (*PageDrawer)(const PageDevice& device);
 typedef int (*PagePointer)(int x, int y, int nKind);
 void Register_Page(int nPage, PageDrawer pDraw, PagePointer pPointer);
 bool Page_Registered(int nPage);
+// Extra work of a page each time it is shown (the championship page's celebration).
+typedef void (*PageOpener)();
+void Register_Page_Opener(int nPage, PageOpener pOpen);
 
 class PageView : public QWidget {
     Q_OBJECT

@@ -179,7 +179,7 @@ TEST_F(ExpiringContractsTest, NoSeasonFollowsTheLastTheRecordsHold) {
 
 namespace {
 // Four managed teams without a schedule: the calendar alone.
-class CalendarTest : public SeasonTest {
+class SeasonCalendarTest : public SeasonTest {
   protected:
     void SetUp() override {
         SeasonTest::SetUp();
@@ -191,7 +191,7 @@ class CalendarTest : public SeasonTest {
 };
 }  // namespace
 
-TEST_F(CalendarTest, TheRegularSeasonStopsAtThePlayoffsAndNothingRunsPastThem) {
+TEST_F(SeasonCalendarTest, TheRegularSeasonStopsAtThePlayoffsAndNothingRunsPastThem) {
     Set_Game_State(GS_CURRENT_WEEK, 15);
     Play_Weeks(4);
     EXPECT_EQ(Current_Week(), 17);
