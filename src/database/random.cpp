@@ -42,9 +42,12 @@ int64_t Scale_Draw(uint32_t y, int64_t n) {
         static const long double SCALE = 1.0L / 4294967296.0L + 1.0L / 18446744073709551616.0L;
         return (int64_t)((long double)y * SCALE * (long double)n);
     }
-    unsigned __int128 p = (unsigned __int128)(((unsigned __int128)y << 32) + y) * (uint64_t)n;
+    unsigned __int128 p = (unsigned __int128)(((uint64_t)y << 32) | y) * (uint64_t)n;
     uint64_t nHigh = (uint64_t)(p >> 64);
     if (nHigh == 0) return 0;
+    // With at most 32 bits rounded off, rounding can only carry into the
+    // integer part when the fraction lies within 2^31 of the next integer.
+    if ((nHigh >> 32) == 0 && (uint64_t)p < 0xFFFFFFFF80000000ull) return (int64_t)nHigh;
     int nShift = 64 - __builtin_clzll(nHigh);  // bits beyond the 64 the mantissa keeps
     unsigned __int128 q = p >> nShift;
     unsigned __int128 rest = p & ((((unsigned __int128)1) << nShift) - 1);
