@@ -17,7 +17,10 @@
 #include "platform/files.h"
 #include "simulation/game.h"
 #include "simulation/game_league.h"
+#include "personnel/roster.h"
 #include "sim/commands.h"
+#include "trades/roster_review.h"
+#include "tests/season/default_league.h"
 #include "tests/simulation/game_fixture.h"
 
 
@@ -155,6 +158,15 @@ constexpr int PUNTS[] = {SS_PUNTS};
 constexpr int FIELD_GOALS[] = {SS_FG_UNDER_30, SS_FG_UNDER_40, SS_FG_UNDER_50, SS_FG_50_PLUS};
 constexpr int FIELD_GOALS_TRIED[] = {SS_FGA_UNDER_30, SS_FGA_UNDER_40, SS_FGA_UNDER_50, SS_FGA_50_PLUS};
 
+constexpr int SEASON_GAMES_PER_TEAM = 16;
+
+// The kicking counters gained since the marks were taken.
+void Add_Kicking(BenchTotals& totals, long nPunts, long nMade, long nTried) {
+    totals.nPunts += Kicking_Total(PUNTS, 1) - nPunts;
+    totals.nFieldGoals += Kicking_Total(FIELD_GOALS, 4) - nMade;
+    totals.nFieldGoalsTried += Kicking_Total(FIELD_GOALS_TRIED, 4) - nTried;
+}
+
 double Cpu_Seconds() {
     timespec now;
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
@@ -162,8 +174,9 @@ double Cpu_Seconds() {
 }
 
 // Games per second of CPU time (the machine may be shared, so wall time says
-// little about one core). The week's injuries heal after every round.
-double Games_Per_Second(int nCount, bool bFiles, BenchTotals& totals) {
+// little about one core). After every round the week's upkeep heals injuries,
+// fills short rosters and reorganises them, as the season loop does.
+double Games_Per_Second(int nCount, bool bFiles, BenchTotals& totals, const std::vector<unsigned char>& fresh) {
     Set_Play_By_Play_File(bFiles);
     int nTeams = Number_Of_Teams();
     long nPunts = Kicking_Total(PUNTS, 1), nMade = Kicking_Total(FIELD_GOALS, 4), nTried = Kicking_Total(FIELD_GOALS_TRIED, 4);
@@ -174,12 +187,25 @@ double Games_Per_Second(int nCount, bool bFiles, BenchTotals& totals) {
         if (nVisitor == nHome) nVisitor = (TNUM)((nHome + 1) % nTeams);
         Play_Game(nHome, nVisitor, Current_Week(), &game);
         Add_Game(totals, &game);
-        if ((i + 1) % (nTeams / 2) == 0) Heal_Injuries();
+        if ((i + 1) % (nTeams / 2) == 0) {
+            // A week's end as the season loop has it; the upkeep is not a game's time.
+            double fUpkeep = Cpu_Seconds();
+            Heal_Injuries();
+            Review_Computer_Rosters((i + 1) / (nTeams / 2));
+            Organise_Computer_Teams();
+            // Teams play at most a season's games, so the league starts
+            // afresh after each: past that, rosters wear out as no season does.
+            if ((i + 1) % (nTeams * SEASON_GAMES_PER_TEAM / 2) == 0) {
+                Add_Kicking(totals, nPunts, nMade, nTried);
+                memcpy(&g_League, fresh.data(), sizeof g_League);
+                nPunts = Kicking_Total(PUNTS, 1), nMade = Kicking_Total(FIELD_GOALS, 4);
+                nTried = Kicking_Total(FIELD_GOALS_TRIED, 4);
+            }
+            fStart += Cpu_Seconds() - fUpkeep;
+        }
     }
     double fSeconds = Cpu_Seconds() - fStart;
-    totals.nPunts += Kicking_Total(PUNTS, 1) - nPunts;
-    totals.nFieldGoals += Kicking_Total(FIELD_GOALS, 4) - nMade;
-    totals.nFieldGoalsTried += Kicking_Total(FIELD_GOALS_TRIED, 4) - nTried;
+    Add_Kicking(totals, nPunts, nMade, nTried);
     return fSeconds > 0 ? nCount / fSeconds : 0;
 }
 
@@ -202,8 +228,12 @@ void Print_Averages(const BenchTotals& t) {
 // The default league from the working folder, else the hand-built teams.
 void Load_Bench_League(uint32_t nSeed) {
     std::string szUniverse = Find_Data_File("Universe.dat");
-    if (!szUniverse.empty() && Load_Game(szUniverse.c_str()) && Number_Of_Teams() >= 2) {
-        printf("league: %s (%d teams)\n", szUniverse.c_str(), Number_Of_Teams());
+    // Set up as a new game sets it up, rosters organised as the season loop
+    // organises them before every week: a raw Universe.dat plays worse football.
+    if (!szUniverse.empty() && season_fixture::Start_Default_League(szUniverse.c_str(), nSeed) &&
+        Number_Of_Teams() >= 2) {
+        Organise_Every_Team();
+        printf("league: %s (%d teams), set up as a new game\n", szUniverse.c_str(), Number_Of_Teams());
         return;
     }
     game_fixture::Build_League(nSeed, 8);
@@ -236,12 +266,12 @@ int Sim_Bench(int argc, char** argv) {
     std::filesystem::current_path(scratch, error);
     BenchTotals withFiles, totals;
     Seed_Random((uint32_t)nSeed);
-    double fWithFiles = Games_Per_Second((int)nCount, true, withFiles);
+    double fWithFiles = Games_Per_Second((int)nCount, true, withFiles, league);
     std::filesystem::current_path(old, error);
     std::filesystem::remove_all(scratch, error);
     memcpy(&g_League, league.data(), sizeof g_League);
     Seed_Random((uint32_t)nSeed);
-    double fWithout = Games_Per_Second((int)nCount, false, totals);
+    double fWithout = Games_Per_Second((int)nCount, false, totals, league);
     Set_Play_By_Play_File(true);
     Print_Averages(totals);
     // Equal checksums before and after a change to the game mean equal results.
