@@ -5,12 +5,14 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "database/game_commands.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "shell/dialogs.h"
+#include "shell/intro_video.h"
 #include "shell/picture_store.h"
 #include "shell/welcome.h"
 #include "shell/window_commands.h"
@@ -58,7 +60,7 @@ int Run_Welcome(QWidget* pOwner) {
     QObject::connect(pNew, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(WELCOME_NEW_GAME); });
     QObject::connect(pResume, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(WELCOME_RESUME_GAME); });
     QObject::connect(pContinue, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(WELCOME_CONTINUE); });
-    // The intro video (word 53 of the permanent file) waits for a video player.
+    QTimer::singleShot(0, &dialog, [] { Play_Intro(); });
     int nResult = dialog.exec();
     return nResult == QDialog::Rejected ? WELCOME_CLOSED : nResult;
 }

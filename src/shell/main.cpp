@@ -1,6 +1,8 @@
 // brakvell: the game window.
 #include <QApplication>
+#include <cstring>
 
+#include "shell/intro_video.h"
 #include "shell/main_window.h"
 #include "shell/picture_store.h"
 #include "shell/screenshots.h"
@@ -8,6 +10,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    if (argc == 3 && strcmp(argv[1], PLAY_INTRO_SWITCH) == 0) return Run_Intro_Player(argv[2]);
     QApplication::setApplicationName("Brakvell");
     QApplication::setOrganizationName("Halvercorn");
     MainWindow window;
