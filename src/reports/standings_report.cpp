@@ -4,7 +4,7 @@
 #include "database/text_format.h"
 #include "reports/report_file.h"
 #include "reports/season_reports.h"
-#include "reports/standings_texts.h"
+#include "reports/standings_columns.h"
 #include "season/playoffs.h"
 #include "season/standings.h"
 
@@ -19,10 +19,10 @@ void Write_Team_Line(FILE* pFile, TNUM nTeam) {
     Format_Text(szLosses, "%d", Get_Team_Losses(nTeam));
     Format_Text(szTies, "%d", Get_Team_Ties(nTeam));
     Format_Thousandths(Get_Team_Winning_Percentage(nTeam), szPercent);
-    Get_Points_For_Text(nTeam, szFor);
-    Get_Points_Against_Text(nTeam, szAgainst);
-    Get_Yards_Per_Play_Text(nTeam, szYards);
-    Get_Turnover_Margin_Text(nTeam, szMargin);
+    Standings_Column_Text(nTeam, SC_POINTS_FOR, szFor);
+    Standings_Column_Text(nTeam, SC_POINTS_AGAINST, szAgainst);
+    Standings_Column_Text(nTeam, SC_YARDS_PER_PLAY, szYards);
+    Turnover_Margin_Text(nTeam, szMargin);
     Report_Line(pFile, ROW_FORMAT, szTeam, szWins, szLosses, szTies, szPercent, szFor, szAgainst, szYards, szMargin);
 }
 

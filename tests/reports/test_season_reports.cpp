@@ -11,7 +11,6 @@
 #include "reports/season_reports.h"
 #include "season/season_fixture.h"
 #include "season/standings.h"
-#include "simulation/game_record.h"
 
 namespace {
 std::vector<std::string> Read_Lines(const std::string& szPath) {
@@ -59,6 +58,9 @@ class SeasonReportTest : public SeasonTest {
         g_League.abPlayoffTeams[nSlot] = nTeam;
         g_League.anPlayoffScores[nSlot] = nScore;
     }
+    static void Set_Season_Total(TNUM nTeam, int nLine, int nStat, int nValue) {
+        Set_Team_Total(nTeam, nLine, PERIOD_THIS_SEASON, nStat, nValue);
+    }
     static void Empty_Playoffs() {
         for (int nSlot = 0; nSlot <= 30; nSlot++) Set_Playoff_Slot(nSlot, NO_TEAM, 0);
     }
@@ -76,13 +78,16 @@ TEST_F(SeasonReportTest, StandingsListEachConferencesDivisionsWithTheirTeamsAndT
     Make_Even_League(32, 4);
     Name_Every_Team();
     Play(4, 10, 0, 24);  // team 0 leads division 0
-    GameRecord* pGame = Get_Game_Record(0);
-    pGame->anTeamStats[1][TG_RUSHES] = 30;
-    pGame->anTeamStats[1][TG_RUSH_YARDS] = 120;
-    pGame->anTeamStats[1][TG_PASS_ATTEMPTS] = 20;
-    pGame->anTeamStats[1][TG_PASS_YARDS] = 201;
-    pGame->anTeamStats[1][TG_TURNOVERS] = 1;
-    pGame->anTeamStats[0][TG_TURNOVERS] = 3;
+    // Yards per play and the margin come from the season's totals, as on the standings page.
+    Set_Season_Total(0, LINE_OFFENCE, SS_RUSHES, 30);
+    Set_Season_Total(0, LINE_OFFENCE, SS_RUSH_YARDS, 120);
+    Set_Season_Total(0, LINE_OFFENCE, SS_PASS_ATTEMPTS, 20);
+    Set_Season_Total(0, LINE_OFFENCE, SS_PASS_YARDS, 201);
+    Set_Season_Total(0, LINE_DEFENCE, SS_INTERCEPTIONS, 2);
+    Set_Season_Total(0, LINE_DEFENCE, SS_FUMBLE_RECOVERIES, 1);
+    Set_Season_Total(0, 3 + LINE_DEFENCE, SS_FUMBLE_RECOVERIES, 1);
+    Set_Season_Total(4, LINE_DEFENCE, SS_FUMBLE_RECOVERIES, 1);
+    Set_Season_Total(4, 3 + LINE_DEFENCE, SS_INTERCEPTIONS, 3);
     Recompute_Standings();
     Empty_Playoffs();
     Set_Game_State(GS_TEXT_STANDINGS, 1);
