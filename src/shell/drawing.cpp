@@ -90,8 +90,8 @@ void Draw_Page_Text(const PageDevice& device, const QString& szText, int nLeft, 
     painter.save();
     if (nFlags & TEXT_SHRINK) {
         // The shadow must stay inside the box as well.
-        QRect room = nFlags & TEXT_SHADOW ? box.adjusted(0, 0, -offset.x(), -offset.y()) : box;
-        painter.setFont(Fitting_Font(font, szText, room, nFlags));
+        if (nFlags & TEXT_SHADOW) box.adjust(0, 0, -offset.x(), -offset.y());
+        painter.setFont(Fitting_Font(font, szText, box, nFlags));
     } else {
         painter.setFont(font);
     }
