@@ -14,8 +14,8 @@ struct PageRect {
 PageRect Playoff_Slot_Rect(int nSlot);
 
 // The Games page: the score and team panel, the two helmet boxes (95 x 86),
-// the team statistics and the play-by-play.
+// the team statistics with the star lines, and the play-by-play below them.
 constexpr PageRect GAMES_SCORE_PANEL = {8, 12, 396, 111};
 constexpr PageRect GAMES_HELMET_BOXES[2] = {{404, 21, 499, 107}, {522, 21, 617, 107}};
-constexpr PageRect GAMES_STATISTICS_PANEL = {8, 118, 300, 430};
-constexpr PageRect GAMES_PLAY_BY_PLAY_PANEL = {306, 118, 628, 430};
+constexpr PageRect GAMES_STATISTICS_PANEL = {8, 114, 628, 249};
+constexpr PageRect GAMES_PLAY_BY_PLAY_PANEL = {8, 251, 628, 433};

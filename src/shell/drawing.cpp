@@ -1,6 +1,7 @@
 #include "shell/drawing.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -20,6 +21,13 @@ int Qt_Flags(int nFlags) {
         nQt |= Qt::AlignTop;
     if (nFlags & TEXT_WORD_BREAK) nQt |= Qt::TextWordWrap;
     return nQt;
+}
+
+// Single lines may be taller than a tight row without harm; wrapped ones may not.
+bool Fits(const QFont& font, const QString& szText, const QRect& box, int nFlags) {
+    QRect needed = QFontMetrics(font).boundingRect(box, Qt_Flags(nFlags), szText);
+    if (needed.width() > box.width()) return false;
+    return (nFlags & TEXT_SINGLE_LINE) || needed.height() <= box.height();
 }
 }  // namespace
 
@@ -66,19 +74,32 @@ void Draw_Page_Text(const PageDevice& device, const QString& szText, int nLeft, 
     Draw_Page_Text(device, szText, nLeft, nTop, nRight, nBottom, nFlags, Page_Font(nFont), colour);
 }
 
+QFont Fitting_Font(const QFont& font, const QString& szText, const QRect& box, int nFlags) {
+    QFont fitting = font;
+    int nSize = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    while (nSize > 1 && !Fits(fitting, szText, box, nFlags)) fitting.setPixelSize(--nSize);
+    return fitting;
+}
+
 void Draw_Page_Text(const PageDevice& device, const QString& szText, int nLeft, int nTop, int nRight, int nBottom,
                     int nFlags, const QFont& font, QColor colour) {
     QPainter& painter = *device.pPainter;
     QRect box = Scale_Rect(device.nWidth, device.nHeight, nLeft, nTop, nRight, nBottom);
     int nQt = Qt_Flags(nFlags);
+    QPoint offset(Max(1, Scale_X(1, device.nWidth)), Max(1, Scale_Y(1, device.nHeight)));
     painter.save();
-    painter.setFont(font);
+    if (nFlags & TEXT_SHRINK) {
+        // The shadow must stay inside the box as well.
+        if (nFlags & TEXT_SHADOW) box.adjust(0, 0, -offset.x(), -offset.y());
+        painter.setFont(Fitting_Font(font, szText, box, nFlags));
+    } else {
+        painter.setFont(font);
+    }
     if ((nFlags & TEXT_VCENTER) && !(nFlags & TEXT_SINGLE_LINE)) {
         QRect needed = painter.fontMetrics().boundingRect(box, nQt, szText);
         box.translate(0, (box.height() - needed.height()) / 2);
     }
     if (nFlags & TEXT_SHADOW) {
-        QPoint offset(Max(1, Scale_X(1, device.nWidth)), Max(1, Scale_Y(1, device.nHeight)));
         painter.setPen(Qt::black);
         painter.drawText(box.translated(offset), nQt, szText);
     }

@@ -34,10 +34,14 @@ enum {
     TEXT_SINGLE_LINE = 8,
     TEXT_WORD_BREAK = 16,
     TEXT_SHADOW = 32,  // black copy one unit right and down first
+    TEXT_SHRINK = 64,  // a smaller font when the text is wider or taller than its box
 };
 const QColor SHADOW_TEXT_COLOUR(255, 255, 191);
 
 void Draw_Page_Text(const PageDevice& device, const QString& szText, int nLeft, int nTop, int nRight, int nBottom,
                     int nFlags, int nFont, QColor colour);
+// The font, font itself or a smaller size of it, in which szText laid out by
+// the TEXT_* flags fits box (down to one pixel, where nothing else can help).
+QFont Fitting_Font(const QFont& font, const QString& szText, const QRect& box, int nFlags);
 void Draw_Page_Text(const PageDevice& device, const QString& szText, int nLeft, int nTop, int nRight, int nBottom,
                     int nFlags, const QFont& font, QColor colour);

@@ -21,7 +21,7 @@ void Draw_Finances(const PageDevice& device) {
     FinancePage page;
     Fill_Finance_Page(&page);
     QColor colour = Conference_Colour(page.nConference);
-    int nText = TEXT_VCENTER | TEXT_SINGLE_LINE;
+    int nText = TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHRINK;
     for (int i = 0; i < FINANCE_CHOSEN_COLUMNS; i++) {
         int nLeft = FINANCE_HEADING_LEFT + FINANCE_HEADING_STEP * i;
         Draw_Page_Text(device, page.aszHeadings[i], nLeft, FINANCE_HEADING_TOP, nLeft + FINANCE_HEADING_STEP,

@@ -7,6 +7,7 @@
 #include "database/game_commands.h"
 #include "database/random.h"
 #include "database/text_format.h"
+#include "platform/page_frames.h"
 #include "reports/games_page.h"
 #include "reports/play_by_play.h"
 #include "shell/command_table.h"
@@ -16,14 +17,17 @@
 #include "shell/page_view.h"
 
 namespace {
+// Everything stays inside the panels of the background picture.
 constexpr HotRect MOVES[NUMBER_OF_MOVES] = {
-    {90, 84, 160, 100}, {255, 84, 325, 100}, {20, 84, 80, 100}, {335, 84, 395, 100}};
-constexpr HotRect PLAY_BOX = {20, 262, 600, 428};
-constexpr HotRect SCROLL_UP = {603, 262, 617, 276};
-constexpr HotRect SCROLL_DOWN = {603, 414, 617, 428};
+    {86, 86, 156, 102}, {246, 86, 316, 102}, {16, 86, 76, 102}, {326, 86, 386, 102}};
+constexpr int SCORE_LEFT = 330, SCORE_RIGHT = GAMES_SCORE_PANEL.nRight - 8;
+constexpr HotRect PLAY_BOX = {16, 264, 604, 429};
+constexpr HotRect SCROLL_UP = {607, 264, 621, 278};
+constexpr HotRect SCROLL_DOWN = {607, 415, 621, 429};
 constexpr int PLAY_ROW = 11;
 constexpr int VISIBLE_PLAYS = (PLAY_BOX.nBottom - PLAY_BOX.nTop) / PLAY_ROW;
 constexpr int STAR_LINES = 5, STAT_ROW = 10;
+constexpr int STATS_TOP = GAMES_STATISTICS_PANEL.nTop + 2;
 const QColor TEXT_COLOUR(20, 20, 40);
 const QColor HEADING_COLOUR(120, 20, 20);
 const QColor BOX_COLOUR(245, 245, 230);
@@ -32,34 +36,33 @@ const QColor ARROW_COLOUR(40, 56, 110);
 void Draw_Scores(const PageDevice& device, const GameRecord* pGame) {
     char szText[TEXT_SIZE];
     Get_Game_Heading(pGame, szText);
-    Draw_Page_Text(device, szText, 20, 4, 395, 24, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 2,
-                   SHADOW_TEXT_COLOUR);
+    int nFlags = TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW | TEXT_SHRINK;
+    Draw_Page_Text(device, szText, 16, 14, SCORE_RIGHT, 32, nFlags, 2, SHADOW_TEXT_COLOUR);
     for (int nSide = 0; nSide < SIDES; nSide++) {
-        int y = 26 + nSide * 28;
+        int y = 33 + nSide * 25;
         Get_Team_Label(pGame->anTeam[nSide], szText);
-        Draw_Page_Text(device, szText, 20, y, 330, y + 26, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 4,
-                       SHADOW_TEXT_COLOUR);
+        Draw_Page_Text(device, szText, 16, y, SCORE_LEFT - 4, y + 25, nFlags, 4, SHADOW_TEXT_COLOUR);
         Format_Text(szText, "%d", pGame->anScore[nSide]);
-        Draw_Page_Text(device, szText, 330, y, 395, y + 26,
-                       TEXT_RIGHT | TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 4, SHADOW_TEXT_COLOUR);
+        Draw_Page_Text(device, szText, SCORE_LEFT, y, SCORE_RIGHT, y + 25, nFlags | TEXT_RIGHT, 4,
+                       SHADOW_TEXT_COLOUR);
     }
     for (int nMove = 0; nMove < NUMBER_OF_MOVES; nMove++)
         Draw_Page_Button(device, MOVES[nMove], Game_Move_Text(nMove), Game_Move_Target(nMove) != NO_GAME);
 }
 
 void Draw_Team_Stats(const PageDevice& device, const GameRecord* pGame) {
-    int nFlags = TEXT_VCENTER | TEXT_SINGLE_LINE;
-    Fill_Rectangle(device, 15, 106, 312, 242, BOX_COLOUR);
+    int nFlags = TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHRINK;
+    Fill_Rectangle(device, 14, STATS_TOP, 312, GAMES_STATISTICS_PANEL.nBottom - 2, BOX_COLOUR);
     char szText[TEXT_SIZE];
     for (int nSide = 0; nSide < SIDES; nSide++) {
         Get_Team_Abbreviation(pGame->anTeam[nSide], szText);
-        Draw_Page_Text(device, szText, 150 + 80 * nSide, 108, 230 + 80 * nSide, 108 + STAT_ROW,
+        Draw_Page_Text(device, szText, 150 + 80 * nSide, STATS_TOP, 230 + 80 * nSide, STATS_TOP + STAT_ROW,
                        nFlags | TEXT_CENTER, 0, HEADING_COLOUR);
     }
     GameStatLine aLines[GAME_STAT_LINES];
     Get_Game_Stat_Lines(pGame, aLines);
     for (int nLine = 0; nLine < GAME_STAT_LINES; nLine++) {
-        int y = 108 + STAT_ROW * (nLine + 1), y2 = y + STAT_ROW;
+        int y = STATS_TOP + STAT_ROW * (nLine + 1), y2 = y + STAT_ROW;
         Draw_Page_Text(device, aLines[nLine].szLabel, 20, y, 150, y2, nFlags, 0, TEXT_COLOUR);
         for (int nSide = 0; nSide < SIDES; nSide++)
             Draw_Page_Text(device, aLines[nLine].aszValue[nSide], 150 + 80 * nSide, y, 230 + 80 * nSide, y2,
@@ -68,9 +71,9 @@ void Draw_Team_Stats(const PageDevice& device, const GameRecord* pGame) {
 }
 
 void Draw_Stars(const PageDevice& device, const GameRecord* pGame) {
-    int nFlags = TEXT_VCENTER | TEXT_SINGLE_LINE;
-    Fill_Rectangle(device, 318, 106, 621, 242, BOX_COLOUR);
-    int y = 108;
+    int nFlags = TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHRINK;
+    Fill_Rectangle(device, 318, STATS_TOP, 622, GAMES_STATISTICS_PANEL.nBottom - 2, BOX_COLOUR);
+    int y = STATS_TOP;
     for (int nSide = 0; nSide < SIDES; nSide++) {
         char szText[TEXT_SIZE];
         Get_Team_Nickname(pGame->anTeam[nSide], szText);
@@ -82,7 +85,7 @@ void Draw_Stars(const PageDevice& device, const GameRecord* pGame) {
             Draw_Page_Text(device, aLines[i].szName, 330, y, 430, y + STAT_ROW, nFlags, 0, TEXT_COLOUR);
             Draw_Page_Text(device, aLines[i].szStats, 430, y, 617, y + STAT_ROW, nFlags, 0, TEXT_COLOUR);
         }
-        y = 108 + (STAR_LINES + 1) * STAT_ROW + 4;
+        y = STATS_TOP + (STAR_LINES + 1) * STAT_ROW + 4;
     }
 }
 
@@ -103,7 +106,7 @@ void Draw_Arrow(const PageDevice& device, const HotRect& rect, bool bUp) {
 }
 
 void Draw_Play_Line(const PageDevice& device, const PlayByPlayLine& line, int y) {
-    int y2 = y + PLAY_ROW, nFlags = TEXT_VCENTER | TEXT_SINGLE_LINE;
+    int y2 = y + PLAY_ROW, nFlags = TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHRINK;
     int x = PLAY_BOX.nLeft + 4, nRight = PLAY_BOX.nRight - 4;
     switch (line.nKind) {
     case PBP_PLAY:
@@ -125,9 +128,9 @@ void Draw_Play_Line(const PageDevice& device, const PlayByPlayLine& line, int y)
 }
 
 void Draw_Play_By_Play(const PageDevice& device, int nGame) {
-    Draw_Page_Text(device, "Play By Play", PLAY_BOX.nLeft, 246, PLAY_BOX.nRight, 260,
-                   TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 1, SHADOW_TEXT_COLOUR);
     Fill_Rectangle(device, PLAY_BOX.nLeft, PLAY_BOX.nTop, PLAY_BOX.nRight, PLAY_BOX.nBottom, BOX_COLOUR);
+    Draw_Page_Text(device, "Play By Play", PLAY_BOX.nLeft, GAMES_PLAY_BY_PLAY_PANEL.nTop + 1, PLAY_BOX.nRight,
+                   PLAY_BOX.nTop - 1, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 1, SHADOW_TEXT_COLOUR);
     std::vector<PlayByPlayLine> lines;
     Read_Play_By_Play(nGame, &lines);
     int nFirst = Min(Games_Scroll(), Max(0, (int)lines.size() - VISIBLE_PLAYS));
@@ -141,8 +144,11 @@ void Draw_Games(const PageDevice& device) {
     int nGame = Games_Page_Game();
     if (nGame == NO_GAME) return;
     const GameRecord* pGame = Get_Game_Record(nGame);
-    Draw_Helmet(device, pGame->anTeam[0], false, 404, 21, 95, 86, 70);
-    Draw_Helmet(device, pGame->anTeam[1], true, 522, 21, 95, 86, 70);
+    for (int nSide = 0; nSide < SIDES; nSide++) {
+        const PageRect& box = GAMES_HELMET_BOXES[nSide];
+        Draw_Helmet(device, pGame->anTeam[nSide], nSide == 1, box.nLeft, box.nTop, box.nRight - box.nLeft,
+                    box.nBottom - box.nTop, 70);
+    }
     Draw_Scores(device, pGame);
     Draw_Team_Stats(device, pGame);
     Draw_Stars(device, pGame);

@@ -19,7 +19,7 @@ constexpr int ROW_RIGHT = STANDINGS_HEADING_LEFT + STANDINGS_HEADING_STEP * STAN
 void Draw_Division(const PageDevice& device, const StandingsDivision& division, QColor colour) {
     int y = division.nTop;
     Fill_Rectangle(device, 0, y, STANDINGS_BAND_RIGHT, y + STANDINGS_BAND_HEIGHT, colour);
-    int nText = TEXT_VCENTER | TEXT_SINGLE_LINE;
+    int nText = TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHRINK;
     Draw_Page_Text(device, division.szName, 6, y, FIXED_LEFT[0], y + STANDINGS_BAND_HEIGHT, nText, 2,
                    Qt::white);
     for (int i = 0; i < STANDINGS_FIXED_COLUMNS; i++)
@@ -56,7 +56,7 @@ void Draw_Standings(const PageDevice& device) {
         int nLeft = STANDINGS_HEADING_LEFT + STANDINGS_HEADING_STEP * i;
         Draw_Page_Text(device, page.aszHeadings[i], nLeft, STANDINGS_HEADING_TOP,
                        nLeft + STANDINGS_HEADING_STEP, STANDINGS_HEADING_BOTTOM,
-                       TEXT_CENTER | TEXT_VCENTER | TEXT_WORD_BREAK, 2, colour);
+                       TEXT_CENTER | TEXT_VCENTER | TEXT_WORD_BREAK | TEXT_SHRINK, 2, colour);
     }
     for (int i = 0; i < page.nDivisions; i++)
         Draw_Division(device, page.aDivisions[i], colour);

@@ -31,6 +31,49 @@ QImage Draw(int nWidth, int nHeight, const QString& szText, int nFlags, int nFon
     Draw_Page_Text(device, szText, 0, 0, LOGICAL_PAGE_WIDTH, LOGICAL_PAGE_HEIGHT, nFlags, nFont, QColor(255, 0, 0));
     return image;
 }
+
+// The smallest rectangle holding every pixel that is not white; null for none.
+QRect Inked(const QImage& image) {
+    QRect inked;
+    for (int y = 0; y < image.height(); y++)
+        for (int x = 0; x < image.width(); x++)
+            if (image.pixelColor(x, y) != QColor(Qt::white)) inked |= QRect(x, y, 1, 1);
+    return inked;
+}
+
+// A narrow box like a money column or a heading cell.
+constexpr int BOX_LEFT = 162, BOX_TOP = 71, BOX_RIGHT = 220, BOX_BOTTOM = 96;
+
+QImage Blank(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// Drawn without any clipping, so the ink shows the text's full extent: on its
+// own line, or wrapped at the box's width.
+QRect Unclipped_Ink(QSize size, const QFont& font, const QString& szText, const QRect& box, bool bWrap) {
+    QImage image = Blank(size);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    if (bWrap)
+        painter.drawText(QRect(box.left(), box.top(), box.width(), size.height() - box.top()),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, szText);
+    else
+        painter.drawText(QPoint(box.left(), box.top() + QFontMetrics(font).ascent()), szText);
+    painter.end();
+    return Inked(image);
+}
+
+QRect Page_Text_Ink(QSize size, const QString& szText, int nRight, int nFlags) {
+    QImage image = Blank(size);
+    QPainter painter(&image);
+    PageDevice device = {&painter, size.width(), size.height()};
+    Draw_Page_Text(device, szText, BOX_LEFT, BOX_TOP, nRight, BOX_BOTTOM, nFlags, 2, Qt::black);
+    painter.end();
+    return Inked(image);
+}
 }  // namespace
 
 class PageDrawingTest : public QObject {
@@ -87,6 +130,39 @@ class PageDrawingTest : public QObject {
         QPair<int, int> block = Rows_With(Draw(636, 438, "Pass\nDefense", TEXT_VCENTER), QColor(255, 0, 0));
         QVERIFY(block.first < 219 && block.second > 219);
         QVERIFY(qAbs((block.first + block.second) / 2 - 219) < 10);
+    }
+
+    void Shrunk_Text_Is_No_Wider_Than_Its_Box() {
+        const QString TEXTS[] = {"$18,351,412", "-$1,005,223,117", "Points Against", "Pass Def. Rank",
+                                 "Conf. Record", "W", "Championships"};
+        const QSize SIZES[] = {{636, 438}, {1272, 876}, {1670, 1150}, {800, 438}};
+        for (QSize size : SIZES) {
+            Rebuild_Fonts(size.width(), size.height());
+            QRect box = Scale_Rect(size.width(), size.height(), BOX_LEFT, BOX_TOP, BOX_RIGHT, BOX_BOTTOM);
+            for (const QString& szText : TEXTS) {
+                QString szCase = QString("%1 at %2x%3").arg(szText).arg(size.width()).arg(size.height());
+                QFont line = Fitting_Font(Page_Font(2), szText, box, TEXT_CENTER | TEXT_SINGLE_LINE);
+                QRect ink = Unclipped_Ink(size, line, szText, box, false);
+                QVERIFY2(!ink.isNull() && ink.width() <= box.width(), qPrintable(szCase));
+                QFont wrapped = Fitting_Font(Page_Font(2), szText, box, TEXT_CENTER | TEXT_WORD_BREAK);
+                ink = Unclipped_Ink(size, wrapped, szText, box, true);
+                QVERIFY2(box.contains(ink), qPrintable(szCase + " wrapped"));
+            }
+        }
+        Rebuild_Fonts(636, 438);
+    }
+
+    void Only_Text_Too_Wide_Shrinks() {
+        Rebuild_Fonts(636, 438);
+        QRect box = Scale_Rect(636, 438, BOX_LEFT, BOX_TOP, BOX_RIGHT, BOX_BOTTOM);
+        int nFlags = TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLE_LINE;
+        QCOMPARE(Fitting_Font(Page_Font(2), "W", box, nFlags).pixelSize(), Page_Font(2).pixelSize());
+        QVERIFY(Fitting_Font(Page_Font(2), "$18,351,412", box, nFlags).pixelSize() < Page_Font(2).pixelSize());
+        // The page text asks for the smaller font only when told to, and only when it needs it.
+        QSize size(636, 438);
+        QRect wide = Page_Text_Ink(size, "$18,351,412", 600, nFlags);
+        QVERIFY(Page_Text_Ink(size, "$18,351,412", BOX_RIGHT, nFlags | TEXT_SHRINK).height() < wide.height());
+        QCOMPARE(Page_Text_Ink(size, "$18,351,412", 600, nFlags | TEXT_SHRINK), wide);
     }
 };
 
