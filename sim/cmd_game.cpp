@@ -198,7 +198,8 @@ double Games_Per_Second(int nCount, bool bFiles, BenchTotals& totals, const std:
             if ((i + 1) % (nTeams * SEASON_GAMES_PER_TEAM / 2) == 0) {
                 Add_Kicking(totals, nPunts, nMade, nTried);
                 memcpy(&g_League, fresh.data(), sizeof g_League);
-                nPunts = Kicking_Total(PUNTS, 1), nMade = Kicking_Total(FIELD_GOALS, 4);
+                nPunts = Kicking_Total(PUNTS, 1);
+                nMade = Kicking_Total(FIELD_GOALS, 4);
                 nTried = Kicking_Total(FIELD_GOALS_TRIED, 4);
             }
             fStart += Cpu_Seconds() - fUpkeep;
@@ -258,17 +259,11 @@ int Sim_Bench(int argc, char** argv) {
     // Both runs play the same games from the same league.
     std::vector<unsigned char> league(sizeof g_League);
     memcpy(league.data(), &g_League, sizeof g_League);
-    // The files go to a scratch folder, not the caller's.
-    std::error_code error;
-    auto old = std::filesystem::current_path();
-    auto scratch = std::filesystem::temp_directory_path() / ("brakvell-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directories(scratch, error);
-    std::filesystem::current_path(scratch, error);
+    ScratchFolder folder = Enter_Scratch_Folder("brakvell-bench", ".");
     BenchTotals withFiles, totals;
     Seed_Random((uint32_t)nSeed);
     double fWithFiles = Games_Per_Second((int)nCount, true, withFiles, league);
-    std::filesystem::current_path(old, error);
-    std::filesystem::remove_all(scratch, error);
+    Leave_Scratch_Folder(folder);
     memcpy(&g_League, league.data(), sizeof g_League);
     Seed_Random((uint32_t)nSeed);
     double fWithout = Games_Per_Second((int)nCount, false, totals, league);

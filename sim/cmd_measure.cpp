@@ -54,19 +54,14 @@ int Sim_Measure(int argc, char** argv) {
     }
     // New games clear the output folder and write the fame file: they do it
     // in a scratch folder that holds the league and the name lists beside it.
-    fs::path old = fs::current_path(error);
-    fs::path scratch = fs::temp_directory_path() / ("brakvell-measure-" + std::to_string(getpid()));
-    fs::create_directories(scratch, error);
-    fs::create_symlink(universe, scratch / UNIVERSE_FILE, error);
-    fs::create_directory_symlink(universe.parent_path() / "names", scratch / "names", error);
-    fs::current_path(scratch, error);
+    ScratchFolder folder = Enter_Scratch_Folder("brakvell-measure", universe.parent_path());
+    fs::create_symlink(universe, UNIVERSE_FILE, error);
     Set_Play_By_Play_File(false);
     LeagueSums sums = {};
     bool bPlayed = true;
     for (long nSeason = 0; bPlayed && nSeason < nSeasons; nSeason++)
         bPlayed = Play_New_Season((uint32_t)(nSeed + nSeason), &sums);
-    fs::current_path(old, error);
-    fs::remove_all(scratch, error);
+    Leave_Scratch_Folder(folder);
     if (!bPlayed) {
         fprintf(stderr, "brakvell-sim: cannot start a new game from %s\n", argv[0]);
         return 1;

@@ -98,16 +98,8 @@ int Bench_Season(int argc, char** argv) {
         return 1;
     }
     szUniverse = std::filesystem::absolute(szUniverse).string();
-    std::string szNames = Find_Data_File("names");
-    // Reports of the new seasons go to a scratch folder, not the caller's;
-    // new players still take their names from the caller's name files.
-    std::error_code error;
-    auto old = std::filesystem::current_path();
-    auto scratch = std::filesystem::temp_directory_path() / ("brakvell-bench-season-" + std::to_string(getpid()));
-    std::filesystem::create_directories(scratch, error);
-    if (!szNames.empty())
-        std::filesystem::create_directory_symlink(std::filesystem::absolute(szNames), scratch / "names", error);
-    std::filesystem::current_path(scratch, error);
+    // Reports of the new seasons go to a scratch folder, not the caller's.
+    ScratchFolder folder = Enter_Scratch_Folder("brakvell-bench-season", ".");
     bool bLoaded = season_fixture::Start_Default_League(szUniverse.c_str(), (uint32_t)nSeed);
     Set_Game_State(GS_AUTOSAVE, 0);
     Set_Play_By_Play_File(false);
@@ -124,8 +116,7 @@ int Bench_Season(int argc, char** argv) {
         printf("season %ld: %.1f ms on the processor, %.1f ms elapsed\n", n + 1, fCpu, fWall);
     }
     Set_Play_By_Play_File(true);
-    std::filesystem::current_path(old, error);
-    std::filesystem::remove_all(scratch, error);
+    Leave_Scratch_Folder(folder);
     if (!bLoaded) return 1;
     printf("ms/season: %.0f\n", Median(times));
     return 0;

@@ -1,6 +1,8 @@
 #include "sim/commands.h"
 
 #include <cstdio>
+#include <string>
+#include <unistd.h>
 #include <cstdlib>
 #include <cstring>
 
@@ -53,4 +55,24 @@ bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValu
     if (!pEnd || *pEnd != '\0' || pEnd == argv[i + 1]) return false;
     i++;
     return true;
+}
+
+ScratchFolder Enter_Scratch_Folder(const char* szStem, const std::filesystem::path& gameFolder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    ScratchFolder folder;
+    folder.old = fs::current_path(error);
+    fs::path game = fs::absolute(gameFolder, error);
+    folder.scratch = fs::temp_directory_path(error) / (std::string(szStem) + "-" + std::to_string(getpid()));
+    fs::create_directories(folder.scratch, error);
+    if (fs::is_directory(game / "names", error))
+        fs::create_directory_symlink(game / "names", folder.scratch / "names", error);
+    fs::current_path(folder.scratch, error);
+    return folder;
+}
+
+void Leave_Scratch_Folder(const ScratchFolder& folder) {
+    std::error_code error;
+    std::filesystem::current_path(folder.old, error);
+    std::filesystem::remove_all(folder.scratch, error);
 }

@@ -1,6 +1,7 @@
 // The commands of brakvell-sim. Each takes the arguments after its name and
 // returns the exit status: 0 success, 1 failure, 2 wrong arguments.
 #pragma once
+#include <filesystem>
 
 #define BRAKVELL_VERSION 2187
 #define BRAKVELL_VERSION_TEXT "2.1.8.7"
@@ -20,3 +21,13 @@ int Sim_Usage(const char* szUsage);
 // An option with a whole-number value at argv[i] ("--seed 7"): true when it
 // is szName with a number, and i then steps over the value.
 bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValue);
+
+// A scratch folder in the temporary directory becomes the working folder, so
+// that files a command writes (play-by-play, reports, saves) never land in the
+// caller's game folder. The name lists are linked in from gameFolder, for
+// the players a season creates. Leaving removes it and returns to the caller's folder.
+struct ScratchFolder {
+    std::filesystem::path old, scratch;
+};
+ScratchFolder Enter_Scratch_Folder(const char* szStem, const std::filesystem::path& gameFolder);
+void Leave_Scratch_Folder(const ScratchFolder& folder);
