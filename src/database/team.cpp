@@ -35,6 +35,10 @@ int Get_Team_Stat(TNUM nTeam, int nIndex) {
     return Data(nTeam).anStats[nIndex];
 }
 
+bool Human_Managed(TNUM nTeam) {
+    return nTeam >= 0 && nTeam < NUMBER_OF_FRANCHISES && Data(nTeam).anStats[TEAM_STAT_CONTROL] == HUMAN_MANAGED;
+}
+
 void Set_Team_Stat(TNUM nTeam, int nIndex, int nValue) {
     if (nTeam == NO_TEAM) return;
     if (nTeam < 0 || nTeam >= NUMBER_OF_FRANCHISES) {

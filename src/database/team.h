@@ -11,6 +11,8 @@ enum {
     TEAM_STAT_CONTROL = 2,   // -1 not in use, 0 computer, 1 user
     TEAM_STAT_CITY = 3,      // index in the city table
 };
+// Values of TEAM_STAT_CONTROL.
+enum { TEAM_NOT_IN_USE = -1, COMPUTER_MANAGED = 0, HUMAN_MANAGED = 1 };
 constexpr int NUMBER_OF_TEAM_STATS = 60;
 constexpr int NUMBER_OF_STADIUM_FIELDS = 20;
 constexpr int NUMBER_OF_FINANCIAL_FIELDS = 80;
@@ -51,6 +53,8 @@ constexpr int NUMBER_OF_PLAYOFF_SLOTS = 31;
 
 // ---- Team stats, stadium, city, returners ----
 int Get_Team_Stat(TNUM nTeam, int nIndex);
+// The one answer to "does a person manage this team": a franchise code whose control mark is HUMAN_MANAGED.
+bool Human_Managed(TNUM nTeam);
 void Set_Team_Stat(TNUM nTeam, int nIndex, int nValue);
 void Set_Every_Team_Stat(int nIndex, int nValue);  // every team in use
 int Get_Team_City_Data(TNUM nTeam, int nField);   // a field of the team's city record

@@ -1,3 +1,4 @@
+#include "database/team.h"
 #include "finance/dialog_support.h"
 
 #include <cctype>
@@ -28,7 +29,7 @@ void Dialog_Format(char* szOut, const char* szFormat, ...) {
 
 bool Budget_Editable(TNUM nTeam) {
     if (nTeam < 0 || nTeam >= NUMBER_OF_FRANCHISES || !Valid_Team(nTeam)) return false;
-    return Human_Controlled(nTeam) || Get_Game_State(GS_COMMISSIONER) != 0;
+    return Human_Managed(nTeam) || Get_Game_State(GS_COMMISSIONER) != 0;
 }
 
 bool Parse_Money_Text(const char* szText, int64_t* pCents) {

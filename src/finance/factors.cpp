@@ -1,3 +1,4 @@
+#include "database/team.h"
 #include "finance/factors.h"
 
 #include <cstdint>
@@ -78,9 +79,9 @@ int Apply_Cash_Factors(TNUM nTeam, int nAmount) {
 
 int Spending_Index(TNUM nTeam) {
     int x = Ratio(Ratio(6000, Team_Income(nTeam), 25000), Fin_Get(nTeam, FIN_FAN_LOYALTY), 1000);
-    if (Human_Controlled(nTeam)) x = Ratio(x, 1100 - 100 * Get_Game_State(GS_DIFFICULTY), 1000);
+    if (Human_Managed(nTeam)) x = Ratio(x, 1100 - 100 * Get_Game_State(GS_DIFFICULTY), 1000);
     x = Apply_Cash_Factors(nTeam, x);
-    if (!Human_Controlled(nTeam)) {
+    if (!Human_Managed(nTeam)) {
         int nPayroll = Fin_Get(nTeam, FIN_PAYROLL);
         if (nPayroll < SMALL_PAYROLL)
             x = Ratio(x, Ratio(1000, 2 * SMALL_PAYROLL, nPayroll + SMALL_PAYROLL), 1000);

@@ -20,9 +20,6 @@ int Fin_Rank(TNUM nTeam, int nCode) {
     return Get_Team_Financial_Rank(nTeam, nCode);
 }
 
-bool Human_Controlled(TNUM nTeam) {
-    return Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) == 1;
-}
 int Team_City_Field(TNUM nTeam, int nField) {
     return Get_Team_City_Data(nTeam, nField);
 }

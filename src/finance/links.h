@@ -11,7 +11,6 @@ void Fin_Add(TNUM nTeam, int nCode, int nAmount);
 // The number of franchises in use with a greater value of the code.
 int Fin_Rank(TNUM nTeam, int nCode);
 
-bool Human_Controlled(TNUM nTeam);
 int Team_City_Field(TNUM nTeam, int nField); // 0 city population, 1 region, 3 income, 5 longitude, 6 latitude
 int Stadium_Field(TNUM nTeam, int nField);   // 0 capacity, 5 convenience, 6 comfort, 7 sight lines
 

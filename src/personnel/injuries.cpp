@@ -11,7 +11,6 @@
 #include "platform/platform.h"
 
 namespace {
-constexpr int HUMAN_CONTROLLED = 1;
 constexpr int BEST_STAFF_BONUS = 2000;  // the best staff divides the base chance by 3
 
 bool Valid_Injury_Target(TNUM nTeam, PNUM nPlayer, const char* szRoutine) {
@@ -104,7 +103,7 @@ void Inflict_Injury(TNUM nTeam, PNUM nPlayer) {
 
 void Check_Injury_Alert(TNUM nTeam, PNUM nPlayer) {
     int nWeeks = Get_Player_Vital_Stat(nTeam, nPlayer, VS_INJURY_WEEKS);
-    if (Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) != HUMAN_CONTROLLED || !Injury_Alert_On() ||
+    if (!Human_Managed(nTeam) || !Injury_Alert_On() ||
         nWeeks - 1 < Injury_Alert_Weeks())
         return;
     Set_Game_State(GS_PENDING_INJURY, Get_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID));

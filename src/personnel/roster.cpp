@@ -11,7 +11,6 @@
 
 
 namespace {
-constexpr int HUMAN_MANAGED = 1;  // team stat 2
 constexpr int BACKUP_KEY_OFFSET = 1400000;
 constexpr int BACKUP_POSITION_WEIGHT = 100000;
 
@@ -74,9 +73,6 @@ void Create_Side_Filler(TNUM nTeam, PNUM nSlot, int nSide) {
     Set_Player_Vital_Stat(nTeam, nSlot, VS_CONTRACT_YEARS, 3);
 }
 
-bool Is_Human_Managed(TNUM nTeam) {
-    return nTeam >= 0 && nTeam < NUMBER_OF_FRANCHISES && Get_Team_Stat(nTeam, 2) == HUMAN_MANAGED;
-}
 }  // namespace
 
 int Starter_Spots(int nSide) { return nSide >= 0 && nSide < NUMBER_OF_SIDES ? STARTER_SPOTS[nSide] : 0; }
@@ -130,7 +126,7 @@ void Choose_Starters(TNUM nTeam, int nSide) {
     PNUM nFirst = First_Slot_Of_Side(nTeam, nSide);
     if (nFirst == NO_PLAYER) return;
     PNUM nLast = Last_Slot_Of_Side(nTeam, nSide);
-    bool bHuman = Is_Human_Managed(nTeam);
+    bool bHuman = Human_Managed(nTeam);
     int anWorth[PLAYERS_PER_TEAM] = {};
     for (int p = nFirst; p <= nLast; p++)
         if (Side_At(nTeam, (PNUM)p) == nSide) anWorth[p] = Worth(nTeam, (PNUM)p);
@@ -221,7 +217,7 @@ void Organise_Team(TNUM nTeam) {
 void Organise_Computer_Teams() {
     if (!Get_Game_State(GS_COMMISSIONER))
         for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++)
-            if (Valid_Team(t) && !Is_Human_Managed(t)) Organise_Team(t);
+            if (Valid_Team(t) && !Human_Managed(t)) Organise_Team(t);
     for (TNUM t = FREE_AGENT_TEAM; t <= TOTAL_NUMBER_OF_TEAMS; t++) Compact_Team(t);
 }
 

@@ -23,7 +23,7 @@ void Fill_Championship_Page(ChampionshipPage* pPage) {
     *pPage = {};
     pPage->nTeam = NO_TEAM;
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
-        if (!Human_Controlled(nTeam)) continue;
+        if (!Human_Managed(nTeam)) continue;
         int nResult = Championship_Result(nTeam);
         if (nResult > pPage->nResult) {
             pPage->nResult = nResult;

@@ -1,3 +1,4 @@
+#include "database/team.h"
 #include "reports/finance_page.h"
 
 #include "database/text_format.h"
@@ -19,7 +20,7 @@ void Fill_Finance_Page(FinancePage* pPage) {
         if (Get_Team_League(nTeam) != pPage->nConference) continue;
         FinanceRow& row = pPage->aRows[pPage->nRows++];
         row.nTeam = nTeam;
-        row.bHuman = Human_Controlled(nTeam);
+        row.bHuman = Human_Managed(nTeam);
         char szName[TEXT_SIZE];
         Get_Team_City(nTeam, szName);
         if (row.bHuman) Make_Upper_Case(szName);

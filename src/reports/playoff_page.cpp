@@ -1,3 +1,4 @@
+#include "database/team.h"
 #include "reports/playoff_page.h"
 
 #include "database/random.h"
@@ -14,7 +15,7 @@ void Fill_Slot(int nSlot, int nChampionSlot, PlayoffSlotView* pView) {
         pView->nState = PLAYOFF_SLOT_EMPTY;
         return;
     }
-    pView->bHuman = Human_Controlled(pView->nTeam);
+    pView->bHuman = Human_Managed(pView->nTeam);
     char szName[TEXT_SIZE];
     Get_Team_Nickname(pView->nTeam, szName);
     Dialog_Format(pView->szName, "%s", szName);

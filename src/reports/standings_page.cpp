@@ -11,7 +11,7 @@
 namespace {
 void Fill_Row(TNUM nTeam, StandingsRow* pRow) {
     pRow->nTeam = nTeam;
-    pRow->bHuman = Human_Controlled(nTeam);
+    pRow->bHuman = Human_Managed(nTeam);
     char szName[TEXT_SIZE];
     Get_Team_Nickname(nTeam, szName);
     Dialog_Format(pRow->szName, "%s", szName);

@@ -12,9 +12,6 @@
 #include "season/standings.h"
 
 namespace {
-constexpr int HUMAN_MANAGED = 1;  // team stat 2
-
-bool Human_Managed(TNUM nTeam) { return Valid_Team(nTeam) && Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) == HUMAN_MANAGED; }
 
 bool Managed_Contracts_Expiring() {
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {

@@ -24,7 +24,6 @@
 namespace {
 constexpr int GS_GAME_NUMBER = 21;     // names the play-by-play file
 constexpr int GS_TRADE_ACTIVITY = 94;  // cleared whenever play starts
-constexpr int HUMAN_MANAGED = 1;       // team stat 2
 constexpr int NUMBER_OF_SEASON_WEEKS = SCHEDULE_SLOTS + PLAYOFF_WEEKS;  // more than any season has
 
 bool s_bRunning = false;  // a pumped message must not start a second loop
@@ -117,7 +116,7 @@ void Report_Pending_Injury() {
 // A managed team won its division, reached its conference's final slot or the title.
 bool Managed_Team_Won_Something() {
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
-        if (!Valid_Team(nTeam) || Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) != HUMAN_MANAGED) continue;
+        if (!Human_Managed(nTeam)) continue;
         if (Get_Team_Standing(nTeam) == 0 || Get_Team_Highest_Playoff_Slot(nTeam) >= 28) return true;
     }
     return false;

@@ -106,7 +106,6 @@ void Game_Player_Full_Name(TNUM nTeam, PNUM nSlot, char* szOut) {
     if (Game_Slot_Filled(nTeam, nSlot)) Get_Player_Full_Name(nTeam, nSlot, szOut);
 }
 
-bool Game_Team_Human(TNUM nTeam) { return Get_Team_Stat(nTeam, 2) == 1; }
 PNUM Game_Returner(TNUM nTeam, int nKind) { return Get_Team_Returner(nTeam, nKind); }
 void Game_Set_Returner(TNUM nTeam, int nKind, PNUM nSlot) { Set_Team_Returner(nTeam, nKind, nSlot); }
 int Game_Stadium_Capacity(TNUM nTeam) { return Get_Stadium_Field(nTeam, 0); }

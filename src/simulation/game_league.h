@@ -64,7 +64,6 @@ void Game_Raise_Player_Stat(TNUM nTeam, PNUM nSlot, int nStat, int nValue);
 void Game_Player_Last_Name(TNUM nTeam, PNUM nSlot, char* szOut);  // TEXT_SIZE
 void Game_Player_Full_Name(TNUM nTeam, PNUM nSlot, char* szOut);  // TEXT_SIZE
 
-bool Game_Team_Human(TNUM nTeam);
 PNUM Game_Returner(TNUM nTeam, int nKind);  // 0 kick, 1 punt
 void Game_Set_Returner(TNUM nTeam, int nKind, PNUM nSlot);
 int Game_Stadium_Capacity(TNUM nTeam);

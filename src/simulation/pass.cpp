@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "database/random.h"
+#include "database/team.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"
 
@@ -78,7 +79,7 @@ void Pass_Outcome_Weights(const GameRecord* g, int nLength, int64_t anWeight[5])
     }
     int64_t nComplete = nOffence == 1 ? 1050 : 1000, nOther = nOffence == 1 ? 1000 : 1050;
     TNUM nTeam = g->anTeam[nOffence];
-    if (Game_Team_Human(nTeam) && nTeam == Get_Game_State(32)) {
+    if (Human_Managed(nTeam) && nTeam == Get_Game_State(32)) {
         int nShift = 5 * Get_Game_State(GS_DIFFICULTY) - 5;
         nComplete += nShift;
         nOther -= nShift;

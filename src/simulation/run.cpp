@@ -1,5 +1,6 @@
 // The run: the carrier's yards against the defence, fumbles, and the team factors shared with the pass.
 #include "database/random.h"
+#include "database/team.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"
 
@@ -89,8 +90,8 @@ int Offence_Factor(const GameRecord* g) {
     int nHome = Playoff_Game(g) ? 100 : 50;
     int nFactor = nSum / 20 + 800 + (nOffence == 1 ? nHome : -nHome);
     int nDifficulty = Get_Game_State(GS_DIFFICULTY);
-    if (Game_Team_Human(g->anTeam[nOffence])) nFactor -= 50 * nDifficulty;
-    if (Game_Team_Human(g->anTeam[1 - nOffence])) nFactor += 50 * nDifficulty;
+    if (Human_Managed(g->anTeam[nOffence])) nFactor -= 50 * nDifficulty;
+    if (Human_Managed(g->anTeam[1 - nOffence])) nFactor += 50 * nDifficulty;
     return Clamp(666, nFactor, 1500);
 }
 

@@ -7,7 +7,6 @@
 #include "personnel/ratings.h"
 
 namespace {
-constexpr int COMPUTER_MANAGED = 0;      // team stat 2
 constexpr int RELEASE_ABOVE_ROSTER = 65;  // a larger roster makes room before it signs
 constexpr int REVIEW_CYCLE = 6;          // weeks between a team's reviews
 
