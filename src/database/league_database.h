@@ -54,6 +54,7 @@ enum {
     GS_DIFFICULTY = 25,
     GS_CURRENT_PAGE = 26,
     GS_USER_TEAM = 28,
+    GS_MANAGED_TEAM = 32,  // the team whose games the difficulty handicaps
     GS_SIMULATING = 33,
     GS_DRAFT_ROUND = 36,
     GS_DRAFT_PICK = 37,
@@ -224,6 +225,18 @@ void Swap_Team_Blocks(TNUM nTeamA, TNUM nTeamB);  // the user's team follows
 
 // Cities.
 int Number_Of_Cities();  // leading entries with a name
+// City fields.
+enum {
+    CITY_POPULATION,
+    CITY_REGION_POPULATION,
+    CITY_POPULATION_GROWTH,  // new population a year
+    CITY_INCOME,             // per-capita income, dollars
+    CITY_ALTITUDE,
+    CITY_LONGITUDE,  // thousandths of a degree
+    CITY_LATITUDE,   // thousandths of a degree
+    CITY_TIME_ZONE,
+    NUMBER_OF_CITY_FIELDS = 10,
+};
 int Get_City_Data(int nCity, int nField);
 void Set_City_Data(int nCity, int nField, int nValue);
 const char* Get_City_Name(int nCity);

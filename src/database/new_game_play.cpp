@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int GS_MANAGED_TEAM = 32;
 constexpr int STATE_DEFAULTS = 19;
 constexpr int KEEP = -999;  // entry 13 keeps its value
 const int STATE_DEFAULT[STATE_DEFAULTS] = {2, 0, 7, 8, 5, 11, 8, 13, 15, 2, 11, 15, 24, KEEP, 0, 2, 3, 4, 5};

@@ -13,6 +13,17 @@ enum {
 };
 // Values of TEAM_STAT_CONTROL.
 enum { TEAM_NOT_IN_USE = -1, COMPUTER_MANAGED = 0, HUMAN_MANAGED = 1 };
+// Stadium fields.
+enum {
+    STADIUM_CAPACITY,
+    STADIUM_STRUCTURE,  // 0 open, 1 domed, 2 convertible
+    STADIUM_SURFACE,    // 0 natural grass, 1 artificial turf
+    STADIUM_YEAR,
+    STADIUM_VALUE,  // whole dollars
+    STADIUM_CONVENIENCE,  // quality 800..1200, 1000 average
+    STADIUM_COMFORT,
+    STADIUM_SIGHT_LINES,
+};
 constexpr int NUMBER_OF_TEAM_STATS = 60;
 constexpr int NUMBER_OF_STADIUM_FIELDS = 20;
 constexpr int NUMBER_OF_FINANCIAL_FIELDS = 80;

@@ -79,7 +79,7 @@ void Pass_Outcome_Weights(const GameRecord* g, int nLength, int64_t anWeight[5])
     }
     int64_t nComplete = nOffence == 1 ? 1050 : 1000, nOther = nOffence == 1 ? 1000 : 1050;
     TNUM nTeam = g->anTeam[nOffence];
-    if (Human_Managed(nTeam) && nTeam == Get_Game_State(32)) {
+    if (Human_Managed(nTeam) && nTeam == Get_Game_State(GS_MANAGED_TEAM)) {
         int nShift = 5 * Get_Game_State(GS_DIFFICULTY) - 5;
         nComplete += nShift;
         nOther -= nShift;
