@@ -2,36 +2,23 @@
 // writing the play-by-play file.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <string>
-#include <unistd.h>
-
-#include "../tests/simulation/game_fixture.h"
+#include "bench_league.h"
 #include "database/random.h"
-#include "database/saved_game.h"
 #include "personnel/injuries.h"
-#include "platform/files.h"
 #include "simulation/game.h"
 
 namespace {
-// The default league when the build has made it, else eight hand-built
-// teams, as brakvell-sim bench games plays them.
-int Load_League() {
-    std::string szUniverse = Find_Data_File((std::string(BRAKVELL_GAME_DIR) + "/Universe.dat").c_str());
-    if (!szUniverse.empty() && Load_Game(szUniverse.c_str()) && Number_Of_Teams() >= 2)
-        return Number_Of_Teams();
-    game_fixture::Build_League(1, 8);
-    return 8;
-}
-
+// The default league as a new game, as brakvell-sim bench games plays it.
 void Play_Games(benchmark::State& state, bool bFiles) {
-    int nTeams = Load_League();
+    BenchFolder folder = Enter_Bench_Folder("brakvell-bench-game", BRAKVELL_GAME_DIR);
+    if (!Start_Bench_League(1) || Number_Of_Teams() < 2) {
+        Leave_Bench_Folder(folder);
+        state.SkipWithError("no Universe.dat in the game folder");
+        return;
+    }
+    int nTeams = Number_Of_Teams();
     Seed_Random(1);
     Set_Play_By_Play_File(bFiles);
-    auto old = std::filesystem::current_path();
-    auto scratch = std::filesystem::temp_directory_path() / ("brakvell-bench-game-" + std::to_string(getpid()));
-    std::filesystem::create_directories(scratch);
-    std::filesystem::current_path(scratch);
     GameRecord game;
     int i = 0;
     for (auto _ : state) {
@@ -40,8 +27,7 @@ void Play_Games(benchmark::State& state, bool bFiles) {
         benchmark::DoNotOptimize(Play_Game(nHome, nVisitor, Current_Week(), &game));
         if (++i % (nTeams / 2) == 0) Heal_Injuries();  // a week's games
     }
-    std::filesystem::current_path(old);
-    std::filesystem::remove_all(scratch);
+    Leave_Bench_Folder(folder);
     Set_Play_By_Play_File(true);
     state.counters["games/s"] = benchmark::Counter((double)state.iterations(), benchmark::Counter::kIsRate);
 }

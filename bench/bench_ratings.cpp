@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "commands/start_up.h"
 #include "database/league_database.h"
 #include "database/player.h"
 #include "database/random.h"
@@ -44,6 +45,7 @@ void Build_League() {
     bBuilt = true;
     std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
     if (std::filesystem::exists(szUniverse) && Load_Game(szUniverse.c_str())) {
+        After_League_Loaded();
         TEAMS = Number_Of_Teams();
         return;
     }

@@ -2,24 +2,15 @@
 // and the playoffs, through the play menu's operation.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <string>
-#include <unistd.h>
-
-#include "../tests/season/default_league.h"
-#include "database/saved_game.h"
+#include "bench_league.h"
+#include "database/league_database.h"
+#include "season/season_loop.h"
 #include "simulation/game.h"
 
 namespace {
 void BM_Season(benchmark::State& state) {
-    std::string szGame = BRAKVELL_GAME_DIR;
-    auto old = std::filesystem::current_path();
-    auto scratch = std::filesystem::temp_directory_path() / ("brakvell-bench-season-" + std::to_string(getpid()));
-    std::filesystem::create_directories(scratch);
-    std::error_code error;
-    std::filesystem::create_directory_symlink(szGame + "/names", scratch / "names", error);
-    std::filesystem::current_path(scratch);
-    if (!season_fixture::Start_Default_League((szGame + "/Universe.dat").c_str(), 1)) {
+    BenchFolder folder = Enter_Bench_Folder("brakvell-bench-season", BRAKVELL_GAME_DIR);
+    if (!Start_Bench_League(1)) {
         state.SkipWithError("no Universe.dat in the game folder");
     } else {
         Set_Game_State(GS_AUTOSAVE, 0);
@@ -37,8 +28,7 @@ void BM_Season(benchmark::State& state) {
         }
         Set_Play_By_Play_File(true);
     }
-    std::filesystem::current_path(old);
-    std::filesystem::remove_all(scratch, error);
+    Leave_Bench_Folder(folder);
 }
 }  // namespace
 

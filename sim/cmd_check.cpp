@@ -13,7 +13,7 @@
 int Sim_Check(int argc, char** argv) {
     if (argc != 1) return Sim_Usage("check FILE");
     const char* szFile = argv[0];
-    if (!Load_Game(szFile)) {
+    if (!Load_League_File(szFile)) {
         fprintf(stderr, "brakvell-sim: cannot load %s\n", szFile);
         return 1;
     }

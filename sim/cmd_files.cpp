@@ -21,7 +21,7 @@ void Print_Save_Mode(int nMode) {
 
 int Sim_Info(int argc, char** argv) {
     if (argc != 1) return Sim_Usage("info FILE");
-    if (!Load_Game(argv[0])) return 1;
+    if (!Load_League_File(argv[0])) return 1;
     const SavedGameInfo& info = Last_Load_Info();
     printf("Version:    %d.%03d (%d)\n", info.nVersion / 1000, info.nVersion % 1000, info.nVersion);
     Print_Save_Mode(info.nSaveMode);
@@ -34,7 +34,7 @@ int Sim_Info(int argc, char** argv) {
 
 int Sim_Convert(int argc, char** argv) {
     if (argc != 2) return Sim_Usage("convert IN OUT");
-    if (!Load_Game(argv[0])) return 1;
+    if (!Load_League_File(argv[0])) return 1;
     int nResult = Save_Game(argv[1]);
     if (nResult == SAVE_OK) return 0;
     fprintf(stderr, "brakvell-sim: could not %s \"%s\"\n", nResult == SAVE_CANNOT_CREATE ? "create" : "write",

@@ -31,7 +31,7 @@ void Print_Team(TNUM nTeam) {
 
 int Sim_Finances(int argc, char** argv) {
     if (argc != 1) return Sim_Usage("finances FILE");
-    if (!Load_Game(argv[0])) return 1;
+    if (!Load_League_File(argv[0])) return 1;
     char szYear[TEXT_SIZE], szWeek[TEXT_SIZE];
     Get_Current_Year_Text(szYear);
     Get_Week_Name(-1, szWeek);

@@ -20,21 +20,8 @@
 #include "personnel/roster.h"
 #include "sim/commands.h"
 #include "trades/roster_review.h"
-#include "tests/season/default_league.h"
-#include "tests/simulation/game_fixture.h"
-
 
 namespace {
-const char* const DEMO_LEAGUE = ":demo";
-
-bool Load_League(const char* szFile) {
-    if (strcmp(szFile, DEMO_LEAGUE) == 0) {
-        game_fixture::Build_League(1, 4);
-        return true;
-    }
-    return Load_Game(szFile);
-}
-
 // A team code or an abbreviation (any case).
 TNUM Find_Team(const char* szName) {
     char* pEnd = nullptr;
@@ -105,7 +92,7 @@ int Game_Command(int argc, char** argv) {
     long nSeed = 1;
     for (int i = 3; i < argc; i++)
         if (!Parse_Option(i, argc, argv, "--seed", nSeed)) return Sim_Usage(szUsage);
-    if (!Load_League(argv[0])) return 1;
+    if (!Load_League_File(argv[0])) return 1;
     TNUM nHome = Find_Team(argv[1]), nVisitor = Find_Team(argv[2]);
     if (nHome == NO_TEAM || nVisitor == NO_TEAM || nHome == nVisitor) {
         fprintf(stderr, "brakvell-sim: no such pair of teams: %s, %s\n", argv[1], argv[2]);
@@ -226,19 +213,14 @@ void Print_Averages(const BenchTotals& t) {
     printf("FG%%: %.1f\n", t.nFieldGoalsTried > 0 ? 100.0 * t.nFieldGoals / t.nFieldGoalsTried : 0.0);
 }
 
-// The default league from the working folder, else the hand-built teams.
-void Load_Bench_League(uint32_t nSeed) {
-    std::string szUniverse = Find_Data_File("Universe.dat");
-    // Set up as a new game sets it up, rosters organised as the season loop
-    // organises them before every week: a raw Universe.dat plays worse football.
-    if (!szUniverse.empty() && season_fixture::Start_Default_League(szUniverse.c_str(), nSeed) &&
-        Number_Of_Teams() >= 2) {
-        Organise_Every_Team();
-        printf("league: %s (%d teams), set up as a new game\n", szUniverse.c_str(), Number_Of_Teams());
-        return;
-    }
-    game_fixture::Build_League(nSeed, 8);
-    printf("league: built fixture (%d teams), no Universe.dat in the working folder\n", Number_Of_Teams());
+// The default league of the caller's folder as a new game, rosters organised
+// as the season loop organises them before every week: a raw Universe.dat
+// plays worse football. False when the caller has no Universe.dat.
+bool Start_Bench_League(const ScratchFolder& folder, uint32_t nSeed) {
+    if (!Link_Universe(folder) || !Start_Default_Game(nSeed) || Number_Of_Teams() < 2) return false;
+    Organise_Every_Team();
+    printf("league: %s (%d teams), set up as a new game\n", UNIVERSE_FILE, Number_Of_Teams());
+    return true;
 }
 }  // namespace
 
@@ -255,19 +237,24 @@ int Sim_Bench(int argc, char** argv) {
         if (!Parse_Option(i, argc, argv, "--count", nCount) && !Parse_Option(i, argc, argv, "--seed", nSeed))
             return Sim_Usage(szUsage);
     if (nCount < 1) return Sim_Usage(szUsage);
-    Load_Bench_League((uint32_t)nSeed);
+    // The new game and the play-by-play files go to a scratch folder, not the caller's.
+    ScratchFolder folder = Enter_Scratch_Folder("brakvell-bench", ".");
+    if (!Start_Bench_League(folder, (uint32_t)nSeed)) {
+        Leave_Scratch_Folder(folder);
+        fprintf(stderr, "brakvell-sim: bench games needs %s in the working folder\n", UNIVERSE_FILE);
+        return 1;
+    }
     // Both runs play the same games from the same league.
     std::vector<unsigned char> league(sizeof g_League);
     memcpy(league.data(), &g_League, sizeof g_League);
-    ScratchFolder folder = Enter_Scratch_Folder("brakvell-bench", ".");
     BenchTotals withFiles, totals;
     Seed_Random((uint32_t)nSeed);
     double fWithFiles = Games_Per_Second((int)nCount, true, withFiles, league);
-    Leave_Scratch_Folder(folder);
     memcpy(&g_League, league.data(), sizeof g_League);
     Seed_Random((uint32_t)nSeed);
     double fWithout = Games_Per_Second((int)nCount, false, totals, league);
     Set_Play_By_Play_File(true);
+    Leave_Scratch_Folder(folder);
     Print_Averages(totals);
     // Equal checksums before and after a change to the game mean equal results.
     printf("league checksum: %08x\n", Saved_Data_Checksum());

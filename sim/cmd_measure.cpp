@@ -6,10 +6,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "database/new_game.h"
 #include "database/random.h"
 #include "database/saved_game.h"
-#include "personnel/player_creation.h"
 #include "reports/league_averages.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
@@ -22,15 +20,9 @@ namespace {
 const char* const USAGE = "measure FILE [--seasons N] [--seed S]";
 
 bool Play_New_Season(uint32_t nSeed, LeagueSums* pSums) {
-    Seed_Random(nSeed);
-    NewGameForm form;
-    if (!Open_New_Game_Page(&form)) return false;
-    Build_Template_Pool();
-    Choose_New_Game_Team(&form, 0);
-    form.nDifficulty = 1;
     // Saved and loaded again, as between `new` and `play`.
-    if (!Play_New_Game(form) || Save_Game("season.vtr") != SAVE_OK || !Load_Game("season.vtr")) return false;
-    Build_Template_Pool();
+    if (!Start_Default_Game(nSeed) || Save_Game("season.vtr") != SAVE_OK || !Load_League_File("season.vtr"))
+        return false;
     Seed_Random(nSeed);
     Set_Game_State(GS_AUTOSAVE, 0);
     Play_Weeks(SCHEDULE_SLOTS);  // stops where the playoffs begin

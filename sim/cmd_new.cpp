@@ -2,13 +2,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 
+#include "commands/start_up.h"
 #include "database/new_game.h"
-#include "database/random.h"
 #include "database/saved_game.h"
 #include "database/text_format.h"
-#include "personnel/player_creation.h"
 #include "platform/files.h"
 #include "sim/commands.h"
 
@@ -66,13 +64,15 @@ int Sim_New(int argc, char** argv) {
         fprintf(stderr, "brakvell-sim: no %s in this folder; run 'new' where the game's data is\n", UNIVERSE_FILE);
         return 1;
     }
-    Seed_Random(args.nSeed >= 0 ? (uint32_t)args.nSeed : (uint32_t)time(nullptr));
+    StartUpOptions options;
+    options.bSeedFromClock = args.nSeed < 0;
+    options.nSeed = (uint32_t)args.nSeed;
+    Start_Up_Core(options);
     NewGameForm form;
     if (!Open_New_Game_Page(&form)) {
         fprintf(stderr, "brakvell-sim: cannot load %s\n", UNIVERSE_FILE);
         return 1;
     }
-    Build_Template_Pool();  // as the game does at start-up
     TNUM nTeam = Find_New_Game_Team(args.szTeam);
     if (nTeam == NO_TEAM) {
         fprintf(stderr, "brakvell-sim: no team \"%s\" in %s\n", args.szTeam, UNIVERSE_FILE);

@@ -13,14 +13,12 @@
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"
-#include "personnel/player_creation.h"
 #include "platform/files.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
 #include "season/stored_games.h"
 #include "simulation/game.h"
 #include "sim/commands.h"
-#include "tests/season/default_league.h"
 
 namespace {
 // "Week 5: BUF 17 at MIA 24, ..." for the week just played.
@@ -64,11 +62,10 @@ int Sim_Play(int argc, char** argv) {
             return Sim_Usage(szUsage);
     if (argc < 1 || nWeeks < 1) return Sim_Usage(szUsage);
     const char* szFile = argv[0];
-    if (!Load_Game(szFile)) {
+    if (!Load_League_File(szFile)) {
         fprintf(stderr, "brakvell-sim: cannot load %s; it is left as it was\n", szFile);
         return 1;
     }
-    Build_Template_Pool();  // as the game does at start-up
     Seed_Random((uint32_t)nSeed);
     Set_Play_By_Play_File(false);
     SeasonLoopObserver observer{};
@@ -92,15 +89,14 @@ int Bench_Season(int argc, char** argv) {
         if (!Parse_Option(i, argc, argv, "--count", nCount) && !Parse_Option(i, argc, argv, "--seed", nSeed))
             return Sim_Usage(szUsage);
     if (nCount < 1) return Sim_Usage(szUsage);
-    std::string szUniverse = Find_Data_File(UNIVERSE_FILE);
-    if (szUniverse.empty()) {
-        fprintf(stderr, "brakvell-sim: no %s in the working directory\n", UNIVERSE_FILE);
+    // The new game and the reports of the new seasons go to a scratch folder, not the caller's.
+    ScratchFolder folder = Enter_Scratch_Folder("brakvell-bench-season", ".");
+    if (!Link_Universe(folder)) {
+        Leave_Scratch_Folder(folder);
+        fprintf(stderr, "brakvell-sim: bench season needs %s in the working folder\n", UNIVERSE_FILE);
         return 1;
     }
-    szUniverse = std::filesystem::absolute(szUniverse).string();
-    // Reports of the new seasons go to a scratch folder, not the caller's.
-    ScratchFolder folder = Enter_Scratch_Folder("brakvell-bench-season", ".");
-    bool bLoaded = season_fixture::Start_Default_League(szUniverse.c_str(), (uint32_t)nSeed);
+    bool bLoaded = Start_Default_Game((uint32_t)nSeed);
     Set_Game_State(GS_AUTOSAVE, 0);
     Set_Play_By_Play_File(false);
     std::vector<double> times;

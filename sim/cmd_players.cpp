@@ -36,7 +36,7 @@ bool Parse_Team(const char* szArg, TNUM* pTeam) {
 }
 
 bool Load_And_Find_Team(const char* szFile, const char* szTeam, TNUM* pTeam) {
-    if (!Load_Game(szFile)) return false;
+    if (!Load_League_File(szFile)) return false;
     if (Parse_Team(szTeam, pTeam)) return true;
     fprintf(stderr, "brakvell-sim: no team \"%s\" in \"%s\"\n", szTeam, szFile);
     return false;

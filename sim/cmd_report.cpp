@@ -7,7 +7,7 @@
 
 int Sim_Report(int argc, char** argv) {
     if (argc != 1) return Sim_Usage("report FILE");
-    if (!Load_Game(argv[0])) {
+    if (!Load_League_File(argv[0])) {
         fprintf(stderr, "brakvell-sim: cannot load %s\n", argv[0]);
         return 1;
     }

@@ -15,7 +15,7 @@ const int ROUND_FIRST_SLOTS[PLAYOFF_ROUNDS][4] = {{0, 4, 8, 12}, {16, 18, 20, 22
 
 // Loads the league and rebuilds the standings it was saved with.
 bool Load_League(const char* szPath) {
-    if (!Load_Game(szPath)) return false;
+    if (!Load_League_File(szPath)) return false;
     Recompute_Standings();
     return true;
 }

@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "commands/start_up.h"
+#include "database/saved_game.h"
+#include "platform/files.h"
+
 int Sim_Info(int argc, char** argv);
 int Sim_Convert(int argc, char** argv);
 int Sim_Check(int argc, char** argv);
@@ -75,4 +79,28 @@ void Leave_Scratch_Folder(const ScratchFolder& folder) {
     std::error_code error;
     std::filesystem::current_path(folder.old, error);
     std::filesystem::remove_all(folder.scratch, error);
+}
+
+bool Load_League_File(const char* szFile) {
+    if (!Load_Game(szFile)) return false;
+    After_League_Loaded();
+    return true;
+}
+
+bool Start_Default_Game(uint32_t nSeed) {
+    StartUpOptions options;
+    options.bSeedFromClock = false;
+    options.nSeed = nSeed;
+    if (!Start_Up_Core(options).bUniverseLoaded) return false;
+    return Start_Default_New_Game(0, 1);
+}
+
+bool Link_Universe(const ScratchFolder& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    // In the caller's folder, whatever the case of its name.
+    std::string szUniverse = Find_Data_File((folder.old / UNIVERSE_FILE).string().c_str());
+    if (szUniverse.empty()) return false;
+    fs::create_symlink(szUniverse, folder.scratch / UNIVERSE_FILE, error);
+    return !error;
 }

@@ -1,6 +1,7 @@
 // The commands of brakvell-sim. Each takes the arguments after its name and
 // returns the exit status: 0 success, 1 failure, 2 wrong arguments.
 #pragma once
+#include <cstdint>
 #include <filesystem>
 
 #define BRAKVELL_VERSION 2187
@@ -31,3 +32,14 @@ struct ScratchFolder {
 };
 ScratchFolder Enter_Scratch_Folder(const char* szStem, const std::filesystem::path& gameFolder);
 void Leave_Scratch_Folder(const ScratchFolder& folder);
+
+// A league file loaded as the game loads one, and made ready as every load is.
+bool Load_League_File(const char* szFile);
+// The program's start, seeded, then the default league of the working folder
+// as a new game: team 0 at "Coach", no options, as
+// `new --team 0 --difficulty 1 --seed S` makes it. False when Universe.dat is
+// missing or cannot be set up.
+bool Start_Default_Game(uint32_t nSeed);
+// Universe.dat of the caller's folder linked into a scratch folder, for the
+// commands that start a new game there; false when the caller has none.
+bool Link_Universe(const ScratchFolder& folder);

@@ -28,12 +28,6 @@ bool LeagueTest::Logged(const std::string& szText) {
 
 bool LeagueTest::Logged_Nothing() { return Headless_Log_Lines().empty(); }
 
-void LeagueTest::Use_Teams(int nTeams) {
-    for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
-        g_League.aTeams[nTeam].data.anStats[2] = nTeam < nTeams ? 0 : -1;
-    Count_Teams();
-}
-
 std::string Test_Data(const std::string& szRelative) { return std::string(BRAKVELL_TEST_DATA) + "/" + szRelative; }
 
 SimResult Run_Sim(const std::string& szArguments) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "database/league_database.h"
+#include "league_builder.h"
 #include "platform/headless.h"
 
 class LeagueTest : public ::testing::Test {
@@ -16,8 +17,6 @@ class LeagueTest : public ::testing::Test {
     // True when the headless log holds a line "ERROR: <text>".
     static bool Logged(const std::string& szText);
     static bool Logged_Nothing();
-    // Marks codes 0..nTeams-1 in use (computer-managed), the rest unused, and recounts.
-    static void Use_Teams(int nTeams);
     std::filesystem::path m_WorkDir;
 
   private:

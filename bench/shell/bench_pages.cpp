@@ -10,7 +10,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "../../tests/season/default_league.h"
+#include "../bench_league.h"
 #include "database/game_commands.h"
 #include "database/league_database.h"
 #include "platform/page_layout.h"
@@ -39,7 +39,7 @@ fs::path Make_Work_Folder() {
 }
 
 bool Prepare_League() {
-    if (!fs::exists("Universe.dat") || !season_fixture::Start_Default_League("Universe.dat", 1)) return false;
+    if (!fs::exists("Universe.dat") || !Start_Bench_League(1)) return false;
     Set_Game_State(GS_AUTOSAVE, 0);
     Play_Weeks(WEEKS_PLAYED);
     return true;

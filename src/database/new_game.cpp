@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <strings.h>
 
+#include "commands/start_up.h"
 #include "database/game_commands.h"
 #include "database/saved_game.h"
 #include "database/team.h"
@@ -52,7 +53,8 @@ bool Open_New_Game_Page(NewGameForm* pForm) {
     int nTeams = Number_Of_Teams();
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
         Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, nTeam < nTeams ? 0 : -1);
-    Count_Teams();
+    // Play makes new players at once (the free agents of the first season).
+    After_League_Loaded();
     *pForm = NewGameForm{};
     Choose_New_Game_Team(pForm, 0);
     pForm->szManager = Get_Fame_Manager_Name();

@@ -2,6 +2,7 @@
 // user's new game.
 #include <filesystem>
 
+#include "commands/start_up.h"
 #include "database/game_commands.h"
 #include "database/new_game.h"
 #include "database/player.h"
@@ -136,6 +137,6 @@ bool Play_New_Game(const NewGameForm& form) {
     Empty_Output_Folder();
     Initialise_League_Finances();
     Set_Up_New_Season();
-    Rebuild_Player_Index();
+    After_League_Loaded();
     return true;
 }

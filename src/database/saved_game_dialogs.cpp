@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <strings.h>
 
+#include "commands/start_up.h"
 #include "database/league_database.h"
 #include "database/saved_game.h"
 #include "platform/files.h"
@@ -65,6 +66,7 @@ bool Delete_Saved_Game(const char* szFile) {
 
 bool Resume_Saved_Game(const char* szFile) {
     if (!Load_Game(szFile)) return false;
+    After_League_Loaded();
     Set_Game_State(GS_RATING_VALID, 0);
     // Nothing is being played now; a flag left set in the file would refuse every save and exit.
     Set_Game_State(GS_SIMULATING, 0);

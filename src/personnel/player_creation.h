@@ -14,6 +14,9 @@ enum { GS_DRAFT_LIST_ORDER = 84 };  // 0 by score, 1 by position
 // Empties the pool and fills it from the franchises in use, then warns about
 // positions with no or few entries ("Missing Player Data").
 void Build_Template_Pool();
+// The two halves of the above: the filling, quiet, and the warnings.
+void Refill_Template_Pool();
+void Check_Template_Pool();
 int Template_Pool_Size();
 int Template_Position_Count(int nPosition);
 

@@ -30,7 +30,9 @@ void Add_Template(TNUM nTeam, PNUM nPlayer) {
     if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS) g_anPositionCount[nPosition]++;
 }
 
-void Report_Missing_Data() {
+}  // namespace
+
+void Check_Template_Pool() {
     for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) {
         char szPosition[TEXT_SIZE];
         Get_Position_Name(nPosition, szPosition);
@@ -47,9 +49,8 @@ void Report_Missing_Data() {
                         nCount, szPosition);
     }
 }
-}  // namespace
 
-void Build_Template_Pool() {
+void Refill_Template_Pool() {
     g_nTemplates = 0;
     memset(g_anPositionCount, 0, sizeof g_anPositionCount);
     for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES && g_nTemplates < MAX_PLAYER_TEMPLATES; nTeam++) {
@@ -59,7 +60,11 @@ void Build_Template_Pool() {
                 g_League.aTeams[nTeam].aPlayers[nPlayer].anStats[PERIOD_PREDICTED][SS_STARTS] > TEMPLATE_MIN_STARTS)
                 Add_Template((TNUM)nTeam, (PNUM)nPlayer);
     }
-    Report_Missing_Data();
+}
+
+void Build_Template_Pool() {
+    Refill_Template_Pool();
+    Check_Template_Pool();
 }
 
 int Template_Pool_Size() { return g_nTemplates; }

@@ -4,14 +4,11 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <cerrno>
-#include <chrono>
-#include <cstdlib>
 #include <ctime>
 
+#include "commands/start_up.h"
 #include "database/game_commands.h"
 #include "database/league_database.h"
-#include "database/random.h"
-#include "database/saved_game.h"
 #include "halloffame/fame_file.h"
 #include "platform/files.h"
 #include "platform/platform.h"
@@ -74,33 +71,21 @@ bool Welcome_Loop(MainWindow& window) {
 }
 
 void Start_Up(MainWindow& window) {
-    Set_Game_State(GS_CURRENT_PAGE, 0);
-    long long nMilliseconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    time_t nNow = time(nullptr);
-    srand((unsigned)(nNow + nMilliseconds));
-    Seed_Random((uint32_t)nNow ^ (uint32_t)nMilliseconds);
-    Delete_Log();
     Register_Features();
     window.Refresh_Menus();
     Install_Qt_Platform(&window);
-
-    bool bFirstStart = !Fame_File_Exists();
-    if (bFirstStart) Rebuild_Fame_File();
-    Write_Settings_Record();
-    window.Place_At_Start(Saved_Window_Rect());
-
-    // The league every game starts from; a failure has been reported and the
-    // window goes on with an empty league. The player-template and team-name
-    // checks follow here once college players and the names editor exist.
-    Load_Game(UNIVERSE_FILE);
-    Set_Game_State(GS_CURRENT_PAGE, 0);
+    StartUpOptions options;
+    options.windowSteps = [&window] {
+        Write_Settings_Record();
+        window.Place_At_Start(Saved_Window_Rect());
+    };
+    // A failed load has been reported and the window goes on with the league as it is.
+    StartUpReport report = Start_Up_Core(options);
     window.Refresh_Title();
     window.Refresh_Menus();
 
     Update_Check_At_Start(&window);
     // On a first start the default team names are offered for editing here,
     // once the team-names editor exists.
-    (void)bFirstStart;
+    (void)report.bFirstStart;
 }

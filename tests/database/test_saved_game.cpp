@@ -7,7 +7,7 @@
 
 #include "database/saved_game.h"
 #include "saved_game_test_support.h"
-#include "sample_league.h"
+#include "league_builder.h"
 #include "test_support.h"
 
 namespace {
@@ -54,10 +54,10 @@ ParsedFile Parse_File(const std::vector<uint8_t>& bytes) {
 }
 
 TEST_F(SavedGameTest, VariedLeagueComesBackByteForByte) {
-    sample::Fill_League(7);
+    Build_Sample_League(7);
     ASSERT_EQ(Save_Game("varied.vtr"), SAVE_OK);
     auto pSaved = Snapshot_League();
-    sample::Fill_League(8);  // something else in memory
+    Build_Sample_League(8);  // something else in memory
     ASSERT_TRUE(Load_Game("varied.vtr"));
     EXPECT_TRUE(League_Equals(*pSaved));
     EXPECT_EQ(Number_Of_Teams(), 32);
@@ -68,7 +68,7 @@ TEST_F(SavedGameTest, VariedLeagueComesBackByteForByte) {
 }
 
 TEST_F(SavedGameTest, FileLayoutReadsWithPlainZlib) {
-    sample::Fill_League(11);
+    Build_Sample_League(11);
     Set_Game_State(GS_SAVE_MODE, 0);
     ASSERT_EQ(Save_Game("layout.vtr"), SAVE_OK);
     ParsedFile parsed = Parse_File(Read_Bytes("layout.vtr"));
@@ -84,7 +84,7 @@ TEST_F(SavedGameTest, FileLayoutReadsWithPlainZlib) {
 }
 
 TEST_F(SavedGameTest, AutoSaveIsFastLevelWithoutProgressWindow) {
-    sample::Fill_League(3);
+    Build_Sample_League(3);
     Install_Progress_Recorder();
     ASSERT_EQ(Save_Game("[Auto Save].vtr"), SAVE_OK);
     EXPECT_TRUE(Progress_Log().captions.empty());
@@ -99,7 +99,7 @@ TEST_F(SavedGameTest, AutoSaveIsFastLevelWithoutProgressWindow) {
 }
 
 TEST_F(SavedGameTest, LoadProgressNamesTheVersionOrTheDatabase) {
-    sample::Fill_League(4);
+    Build_Sample_League(4);
     ASSERT_EQ(Save_Game("game.vtr"), SAVE_OK);
     std::filesystem::copy_file("game.vtr", "UNIVERSE.DAT");
     Install_Progress_Recorder();
@@ -111,7 +111,7 @@ TEST_F(SavedGameTest, LoadProgressNamesTheVersionOrTheDatabase) {
 }
 
 TEST_F(SavedGameTest, ChecksumCoversTheWholeRecordButItsOwnEntry) {
-    sample::Fill_League(5);
+    Build_Sample_League(5);
     uint32_t nSum = Saved_Data_Checksum();
     Set_Game_State(GS_SAVED_SUM, 12345);
     EXPECT_EQ(Saved_Data_Checksum(), nSum);
@@ -123,7 +123,7 @@ TEST_F(SavedGameTest, ChecksumCoversTheWholeRecordButItsOwnEntry) {
 }
 
 TEST_F(SavedGameTest, SavingMarksTheGameSavedUntilItChanges) {
-    sample::Fill_League(6);
+    Build_Sample_League(6);
     EXPECT_TRUE(Game_Has_Unsaved_Changes());
     ASSERT_EQ(Save_Game("game.vtr"), SAVE_OK);
     EXPECT_FALSE(Game_Has_Unsaved_Changes());
@@ -132,7 +132,7 @@ TEST_F(SavedGameTest, SavingMarksTheGameSavedUntilItChanges) {
 }
 
 TEST_F(SavedGameTest, SaveIntoMissingFolderCannotCreate) {
-    sample::Fill_League(1);
+    Build_Sample_League(1);
     int32_t nSum = Get_Game_State(GS_SAVED_SUM);
     EXPECT_EQ(Save_Game("no such folder/game.vtr"), SAVE_CANNOT_CREATE);
     EXPECT_EQ(Get_Game_State(GS_SAVED_SUM), nSum);
@@ -146,7 +146,7 @@ TEST_F(SavedGameTest, FailedWriteKeepsTheOldSaveAndTheUnsavedMark) {
     Clear_League();
     ASSERT_EQ(Save_Game("game.vtr"), SAVE_OK);
     std::vector<uint8_t> oldFile = Read_Bytes("game.vtr");
-    sample::Fill_League(9);
+    Build_Sample_League(9);
     int32_t nSum = Get_Game_State(GS_SAVED_SUM);
 
     struct rlimit oldLimit;
@@ -173,7 +173,7 @@ TEST_F(SavedGameTest, IncompressibleChunkIsRefusedNotWrittenUnreadable) {
     Clear_League();
     ASSERT_EQ(Save_Game("game.vtr"), SAVE_OK);
     std::vector<uint8_t> oldFile = Read_Bytes("game.vtr");
-    sample::Draw draw = {42};
+    TestDraw draw = {42};
     uint8_t* pImage = reinterpret_cast<uint8_t*>(&g_League);
     for (size_t i = 43 * 66938; i < 44 * 66938; i++) pImage[i] = (uint8_t)draw.Next();  // inside the game records
     EXPECT_EQ(Save_Game("game.vtr"), SAVE_WRITE_FAILED);

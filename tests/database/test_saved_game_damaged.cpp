@@ -1,11 +1,13 @@
 // Damaged and hostile files: each is refused with its message and the league
 // in memory stays exactly as it was.
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "database/saved_game.h"
 #include "saved_game_test_support.h"
-#include "sample_league.h"
+#include "league_builder.h"
 #include "test_support.h"
 
 namespace {
@@ -50,7 +52,7 @@ std::string Expected_Text(const char* szFormat, const std::string& szPath) {
 class DamagedFileTest : public LeagueTest {};
 
 TEST_F(DamagedFileTest, EveryDamagedFileIsRefusedAndTheLeagueKept) {
-    sample::Fill_League(21);
+    Build_Sample_League(21);
     auto pBefore = Snapshot_League();
     int nTeams = Number_Of_Teams();
     for (const DamagedFile& file : DAMAGED_FILES) {
@@ -68,7 +70,7 @@ TEST_F(DamagedFileTest, EveryDamagedFileIsRefusedAndTheLeagueKept) {
 }
 
 TEST_F(DamagedFileTest, MissingFileCannotBeOpened) {
-    sample::Fill_League(22);
+    Build_Sample_League(22);
     auto pBefore = Snapshot_League();
     EXPECT_FALSE(Load_Game("nowhere.vtr"));
     ASSERT_EQ(Headless_Notices().size(), 1u);
@@ -78,10 +80,10 @@ TEST_F(DamagedFileTest, MissingFileCannotBeOpened) {
 }
 
 TEST_F(DamagedFileTest, EveryTruncationOfAGoodFileIsRefused) {
-    sample::Fill_League(23);
+    Build_Sample_League(23);
     ASSERT_EQ(Save_Game("good.vtr"), SAVE_OK);
     std::vector<uint8_t> good = Read_Bytes("good.vtr");
-    sample::Fill_League(24);
+    Build_Sample_League(24);
     auto pBefore = Snapshot_League();
     // A sample of cut points: inside the header, a length field, a stream, the last byte.
     for (size_t nCut : {size_t(24), size_t(27), size_t(500), good.size() / 2, good.size() - 1}) {
@@ -95,7 +97,7 @@ TEST_F(DamagedFileTest, FlippedLengthBitsNeverCrash) {
     Clear_League();
     ASSERT_EQ(Save_Game("good.vtr"), SAVE_OK);
     std::vector<uint8_t> good = Read_Bytes("good.vtr");
-    sample::Fill_League(25);
+    Build_Sample_League(25);
     auto pBefore = Snapshot_League();
     for (int nBit = 0; nBit < 32; nBit += 3) {
         std::vector<uint8_t> bad = good;
@@ -107,7 +109,7 @@ TEST_F(DamagedFileTest, FlippedLengthBitsNeverCrash) {
 }
 
 TEST_F(DamagedFileTest, OverlongFileIsRefusedWithoutReadingItAll) {
-    sample::Fill_League(26);
+    Build_Sample_League(26);
     auto pBefore = Snapshot_League();
     std::vector<uint8_t> huge = File_Header("2187", true);
     huge.resize(8 * 1024 * 1024, 0x5a);
@@ -131,7 +133,7 @@ TEST_F(DamagedFileTest, ToolExitStatus) {
 }
 
 TEST_F(DamagedFileTest, ToolDescribesAndConvertsAGoodFile) {
-    sample::Fill_League(27);
+    Build_Sample_League(27);
     Set_Game_State(GS_SEASON_INDEX, 3);
     Set_Game_State(GS_CURRENT_WEEK, 4);
     ASSERT_EQ(Save_Game("good.vtr"), SAVE_OK);

@@ -7,7 +7,7 @@
 #include "database/saved_game.h"
 #include "implode_writer.h"
 #include "saved_game_test_support.h"
-#include "sample_league.h"
+#include "league_builder.h"
 #include "test_support.h"
 
 namespace {
@@ -32,7 +32,7 @@ class GenerationTest : public LeagueTest {
 void Put32(std::vector<uint8_t>& image, size_t nOffset, int32_t n) { memcpy(&image[nOffset], &n, 4); }
 
 TEST_F(GenerationTest, TestEncoderMakesStreamsTheDecoderAccepts) {
-    sample::Fill_League(31);
+    Build_Sample_League(31);
     const uint8_t* pImage = reinterpret_cast<const uint8_t*>(&g_League) + 5 * 66938;
     for (int nCode = 4; nCode <= 6; nCode++) {
         std::vector<uint8_t> packed = Implode_For_Tests(pImage, 66938, nCode);
@@ -46,7 +46,7 @@ TEST_F(GenerationTest, TestEncoderMakesStreamsTheDecoderAccepts) {
 }
 
 TEST_F(GenerationTest, MiddleFileBringsItsImage) {
-    sample::Fill_League(32);
+    Build_Sample_League(32);
     Write_Imploded("middle.vtr", "2100");
     auto pExpected = Snapshot_League();
     Clear_League();
@@ -61,7 +61,7 @@ TEST_F(GenerationTest, MiddleFileBringsItsImage) {
 }
 
 TEST_F(GenerationTest, LastDigitCountsOnlyAbove2170) {
-    sample::Fill_League(33);
+    Build_Sample_League(33);
     Write_Imploded("a.vtr", "2169");
     Write_Imploded("b.vtr", "2170");
     Write_Imploded("c.vtr", "2171");
@@ -118,7 +118,7 @@ TEST_F(GenerationTest, AbsoluteYearBecomesASeasonIndex) {
 }
 
 TEST_F(GenerationTest, ChunkThatExplodesTooLongIsRefused) {
-    sample::Fill_League(34);
+    Build_Sample_League(34);
     auto pBefore = Snapshot_League();
     std::vector<uint8_t> big(66938 + 100, 7);
     std::vector<uint8_t> file = File_Header("2100", false);
@@ -134,7 +134,7 @@ TEST_F(GenerationTest, ChunkThatExplodesTooLongIsRefused) {
 }
 
 TEST_F(GenerationTest, ImplodedChunkLongerThanItsPlainSizeIsRefused) {
-    sample::Fill_League(35);
+    Build_Sample_League(35);
     const uint8_t* pImage = reinterpret_cast<const uint8_t*>(&g_League);
     std::vector<uint8_t> file = File_Header("2100", false);
     std::vector<uint8_t> chunk = Implode_For_Tests(pImage, 66938, 6, false);  // literals: 9 bits a byte
@@ -255,7 +255,7 @@ TEST_F(GenerationTest, OldestFileThatExplodesShortIsRefused) {
     std::vector<uint8_t> image = Oldest_Image(4);
     std::vector<uint8_t> file = Imploded_File("1999", image.data(), image.size() - 1);
     Write_Bytes("short.vtr", file);
-    sample::Fill_League(36);
+    Build_Sample_League(36);
     auto pBefore = Snapshot_League();
     EXPECT_FALSE(Load_Game("short.vtr"));
     EXPECT_TRUE(League_Equals(*pBefore));

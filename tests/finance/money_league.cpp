@@ -1,15 +1,10 @@
 #include "money_league.h"
 
-#include <cstring>
 
 #include "database/player.h"
 #include "database/random.h"
 #include "database/team.h"
 #include "season/stored_games.h"
-
-namespace {
-constexpr int FIRST_PLAYOFF_WEEK = 17;
-}
 
 void MoneyTest::SetUp() {
     LeagueTest::SetUp();
@@ -23,30 +18,7 @@ void MoneyTest::Set_Fin(TNUM nTeam, int nField, int nValue) {
     Set_Team_Financial_Stat(nTeam, nField, nValue);
 }
 
-void MoneyTest::Make_League(int nTeams) {
-    Use_Teams(nTeams);
-    g_League.anRules[LR_GAMES_PER_SEASON] = 16;
-    g_League.anCalendar[0] = FIRST_PLAYOFF_WEEK;
-    g_League.anGameState[GS_CURRENT_WEEK] = 3;
-    g_League.anGameState[GS_DIFFICULTY] = 1;
-    for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) {
-        CityRecord& city = g_League.aCities[nTeam];
-        strcpy(city.szName, "City");
-        city.anData[0] = 1000000;
-        city.anData[1] = 2500000;
-        city.anData[3] = 25000;
-        city.anData[5] = 70000 + 10000 * nTeam;
-        city.anData[6] = 30000;
-        Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, 1);
-        Set_Team_Stat(nTeam, TEAM_STAT_CITY, nTeam);
-        Set_Stadium_Field(nTeam, 0, 200000);
-        for (int nField : {5, 6, 7})
-            Set_Stadium_Field(nTeam, nField, 1000);
-        Set_Fin(nTeam, FIN_FAN_LOYALTY, 1000);
-        Set_Fin(nTeam, FIN_TICKET_PRICE, 2500);
-        Set_Fin(nTeam, FIN_CASH, 15000000);
-    }
-}
+void MoneyTest::Make_League(int nTeams) { Build_Money_League(nTeams); }
 
 void MoneyTest::Add_Player(TNUM nTeam, int nSalary, int nAge, int nYearsLeft) {
     PNUM nPlayer = First_Empty_Slot(nTeam);

@@ -8,7 +8,6 @@
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"
-#include "personnel/player_creation.h"
 #include "test_support.h"
 
 class NewGameTest : public LeagueTest {
@@ -23,7 +22,6 @@ class NewGameTest : public LeagueTest {
     NewGameForm Open_Page(int nTeam = 0, int nDifficulty = 1) {
         NewGameForm form;
         EXPECT_TRUE(Open_New_Game_Page(&form));
-        Build_Template_Pool();  // as at start-up, so that the season's new players can be made
         Choose_New_Game_Team(&form, (TNUM)nTeam);
         form.nDifficulty = nDifficulty;
         form.szManager = "Dana Whitlock";

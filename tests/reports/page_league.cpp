@@ -1,24 +1,8 @@
 #include "reports/page_league.h"
 
-#include <cstdio>
 #include <cstring>
 
-void PageTest::Make_Teams(int nTeams) {
-    Use_Teams(nTeams);
-    Set_League_Name("American", 0);
-    Set_League_Name("National", 1);
-    for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) {
-        char szText[32];
-        snprintf(szText, sizeof szText, "City%d", nTeam);
-        Set_Team_String(szText, nTeam, TS_CITY);
-        snprintf(szText, sizeof szText, "Nick%d", nTeam);
-        Set_Team_String(szText, nTeam, TS_NICKNAME);
-        snprintf(szText, sizeof szText, "A%d", nTeam);
-        Set_Team_String(szText, nTeam, TS_ABBREVIATION);
-        Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, nTeam < nTeams / 2 ? 0 : 4);
-    }
-    Set_League_Rule(LR_START_YEAR, 2003);
-}
+void PageTest::Make_Teams(int nTeams) { Build_Page_League(nTeams); }
 
 void PageTest::Add_Player(TNUM nTeam, PNUM nPlayer, int nPosition, const char* szFirst, const char* szLast) {
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID, nTeam * 100 + nPlayer + 1);

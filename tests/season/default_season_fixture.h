@@ -4,7 +4,14 @@
 #include <filesystem>
 #include <string>
 
-#include "default_league.h"
+#include "database/player.h"
+#include "database/random.h"
+#include "database/saved_game.h"
+#include "database/team.h"
+#include "finance/finance.h"
+#include "league_builder.h"
+#include "personnel/player_creation.h"
+#include "season/season_loop.h"
 #include "simulation/game.h"
 #include "test_support.h"
 
@@ -13,7 +20,7 @@ class DefaultSeasonTest : public LeagueTest {
     void Start(uint32_t nSeed) {
         std::filesystem::create_directory_symlink(std::string(BRAKVELL_GAME_DIR) + "/names", m_WorkDir / "names");
         std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
-        ASSERT_TRUE(season_fixture::Start_Default_League(szUniverse.c_str(), nSeed));
+        ASSERT_TRUE(Build_Default_Season_League(szUniverse.c_str(), nSeed));
         Set_Play_By_Play_File(false);
     }
     void TearDown() override {

@@ -7,6 +7,7 @@
 #include "database/team.h"
 #include "personnel/player_creation.h"
 #include "personnel/ratings.h"
+#include "commands/start_up.h"
 #include "test_support.h"
 #include "trades/roster_review.h"
 
@@ -18,7 +19,7 @@ class RosterMinimumsTest : public LeagueTest {
         std::filesystem::create_directory_symlink(std::string(BRAKVELL_GAME_DIR) + "/names", m_WorkDir / "names");
         ASSERT_TRUE(Load_Game((std::string(BRAKVELL_GAME_DIR) + "/Universe.dat").c_str()));
         for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, 0);
-        Build_Template_Pool();
+        After_League_Loaded();
     }
     static int Count_At(TNUM nTeam, int nPosition) {
         int nCount = 0;

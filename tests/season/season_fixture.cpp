@@ -10,17 +10,9 @@ void SeasonTest::SetUp() {
     for (int n = 0; n < 6; n++) g_League.anCalendar[n] = 17 + n;
 }
 
-void SeasonTest::Make_League(std::initializer_list<int> anDivisions) {
-    Use_Teams((int)anDivisions.size());
-    int nTeam = 0;
-    for (int nDivision : anDivisions) Set_Team_Stat((TNUM)nTeam++, TEAM_STAT_DIVISION, nDivision);
-}
+void SeasonTest::Make_League(std::initializer_list<int> anDivisions) { Build_Division_League(anDivisions); }
 
-void SeasonTest::Make_Even_League(int nTeams, int nPerDivision) {
-    Use_Teams(nTeams);
-    for (int nTeam = 0; nTeam < nTeams; nTeam++)
-        Set_Team_Stat((TNUM)nTeam, TEAM_STAT_DIVISION, nTeam / nPerDivision);
-}
+void SeasonTest::Make_Even_League(int nTeams, int nPerDivision) { Build_Even_League(nTeams, nPerDivision); }
 
 static void Book(TNUM nTeam, int nOwn, int nOther) {
     int nField = nOwn > nOther ? YR_WINS : nOwn < nOther ? YR_LOSSES : YR_TIES;

@@ -12,7 +12,8 @@
 #include "database/league_database.h"
 #include "database/new_game.h"
 #include "halloffame/fame_file.h"
-#include "../season/default_league.h"
+#include "league_builder.h"
+#include "season/season_loop.h"
 #include "modal_driver.h"
 #include "simulation/game.h"
 #include "shell/command_table.h"
@@ -131,7 +132,7 @@ class PlayCommandsTest : public QObject {
     // The loop pumps the window's events between games: the title and the
     // menu show the play, and "&Stop" chosen then ends it after the week.
     void Playing_Shows_In_The_Window_And_Stops_On_Request() {
-        if (!season_fixture::Start_Default_League("Universe.dat", 5)) QSKIP("no default league in this build");
+        if (!Build_Default_Season_League("Universe.dat", 5)) QSKIP("no default league in this build");
         Set_Play_By_Play_File(false);
         m_pWindow->Show_Page(PAGE_STANDINGS);
         m_pWindow->Refresh_Title();

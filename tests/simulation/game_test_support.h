@@ -1,7 +1,10 @@
 // A league of hand-built teams and a game record set up between teams 1
 // (home) and 0 (visitor), for tests that play single snaps.
 #pragma once
-#include "simulation/game_fixture.h"  // tests/simulation
+#include <cstdio>
+#include <cstring>
+
+#include "league_builder.h"
 #include "simulation/game_internal.h"
 #include "test_support.h"
 
@@ -9,7 +12,7 @@ class GameTest : public LeagueTest {
   protected:
     void SetUp() override {
         LeagueTest::SetUp();
-        game_fixture::Build_League(11, 4);
+        Build_Game_League(11, 4);
         Set_Play_By_Play_File(false);
     }
     void TearDown() override {

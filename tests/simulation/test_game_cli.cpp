@@ -2,21 +2,34 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <iterator>
 #include <cstdio>
 #include <string>
+#include <filesystem>
 #include <sys/wait.h>
 
 #include "database/saved_game.h"
-#include "simulation/game_fixture.h"
+#include "league_builder.h"
 #include "test_support.h"
 
 namespace {
+// The hand-built league of four teams as a saved game in the test's folder.
+class GameCliTest : public LeagueTest {
+  protected:
+    void SetUp() override {
+        LeagueTest::SetUp();
+        Build_Game_League(1, 4);
+        ASSERT_EQ(Save_Game("four.vtr"), SAVE_OK);
+        m_szFile = (m_WorkDir / "four.vtr").string() + " ";
+    }
+    std::string m_szFile;
+};
 }  // namespace
 
-TEST(GameCli, SameSeedPrintsTheSameGame) {
-    SimResult first = Run_Sim("game :demo T01 0 --seed 9");
-    SimResult second = Run_Sim("game :demo 1 t00 --seed 9");
-    SimResult other = Run_Sim("game :demo 1 0 --seed 10");
+TEST_F(GameCliTest, SameSeedPrintsTheSameGame) {
+    SimResult first = Run_Sim("game " + m_szFile + "T01 0 --seed 9");
+    SimResult second = Run_Sim("game " + m_szFile + "1 t00 --seed 9");
+    SimResult other = Run_Sim("game " + m_szFile + "1 0 --seed 10");
     ASSERT_EQ(first.nStatus, 0) << first.szOutput;
     EXPECT_EQ(first.szOutput, second.szOutput);
     EXPECT_NE(first.szOutput, other.szOutput);
@@ -24,26 +37,33 @@ TEST(GameCli, SameSeedPrintsTheSameGame) {
     EXPECT_NE(first.szOutput.find("Time of possession"), std::string::npos);
 }
 
-TEST(GameCli, BadArgumentsAndTeams) {
-    EXPECT_EQ(Run_Sim("game :demo 1").nStatus, 2);
-    EXPECT_EQ(Run_Sim("game :demo 1 0 --seed").nStatus, 2);
-    EXPECT_EQ(Run_Sim("game :demo 1 1").nStatus, 1);
-    EXPECT_EQ(Run_Sim("game :demo 1 XYZ").nStatus, 1);
+TEST_F(GameCliTest, BadArgumentsAndTeams) {
+    EXPECT_EQ(Run_Sim("game " + m_szFile + "1").nStatus, 2);
+    EXPECT_EQ(Run_Sim("game " + m_szFile + "1 0 --seed").nStatus, 2);
+    EXPECT_EQ(Run_Sim("game " + m_szFile + "1 1").nStatus, 1);
+    EXPECT_EQ(Run_Sim("game " + m_szFile + "1 XYZ").nStatus, 1);
     EXPECT_EQ(Run_Sim("bench").nStatus, 2);
 }
 
-TEST(GameCli, BenchEndsWithGamesPerSecond) {
+// Played from the default league as a new game, set up in a scratch folder.
+TEST_F(LeagueTest, BenchEndsWithGamesPerSecond) {
+    std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
+    if (!std::filesystem::exists(szUniverse)) GTEST_SKIP() << "no default league built";
+    std::filesystem::create_symlink(szUniverse, m_WorkDir / "Universe.dat");
     SimResult bench = Run_Sim("bench games --count 3 --seed 2");
     ASSERT_EQ(bench.nStatus, 0) << bench.szOutput;
     size_t nLast = bench.szOutput.rfind("games/s: ");
     ASSERT_NE(nLast, std::string::npos);
     EXPECT_EQ(bench.szOutput.find('\n', nLast), bench.szOutput.size() - 1);
     EXPECT_TRUE(nLast == 0 || bench.szOutput[nLast - 1] == '\n');
+    auto entries = std::filesystem::directory_iterator(m_WorkDir);
+    EXPECT_EQ(std::distance(begin(entries), end(entries)), 1)
+        << "the new game is made in a scratch folder, not the caller's";
 }
 
 // A league written as a saved game and played from the file.
 TEST_F(LeagueTest, GameCommandReadsASavedLeague) {
-    game_fixture::Build_League(3, 2);
+    Build_Game_League(3, 2);
     ASSERT_EQ(Save_Game("two.vtr"), SAVE_OK);
     std::string szFile = (m_WorkDir / "two.vtr").string();
     SimResult fromFile = Run_Sim("game " + szFile + " T00 T01 --seed 4");

@@ -93,7 +93,7 @@ class InvariantTest : public GameTest {
 TEST_F(InvariantTest, SeededGamesKeepScoreClockLineupsAndCredit) {
     int nOvertimes = 0;
     for (uint32_t nSeed = 1; nSeed <= 24; nSeed++) {
-        game_fixture::Build_League(nSeed, 4);
+        Build_Game_League(nSeed, 4);
         Seed_Random(nSeed);
         TNUM nHome = (TNUM)(nSeed % 4), nVisitor = (TNUM)((nSeed + 1 + nSeed / 4) % 4);
         if (nHome == nVisitor) nVisitor = (TNUM)((nHome + 1) % 4);
@@ -115,7 +115,7 @@ TEST_F(InvariantTest, SeededGamesKeepScoreClockLineupsAndCredit) {
 
 TEST_F(InvariantTest, PlayoffGamesNeverEndTied) {
     for (uint32_t nSeed = 100; nSeed < 112; nSeed++) {
-        game_fixture::Build_League(nSeed, 2);
+        Build_Game_League(nSeed, 2);
         g_League.anGameState[GS_CURRENT_WEEK] = First_Playoff_Week() + 1;
         Seed_Random(nSeed);
         Play_Checked(1, 0);
@@ -129,7 +129,7 @@ TEST_F(InvariantTest, PlayoffGamesNeverEndTied) {
 TEST_F(InvariantTest, SameSeedSameGame) {
     std::string szFirst;
     for (int nRun = 0; nRun < 2; nRun++) {
-        game_fixture::Build_League(5, 2);
+        Build_Game_League(5, 2);
         Seed_Random(77);
         GameRecord game;
         ASSERT_EQ(Play_Game(0, 1, Current_Week(), &game), 1);
