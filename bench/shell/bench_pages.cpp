@@ -15,6 +15,7 @@
 #include "database/league_database.h"
 #include "platform/page_layout.h"
 #include "reports/games_page.h"
+#include "season/season_loop.h"
 #include "shell/dialogs.h"
 #include "shell/drawing.h"
 #include "shell/page_view.h"
