@@ -43,21 +43,9 @@ void Add_Past_Season(TNUM nTeam, PNUM nPlayer, int nYear, int nExperience) {
     player.anHistory[nEntry] = nRecord;
 }
 
-void Tidy_Season(TNUM nTeam, PNUM nPlayer, int nPosition) {
-    int32_t* s = g_League.aTeams[nTeam].aPlayers[nPlayer].anStats[PERIOD_THIS_SEASON];
-    if (nPosition == POS_T || nPosition == POS_G || nPosition == POS_C) {
-        int nPenalties = s[SS_PENALTIES];
-        s[SS_PENALTY_YARDS] = Round_To(Clamp(6 * nPenalties, s[SS_PENALTY_YARDS], 9 * nPenalties), 5);
-    } else if (nPosition == POS_K || nPosition == POS_P) {
-        for (int nTried = SS_PAT_ATTEMPTS; nTried <= SS_FGA_50_PLUS; nTried += 2)
-            s[nTried + 1] = Min(s[nTried], s[nTried + 1]);
-    }
-}
-
 void Play_Past_Season(TNUM nTeam, PNUM nPlayer, int nPosition, int nGrowth, int nSeasonsBack) {
     Copy_Player_Period(nTeam, nPlayer, PERIOD_PREDICTED, PERIOD_THIS_SEASON);
-    int r1 = Random(6), r2 = Random(6), r3 = Random(6), r4 = Random(6), r5 = Random(6);
-    int nMissed = Clamp(0, r1 + r5 - r2 - r3 - r4, 12);
+    int nMissed = Draw_Games_Missed();
     Modify_Predicted_Player_Stats(nTeam, nPlayer, PERIOD_THIS_SEASON, Position_Factor(nPosition) - nGrowth,
                                   DEVELOP_YOUTH);
     int nLess = Random(20);
@@ -81,9 +69,25 @@ void Play_Past_Season(TNUM nTeam, PNUM nPlayer, int nPosition, int nGrowth, int 
     }
     s[SS_GAMES] = nGames;
     s[SS_STARTS] = nStarts;
-    Tidy_Season(nTeam, nPlayer, nPosition);
+    Tidy_Drawn_Season(nPosition, s);
 }
 }  // namespace
+
+int Draw_Games_Missed() {
+    int r1 = Random(6), r2 = Random(6), r3 = Random(6), r4 = Random(6), r5 = Random(6);
+    return Clamp(0, r1 + r5 - r2 - r3 - r4, MOST_GAMES_MISSED);
+}
+
+void Tidy_Drawn_Season(int nPosition, int32_t anCounters[NUMBER_OF_COUNTERS]) {
+    int32_t* s = anCounters;
+    if (nPosition == POS_T || nPosition == POS_G || nPosition == POS_C) {
+        int nPenalties = s[SS_PENALTIES];
+        s[SS_PENALTY_YARDS] = Round_To(Clamp(6 * nPenalties, s[SS_PENALTY_YARDS], 9 * nPenalties), 5);
+    } else if (nPosition == POS_K || nPosition == POS_P) {
+        for (int nTried = SS_PAT_ATTEMPTS; nTried <= SS_FGA_50_PLUS; nTried += 2)
+            s[nTried + 1] = Min(s[nTried], s[nTried + 1]);
+    }
+}
 
 void Generate_Past_Seasons(TNUM nTeam, PNUM nPlayer) {
     int nAge = Get_Player_Vital_Stat(nTeam, nPlayer, VS_AGE);

@@ -49,22 +49,6 @@ int Draw_Weight(int nHeight, int nBuild) {
     return Ratio(Ratio(nHeight * nHeight, 37, 1000) + w1 + w3 - w2 - w4, nBuild, 100);
 }
 
-bool Is_Back_Or_Receiver(int nPosition) {
-    return nPosition == POS_RB || nPosition == POS_TE || nPosition == POS_WR;
-}
-
-void Set_Forty(TNUM nTeam, PNUM nPlayer, int nPosition) {
-    if (nPosition >= POS_K) {
-        Set_Vital(nTeam, nPlayer, VS_FORTY, 0);
-        return;
-    }
-    int nRating = Get_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, FORTY_RATING[nPosition]);
-    int nHeavier = (Typical_Weight(nPosition) - Vital(nTeam, nPlayer, VS_WEIGHT)) / 3;
-    Set_Vital(nTeam, nPlayer, VS_FORTY,
-              FORTY_BASE[nPosition] -
-                  Ratio(FORTY_SENSITIVITY[nPosition], nRating + nHeavier - FORTY_PIVOT[nPosition], 25));
-}
-
 void Set_Aging(TNUM nTeam, PNUM nPlayer) {
     int a1 = Random(5), a2 = Random(5), a3 = Random(5), a4 = Random(5);
     int b1 = Random(7), b2 = Random(7), b3 = Random(7), b4 = Random(7);
@@ -91,14 +75,6 @@ int Draw_Class_Year(int nScore) {
     return -1;
 }
 
-void Set_College(TNUM nTeam, PNUM nPlayer) {
-    int c1 = Random(NUMBER_OF_COLLEGES);
-    int c2 = Random(NUMBER_OF_COLLEGES);
-    int nCollege = Min(c1, c2);
-    Set_Vital(nTeam, nPlayer, VS_COLLEGE, nCollege);
-    Set_Player_College(nTeam, nPlayer, Get_College_Name(nCollege));
-}
-
 void Set_Names(TNUM nTeam, PNUM nPlayer) {
     char szName[LAST_NAME_WIDTH];
     Read_Name_Line(FIRST_NAME_FILE, Random(Get_Game_State(GS_FIRST_NAMES)), szName, FIRST_NAME_WIDTH,
@@ -107,14 +83,6 @@ void Set_Names(TNUM nTeam, PNUM nPlayer) {
     Read_Name_Line(LAST_NAME_FILE, Random(Get_Game_State(GS_LAST_NAMES)), szName, LAST_NAME_WIDTH,
                    DEFAULT_LAST_NAME);
     Set_Player_Last_Name(nTeam, nPlayer, szName);
-}
-
-void Set_Picture(TNUM nTeam, PNUM nPlayer, int nPosition) {
-    char szPicture[32];
-    int nNumber = 1 + Random(PICTURE_RANGE[nPosition]);
-    snprintf(szPicture, sizeof szPicture, "%c%03d%s", PICTURE_LETTER[nPosition], nNumber,
-             Random(100) < 50 ? "a" : "");
-    Set_Player_Picture(nTeam, nPlayer, szPicture);
 }
 
 bool ID_In_Use(int64_t nID) {
@@ -127,6 +95,46 @@ int Typical_Height(int nPosition) { return Valid_Position(nPosition) ? TYPICAL_H
 int Position_Build(int nPosition) { return Valid_Position(nPosition) ? BUILD[nPosition] : 100; }
 int Weight_For_Height(int nHeight, int nBuild) { return Ratio(Ratio(nHeight * nHeight, 37, 1000), nBuild, 100); }
 int Typical_Weight(int nPosition) { return Weight_For_Height(Typical_Height(nPosition), Position_Build(nPosition)); }
+
+void Set_Random_Body(TNUM nTeam, PNUM nPlayer, bool bBlockingBack) {
+    int nPosition = Vital(nTeam, nPlayer, VS_POSITION);
+    if (!Valid_Position(nPosition)) return;
+    int nHeight = Draw_Height(bBlockingBack ? BLOCKING_BACK_HEIGHT : TYPICAL_HEIGHT[nPosition]);
+    Set_Vital(nTeam, nPlayer, VS_HEIGHT, nHeight);
+    int nBuild = bBlockingBack ? BLOCKING_BACK_BUILD : BUILD[nPosition];
+    Set_Vital(nTeam, nPlayer, VS_WEIGHT, Draw_Weight(nHeight, nBuild));
+}
+
+void Set_Forty_Yard_Time(TNUM nTeam, PNUM nPlayer) {
+    int nPosition = Vital(nTeam, nPlayer, VS_POSITION);
+    if (!Valid_Position(nPosition) || nPosition >= POS_K) {
+        Set_Vital(nTeam, nPlayer, VS_FORTY, 0);
+        return;
+    }
+    int nRating = Get_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, FORTY_RATING[nPosition]);
+    int nHeavier = (Typical_Weight(nPosition) - Vital(nTeam, nPlayer, VS_WEIGHT)) / 3;
+    Set_Vital(nTeam, nPlayer, VS_FORTY,
+              FORTY_BASE[nPosition] -
+                  Ratio(FORTY_SENSITIVITY[nPosition], nRating + nHeavier - FORTY_PIVOT[nPosition], 25));
+}
+
+void Set_Random_College(TNUM nTeam, PNUM nPlayer) {
+    int c1 = Random(NUMBER_OF_COLLEGES);
+    int c2 = Random(NUMBER_OF_COLLEGES);
+    int nCollege = Min(c1, c2);
+    Set_Vital(nTeam, nPlayer, VS_COLLEGE, nCollege);
+    Set_Player_College(nTeam, nPlayer, Get_College_Name(nCollege));
+}
+
+void Set_Random_Picture(TNUM nTeam, PNUM nPlayer) {
+    int nPosition = Vital(nTeam, nPlayer, VS_POSITION);
+    if (!Valid_Position(nPosition)) return;
+    char szPicture[32];
+    int nNumber = 1 + Random(PICTURE_RANGE[nPosition]);
+    snprintf(szPicture, sizeof szPicture, "%c%03d%s", PICTURE_LETTER[nPosition], nNumber,
+             Random(100) < 50 ? "a" : "");
+    Set_Player_Picture(nTeam, nPlayer, szPicture);
+}
 
 int New_Player_ID(TNUM nTeam, PNUM nPlayer) {
     int64_t k = nPlayer + 100 * nTeam + 10000 * (int64_t)Current_Season_Index() + 10101;
@@ -169,27 +177,18 @@ void Give_New_Identity(TNUM nTeam, PNUM nPlayer) {
 
     Set_Vital(nTeam, nPlayer, VS_PLAYER_ID, New_Player_ID(nTeam, nPlayer));
 
-    int nHeight = Draw_Height(TYPICAL_HEIGHT[nPosition]);
-    Set_Vital(nTeam, nPlayer, VS_HEIGHT, nHeight);
-    Set_Vital(nTeam, nPlayer, VS_WEIGHT, Draw_Weight(nHeight, BUILD[nPosition]));
+    Set_Random_Body(nTeam, nPlayer, false);
 
     if (nPosition == POS_RB && Random(100) < 25) {
         // A blocking back: built like a tight end, less of a runner.
-        nHeight = Draw_Height(BLOCKING_BACK_HEIGHT);
-        Set_Vital(nTeam, nPlayer, VS_HEIGHT, nHeight);
-        Set_Vital(nTeam, nPlayer, VS_WEIGHT, Draw_Weight(nHeight, BLOCKING_BACK_BUILD));
+        Set_Random_Body(nTeam, nPlayer, true);
         Modify_Predicted_Player_Stats(nTeam, nPlayer, PERIOD_PREDICTED, -600, DEVELOP_GENERAL);
         Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, SS_COMPLETIONS, 75 + Random(10));
     }
 
-    Set_Forty(nTeam, nPlayer, nPosition);
-
-    if (Is_Back_Or_Receiver(nPosition)) {
-        // Counter 3 caches the blocking rating; recompute it for the new body.
-        Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, SS_COMPLETIONS, 0);
-        int nBlocking = Get_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, RATING_BLOCKING);
-        Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, SS_COMPLETIONS, nBlocking);
-    }
+    Set_Forty_Yard_Time(nTeam, nPlayer);
+    // The template's blocking rating belonged to another body.
+    Store_Blocking_Rating(nTeam, nPlayer, PERIOD_PREDICTED);
 
     Set_Aging(nTeam, nPlayer);
 
@@ -198,7 +197,7 @@ void Give_New_Identity(TNUM nTeam, PNUM nPlayer) {
     int nExperience = Draw_Class_Year(nScore);
     Set_Vital(nTeam, nPlayer, VS_EXPERIENCE, nExperience);
     Set_Vital(nTeam, nPlayer, VS_AGE, 22 + Random(2) + nExperience);
-    Set_College(nTeam, nPlayer);
+    Set_Random_College(nTeam, nPlayer);
     Set_Random_Birth_Date(nTeam, nPlayer);
 }
 
@@ -233,6 +232,6 @@ int Fabricate_Player(TNUM nTeam, PNUM nPlayer, int nPosition) {
     Open_History_Record(nTeam, nPlayer, true);
 
     Set_Names(nTeam, nPlayer);
-    Set_Picture(nTeam, nPlayer, nPosition);
+    Set_Random_Picture(nTeam, nPlayer);
     return 1;
 }

@@ -26,6 +26,14 @@ int Typical_Weight(int nPosition);
 int Weight_For_Height(int nHeight, int nBuild);  // nBuild in per cent
 int Position_Build(int nPosition);
 
+// The parts of a new player's identity, each drawn for the position in his
+// record. A blocking back gets the height and build of a tight end.
+void Set_Random_Body(TNUM nTeam, PNUM nPlayer, bool bBlockingBack);
+void Set_Random_College(TNUM nTeam, PNUM nPlayer);
+void Set_Random_Picture(TNUM nTeam, PNUM nPlayer);
+// The 40-yard time his Predicted period and weight give; 0 for kickers and punters.
+void Set_Forty_Yard_Time(TNUM nTeam, PNUM nPlayer);
+
 // A position drawn by roster demand.
 int Draw_Position();
 
@@ -39,6 +47,12 @@ int New_Player_ID(TNUM nTeam, PNUM nPlayer);
 // Takes the player back to his level of his first season and writes the
 // seasons between into his history.
 void Generate_Past_Seasons(TNUM nTeam, PNUM nPlayer);
+// Games missed in a season of a made-up past: 0..MOST_GAMES_MISSED, mostly none.
+constexpr int MOST_GAMES_MISSED = 12;
+int Draw_Games_Missed();
+// What a made-up season must respect whatever its noise: a lineman's penalty
+// yards are 6 to 9 a flag in fives; kickers make no more than they try.
+void Tidy_Drawn_Season(int nPosition, int32_t anCounters[NUMBER_OF_COUNTERS]);
 void Set_Random_Birth_Date(TNUM nTeam, PNUM nPlayer);
 
 // A new class of prospects in the draft pool; false when one could not be made.

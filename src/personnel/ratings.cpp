@@ -38,16 +38,23 @@ int Against_Average(int nOwn, int nOwnBase, int nAverage, int nAverageBase) {
     return Ratio(1000, Ratio(1000, nOwn, nOwnBase), Ratio(1000, nAverage, nAverageBase));
 }
 
-int Blocking(const Subject& x) {
-    // Counter 3 holds completions, assists or punting yards for everyone else.
-    if (!Is_Back_Or_Receiver(x.nPosition)) return RATING_FLOOR;
-    int nStored = S(x, 3);
-    if (nStored != 0) return nStored;
+// What his body and the period's running and catching make of a back or
+// receiver as a blocker. Kept within the rating range: the value is stored.
+int Blocking_From_Body(const Subject& x) {
     int nWeight = Min(Vital(x, VS_WEIGHT), 270);
     int nHeight = Vital(x, VS_HEIGHT);
     int v = Ratio(75, nWeight - TYPICAL_WEIGHT, TYPICAL_WEIGHT) + Ratio(50, TYPICAL_HEIGHT - nHeight, TYPICAL_HEIGHT) + 125 -
             (Rating(x, RATING_RUSHING) + Rating(x, RATING_RECEIVING)) / 3;
-    Set_Player_Season_Stat(x.nTeam, x.nPlayer, x.nPeriod, 3, v);
+    return Clamp(RATING_FLOOR, v, RATING_CEILING);
+}
+
+int Blocking(const Subject& x) {
+    // Counter 3 holds completions, assists or punting yards for everyone else.
+    if (!Is_Back_Or_Receiver(x.nPosition)) return RATING_FLOOR;
+    int nStored = S(x, SS_COMPLETIONS);
+    if (nStored != 0) return nStored;
+    int v = Blocking_From_Body(x);
+    Set_Player_Season_Stat(x.nTeam, x.nPlayer, x.nPeriod, SS_COMPLETIONS, v);
     return v;
 }
 
@@ -217,7 +224,9 @@ void Set_Player_Rating(TNUM nTeam, PNUM nPlayer, int nRating, int nTarget) {
     // Only positions that show the rating have the counters it is made of;
     // elsewhere the same counters mean other statistics.
     if (nRating == RATING_BLOCKING) {
-        if (Is_Back_Or_Receiver(nPosition)) Set_Player_Season_Stat(nTeam, nPlayer, P, 3, nTarget);
+        if (Is_Back_Or_Receiver(nPosition))
+            Set_Player_Season_Stat(nTeam, nPlayer, P, SS_COMPLETIONS,
+                                   Clamp(RATING_FLOOR, nTarget, RATING_CEILING));
         return;
     }
     if ((nRating != RATING_PASS_BLOCKING && nRating != RATING_RUSH_BLOCKING) || !Is_Lineman(nPosition)) return;
@@ -232,4 +241,11 @@ void Set_Player_Rating(TNUM nTeam, PNUM nPlayer, int nRating, int nTarget) {
             if (Get_Player_Rating(nTeam, nPlayer, P, nRating) >= nTarget) break;
         }
     }
+}
+
+void Store_Blocking_Rating(TNUM nTeam, PNUM nPlayer, int nPeriod) {
+    if (!Slot_Addressable(nTeam, nPlayer, "Store_Blocking_Rating")) return;
+    Subject x{nTeam, nPlayer, nPeriod, Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION)};
+    if (Is_Back_Or_Receiver(x.nPosition))
+        Set_Player_Season_Stat(nTeam, nPlayer, nPeriod, SS_COMPLETIONS, Blocking_From_Body(x));
 }

@@ -57,8 +57,12 @@ const char* Rating_Name(int nRating);
 // The rating code shown in slot 0..4 for a position, 0 for an empty slot.
 int Position_Rating_Code(int nPosition, int nSlot);
 // Sets a rating of the Predicted period as the statistics import does
-// (208 stored, 210 and 211 by adjusting the counters; other codes ignored).
+// (208 stored within 50..100, 210 and 211 by adjusting the counters; other codes ignored).
 void Set_Player_Rating(TNUM nTeam, PNUM nPlayer, int nRating, int nTarget);
+// Stores in a back's or receiver's period the Blocking rating his body and
+// that period's running and catching earn, whatever was stored before.
+// Other positions are left alone: their counter 3 is a statistic.
+void Store_Blocking_Rating(TNUM nTeam, PNUM nPlayer, int nPeriod);
 
 // Values, on a scale of thousandths of a point; negative for poor players.
 int Player_Season_Value(TNUM nTeam, PNUM nPlayer, int nPeriod);

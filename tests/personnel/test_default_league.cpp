@@ -90,3 +90,30 @@ TEST_F(DefaultLeagueTest, OrganisingEveryTeamLeavesValidRosters) {
         EXPECT_TRUE(Is_Valid_Player(t, nPunt)) << (int)t;
     }
 }
+
+// The maker rates its backs and receivers with the game's own formula: every
+// season they have stored is what the game would store for that body.
+TEST_F(DefaultLeagueTest, StoredBlockingIsTheGamesOwnForEverySeason) {
+    int nChecked = 0;
+    for (TNUM t = 0; t <= TOTAL_NUMBER_OF_TEAMS; t++)
+        for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) {
+            if (!Is_Valid_Player(t, p)) continue;
+            int nPosition = Get_Player_Vital_Stat(t, p, VS_POSITION);
+            if (nPosition != POS_RB && nPosition != POS_TE && nPosition != POS_WR) continue;
+            std::vector<int> anPeriods = {PERIOD_PREDICTED, PERIOD_LAST_SEASON};
+            for (int nPeriod = PERIOD_HISTORY; nPeriod < PERIOD_HISTORY + Count_History_Entries(t, p); nPeriod++)
+                if (Player_Period_Has_Stats(t, p, nPeriod)) anPeriods.push_back(nPeriod);
+            for (int nPeriod : anPeriods) {
+                int nStored = Get_Player_Season_Stat(t, p, nPeriod, SS_COMPLETIONS);
+                if (nPeriod == PERIOD_LAST_SEASON && !Player_Period_Has_Stats(t, p, nPeriod)) continue;
+                ASSERT_TRUE(nStored >= RATING_FLOOR && nStored <= RATING_CEILING)
+                    << (int)t << "/" << (int)p << " period " << nPeriod << ": " << nStored;
+                Store_Blocking_Rating(t, p, nPeriod);
+                ASSERT_EQ(Get_Player_Season_Stat(t, p, nPeriod, SS_COMPLETIONS), nStored)
+                    << (int)t << "/" << (int)p << " period " << nPeriod;
+                nChecked++;
+            }
+        }
+    EXPECT_GT(nChecked, 1000);
+    EXPECT_TRUE(Logged_Nothing());
+}

@@ -151,3 +151,88 @@ TEST_F(RatingsTest, ImportSettersReachTheirTargets) {
     Set_Player_Rating(TEAM, 2, RATING_PASS_BLOCKING, 40);
     EXPECT_EQ(Get_Player_Season_Stat(TEAM, 2, P, 4), 0);
 }
+
+namespace {
+int Stored_Blocking(PNUM nSlot) { return Get_Player_Season_Stat(TEAM, nSlot, P, SS_COMPLETIONS); }
+void Give_Body(PNUM nSlot, int nHeight, int nWeight) {
+    Set_Player_Vital_Stat(TEAM, nSlot, VS_HEIGHT, nHeight);
+    Set_Player_Vital_Stat(TEAM, nSlot, VS_WEIGHT, nWeight);
+}
+}  // namespace
+
+// The stored value is read back raw by the next reader, so the rating that
+// is worked out on demand must go in already within the range.
+TEST_F(RatingsTest, BlockingWorkedOutOnDemandIsStoredWithinTheRange) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_WR);  // nothing run or caught: 55 and 60
+    Give_Body(0, 66, 300);              // heavy and short: 108 before the ceiling
+    EXPECT_EQ(Rating(0, RATING_BLOCKING), RATING_CEILING);
+    EXPECT_EQ(Stored_Blocking(0), RATING_CEILING);
+
+    Make_Player(TEAM, 1, 102, POS_RB);
+    Fill_Baseline(1, POS_RB);
+    Give_Body(1, 80, 150);  // light and tall: 39 before the floor
+    EXPECT_EQ(Rating(1, RATING_BLOCKING), RATING_FLOOR);
+    EXPECT_EQ(Stored_Blocking(1), RATING_FLOOR);
+    EXPECT_TRUE(Logged_Nothing());
+}
+
+TEST_F(RatingsTest, StoredBlockingWithinTheRangeForEveryBodyAndSeason) {
+    Use_Teams(2);
+    for (int nPosition : {POS_RB, POS_TE, POS_WR})
+        for (bool bBaseline : {false, true})
+            for (int nHeight = 60; nHeight <= 86; nHeight += 2)
+                for (int nWeight = 120; nWeight <= 360; nWeight += 15) {
+                    Make_Player(TEAM, 0, 101, nPosition);
+                    if (bBaseline) Fill_Baseline(0, nPosition);
+                    Give_Body(0, nHeight, nWeight);
+                    int nRead = Rating(0, RATING_BLOCKING);
+                    int nStored = Stored_Blocking(0);
+                    ASSERT_TRUE(nStored >= RATING_FLOOR && nStored <= RATING_CEILING)
+                        << nPosition << " " << nHeight << "in " << nWeight << "lb: " << nStored;
+                    EXPECT_EQ(nRead, nStored);
+                    // Worked out afresh, the same body and season give the same rating.
+                    Set_Player_Season_Stat(TEAM, 0, P, SS_COMPLETIONS, RATING_CEILING + 7);
+                    Store_Blocking_Rating(TEAM, 0, P);
+                    ASSERT_EQ(Stored_Blocking(0), nStored) << nPosition << " " << nHeight << " " << nWeight;
+                }
+}
+
+TEST_F(RatingsTest, ImportedBlockingIsKeptWithinTheRange) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_TE);
+    Set_Player_Rating(TEAM, 0, RATING_BLOCKING, 140);
+    EXPECT_EQ(Stored_Blocking(0), RATING_CEILING);
+    // Zero would read as "not worked out yet" and be replaced by the body's rating.
+    Set_Player_Rating(TEAM, 0, RATING_BLOCKING, 0);
+    EXPECT_EQ(Stored_Blocking(0), RATING_FLOOR);
+    Set_Player_Rating(TEAM, 0, RATING_BLOCKING, -20);
+    EXPECT_EQ(Rating(0, RATING_BLOCKING), RATING_FLOOR);
+    EXPECT_EQ(Stored_Blocking(0), RATING_FLOOR);
+}
+
+TEST_F(RatingsTest, StoringBlockingReplacesAStaleValueOnlyForBacksAndReceivers) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_RB);
+    Fill_Baseline(0, POS_RB);
+    Set_Player_Season_Stat(TEAM, 0, P, SS_COMPLETIONS, 90);  // another body's rating
+    Store_Blocking_Rating(TEAM, 0, P);
+    EXPECT_EQ(Stored_Blocking(0), 66);  // as in BackRatingsAndTheStoredBlocking
+    // The Last Season period is rated on its own counters, not the Predicted ones.
+    Store_Blocking_Rating(TEAM, 0, PERIOD_LAST_SEASON);
+    // 125 - (55 + 60) / 3 for a season with nothing run or caught
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, PERIOD_LAST_SEASON, SS_COMPLETIONS), 87);
+    EXPECT_EQ(Stored_Blocking(0), 66);
+
+    Make_Player(TEAM, 1, 102, POS_QB);
+    Set_Player_Season_Stat(TEAM, 1, P, SS_COMPLETIONS, 240);
+    Make_Player(TEAM, 2, 103, POS_P);
+    Set_Player_Season_Stat(TEAM, 2, P, SS_PUNT_YARDS, 2250);
+    Store_Blocking_Rating(TEAM, 1, P);
+    Store_Blocking_Rating(TEAM, 2, P);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 1, P, SS_COMPLETIONS), 240);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 2, P, SS_PUNT_YARDS), 2250);
+
+    Store_Blocking_Rating(TEAM, PLAYERS_PER_TEAM, P);
+    EXPECT_FALSE(Logged_Nothing());
+}

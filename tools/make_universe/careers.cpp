@@ -6,6 +6,8 @@
 
 #include "database/player.h"
 #include "database/random.h"
+#include "personnel/player_creation.h"
+#include "personnel/ratings.h"
 #include "player_parts.h"
 #include "seasons.h"
 
@@ -22,7 +24,6 @@ constexpr int BENCH_QUALITY = -250;
 constexpr int ROOKIE_STARTER_QUALITY = 300;
 // Past form stays within what a season of football allows.
 constexpr int BEST_PAST_QUALITY = 1300, WORST_PAST_QUALITY = -600;
-constexpr int MAX_GAMES_MISSED = 12;
 
 struct Aging {
     int nGrowthRate, nDeclineRate, nPeakStart, nPeakEnd;
@@ -42,11 +43,6 @@ int Development(int nAge, const Aging& aging) {
         return -Ratio(DECLINE_PER_YEAR_PAST_PEAK * (nAge + 1 - aging.nPeakEnd), 100,
                       Max(1, aging.nDeclineRate));
     return 0;
-}
-
-int Games_Missed() {
-    int r1 = Random(6), r2 = Random(6), r3 = Random(6), r4 = Random(6), r5 = Random(6);
-    return Clamp(0, r1 + r5 - r2 - r3 - r4, MAX_GAMES_MISSED);
 }
 
 // A finished season of another year goes straight into a free record of the
@@ -81,7 +77,7 @@ Role Past_Role(const CareerPlan& plan, int nQuality, bool bRookieSeason) {
     return ROLE_STARTER;
 }
 
-SeasonShape Shape_Of(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan, int nQuality, Role role) {
+SeasonShape Shape_Of(const CareerPlan& plan, int nQuality, Role role) {
     SeasonShape shape{};
     shape.nPosition = plan.nPosition;
     shape.nQuality = nQuality;
@@ -89,9 +85,16 @@ SeasonShape Shape_Of(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan, int nQual
     shape.bKickReturner = plan.bKickReturner;
     shape.bPuntReturner = plan.bPuntReturner;
     shape.bBlockingBack = plan.bBlockingBack;
-    shape.nHeight = Get_Player_Vital_Stat(nTeam, nPlayer, VS_HEIGHT);
-    shape.nWeight = Get_Player_Vital_Stat(nTeam, nPlayer, VS_WEIGHT);
     return shape;
+}
+
+// The season goes into a period of his, where a back or receiver is given
+// the blocking rating his body earns with it; s gets that rating too.
+void Set_Season(TNUM nTeam, PNUM nPlayer, int nPeriod, int s[NUMBER_OF_COUNTERS]) {
+    for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
+        Set_Player_Season_Stat(nTeam, nPlayer, nPeriod, n, s[n]);
+    Store_Blocking_Rating(nTeam, nPlayer, nPeriod);
+    s[SS_COMPLETIONS] = Get_Player_Season_Stat(nTeam, nPlayer, nPeriod, SS_COMPLETIONS);
 }
 } // namespace
 
@@ -100,12 +103,11 @@ int Quality_Change(TNUM nTeam, PNUM nPlayer, int nAge) {
 }
 
 void Make_Predicted(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan) {
-    SeasonShape shape = Shape_Of(nTeam, nPlayer, plan, plan.nQuality, plan.role);
+    SeasonShape shape = Shape_Of(plan, plan.nQuality, plan.role);
     Draw_Playing_Time(&shape);
     int anSeason[NUMBER_OF_COUNTERS];
     Make_Season(shape, false, anSeason);
-    for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
-        Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, n, anSeason[n]);
+    Set_Season(nTeam, nPlayer, PERIOD_PREDICTED, anSeason);
 }
 
 void Make_Past_Seasons(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan) {
@@ -123,19 +125,19 @@ void Make_Past_Seasons(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan) {
         int nBetter = Random(FORM_SPREAD);
         int nQuality = quality[k] + nBetter - Random(FORM_SPREAD);
         SeasonShape shape =
-            Shape_Of(nTeam, nPlayer, plan, nQuality, Past_Role(plan, nQuality, k == plan.nSeasons));
+            Shape_Of(plan, nQuality, Past_Role(plan, nQuality, k == plan.nSeasons));
         Draw_Playing_Time(&shape);
-        shape.nGames = Max(1, shape.nGames - Games_Missed());
+        shape.nGames = Max(1, shape.nGames - Draw_Games_Missed());
         shape.nStarts = Min(shape.nStarts, shape.nGames);
         int anSeason[NUMBER_OF_COUNTERS];
         Make_Season(shape, true, anSeason);
+        // Each season in turn is his last; the most recent one stays so.
+        Set_Season(nTeam, nPlayer, PERIOD_LAST_SEASON, anSeason);
         TNUM nPlayedFor = k <= plan.nTenure ? plan.nTeam : plan.nFormerTeam;
         Add_History_Season(nTeam, nPlayer, plan.nAnchorYear - k, plan.nSeasons - k, nPlayedFor, anSeason);
-        for (int n = 0; n < NUMBER_OF_COUNTERS; n++) {
+        for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
             anCareer[n] = Career_Takes_Best(plan.nPosition, n) ? Max(anCareer[n], anSeason[n])
                                                                : anCareer[n] + anSeason[n];
-            if (k == 1) Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_LAST_SEASON, n, anSeason[n]);
-        }
     }
     for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
         Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_CAREER, n, anCareer[n]);

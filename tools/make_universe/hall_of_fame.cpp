@@ -4,6 +4,7 @@
 
 #include "database/player.h"
 #include "database/random.h"
+#include "personnel/player_creation.h"
 #include "player_parts.h"
 
 namespace {
@@ -53,13 +54,7 @@ void Induct(PNUM nSlot, const Legend& legend, const NameLists& names) {
     Make_Past_Seasons(nTeam, nSlot, career);
     career.nQuality = legend.nPeakQuality;
     Make_Predicted(nTeam, nSlot, career);
-
-    int anPredicted[NUMBER_OF_COUNTERS];
-    for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
-        anPredicted[n] = Get_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, n);
-    Set_Player_Vital_Stat(
-        nTeam, nSlot, VS_FORTY,
-        Forty_Yard_Time(legend.nPosition, anPredicted, Get_Player_Vital_Stat(nTeam, nSlot, VS_WEIGHT)));
+    Set_Forty_Yard_Time(nTeam, nSlot);
     TNUM nDraftTeam = nTenure >= legend.nSeasons ? nFranchise : nFormer;
     int nDraftPosition = Make_Draft_Record(nTeam, nSlot, nDraftTeam, legend.nLastSeason - nExperience,
                                            ROLE_STARTER, legend.nPeakQuality);
@@ -69,7 +64,7 @@ void Induct(PNUM nSlot, const Legend& legend, const NameLists& names) {
     // A member's age at entry replaces his peak start, and the two rates
     // become the year of induction and his share of the votes.
     Set_Player_Vital_Stat(nTeam, nSlot, VS_AGE, nAgeNow);
-    Set_Player_Vital_Stat(nTeam, nSlot, VS_BIRTH_DATE, Birth_Date(nAgeNow));
+    Set_Random_Birth_Date(nTeam, nSlot);
     Set_Player_Vital_Stat(nTeam, nSlot, VS_PEAK_START, nLastAge - nExperience);
     Set_Player_Vital_Stat(nTeam, nSlot, VS_DECLINE_RATE, Induction_Year(legend));
     Set_Player_Vital_Stat(nTeam, nSlot, VS_GROWTH_RATE, legend.nVotes);

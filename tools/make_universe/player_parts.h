@@ -12,12 +12,8 @@ enum Role { ROLE_STARTER, ROLE_ROTATION, ROLE_RESERVE };
 // code, and the fields of a player without injury, draft or contract.
 void Make_Identity(TNUM nTeam, PNUM nPlayer, int nPosition, int nAge, bool bBlockingBack,
                    const NameLists& names);
-// A birth date that makes a player nAge in the first season, drawn.
-int Birth_Date(int nAge);
 // Seasons in the league of a player of this age and position, drawn.
 int Draw_Experience(int nPosition, int nAge);
-// The 40-yard time of the player from his Predicted period and body.
-int Forty_Yard_Time(int nPosition, const int anPredicted[20], int nWeight);
 
 // ---- Careers (careers.cpp) ----
 // The seasons a player has behind him, counted back from an anchor season

@@ -7,6 +7,7 @@
 #include "database/player.h"
 #include "database/random.h"
 #include "database/team.h"
+#include "personnel/player_creation.h"
 #include "player_parts.h"
 
 namespace {
@@ -184,12 +185,7 @@ void Make_Career(TNUM nTeam, PNUM nPlayer, const PlayerPlan& plan, TNUM nCareerT
                       plan.bBlockingBack};
     Make_Predicted(nTeam, nPlayer, career);
     Make_Past_Seasons(nTeam, nPlayer, career);
-    int anPredicted[NUMBER_OF_COUNTERS];
-    for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
-        anPredicted[n] = Get_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, n);
-    Set_Player_Vital_Stat(
-        nTeam, nPlayer, VS_FORTY,
-        Forty_Yard_Time(plan.nPosition, anPredicted, Get_Player_Vital_Stat(nTeam, nPlayer, VS_WEIGHT)));
+    Set_Forty_Yard_Time(nTeam, nPlayer);
     TNUM nDraftTeam = career.nTenure >= nExperience ? nCareerTeam : career.nFormerTeam;
     int nDraftPosition = Make_Draft_Record(nTeam, nPlayer, nDraftTeam, UNIVERSE_START_YEAR - nExperience,
                                            plan.role, plan.nQuality);

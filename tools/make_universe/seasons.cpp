@@ -3,7 +3,7 @@
 #include "database/player.h"
 #include "database/random.h"
 #include "personnel/league_average.h"
-#include "ratings_used.h"
+#include "personnel/player_creation.h"
 
 namespace {
 // Games and starts of a season by role: starts from nStartsLo, plus up to
@@ -119,13 +119,10 @@ void Make_Consistent(const SeasonShape& shape, bool bNoise, int s[20]) {
         s[19] = s[18] / YARDS_PER_PUNT_RETURN_TD;
     }
     if (nGroup == 2) s[9] = (s[7] + s[8]) / TAKEAWAYS_PER_TD;
-    if (nGroup == 1 && bNoise && s[10] > 0) { // penalty yards: 6 to 9 a flag, in fives
-        int nYards = Clamp(6 * s[10], s[11], 9 * s[10]);
-        s[11] = (nYards + 2) / 5 * 5;
-    }
+    // A season without noise is the expectation itself: its penalty yards
+    // need not fall on the grid of a real season's.
+    if (bNoise || p == POS_K) Tidy_Drawn_Season(p, s);
     if (p == POS_K) {
-        for (int n = 8; n <= 16; n += 2)
-            s[n + 1] = Min(s[n + 1], s[n]);
         s[18] = Min(s[18], LONGEST_FIELD_GOAL);
         if (s[11] + s[13] + s[15] + s[17] == 0) s[18] = 0;
     }
@@ -180,6 +177,4 @@ void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[20]) {
     Make_Consistent(shape, bNoise, anOut);
     anOut[0] = shape.nGames;
     anOut[1] = shape.nStarts;
-    if (p == POS_RB || p == POS_TE || p == POS_WR)
-        anOut[3] = Blocking_Rating(anOut, shape.nHeight, shape.nWeight);
 }

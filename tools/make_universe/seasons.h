@@ -11,11 +11,12 @@ struct SeasonShape {
     int nGames, nStarts;
     bool bKickReturner, bPuntReturner;
     bool bBlockingBack;
-    int nHeight, nWeight; // for the blocking rating of backs and receivers
 };
 
 // Games and starts of a season in the role, drawn.
 void Draw_Playing_Time(SeasonShape* pShape);
 // The twenty counters of the season. With bNoise each counter varies by up
 // to about a fifth either way, as a real season strays from expectation.
+// A back's or receiver's blocking rating is left for his body to decide,
+// once the season is his (Store_Blocking_Rating).
 void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[20]);
