@@ -11,6 +11,7 @@
 #include "database/saved_game.h"
 #include "personnel/injuries.h"
 #include "platform/files.h"
+#include "season/core_hooks.h"
 #include "simulation/game.h"
 
 namespace {
@@ -25,6 +26,7 @@ int Load_League() {
 }
 
 void Play_Games(benchmark::State& state, bool bFiles) {
+    Connect_Core_Hooks();
     int nTeams = Load_League();
     Seed_Random(1);
     Set_Play_By_Play_File(bFiles);

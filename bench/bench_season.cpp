@@ -8,10 +8,12 @@
 
 #include "../tests/season/default_league.h"
 #include "database/saved_game.h"
+#include "season/core_hooks.h"
 #include "simulation/game.h"
 
 namespace {
 void BM_Season(benchmark::State& state) {
+    Connect_Core_Hooks();
     std::string szGame = BRAKVELL_GAME_DIR;
     auto old = std::filesystem::current_path();
     auto scratch = std::filesystem::temp_directory_path() / ("brakvell-bench-season-" + std::to_string(getpid()));

@@ -6,6 +6,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "season/core_hooks.h"
+
+namespace {
+// Every test runs with the layers connected, as the programs run.
+class CoreHooks : public ::testing::Environment {
+    void SetUp() override { Connect_Core_Hooks(); }
+};
+const auto* const g_pCoreHooks = ::testing::AddGlobalTestEnvironment(new CoreHooks);
+}  // namespace
+
 void LeagueTest::SetUp() {
     Clear_League();
     Headless_Reset();

@@ -90,7 +90,7 @@ TEST_F(FinanceTest, SeasonEndCopiesAndClearing) {
     Fin(3, 19, 190);
     memset(g_League.abPlayoffTeams, NO_TEAM, sizeof g_League.abPlayoffTeams);
     Team_Season_End(3, 0);  // first in its division, out of the playoffs
-    EXPECT_EQ(Get_Team_Yearly_Stat(3, 2, YR_FINANCIAL_15), 1234);
+    EXPECT_EQ(Get_Team_Yearly_Stat(3, 2, YR_HOME_ATTENDANCE), 1234);
     EXPECT_EQ(Get_Team_Yearly_Stat(3, 2, YR_PROFIT), 70 - 25);
     EXPECT_EQ(Get_Team_Yearly_Stat(3, 2, YR_OUTCOME), 5);
     EXPECT_EQ(Get_Team_Financial_Stat(3, 17), 1234);

@@ -34,7 +34,7 @@ TEST_F(SeasonMoneyTest, SeasonEndRollsThisSeasonIntoLastAndClearsIt) {
     Set_Fin(0, 70, 8);
     Set_Fin(0, 72, 16);
     Finance_Season_End(0, 0);
-    EXPECT_EQ(640000, Get_Team_Yearly_Stat(0, 0, YR_FINANCIAL_15));
+    EXPECT_EQ(640000, Get_Team_Yearly_Stat(0, 0, YR_HOME_ATTENDANCE));
     EXPECT_EQ(20000000 - 5000000 - Ratio(15000000, 35, 100), Get_Team_Yearly_Stat(0, 0, YR_PROFIT));
     EXPECT_EQ(5, Get_Team_Yearly_Stat(0, 0, YR_OUTCOME));
     EXPECT_EQ(640000, Fin(0, 17));

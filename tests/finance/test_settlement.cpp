@@ -1,5 +1,6 @@
 #include "database/random.h"
 #include "finance/factors.h"
+#include "finance/medical.h"
 #include "finance/settlement.h"
 #include "money_league.h"
 
