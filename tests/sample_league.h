@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "database/league_database.h"
+#include "database/team.h"
 
 namespace sample {
 
@@ -65,7 +66,7 @@ inline void Fill_League(uint32_t nSeed, int nTeams = 32) {
         TeamBlock& team = g_League.aTeams[nTeam];
         bool bFranchise = nTeam < NUMBER_OF_FRANCHISES;
         if (bFranchise && nTeam >= nTeams) {
-            team.data.anStats[2] = -1;
+            team.data.anStats[TEAM_STAT_CONTROL] = TEAM_NOT_IN_USE;
             continue;
         }
         for (int i = 0; i < 4; i++) Random_Name(draw, team.aszStrings[i], 32);
@@ -79,9 +80,9 @@ inline void Fill_League(uint32_t nSeed, int nTeams = 32) {
                 for (int32_t& n : period) n = draw.Below(3000);
         for (int32_t& n : team.data.anStats) n = draw.Below(50);
         if (bFranchise) {
-            team.data.anStats[0] = nTeam % NUMBER_OF_DIVISIONS;
-            team.data.anStats[2] = draw.Below(2);
-            team.data.anStats[3] = draw.Below(100);
+            team.data.anStats[TEAM_STAT_DIVISION] = nTeam % NUMBER_OF_DIVISIONS;
+            team.data.anStats[TEAM_STAT_CONTROL] = draw.Below(2);
+            team.data.anStats[TEAM_STAT_CITY] = draw.Below(100);
         }
         for (int32_t& n : team.data.anFinancial) n = draw.Below(1000000);
         for (int nYear = 0; nYear < 20; nYear++)

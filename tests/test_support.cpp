@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "database/team.h"
 #include "season/core_hooks.h"
 
 namespace {
@@ -40,7 +41,8 @@ bool LeagueTest::Logged_Nothing() { return Headless_Log_Lines().empty(); }
 
 void LeagueTest::Use_Teams(int nTeams) {
     for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
-        g_League.aTeams[nTeam].data.anStats[2] = nTeam < nTeams ? 0 : -1;
+        g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] =
+            nTeam < nTeams ? COMPUTER_MANAGED : TEAM_NOT_IN_USE;
     Count_Teams();
 }
 

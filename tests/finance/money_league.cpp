@@ -32,15 +32,15 @@ void MoneyTest::Make_League(int nTeams) {
     for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) {
         CityRecord& city = g_League.aCities[nTeam];
         strcpy(city.szName, "City");
-        city.anData[0] = 1000000;
-        city.anData[1] = 2500000;
-        city.anData[3] = 25000;
-        city.anData[5] = 70000 + 10000 * nTeam;
-        city.anData[6] = 30000;
+        city.anData[CITY_POPULATION] = 1000000;
+        city.anData[CITY_REGION_POPULATION] = 2500000;
+        city.anData[CITY_INCOME] = 25000;
+        city.anData[CITY_LONGITUDE] = 70000 + 10000 * nTeam;
+        city.anData[CITY_LATITUDE] = 30000;
         Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, 1);
         Set_Team_Stat(nTeam, TEAM_STAT_CITY, nTeam);
-        Set_Stadium_Field(nTeam, 0, 200000);
-        for (int nField : {5, 6, 7})
+        Set_Stadium_Field(nTeam, STADIUM_CAPACITY, 200000);
+        for (int nField : {STADIUM_CONVENIENCE, STADIUM_COMFORT, STADIUM_SIGHT_LINES})
             Set_Stadium_Field(nTeam, nField, 1000);
         Set_Fin(nTeam, FIN_FAN_LOYALTY, 1000);
         Set_Fin(nTeam, FIN_TICKET_PRICE, 2500);
