@@ -1,4 +1,5 @@
 #include <cstring>
+#include <iterator>
 
 #include "player_fixture.h"
 
@@ -120,4 +121,38 @@ TEST_F(FinanceTest, FinancialCodesTestTheirTeams) {
     EXPECT_EQ(Get_Team_Financial_Rank(2, FIN_CASH), 0);
     EXPECT_EQ(Get_Team_Financial_Rank(1, FIN_CASH), 1);
     EXPECT_EQ(Get_Team_Financial_Rank(0, FIN_CASH), 2);
+}
+
+// After the rollover every last-season figure reads what this season's read
+// before it, and this season starts from nothing; budgets, prices, cash and
+// the other standing fields are left alone. Any field missing from the
+// rollover, or paired with the wrong partner, breaks one of these.
+TEST_F(FinanceTest, RolloverCarriesEverySeasonFigureIntoLastSeason) {
+    constexpr int PAIRS[][2] = {
+        {FIN_REVENUE_SEASON, FIN_REVENUE_LAST_SEASON}, {FIN_EXPENSES_SEASON, FIN_EXPENSES_LAST_SEASON},
+        {FIN_OUTLAY_SEASON, FIN_OUTLAY_LAST_SEASON},   {FIN_PROFIT, FIN_PROFIT_LAST_SEASON},
+        {FIN_TAX_SEASON, FIN_TAX_LAST_SEASON},
+    };
+    Set_Game_State(GS_SEASON_INDEX, 1);
+    memset(g_League.abPlayoffTeams, NO_TEAM, sizeof g_League.abPlayoffTeams);
+    for (int nField = 0; nField < NUMBER_OF_FINANCIAL_FIELDS; nField++) Fin(3, nField, 1000 + 37 * nField);
+    int anBefore[NUMBER_OF_FINANCIAL_FIELDS];
+    for (int nField = 0; nField < NUMBER_OF_FINANCIAL_FIELDS; nField++)
+        anBefore[nField] = Get_Team_Financial_Stat(3, nField);
+    int anSeason[std::size(PAIRS)];
+    for (size_t i = 0; i < std::size(PAIRS); i++) anSeason[i] = Get_Team_Financial_Stat(3, PAIRS[i][0]);
+
+    Team_Season_End(3, 0);
+    Clear_Previous_Financial_Stats(3);
+
+    for (size_t i = 0; i < std::size(PAIRS); i++)
+        EXPECT_EQ(Get_Team_Financial_Stat(3, PAIRS[i][1]), anSeason[i]) << PAIRS[i][1];
+    for (int nCode : {FIN_REVENUE_SEASON, FIN_EXPENSES_SEASON, FIN_OUTLAY_SEASON, FIN_PROFIT,
+                      FIN_BROADCAST_REVENUE_SEASON, FIN_AVERAGE_HOME_ATTENDANCE, FIN_AVERAGE_ROAD_ATTENDANCE})
+        EXPECT_EQ(Get_Team_Financial_Stat(3, nCode), 0) << nCode;
+    for (int nField : {FIN_FAN_LOYALTY, FIN_TICKET_PRICE, FIN_SCOUTING_QUALITY, FIN_MEDICAL_QUALITY,
+                       FIN_BROADCAST_POLICY, FIN_BEER_PRICE, FIN_FOOD_PRICE, FIN_SOUVENIR_PRICE,
+                       FIN_DIVIDEND_PER_GAME, FIN_SCOUTING_BUDGET, FIN_MEDICAL_BUDGET, FIN_CASH, FIN_START_VALUE,
+                       FIN_MARKET_HANDICAP, FIN_GATE_LAST_GAME, FIN_ATTENDANCE_LAST_GAME})
+        EXPECT_EQ(Get_Team_Financial_Stat(3, nField), anBefore[nField]) << nField;
 }

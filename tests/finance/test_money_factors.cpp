@@ -3,6 +3,8 @@
 #include "finance/attendance.h"
 #include "finance/factors.h"
 #include "money_league.h"
+#include "season/core_hooks.h"
+#include "season/stored_games.h"
 
 namespace {
 class FactorsTest : public MoneyTest {};
@@ -172,3 +174,41 @@ TEST_F(AttendanceTest, BadTeamsDrawNobody) {
     EXPECT_EQ(0, Game_Attendance_Demand(FREE_AGENT_TEAM, 0));
 }
 } // namespace
+
+// A program that forgets to connect the layers must say so, not quietly
+// price every game as if nobody had ever won.
+TEST_F(AttendanceTest, WithoutTheResultHookThereIsNoStreakAndTheLogSaysWhy) {
+    Record_Result(0, 1, 0, 21, 3);
+    Record_Result(0, 1, 1, 21, 3);
+    Set_Game_Result_Hook(nullptr);
+    int nWins = -1, nLosses = -1;
+    Get_Team_Streaks(0, &nWins, &nLosses);
+    Connect_Core_Hooks();
+    EXPECT_EQ(0, nWins);
+    EXPECT_EQ(0, nLosses);
+    EXPECT_TRUE(Logged("No game result hook in Get_Team_Streaks()"));
+    Get_Team_Streaks(0, &nWins, &nLosses);
+    EXPECT_EQ(2, nWins);
+}
+
+// A record whose teams are no longer the slot's is a game of another season.
+TEST_F(AttendanceTest, AReusedGameRecordBreaksNoStreak) {
+    Record_Result(0, 1, 0, 21, 3);
+    Record_Result(0, 1, 1, 21, 3);
+    Record_Result(0, 1, 2, 21, 3);
+    Set_Stored_Game(1, 2, 3, 0, 50, 1); // week 1's record now holds another pairing
+    int nWins, nLosses;
+    Get_Team_Streaks(0, &nWins, &nLosses);
+    EXPECT_EQ(2, nWins);
+    EXPECT_EQ(GAME_NOT_PLAYED, Slot_Game_Result(0, 1));
+    EXPECT_EQ(GAME_NOT_PLAYED, Slot_Game_Result(0, 3)); // this week's slot is empty
+    EXPECT_EQ(GAME_LOST, Slot_Game_Result(1, 2));
+}
+
+TEST_F(AttendanceTest, AGameRecordOutsideTheTableIsNoResult) {
+    ASSERT_EQ(1, Schedule_Game(0, 1, 0));
+    for (int nRecord : {-1, NUMBER_OF_GAME_RECORDS}) {
+        Set_Schedule_Field(0, 0, SLOT_GAME_RECORD, nRecord);
+        EXPECT_EQ(GAME_NOT_PLAYED, Slot_Game_Result(0, 0)) << nRecord;
+    }
+}

@@ -5,6 +5,7 @@
 #include "finance/factors.h"
 #include "finance/finance.h"
 #include "money_league.h"
+#include "season/core_hooks.h"
 
 namespace {
 class SeasonMoneyTest : public MoneyTest {
@@ -64,6 +65,20 @@ TEST_F(SeasonMoneyTest, OverpaidPlayersLowerTheFranchiseValue) {
     Add_Player(0, 4000, 30, 2);
     // Two years left of $3 million over the mark: 2 x 3000 / 3 = 2000 less.
     EXPECT_NEAR(Player_Franchise_Value(0, 0) - 2000, Player_Franchise_Value(0, 1), 1);
+}
+
+// The trade value comes through the hook and nothing else; a missing hook is
+// logged and the player counts only what his contract costs.
+TEST_F(SeasonMoneyTest, ThePlayersTradeValueComesThroughItsHook) {
+    Add_Player(0, 1000, 30, 2);  // age multiplier 100, no bonus, not overpaid
+    Set_Trade_Value_Hook([](TNUM, PNUM) { return 5000; });
+    int nHooked = Player_Franchise_Value(0, 0);
+    Set_Trade_Value_Hook(nullptr);
+    int nUnhooked = Player_Franchise_Value(0, 0);
+    Connect_Core_Hooks();
+    EXPECT_EQ(5000, nHooked);
+    EXPECT_EQ(0, nUnhooked);
+    EXPECT_TRUE(Logged("No trade value hook in Player_Franchise_Value()"));
 }
 
 class NewLeagueTest : public MoneyTest {
