@@ -70,6 +70,6 @@ int Game_Attendance_Demand(TNUM nHome, TNUM nVisitor) {
     int nCrowd = Ratio(nPotential, nCeiling - Ticket_Price_Of(nHome), nCeiling);
     if (nCrowd < CROWD_FLOOR) nCrowd = CROWD_FLOOR - (CROWD_FLOOR - nCrowd) / 5;
     nCrowd = Ratio(nCrowd, Broadcast_Multiplier(nHome), 1000);
-    return Max(0, Min(nCrowd, Get_Stadium_Field(
-                                  nHome, STADIUM_CAPACITY))); // a damaged capacity gives no negative crowd
+    // A damaged capacity gives no negative crowd.
+    return Max(0, Min(nCrowd, Get_Stadium_Field(nHome, STADIUM_CAPACITY)));
 }

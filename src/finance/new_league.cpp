@@ -77,12 +77,12 @@ void Set_Market_Handicaps() {
         nHighest = bFirst ? s : Max(nHighest, s);
         bFirst = false;
     }
-    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
-        if (Valid_Team(nTeam))
-            Set_Team_Financial_Stat(
-                nTeam, FIN_MARKET_HANDICAP,
-                100 - Ratio(200, Root(Get_Team_Financial_Stat(nTeam, FIN_START_VALUE)) - nLowest,
-                            nHighest - nLowest));
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
+        if (!Valid_Team(nTeam)) continue;
+        int s = Root(Get_Team_Financial_Stat(nTeam, FIN_START_VALUE));
+        Set_Team_Financial_Stat(nTeam, FIN_MARKET_HANDICAP,
+                                100 - Ratio(200, s - nLowest, nHighest - nLowest));
+    }
 }
 } // namespace
 
