@@ -8,6 +8,7 @@
 
 #include "commands/start_up.h"
 #include "database/league_database.h"
+#include "database/team.h"
 #include "database/player.h"
 #include "database/random.h"
 #include "database/saved_game.h"
@@ -51,7 +52,8 @@ void Build_League() {
     }
     Clear_League();
     Seed_Random(1998);
-    for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++) g_League.aTeams[t].data.anStats[2] = t < TEAMS ? 0 : -1;
+    for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++)
+        g_League.aTeams[t].data.anStats[TEAM_STAT_CONTROL] = t < TEAMS ? COMPUTER_MANAGED : TEAM_NOT_IN_USE;
     Count_Teams();
     int nID = 1;
     for (TNUM t = 0; t < TEAMS; t++) {

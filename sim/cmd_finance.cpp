@@ -15,12 +15,12 @@ void Print_Team(TNUM nTeam) {
     Get_Team_Label(nTeam, szName);
     Format_Millions(Get_Team_Financial_Stat(nTeam, FIN_CASH), szCash);
     Format_Millions(Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000, szPayroll);
-    Format_Millions(Get_Team_Financial_Stat(nTeam, 82), szRevenue);
-    Format_Millions(Get_Team_Financial_Stat(nTeam, 86), szExpenses);
-    Format_Millions(Get_Team_Financial_Stat(nTeam, 84), szNet);
-    Format_Millions(Get_Team_Financial_Stat(nTeam, 85), szLastNet);
+    Format_Millions(Get_Team_Financial_Stat(nTeam, FIN_REVENUE_SEASON), szRevenue);
+    Format_Millions(Get_Team_Financial_Stat(nTeam, FIN_EXPENSES_SEASON), szExpenses);
+    Format_Millions(Get_Team_Financial_Stat(nTeam, FIN_PROFIT), szNet);
+    Format_Millions(Get_Team_Financial_Stat(nTeam, FIN_PROFIT_LAST_SEASON), szLastNet);
     Format_Millions(Franchise_Value(nTeam), szValue);
-    Format_Thousands(Get_Team_Financial_Stat(nTeam, 91), szAttendance);
+    Format_Thousands(Get_Team_Financial_Stat(nTeam, FIN_AVERAGE_HOME_ATTENDANCE), szAttendance);
     Get_Fan_Mood(Get_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY), szMood);
     int nPrice = Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE);
     printf("%-26.26s %9s %8s %4d.%02d %8s %8s %8s %8s %8s %5d %-13s %9s\n", szName, szCash, szPayroll,

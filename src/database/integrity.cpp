@@ -7,6 +7,7 @@
 
 #include "database/player.h"
 #include "database/random.h"
+#include "database/team.h"
 
 // The record is read directly: the accessors log, and the salary getter even
 // writes, which a check must never do.
@@ -61,7 +62,7 @@ const char* Team_Label(int nTeam) {
 }
 
 bool Block_In_Use(int nTeam) {
-    return g_League.aTeams[nTeam].data.anStats[2] != -1;
+    return g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] != TEAM_NOT_IN_USE;
 }
 
 int Count_Franchises(Checker& violation) {
@@ -106,15 +107,15 @@ void Check_Teams(Checker& violation, int nTeams) {
     int anConference[NUMBER_OF_LEAGUES] = {};
     for (int nTeam = 0; nTeam < nTeams; nTeam++) {
         const TeamBlock& team = g_League.aTeams[nTeam];
-        int nControl = team.data.anStats[2];
-        if (nControl != 0 && nControl != 1)
+        int nControl = team.data.anStats[TEAM_STAT_CONTROL];
+        if (nControl != COMPUTER_MANAGED && nControl != HUMAN_MANAGED)
             violation("%s: control %d is neither 0 nor 1", Team_Label(nTeam), nControl);
-        int nDivision = team.data.anStats[0];
+        int nDivision = team.data.anStats[TEAM_STAT_DIVISION];
         if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS)
             violation("%s: division %d outside 0..7", Team_Label(nTeam), nDivision);
         else
             anConference[nDivision / 4]++;
-        int nCity = team.data.anStats[3];
+        int nCity = team.data.anStats[TEAM_STAT_CITY];
         if (nCity < 0 || nCity >= Number_Of_Cities())
             violation("%s: city %d is not in the city table (%d cities)", Team_Label(nTeam), nCity,
                       Number_Of_Cities());

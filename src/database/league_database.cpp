@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "database/random.h"
+#include "database/team.h"
 #include "platform/platform.h"
 
 LeagueDatabase g_League;
@@ -110,7 +111,7 @@ bool Valid_Team(TNUM nTeam) {
         Error_Log("Invalid Team Number in Valid_Team(%d)", nTeam);
         return false;
     }
-    return g_League.aTeams[nTeam].data.anStats[2] != -1;
+    return g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] != TEAM_NOT_IN_USE;
 }
 
 int Count_Teams() {
@@ -126,13 +127,13 @@ int Number_Of_Teams() { return g_nTeamsInUse; }
 TNUM Get_Team_Division(TNUM nTeam) {
     if (!Team_In_Range(nTeam)) return NO_TEAM;
     if (nTeam >= Number_Of_Teams()) return NUMBER_OF_DIVISIONS;
-    return (TNUM)g_League.aTeams[nTeam].data.anStats[0];
+    return (TNUM)g_League.aTeams[nTeam].data.anStats[TEAM_STAT_DIVISION];
 }
 
 TNUM Get_Team_League(TNUM nTeam) {
     if (!Team_In_Range(nTeam)) return NO_TEAM;
     if (nTeam >= Number_Of_Teams()) return NUMBER_OF_LEAGUES;
-    return (TNUM)(g_League.aTeams[nTeam].data.anStats[0] / 4);
+    return (TNUM)(g_League.aTeams[nTeam].data.anStats[TEAM_STAT_DIVISION] / 4);
 }
 
 TNUM Get_Division_Team(int nDivision, int n) {
@@ -215,7 +216,7 @@ void Swap_Team_Blocks(TNUM nTeamA, TNUM nTeamB) {
         nUser = nTeamA;
 }
 
-static bool Block_In_Use(int nTeam) { return g_League.aTeams[nTeam].data.anStats[2] != -1; }
+static bool Block_In_Use(int nTeam) { return g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] != TEAM_NOT_IN_USE; }
 
 static void Compact_Team_Blocks() {
     for (int nPass = 0; nPass < NUMBER_OF_FRANCHISES; nPass++)
@@ -245,7 +246,7 @@ void Erase_Team(TNUM nTeam) {
         return;
     }
     memset(&g_League.aTeams[nTeam], 0, sizeof(TeamBlock));
-    g_League.aTeams[nTeam].data.anStats[2] = -1;
+    g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] = TEAM_NOT_IN_USE;
     Compact_Team_Blocks();
     int nTeams = Count_Teams();
     TNUM nUser = (TNUM)g_League.anGameState[GS_USER_TEAM];
@@ -314,7 +315,7 @@ static void Exchange_Cities(int nCityA, int nCityB) {
             nRef = nCityA;
     };
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
-        if (Block_In_Use(nTeam)) repoint(g_League.aTeams[nTeam].data.anStats[3]);
+        if (Block_In_Use(nTeam)) repoint(g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CITY]);
     repoint(g_League.anGameState[GS_CITY]);
     if (s_pTrackedCity) repoint(*s_pTrackedCity);
 }

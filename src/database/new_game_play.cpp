@@ -53,12 +53,13 @@ void Set_Every_Aging_Parameter() {
 void Equalize_Cities(bool bShuffled) {
     for (int nCity = 0; nCity < Number_Of_Cities(); nCity++) {
         Set_Default_City_Data(nCity);
-        Set_City_Data(nCity, 5, nCity % 11 * 4000 + 70000);
-        Set_City_Data(nCity, 6, nCity % 10 * 2000 + 25000);
+        Set_City_Data(nCity, CITY_LONGITUDE, nCity % 11 * 4000 + 70000);
+        Set_City_Data(nCity, CITY_LATITUDE, nCity % 10 * 2000 + 25000);
     }
     if (!bShuffled) return;
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
-        for (int nField : {0, 2, 3}) Set_Team_Financial_Stat(nTeam, nField, 1000);
+        for (int nField : {FIN_FAN_LOYALTY, FIN_SCOUTING_QUALITY, FIN_MEDICAL_QUALITY})
+            Set_Team_Financial_Stat(nTeam, nField, 1000);
         Set_Team_Financial_Stat(nTeam, FIN_CASH, 15000000);
     }
 }
@@ -113,7 +114,7 @@ bool Play_New_Game(const NewGameForm& form) {
         Error_Log("Invalid nDifficulty in Play_New_Game(%d)", form.nDifficulty);
         return false;
     }
-    Set_Team_Stat(form.nTeam, TEAM_STAT_CONTROL, 1);
+    Set_Team_Stat(form.nTeam, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     Set_Game_State(GS_DIFFICULTY, form.nDifficulty);
     Set_Game_State(GS_HOF_VIEW_LEVEL, form.nDifficulty);
     Set_Team_String(form.szNickname.c_str(), form.nTeam, TS_NICKNAME);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "database/saved_game_internal.h"
+#include "database/team.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ constexpr int FIRST_SEASON_YEAR = 1998;
 // league. The names of the oldest files were moved with their layout.
 void Renumber_Divisions(bool bMoveNames) {
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
-        int32_t& nDivision = g_League.aTeams[nTeam].data.anStats[0];
+        int32_t& nDivision = g_League.aTeams[nTeam].data.anStats[TEAM_STAT_DIVISION];
         if (Valid_Team(nTeam) && nDivision > 2) nDivision++;
     }
     if (!bMoveNames) return;

@@ -228,7 +228,7 @@ void Get_Franchise_History(TNUM nTeam, FranchiseHistory* pHistory) {
     int nPercentage = Ratio(1000, history.nTies + 2 * (history.nWins + history.nPlayoffWins),
                             2 * (history.nTies + history.nLosses + history.nWins));
     int nWeight = Min(1000, Root((int64_t)nSeasons * 100000));
-    history.nScore = Max(0, Ratio(nPercentage + Get_Team_Financial_Stat(nTeam, 74), nWeight, 1000));
+    history.nScore = Max(0, Ratio(nPercentage + Get_Team_Financial_Stat(nTeam, FIN_MARKET_HANDICAP), nWeight, 1000));
     *pHistory = history;
 }
 

@@ -41,22 +41,96 @@ enum {
     YR_HOME_TIES,
     YR_PLAYOFF_WINS,
     YR_PLAYOFF_LOSSES,
-    YR_FINANCIAL_15,  // financial field 15 at season end
-    YR_PROFIT,        // financial code 84 at season end
+    YR_HOME_ATTENDANCE,  // FIN_HOME_ATTENDANCE at season end
+    YR_PROFIT,           // FIN_PROFIT at season end
     YR_FINAL_RANK,
     YR_OUTCOME,  // season outcome level 0..8
     NUMBER_OF_YEARLY_FIELDS,
 };
 
-// Financial fields and codes named here (0..79 stored, 80..101 computed).
+// Financial fields, whole dollars unless noted. A this-season figure is copied
+// into its last-season partner at season end, then cleared.
 enum {
-    FIN_FAN_LOYALTY = 0,
-    FIN_TICKET_PRICE = 1,  // cents
-    FIN_CASH = 68,
-    FIN_PROFIT = 84,
-    FIN_PAYROLL = 93,  // thousands of dollars
-    LAST_FINANCIAL_CODE = 101,
+    FIN_FAN_LOYALTY = 0,        // per mille, 1000 neutral
+    FIN_TICKET_PRICE = 1,       // cents
+    FIN_SCOUTING_QUALITY = 2,   // per mille of a $120,000-per-game budget, smoothed
+    FIN_MEDICAL_QUALITY = 3,    // per mille of a $250,000-per-game budget, smoothed
+    FIN_BROADCAST_POLICY = 5,   // BROADCAST_NORMAL..
+    FIN_LOCAL_BROADCAST_LAST_GAME = 6,
+    FIN_LOCAL_BROADCAST_SEASON = 7,
+    FIN_LOCAL_BROADCAST_LAST_SEASON = 8,
+    FIN_NATIONAL_BROADCAST_LAST_GAME = 9,
+    FIN_NATIONAL_BROADCAST_SEASON = 10,
+    FIN_NATIONAL_BROADCAST_LAST_SEASON = 11,
+    FIN_GATE_LAST_GAME = 12,        // the whole gate of the last home game, before the split
+    FIN_ATTENDANCE_LAST_GAME = 13,  // of the last home game
+    FIN_TICKET_REVENUE_SEASON = 14,  // the team's shares of home and road gates
+    FIN_HOME_ATTENDANCE_SEASON = 15,
+    FIN_TICKET_REVENUE_LAST_SEASON = 16,
+    FIN_HOME_ATTENDANCE_LAST_SEASON = 17,
+    FIN_ROAD_ATTENDANCE_SEASON = 19,
+    FIN_FOOD_PRICE = 20,  // cents
+    FIN_FOOD_PROFIT_LAST_GAME = 21,
+    FIN_FOOD_PROFIT_SEASON = 22,
+    FIN_FOOD_PROFIT_LAST_SEASON = 23,
+    FIN_BEER_PRICE = 27,  // cents
+    FIN_BEER_PROFIT_LAST_GAME = 28,
+    FIN_BEER_PROFIT_SEASON = 29,
+    FIN_BEER_PROFIT_LAST_SEASON = 30,
+    FIN_SOUVENIR_PRICE = 34,  // cents
+    FIN_SOUVENIR_PROFIT_LAST_GAME = 35,
+    FIN_SOUVENIR_PROFIT_SEASON = 36,
+    FIN_SOUVENIR_PROFIT_LAST_SEASON = 37,
+    FIN_OPERATIONS_LAST_GAME = 50,  // reads as the default while 0
+    FIN_OPERATIONS_SEASON = 51,
+    FIN_OPERATIONS_LAST_SEASON = 52,
+    FIN_SALARIES_LAST_GAME = 53,  // reads as the default while 0
+    FIN_SALARIES_SEASON = 54,
+    FIN_SALARIES_LAST_SEASON = 55,
+    FIN_DIVIDEND_PER_GAME = 56,  // fixed when the league is created
+    FIN_DIVIDENDS_SEASON = 57,
+    FIN_DIVIDENDS_LAST_SEASON = 58,
+    FIN_SCOUTING_BUDGET = 59,  // per game
+    FIN_SCOUTING_SPENT_SEASON = 60,
+    FIN_SCOUTING_SPENT_LAST_SEASON = 61,
+    FIN_MEDICAL_BUDGET = 62,  // per game
+    FIN_MEDICAL_SPENT_SEASON = 63,
+    FIN_MEDICAL_SPENT_LAST_SEASON = 64,
+    FIN_CASH = 68,         // negative is debt
+    FIN_START_VALUE = 69,  // franchise value when the league was created
+    FIN_HOME_GAMES_SEASON = 70,
+    FIN_HOME_GAMES_LAST_SEASON = 71,
+    FIN_GAMES_SEASON = 72,
+    FIN_GAMES_LAST_SEASON = 73,
+    FIN_MARKET_HANDICAP = 74,  // -100..100, small markets high
+
+    // Computed on every read, never stored.
+    FIN_OUTLAY_SEASON = 80,  // expenses, dividends and tax
+    FIN_OUTLAY_LAST_SEASON = 81,
+    FIN_REVENUE_SEASON = 82,
+    FIN_REVENUE_LAST_SEASON = 83,
+    FIN_PROFIT = 84,  // revenue less outlay, this season
+    FIN_PROFIT_LAST_SEASON = 85,
+    FIN_EXPENSES_SEASON = 86,  // operations, salaries, scouting and medical
+    FIN_EXPENSES_LAST_SEASON = 87,
+    FIN_TAX_PER_GAME = 88,
+    FIN_TAX_SEASON = 89,
+    FIN_TAX_LAST_SEASON = 90,
+    FIN_AVERAGE_HOME_ATTENDANCE = 91,
+    FIN_AVERAGE_ROAD_ATTENDANCE = 92,
+    FIN_PAYROLL = 93,           // cap impacts, thousands of dollars
+    FIN_AVERAGE_SALARY = 94,    // thousands of dollars
+    FIN_AVERAGE_AGE = 95,       // tenths of a year
+    FIN_AVERAGE_CONTRACT = 96,  // years left, tenths
+    FIN_LIQUIDITY = 97,         // cash per mille of the start value
+    FIN_WEALTH = 98,            // cash per mille of $15 million, never below 0
+    FIN_PAYROLL_INDEX = 99,     // payroll per mille of $63 million
+    FIN_START_VALUE_INDEX = 100,  // start value per mille of $200 million
+    FIN_BROADCAST_REVENUE_SEASON = 101,  // local and national
+    LAST_FINANCIAL_CODE = FIN_BROADCAST_REVENUE_SEASON,
 };
+// Values of FIN_BROADCAST_POLICY.
+enum { BROADCAST_NORMAL, BROADCAST_PAY_ONLY, BROADCAST_BLACKOUT };
 
 // Kick and punt returner slots.
 enum { KICK_RETURNER, PUNT_RETURNER };
@@ -75,12 +149,17 @@ PNUM Get_Team_Returner(TNUM nTeam, int nKind);
 void Set_Team_Returner(TNUM nTeam, int nKind, PNUM nPlayer);
 
 // ---- Finances ----
+constexpr int CORPORATE_TAX_PERCENT = 35;
+// One game's operating expenses in a city of that per-capita income.
+int64_t Operating_Expense(int nIncome);
 int Get_Team_Financial_Stat(TNUM nTeam, int nCode);
 void Set_Team_Financial_Stat(TNUM nTeam, int nIndex, int nValue);
+void Add_Team_Financial_Stat(TNUM nTeam, int nIndex, int nAmount);
 int Get_Team_Financial_Rank(TNUM nTeam, int nCode);  // teams in use with a greater value
 void Clear_Previous_Financial_Stats(TNUM nTeam);
-// Season end of one team: yearly fields 8, 9 and 11 of the current season, then
-// this year's financial fields copied into last year's.
+// Season end of one team: its home attendance, profit and outcome level into
+// the current season's yearly record, then this year's financial fields copied
+// into last year's.
 void Team_Season_End(TNUM nTeam, int nDivisionPlace);
 
 // ---- Won-lost records ----
@@ -137,6 +216,8 @@ void Clear_Team_Totals(TNUM nTeam);  // one team
 // ---- Schedule slots (one per week) ----
 enum { SLOT_OPPONENT, SLOT_SPARE, SLOT_DATE, SLOT_GAME_RECORD };
 enum { SLOT_EMPTY, SLOT_FIRST_NAMED, SLOT_SECOND_NAMED };
+// How a team's game in a slot ended, from the team's side.
+enum { GAME_NOT_PLAYED = -2, GAME_LOST = -1, GAME_TIED = 0, GAME_WON = 1 };
 // 1 when both teams' slots were free and the game is entered, else 0.
 int Schedule_Game(TNUM nTeamA, TNUM nTeamB, int nSlot);
 void Clear_Scheduled_Games(TNUM nTeam, int nFirstSlot, int nEndSlot);  // slots first..end-1

@@ -10,11 +10,33 @@
 
 namespace {
 // Each current-year field and the field that keeps its previous-year value.
-constexpr int PREVIOUS_YEAR_FIELDS[][2] = {{7, 8},   {10, 11}, {15, 17}, {14, 16}, {22, 23},
-                                           {29, 30}, {36, 37}, {51, 52}, {54, 55}, {57, 58},
-                                           {60, 61}, {63, 64}, {70, 71}, {72, 73}};
-constexpr int CURRENT_YEAR_FIELDS[] = {7, 10, 14, 15, 19, 22, 29, 36, 51, 54, 57, 60, 63, 70, 72};
+constexpr int PREVIOUS_YEAR_FIELDS[][2] = {
+    {FIN_LOCAL_BROADCAST_SEASON, FIN_LOCAL_BROADCAST_LAST_SEASON},
+    {FIN_NATIONAL_BROADCAST_SEASON, FIN_NATIONAL_BROADCAST_LAST_SEASON},
+    {FIN_HOME_ATTENDANCE_SEASON, FIN_HOME_ATTENDANCE_LAST_SEASON},
+    {FIN_TICKET_REVENUE_SEASON, FIN_TICKET_REVENUE_LAST_SEASON},
+    {FIN_FOOD_PROFIT_SEASON, FIN_FOOD_PROFIT_LAST_SEASON},
+    {FIN_BEER_PROFIT_SEASON, FIN_BEER_PROFIT_LAST_SEASON},
+    {FIN_SOUVENIR_PROFIT_SEASON, FIN_SOUVENIR_PROFIT_LAST_SEASON},
+    {FIN_OPERATIONS_SEASON, FIN_OPERATIONS_LAST_SEASON},
+    {FIN_SALARIES_SEASON, FIN_SALARIES_LAST_SEASON},
+    {FIN_DIVIDENDS_SEASON, FIN_DIVIDENDS_LAST_SEASON},
+    {FIN_SCOUTING_SPENT_SEASON, FIN_SCOUTING_SPENT_LAST_SEASON},
+    {FIN_MEDICAL_SPENT_SEASON, FIN_MEDICAL_SPENT_LAST_SEASON},
+    {FIN_HOME_GAMES_SEASON, FIN_HOME_GAMES_LAST_SEASON},
+    {FIN_GAMES_SEASON, FIN_GAMES_LAST_SEASON},
+};
+constexpr int CURRENT_YEAR_FIELDS[] = {
+    FIN_LOCAL_BROADCAST_SEASON, FIN_NATIONAL_BROADCAST_SEASON, FIN_TICKET_REVENUE_SEASON,
+    FIN_HOME_ATTENDANCE_SEASON, FIN_ROAD_ATTENDANCE_SEASON,    FIN_FOOD_PROFIT_SEASON,
+    FIN_BEER_PROFIT_SEASON,     FIN_SOUVENIR_PROFIT_SEASON,    FIN_OPERATIONS_SEASON,
+    FIN_SALARIES_SEASON,        FIN_DIVIDENDS_SEASON,          FIN_SCOUTING_SPENT_SEASON,
+    FIN_MEDICAL_SPENT_SEASON,   FIN_HOME_GAMES_SEASON,         FIN_GAMES_SEASON,
+};
 constexpr int AVERAGED_SLOTS = 53;
+constexpr int WEALTH_UNIT = 15000000;
+constexpr int PAYROLL_UNIT = 63000;  // thousands
+constexpr int START_VALUE_UNIT = 200000000;
 
 int32_t* Financial_Fields(TNUM nTeam) { return g_League.aTeams[nTeam].data.anFinancial; }
 
@@ -54,6 +76,8 @@ int64_t Game_Salaries(TNUM nTeam) {
 }
 }  // namespace
 
+int64_t Operating_Expense(int nIncome) { return (int64_t)nIncome * 13 + 325000; }
+
 int Get_Team_Financial_Stat(TNUM nTeam, int nCode) {
     if (!Team_Code_In_Range(nTeam)) {
         Error_Log("nTeam out of bounds in Get_Team_Financial_Stat()");
@@ -63,34 +87,70 @@ int Get_Team_Financial_Stat(TNUM nTeam, int nCode) {
     auto fin = [&](int nOther) -> int64_t { return Get_Team_Financial_Stat(nTeam, nOther); };
     int64_t nValue = 0;
     switch (nCode) {
-    case 50: nValue = f[50] != 0 ? f[50] : (int64_t)Get_Team_City_Data(nTeam, 3) * 13 + 325000; break;
-    case 53: nValue = f[53] != 0 ? f[53] : Game_Salaries(nTeam); break;
-    case 80: nValue = fin(86) + fin(57) + fin(89); break;
-    case 81: nValue = fin(87) + fin(58) + fin(90); break;
-    case 82: nValue = fin(14) + fin(7) + fin(10) + fin(22) + fin(29) + fin(36); break;
-    case 83: nValue = fin(16) + fin(8) + fin(11) + fin(23) + fin(30) + fin(37); break;
-    case 84: nValue = fin(82) - fin(80); break;
-    case 85: nValue = fin(83) - fin(81); break;
-    case 86: nValue = fin(51) + fin(54) + fin(60) + fin(63); break;
-    case 87: nValue = fin(52) + fin(55) + fin(61) + fin(64); break;
-    case 88: nValue = fin(72) == 0 ? 0 : fin(89) / fin(72); break;
-    case 89: nValue = Ratio(fin(82) - fin(86), 35, 100); break;
-    case 90: nValue = Ratio(fin(83) - fin(87), 35, 100); break;
-    case 91: nValue = fin(70) < 1 ? fin(15) : fin(15) / fin(70); break;
-    case 92: {
-        int64_t nDifference = fin(72) - fin(70);
-        nValue = nDifference < 1 ? fin(19) : fin(19) / nDifference;
+    case FIN_OPERATIONS_LAST_GAME:
+        nValue = f[nCode] != 0 ? f[nCode] : Operating_Expense(Get_Team_City_Data(nTeam, CITY_INCOME));
+        break;
+    case FIN_SALARIES_LAST_GAME: nValue = f[nCode] != 0 ? f[nCode] : Game_Salaries(nTeam); break;
+    case FIN_OUTLAY_SEASON:
+        nValue = fin(FIN_EXPENSES_SEASON) + fin(FIN_DIVIDENDS_SEASON) + fin(FIN_TAX_SEASON);
+        break;
+    case FIN_OUTLAY_LAST_SEASON:
+        nValue = fin(FIN_EXPENSES_LAST_SEASON) + fin(FIN_DIVIDENDS_LAST_SEASON) + fin(FIN_TAX_LAST_SEASON);
+        break;
+    case FIN_REVENUE_SEASON:
+        nValue = fin(FIN_TICKET_REVENUE_SEASON) + fin(FIN_LOCAL_BROADCAST_SEASON) +
+                 fin(FIN_NATIONAL_BROADCAST_SEASON) + fin(FIN_FOOD_PROFIT_SEASON) +
+                 fin(FIN_BEER_PROFIT_SEASON) + fin(FIN_SOUVENIR_PROFIT_SEASON);
+        break;
+    case FIN_REVENUE_LAST_SEASON:
+        nValue = fin(FIN_TICKET_REVENUE_LAST_SEASON) + fin(FIN_LOCAL_BROADCAST_LAST_SEASON) +
+                 fin(FIN_NATIONAL_BROADCAST_LAST_SEASON) + fin(FIN_FOOD_PROFIT_LAST_SEASON) +
+                 fin(FIN_BEER_PROFIT_LAST_SEASON) + fin(FIN_SOUVENIR_PROFIT_LAST_SEASON);
+        break;
+    case FIN_PROFIT: nValue = fin(FIN_REVENUE_SEASON) - fin(FIN_OUTLAY_SEASON); break;
+    case FIN_PROFIT_LAST_SEASON: nValue = fin(FIN_REVENUE_LAST_SEASON) - fin(FIN_OUTLAY_LAST_SEASON); break;
+    case FIN_EXPENSES_SEASON:
+        nValue = fin(FIN_OPERATIONS_SEASON) + fin(FIN_SALARIES_SEASON) + fin(FIN_SCOUTING_SPENT_SEASON) +
+                 fin(FIN_MEDICAL_SPENT_SEASON);
+        break;
+    case FIN_EXPENSES_LAST_SEASON:
+        nValue = fin(FIN_OPERATIONS_LAST_SEASON) + fin(FIN_SALARIES_LAST_SEASON) +
+                 fin(FIN_SCOUTING_SPENT_LAST_SEASON) + fin(FIN_MEDICAL_SPENT_LAST_SEASON);
+        break;
+    case FIN_TAX_PER_GAME:
+        nValue = fin(FIN_GAMES_SEASON) == 0 ? 0 : fin(FIN_TAX_SEASON) / fin(FIN_GAMES_SEASON);
+        break;
+    case FIN_TAX_SEASON:
+        nValue = Ratio(fin(FIN_REVENUE_SEASON) - fin(FIN_EXPENSES_SEASON), CORPORATE_TAX_PERCENT, 100);
+        break;
+    case FIN_TAX_LAST_SEASON:
+        nValue =
+            Ratio(fin(FIN_REVENUE_LAST_SEASON) - fin(FIN_EXPENSES_LAST_SEASON), CORPORATE_TAX_PERCENT, 100);
+        break;
+    case FIN_AVERAGE_HOME_ATTENDANCE: {
+        int64_t nHomeGames = fin(FIN_HOME_GAMES_SEASON), nCrowds = fin(FIN_HOME_ATTENDANCE_SEASON);
+        nValue = nHomeGames < 1 ? nCrowds : nCrowds / nHomeGames;
         break;
     }
-    case 93: nValue = Payroll(nTeam); break;
-    case 94: nValue = Sum_First_Slots(nTeam, VS_SALARY) / AVERAGED_SLOTS; break;
-    case 95: nValue = Ratio(10, Sum_First_Slots(nTeam, VS_AGE), AVERAGED_SLOTS); break;
-    case 96: nValue = Ratio(10, Sum_First_Slots(nTeam, VS_CONTRACT_LEFT), AVERAGED_SLOTS); break;
-    case 97: nValue = Ratio(1000, fin(68), fin(69)); break;
-    case 98: nValue = Max(0, Ratio(1000, fin(68), 15000000)); break;
-    case 99: nValue = Ratio(1000, fin(93), 63000); break;
-    case 100: nValue = Ratio(1000, fin(69), 200000000); break;
-    case 101: nValue = fin(7) + fin(10); break;
+    case FIN_AVERAGE_ROAD_ATTENDANCE: {
+        int64_t nRoadGames = fin(FIN_GAMES_SEASON) - fin(FIN_HOME_GAMES_SEASON);
+        int64_t nCrowds = fin(FIN_ROAD_ATTENDANCE_SEASON);
+        nValue = nRoadGames < 1 ? nCrowds : nCrowds / nRoadGames;
+        break;
+    }
+    case FIN_PAYROLL: nValue = Payroll(nTeam); break;
+    case FIN_AVERAGE_SALARY: nValue = Sum_First_Slots(nTeam, VS_SALARY) / AVERAGED_SLOTS; break;
+    case FIN_AVERAGE_AGE: nValue = Ratio(10, Sum_First_Slots(nTeam, VS_AGE), AVERAGED_SLOTS); break;
+    case FIN_AVERAGE_CONTRACT:
+        nValue = Ratio(10, Sum_First_Slots(nTeam, VS_CONTRACT_LEFT), AVERAGED_SLOTS);
+        break;
+    case FIN_LIQUIDITY: nValue = Ratio(1000, fin(FIN_CASH), fin(FIN_START_VALUE)); break;
+    case FIN_WEALTH: nValue = Max(0, Ratio(1000, fin(FIN_CASH), WEALTH_UNIT)); break;
+    case FIN_PAYROLL_INDEX: nValue = Ratio(1000, fin(FIN_PAYROLL), PAYROLL_UNIT); break;
+    case FIN_START_VALUE_INDEX: nValue = Ratio(1000, fin(FIN_START_VALUE), START_VALUE_UNIT); break;
+    case FIN_BROADCAST_REVENUE_SEASON:
+        nValue = fin(FIN_LOCAL_BROADCAST_SEASON) + fin(FIN_NATIONAL_BROADCAST_SEASON);
+        break;
     default:
         if (nCode < 0 || nCode >= NUMBER_OF_FINANCIAL_FIELDS) {
             Error_Log("Invalid nIndex in Get_Team_Financial_Stat(%d)", nCode);
@@ -114,15 +174,21 @@ void Set_Team_Financial_Stat(TNUM nTeam, int nIndex, int nValue) {
     Financial_Fields(nTeam)[nIndex] = nValue;
 }
 
+void Add_Team_Financial_Stat(TNUM nTeam, int nIndex, int nAmount) {
+    Set_Team_Financial_Stat(nTeam, nIndex, Get_Team_Financial_Stat(nTeam, nIndex) + nAmount);
+}
+
 int Get_Team_Financial_Rank(TNUM nTeam, int nCode) {
     int nValue = Get_Team_Financial_Stat(nTeam, nCode);
     int nTeams = Number_Of_Teams();
     // The injury test ranks a stored field on every snap of a game.
-    bool bStored = nCode >= 0 && nCode < NUMBER_OF_FINANCIAL_FIELDS && nCode != 50 && nCode != 53 &&
+    bool bStored = nCode >= 0 && nCode < NUMBER_OF_FINANCIAL_FIELDS && nCode != FIN_OPERATIONS_LAST_GAME &&
+                   nCode != FIN_SALARIES_LAST_GAME &&
                    nTeams <= TOTAL_NUMBER_OF_TEAMS + 1;
     int nRank = 0;
     for (int nOther = 0; nOther < nTeams; nOther++) {
-        int nOtherValue = bStored ? Financial_Fields((TNUM)nOther)[nCode] : Get_Team_Financial_Stat((TNUM)nOther, nCode);
+        int nOtherValue =
+            bStored ? Financial_Fields((TNUM)nOther)[nCode] : Get_Team_Financial_Stat((TNUM)nOther, nCode);
         if (nOtherValue > nValue) nRank++;
     }
     return nRank;
@@ -141,7 +207,8 @@ void Team_Season_End(TNUM nTeam, int nDivisionPlace) {
         Error_Log("nTeam out of bounds in Team_Season_End()");
         return;
     }
-    Set_Team_Record_Stat(nTeam, YR_FINANCIAL_15, Get_Team_Financial_Stat(nTeam, 15));
+    Set_Team_Record_Stat(nTeam, YR_HOME_ATTENDANCE,
+                         Get_Team_Financial_Stat(nTeam, FIN_HOME_ATTENDANCE_SEASON));
     Set_Team_Record_Stat(nTeam, YR_PROFIT, Get_Team_Financial_Stat(nTeam, FIN_PROFIT));
     Set_Team_Record_Stat(nTeam, YR_OUTCOME, Team_Season_Outcome_Level(nTeam, nDivisionPlace));
     int32_t* f = Financial_Fields(nTeam);

@@ -1,12 +1,12 @@
 #include "database/random.h"
+#include "database/team.h"
 #include "finance/factors.h"
-#include "finance/links.h"
 #include "finance/settlement.h"
 
 int Local_Broadcast_Revenue(TNUM nTeam, bool bHome) {
     int nDraw = Random(100);
     int nValue = Ratio(Team_Market(nTeam), Spending_Index(nTeam) / 5, 100);
-    switch (Fin_Get(nTeam, FIN_BROADCAST_POLICY)) {
+    switch (Get_Team_Financial_Stat(nTeam, FIN_BROADCAST_POLICY)) {
     case BROADCAST_PAY_ONLY:
         nValue = Ratio(Ratio(nValue, 150, 100), Team_Income(nTeam), 25000);
         if (nDraw < 30) Lose_Loyalty_Point(nTeam);

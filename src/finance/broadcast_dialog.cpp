@@ -1,10 +1,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "database/team.h"
 #include "finance/budget_dialogs.h"
 #include "finance/dialog_support.h"
 #include "finance/factors.h"
-#include "finance/links.h"
 #include "platform/platform.h"
 
 namespace {
@@ -25,12 +25,15 @@ bool Valid_Policy(int nPolicy) {
     return nPolicy >= 0 && nPolicy < NUMBER_OF_POLICIES;
 }
 
-// Fields: last game, this season, last season.
-void Fill_Figures(TNUM nTeam, int nFirstField, BroadcastFigures* pFigures) {
-    Money_Text(Fin_Get(nTeam, nFirstField), pFigures->szLastGame);
+// This year's and last year's: the season totals and the games played.
+void Fill_Figures(TNUM nTeam, int nLastGameField, const int (&anSeasonFields)[2],
+                  BroadcastFigures* pFigures) {
+    constexpr int GAMES_FIELDS[2] = {FIN_GAMES_SEASON, FIN_GAMES_LAST_SEASON};
+    Money_Text(Get_Team_Financial_Stat(nTeam, nLastGameField), pFigures->szLastGame);
     for (int nYear = 0; nYear < 2; nYear++) {
-        int nTotal = Fin_Get(nTeam, nFirstField + 1 + nYear);
-        Money_Text(Per_Game(nTotal, Fin_Get(nTeam, 72 + nYear)), pFigures->szPerGame[nYear]);
+        int nTotal = Get_Team_Financial_Stat(nTeam, anSeasonFields[nYear]);
+        Money_Text(Per_Game(nTotal, Get_Team_Financial_Stat(nTeam, GAMES_FIELDS[nYear])),
+                   pFigures->szPerGame[nYear]);
         Money_Text(nTotal, pFigures->szTotal[nYear]);
     }
 }
@@ -54,11 +57,13 @@ void Init_Broadcast_Dialog(TNUM nTeam, BroadcastDialog* pDialog) {
     if (!Dialog_Team(nTeam, "Init_Broadcast_Dialog")) return;
     pDialog->nTeam = nTeam;
     pDialog->bEditable = Budget_Editable(nTeam);
-    int nPolicy = Fin_Get(nTeam, FIN_BROADCAST_POLICY);
+    int nPolicy = Get_Team_Financial_Stat(nTeam, FIN_BROADCAST_POLICY);
     pDialog->nPolicy = Valid_Policy(nPolicy) ? nPolicy : BROADCAST_NORMAL;
     Set_Picture(pDialog);
-    Fill_Figures(nTeam, 6, &pDialog->local);
-    Fill_Figures(nTeam, 9, &pDialog->national);
+    Fill_Figures(nTeam, FIN_LOCAL_BROADCAST_LAST_GAME,
+                 {FIN_LOCAL_BROADCAST_SEASON, FIN_LOCAL_BROADCAST_LAST_SEASON}, &pDialog->local);
+    Fill_Figures(nTeam, FIN_NATIONAL_BROADCAST_LAST_GAME,
+                 {FIN_NATIONAL_BROADCAST_SEASON, FIN_NATIONAL_BROADCAST_LAST_SEASON}, &pDialog->national);
 }
 
 void Choose_Broadcast_Policy(BroadcastDialog* pDialog, int nPolicy) {
@@ -73,6 +78,6 @@ void Choose_Broadcast_Policy(BroadcastDialog* pDialog, int nPolicy) {
 
 bool Apply_Broadcast_Dialog(const BroadcastDialog* pDialog) {
     if (!Budget_Editable(pDialog->nTeam) || !Valid_Policy(pDialog->nPolicy)) return false;
-    Fin_Set(pDialog->nTeam, FIN_BROADCAST_POLICY, pDialog->nPolicy);
+    Set_Team_Financial_Stat(pDialog->nTeam, FIN_BROADCAST_POLICY, pDialog->nPolicy);
     return true;
 }

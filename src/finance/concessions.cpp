@@ -1,17 +1,23 @@
 #include "database/random.h"
+#include "database/team.h"
 #include "finance/factors.h"
-#include "finance/links.h"
 #include "finance/settlement.h"
 
 namespace {
 struct Item {
-    int nPriceField; // then last game profit, this season's profit
+    int nPriceField;
+    int nLastGameField; // profit
+    int nSeasonField;
     int nBudgetDivisor;
     int nUnitCost; // cents at an income of $25,000
     bool bDoubled;
 };
 // Beer, food, souvenirs: the order in which the fans spend.
-constexpr Item ITEMS[] = {{27, 5, 25, true}, {20, 3, 50, false}, {34, 2, 50, false}};
+constexpr Item ITEMS[] = {
+    {FIN_BEER_PRICE, FIN_BEER_PROFIT_LAST_GAME, FIN_BEER_PROFIT_SEASON, 5, 25, true},
+    {FIN_FOOD_PRICE, FIN_FOOD_PROFIT_LAST_GAME, FIN_FOOD_PROFIT_SEASON, 3, 50, false},
+    {FIN_SOUVENIR_PRICE, FIN_SOUVENIR_PROFIT_LAST_GAME, FIN_SOUVENIR_PROFIT_SEASON, 2, 50, false},
+};
 constexpr int NO_SALE = 1750; // price per mille of the budget at which nothing sells
 
 // The price per mille of what the fan has left for the item. A fan with
@@ -39,8 +45,8 @@ int Sell_Concessions(TNUM nHome, int nAttendance) {
         if (item.bDoubled) nUnits = Ratio(nUnits, 200, 100);
         int nCost = Ratio(item.nUnitCost, nIncome, 25000);
         int nProfit = Ratio(nUnits, nPrice, 100) - Ratio(nUnits, nCost, 100);
-        Fin_Set(nHome, item.nPriceField + 1, nProfit);
-        Fin_Add(nHome, item.nPriceField + 2, nProfit);
+        Set_Team_Financial_Stat(nHome, item.nLastGameField, nProfit);
+        Add_Team_Financial_Stat(nHome, item.nSeasonField, nProfit);
         if (v > 500) nPenalty += v / 10;
         nTotal += nProfit;
     }

@@ -2,14 +2,21 @@
 #include <cstring>
 
 #include "database/random.h"
+#include "database/team.h"
 #include "finance/budget_dialogs.h"
 #include "finance/dialog_support.h"
-#include "finance/links.h"
 #include "platform/platform.h"
 
 namespace {
-constexpr int PRICE_FIELD[NUMBER_OF_ITEMS] = {27, 20, 34}; // then last game's and this season's profit
-constexpr int LAST_SEASON_PROFIT[NUMBER_OF_ITEMS] = {30, 23, 37};
+struct ItemFields {
+    int nPrice, nLastGame, nSeason, nLastSeason; // then the profits
+};
+constexpr ItemFields FIELDS[NUMBER_OF_ITEMS] = {
+    {FIN_BEER_PRICE, FIN_BEER_PROFIT_LAST_GAME, FIN_BEER_PROFIT_SEASON, FIN_BEER_PROFIT_LAST_SEASON},
+    {FIN_FOOD_PRICE, FIN_FOOD_PROFIT_LAST_GAME, FIN_FOOD_PROFIT_SEASON, FIN_FOOD_PROFIT_LAST_SEASON},
+    {FIN_SOUVENIR_PRICE, FIN_SOUVENIR_PROFIT_LAST_GAME, FIN_SOUVENIR_PROFIT_SEASON,
+     FIN_SOUVENIR_PROFIT_LAST_SEASON},
+};
 const char* const PICTURES[NUMBER_OF_ITEMS] = {"dialogs/misc/beer.jpg", "dialogs/misc/food.jpg",
                                                "dialogs/misc/souvenir.jpg"};
 constexpr int SPIN = 25;
@@ -34,24 +41,27 @@ void Init_Concessions_Dialog(TNUM nTeam, ConcessionsDialog* pDialog) {
     pDialog->bEditable = Budget_Editable(nTeam);
     int64_t nLastGame = 0, nThisSeason = 0, nLastSeason = 0;
     for (int nItem = 0; nItem < NUMBER_OF_ITEMS; nItem++) {
-        pDialog->anPrice[nItem] = Fin_Get(nTeam, PRICE_FIELD[nItem]);
+        const ItemFields& fields = FIELDS[nItem];
+        pDialog->anPrice[nItem] = Get_Team_Financial_Stat(nTeam, fields.nPrice);
         Cents_Text(pDialog->anPrice[nItem], pDialog->aszPrice[nItem]);
         Dialog_Format(pDialog->aszPicture[nItem], "%s", PICTURES[nItem]);
-        int nProfit = Fin_Get(nTeam, PRICE_FIELD[nItem] + 1);
+        int nProfit = Get_Team_Financial_Stat(nTeam, fields.nLastGame);
         Money_Text(nProfit, pDialog->aszLastProfit[nItem]);
         nLastGame += nProfit;
-        nThisSeason += Fin_Get(nTeam, PRICE_FIELD[nItem] + 2);
-        nLastSeason += Fin_Get(nTeam, LAST_SEASON_PROFIT[nItem]);
+        nThisSeason += Get_Team_Financial_Stat(nTeam, fields.nSeason);
+        nLastSeason += Get_Team_Financial_Stat(nTeam, fields.nLastSeason);
     }
     Money_Text(nLastGame, pDialog->szLastProfitTotal);
     int nYear = Current_Calendar_Year();
     Dialog_Format(pDialog->aszPerGameLabel[0], "%d Profit Per Game", nYear);
     Dialog_Format(pDialog->aszPerGameLabel[1], "%d Profit Per Game", nYear - 1);
-    Money_Text(Per_Game(nThisSeason, Fin_Get(nTeam, 70)), pDialog->aszPerGame[0]);
-    if (Current_Season_Index() == 0 || Fin_Get(nTeam, 71) < 1)
+    Money_Text(Per_Game(nThisSeason, Get_Team_Financial_Stat(nTeam, FIN_HOME_GAMES_SEASON)),
+               pDialog->aszPerGame[0]);
+    int nLastHomeGames = Get_Team_Financial_Stat(nTeam, FIN_HOME_GAMES_LAST_SEASON);
+    if (Current_Season_Index() == 0 || nLastHomeGames < 1)
         Dialog_Format(pDialog->aszPerGame[1], "$---,---");
     else
-        Money_Text(Per_Game(nLastSeason, Fin_Get(nTeam, 71)), pDialog->aszPerGame[1]);
+        Money_Text(Per_Game(nLastSeason, nLastHomeGames), pDialog->aszPerGame[1]);
 }
 
 void Open_Concessions_Dialog(TNUM nTeam, ConcessionsDialog* pDialog) {
@@ -77,6 +87,7 @@ void Spin_Concession_Price(ConcessionsDialog* pDialog, int nItem, int nSteps) {
 bool Apply_Concessions_Dialog(const ConcessionsDialog* pDialog) {
     if (!Budget_Editable(pDialog->nTeam)) return false;
     for (int nItem = 0; nItem < NUMBER_OF_ITEMS; nItem++)
-        Fin_Set(pDialog->nTeam, PRICE_FIELD[nItem], Concession_Price(pDialog->anPrice[nItem]));
+        Set_Team_Financial_Stat(pDialog->nTeam, FIELDS[nItem].nPrice,
+                                Concession_Price(pDialog->anPrice[nItem]));
     return true;
 }

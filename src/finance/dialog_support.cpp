@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "database/text_format.h"
-#include "finance/links.h"
 #include "platform/platform.h"
 
 namespace {
@@ -88,12 +87,12 @@ int64_t Per_Game(int64_t nTotal, int nGames) {
 
 void Rank_Text(TNUM nTeam, int nCode, char* szOut) {
     char szOrdinal[TEXT_SIZE];
-    Get_Number_With_Suffix(Fin_Rank(nTeam, nCode) + 1, szOrdinal);
+    Get_Number_With_Suffix(Get_Team_Financial_Rank(nTeam, nCode) + 1, szOrdinal);
     Dialog_Format(szOut, "(%s)", szOrdinal);
 }
 
 void Fill_Ranked_Figure(TNUM nTeam, int nCode, RankedFigure* pFigure) {
-    pFigure->nValue = Fin_Get(nTeam, nCode);
+    pFigure->nValue = Get_Team_Financial_Stat(nTeam, nCode);
     Money_Text(pFigure->nValue, pFigure->szValue);
     Rank_Text(nTeam, nCode, pFigure->szRank);
 }

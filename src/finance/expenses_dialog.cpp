@@ -1,14 +1,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "database/team.h"
 #include "finance/budget_dialogs.h"
 #include "finance/dialog_support.h"
-#include "finance/links.h"
 
 namespace {
-constexpr int SCOUTING_BUDGET = 59;
-constexpr int MEDICAL_BUDGET = 62;
-
 // Whole steps of $10,000.
 int Budget(int64_t nDollars) {
     if (nDollars < 0) return 0;
@@ -38,20 +35,20 @@ void Init_Expenses_Dialog(TNUM nTeam, ExpensesDialog* pDialog) {
     if (!Dialog_Team(nTeam, "Init_Expenses_Dialog")) return;
     pDialog->nTeam = nTeam;
     pDialog->bEditable = Budget_Editable(nTeam);
-    pDialog->nScouting = Fin_Get(nTeam, SCOUTING_BUDGET);
-    pDialog->nMedical = Fin_Get(nTeam, MEDICAL_BUDGET);
+    pDialog->nScouting = Get_Team_Financial_Stat(nTeam, FIN_SCOUTING_BUDGET);
+    pDialog->nMedical = Get_Team_Financial_Stat(nTeam, FIN_MEDICAL_BUDGET);
     Show_Budgets(pDialog);
-    Rank_Text(nTeam, SCOUTING_BUDGET, pDialog->szScoutingRank);
-    Rank_Text(nTeam, MEDICAL_BUDGET, pDialog->szMedicalRank);
-    Fill_Ranked_Figure(nTeam, 53, &pDialog->salaries);
-    Fill_Ranked_Figure(nTeam, 50, &pDialog->operations);
-    Fill_Ranked_Figure(nTeam, 88, &pDialog->tax);
-    Fill_Ranked_Figure(nTeam, 56, &pDialog->dividends);
-    Fill_Ranked_Figure(nTeam, 82, &pDialog->revenue);
-    Fill_Ranked_Figure(nTeam, 86, &pDialog->expenses);
-    Fill_Ranked_Figure(nTeam, 83, &pDialog->lastRevenue);
-    Fill_Ranked_Figure(nTeam, 87, &pDialog->lastExpenses);
-    Fill_Ranked_Figure(nTeam, 68, &pDialog->cash);
+    Rank_Text(nTeam, FIN_SCOUTING_BUDGET, pDialog->szScoutingRank);
+    Rank_Text(nTeam, FIN_MEDICAL_BUDGET, pDialog->szMedicalRank);
+    Fill_Ranked_Figure(nTeam, FIN_SALARIES_LAST_GAME, &pDialog->salaries);
+    Fill_Ranked_Figure(nTeam, FIN_OPERATIONS_LAST_GAME, &pDialog->operations);
+    Fill_Ranked_Figure(nTeam, FIN_TAX_PER_GAME, &pDialog->tax);
+    Fill_Ranked_Figure(nTeam, FIN_DIVIDEND_PER_GAME, &pDialog->dividends);
+    Fill_Ranked_Figure(nTeam, FIN_REVENUE_SEASON, &pDialog->revenue);
+    Fill_Ranked_Figure(nTeam, FIN_EXPENSES_SEASON, &pDialog->expenses);
+    Fill_Ranked_Figure(nTeam, FIN_REVENUE_LAST_SEASON, &pDialog->lastRevenue);
+    Fill_Ranked_Figure(nTeam, FIN_EXPENSES_LAST_SEASON, &pDialog->lastExpenses);
+    Fill_Ranked_Figure(nTeam, FIN_CASH, &pDialog->cash);
 }
 
 void Set_Scouting_Text(ExpensesDialog* pDialog, const char* szText) {
@@ -69,7 +66,7 @@ void Spin_Medical(ExpensesDialog* pDialog, int nSteps) {
 
 bool Apply_Expenses_Dialog(const ExpensesDialog* pDialog) {
     if (!Budget_Editable(pDialog->nTeam)) return false;
-    Fin_Set(pDialog->nTeam, SCOUTING_BUDGET, Budget(pDialog->nScouting));
-    Fin_Set(pDialog->nTeam, MEDICAL_BUDGET, Budget(pDialog->nMedical));
+    Set_Team_Financial_Stat(pDialog->nTeam, FIN_SCOUTING_BUDGET, Budget(pDialog->nScouting));
+    Set_Team_Financial_Stat(pDialog->nTeam, FIN_MEDICAL_BUDGET, Budget(pDialog->nMedical));
     return true;
 }

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "database/player.h"
 #include "database/random.h"
-#include "finance/links.h"
 
 namespace {
 constexpr int NEIGHBOUR_DISTANCE = 2000; // thousandths of a degree, longitude plus latitude
@@ -18,7 +18,7 @@ int Average_Field(int nField) {
     int nCount = 0;
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
         if (Valid_Team(nTeam)) {
-            nSum += Fin_Get(nTeam, nField);
+            nSum += Get_Team_Financial_Stat(nTeam, nField);
             nCount++;
         }
     return nCount == 0 ? 0 : (int)(nSum / nCount);
@@ -38,23 +38,24 @@ int Average_Loyalty() {
 }
 
 int Team_Income(TNUM nTeam) {
-    return Team_City_Field(nTeam, 3);
+    return Get_Team_City_Data(nTeam, CITY_INCOME);
 }
 
 int Ticket_Price_Of(TNUM nTeam) {
-    return Clamp(0, Fin_Get(nTeam, FIN_TICKET_PRICE), 50000);
+    return Clamp(0, Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE), 50000);
 }
 int Concession_Price_Of(TNUM nTeam, int nField) {
-    return Clamp(0, Fin_Get(nTeam, nField), 10000);
+    return Clamp(0, Get_Team_Financial_Stat(nTeam, nField), 10000);
 }
 
 int Competition_Factor(TNUM nTeam) {
-    int nLongitude = Team_City_Field(nTeam, 5), nLatitude = Team_City_Field(nTeam, 6);
+    int nLongitude = Get_Team_City_Data(nTeam, CITY_LONGITUDE),
+        nLatitude = Get_Team_City_Data(nTeam, CITY_LATITUDE);
     int nSum = 0;
     for (TNUM nOther = 0; nOther < NUMBER_OF_FRANCHISES; nOther++) {
         if (nOther == nTeam || !Valid_Team(nOther)) continue;
-        int64_t nDistance = std::llabs((int64_t)Team_City_Field(nOther, 5) - nLongitude) +
-                            std::llabs((int64_t)Team_City_Field(nOther, 6) - nLatitude);
+        int64_t nDistance = std::llabs((int64_t)Get_Team_City_Data(nOther, CITY_LONGITUDE) - nLongitude) +
+                            std::llabs((int64_t)Get_Team_City_Data(nOther, CITY_LATITUDE) - nLatitude);
         if (nDistance < NEIGHBOUR_DISTANCE)
             nSum += Ratio(500, NEIGHBOUR_DISTANCE - nDistance, NEIGHBOUR_DISTANCE);
     }
@@ -62,27 +63,31 @@ int Competition_Factor(TNUM nTeam) {
 }
 
 int Team_Market(TNUM nTeam) {
-    int64_t nPeople = (int64_t)Team_City_Field(nTeam, 0) + Team_City_Field(nTeam, 1);
+    int64_t nPeople = (int64_t)Get_Team_City_Data(nTeam, CITY_POPULATION) +
+                      Get_Team_City_Data(nTeam, CITY_REGION_POPULATION);
     return Ratio((int64_t)Root(nPeople) * 60, Competition_Factor(nTeam), 1000);
 }
 
 int Stadium_Quality(TNUM nTeam) {
-    return (Stadium_Field(nTeam, 7) + 2 * (Stadium_Field(nTeam, 5) + Stadium_Field(nTeam, 6))) / 5;
+    return (Get_Stadium_Field(nTeam, STADIUM_SIGHT_LINES) +
+            2 * (Get_Stadium_Field(nTeam, STADIUM_CONVENIENCE) + Get_Stadium_Field(nTeam, STADIUM_COMFORT))) /
+           5;
 }
 
 int Apply_Cash_Factors(TNUM nTeam, int nAmount) {
-    int nCash = Fin_Get(nTeam, FIN_CASH);
+    int nCash = Get_Team_Financial_Stat(nTeam, FIN_CASH);
     if (nCash > WEALTHY_CASH) nAmount = Ratio(nAmount, Ratio(1000, WEALTHY_CASH, nCash), 1000);
     if (nCash < DEEP_DEBT) nAmount = Ratio(nAmount, Ratio(1000, nCash, DEEP_DEBT), 1000);
     return nAmount;
 }
 
 int Spending_Index(TNUM nTeam) {
-    int x = Ratio(Ratio(6000, Team_Income(nTeam), 25000), Fin_Get(nTeam, FIN_FAN_LOYALTY), 1000);
+    int x =
+        Ratio(Ratio(6000, Team_Income(nTeam), 25000), Get_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY), 1000);
     if (Human_Managed(nTeam)) x = Ratio(x, 1100 - 100 * Get_Game_State(GS_DIFFICULTY), 1000);
     x = Apply_Cash_Factors(nTeam, x);
     if (!Human_Managed(nTeam)) {
-        int nPayroll = Fin_Get(nTeam, FIN_PAYROLL);
+        int nPayroll = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
         if (nPayroll < SMALL_PAYROLL)
             x = Ratio(x, Ratio(1000, 2 * SMALL_PAYROLL, nPayroll + SMALL_PAYROLL), 1000);
     }
@@ -98,12 +103,13 @@ bool Is_Postseason() {
 int Payroll_Per_Game(TNUM nTeam) {
     int nGames = Get_League_Rule(LR_GAMES_PER_SEASON);
     int64_t nSum = 0;
-    int nPlayers = Roster_Size(nTeam);
+    int nPlayers = Number_Of_Players(nTeam);
     for (PNUM nPlayer = 0; nPlayer < nPlayers; nPlayer++)
-        nSum += Ratio(Player_Salary(nTeam, nPlayer), 1000, nGames);
+        nSum += Ratio(Get_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY), 1000, nGames);
     return Saturate(nSum);
 }
 
 void Lose_Loyalty_Point(TNUM nTeam) {
-    Fin_Set(nTeam, FIN_FAN_LOYALTY, Max(LOYALTY_FLOOR, Fin_Get(nTeam, FIN_FAN_LOYALTY) - 1));
+    Set_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY,
+                            Max(LOYALTY_FLOOR, Get_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY) - 1));
 }

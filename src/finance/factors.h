@@ -4,17 +4,6 @@
 #pragma once
 #include "database/league_database.h"
 #include "database/team.h"
-#include "finance/medical.h"
-
-// Financial field numbers used across the money code, beside those of the team record.
-enum {
-    FIN_SCOUTING_QUALITY = 2,
-    FIN_BROADCAST_POLICY = 5,
-    FIN_START_VALUE = 69,
-    FIN_MARKET_HANDICAP = 74,
-};
-
-enum { BROADCAST_NORMAL, BROADCAST_PAY_ONLY, BROADCAST_BLACKOUT };
 
 constexpr int LOYALTY_FLOOR = 700;
 constexpr int LOYALTY_CEILING = 1300;

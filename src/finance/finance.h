@@ -14,6 +14,9 @@ int Season_End_Loyalty(int nLoyalty, int nWins, int nPlayoffWins, int nOutcomeLe
 int Franchise_Value(TNUM nTeam);
 // What one player adds to it.
 int Player_Franchise_Value(TNUM nTeam, PNUM nPlayer);
+// A player's trade value comes from the ratings, above the money code; they
+// are handed over at start-up.
+void Set_Trade_Value_Hook(int (*pfnValue)(TNUM nTeam, PNUM nPlayer));
 
 // Prices, budgets, cash and last season's figures of every franchise of a
 // league just created.

@@ -1,7 +1,7 @@
 #include "database/random.h"
+#include "database/team.h"
 #include "finance/factors.h"
 #include "finance/finance.h"
-#include "finance/links.h"
 #include "platform/platform.h"
 
 int Season_End_Loyalty(int nLoyalty, int nWins, int nPlayoffWins, int nOutcomeLevel, int nGames) {
@@ -17,10 +17,11 @@ void Finance_Season_End(TNUM nTeam, int nDivisionPlace) {
         Error_Log("Invalid nTeam in Finance_Season_End(%d)", nTeam);
         return;
     }
-    Store_Season_Record(nTeam, nDivisionPlace);
-    Fin_Set(nTeam, FIN_FAN_LOYALTY,
-            Season_End_Loyalty(Fin_Get(nTeam, FIN_FAN_LOYALTY), Season_Wins(nTeam),
-                               Season_Playoff_Wins(nTeam), Season_Outcome_Level(nTeam),
-                               Get_League_Rule(LR_GAMES_PER_SEASON)));
-    Clear_Season_Finances(nTeam);
+    Team_Season_End(nTeam, nDivisionPlace);
+    Set_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY,
+                            Season_End_Loyalty(Get_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY),
+                                               Get_Team_Wins(nTeam), Get_Team_Playoff_Wins(nTeam),
+                                               Get_Team_Record_Stat(nTeam, YR_OUTCOME),
+                                               Get_League_Rule(LR_GAMES_PER_SEASON)));
+    Clear_Previous_Financial_Stats(nTeam);
 }

@@ -1,13 +1,11 @@
 #include "finance/settlement.h"
 
 #include "database/random.h"
+#include "database/team.h"
 #include "finance/factors.h"
-#include "finance/links.h"
 #include "platform/platform.h"
 
 namespace {
-constexpr int TAX_PERCENT = 35;
-
 // A team's cash while a game is booked, and what the tax is levied on.
 struct Ledger {
     TNUM nTeam;
@@ -25,7 +23,7 @@ void Spend(Ledger& ledger, int nAmount) {
 }
 
 void Pay_Share(Ledger& ledger, int nAmount) {
-    Fin_Add(ledger.nTeam, 14, nAmount);
+    Add_Team_Financial_Stat(ledger.nTeam, FIN_TICKET_REVENUE_SEASON, nAmount);
     Earn(ledger, nAmount);
 }
 
@@ -34,57 +32,59 @@ void Ticket_Price_Drift(TNUM nHome) {
     int nPrice = Ratio(1000, Ticket_Price_Of(nHome), 3000);
     int x = 1000 - Ratio(1000, nPrice, Ratio(1000, Team_Income(nHome), 25000));
     int nDraw = Random(1000);
-    if (x >= 0 && nDraw < x) Fin_Add(nHome, FIN_FAN_LOYALTY, 1);
-    if (x < 0 && nDraw < -x) Fin_Add(nHome, FIN_FAN_LOYALTY, -1);
+    if (x >= 0 && nDraw < x) Add_Team_Financial_Stat(nHome, FIN_FAN_LOYALTY, 1);
+    if (x < 0 && nDraw < -x) Add_Team_Financial_Stat(nHome, FIN_FAN_LOYALTY, -1);
 }
 
 void Book_Local_Broadcast(Ledger& ledger, bool bHome) {
     int nAmount = Local_Broadcast_Revenue(ledger.nTeam, bHome);
-    Fin_Set(ledger.nTeam, 6, nAmount);
-    Fin_Add(ledger.nTeam, 7, nAmount);
+    Set_Team_Financial_Stat(ledger.nTeam, FIN_LOCAL_BROADCAST_LAST_GAME, nAmount);
+    Add_Team_Financial_Stat(ledger.nTeam, FIN_LOCAL_BROADCAST_SEASON, nAmount);
     Earn(ledger, nAmount);
 }
 
 void Book_National_Broadcast(Ledger& ledger, int nAmount) {
-    Fin_Set(ledger.nTeam, 9, nAmount);
-    Fin_Add(ledger.nTeam, 10, nAmount);
+    Set_Team_Financial_Stat(ledger.nTeam, FIN_NATIONAL_BROADCAST_LAST_GAME, nAmount);
+    Add_Team_Financial_Stat(ledger.nTeam, FIN_NATIONAL_BROADCAST_SEASON, nAmount);
     Earn(ledger, nAmount);
 }
 
 void Book_Operations(Ledger& ledger) {
-    int nAmount = Team_Income(ledger.nTeam) * 13 + 325000;
-    Fin_Set(ledger.nTeam, 50, nAmount);
-    Fin_Add(ledger.nTeam, 51, nAmount);
+    int nAmount = (int)Operating_Expense(Team_Income(ledger.nTeam));
+    Set_Team_Financial_Stat(ledger.nTeam, FIN_OPERATIONS_LAST_GAME, nAmount);
+    Add_Team_Financial_Stat(ledger.nTeam, FIN_OPERATIONS_SEASON, nAmount);
     Spend(ledger, nAmount);
 }
 
 void Book_Regular_Season_Costs(Ledger& ledger) {
     TNUM nTeam = ledger.nTeam;
     int nPayroll = Payroll_Per_Game(nTeam);
-    Fin_Set(nTeam, 53, nPayroll);
-    Fin_Add(nTeam, 54, nPayroll);
+    Set_Team_Financial_Stat(nTeam, FIN_SALARIES_LAST_GAME, nPayroll);
+    Add_Team_Financial_Stat(nTeam, FIN_SALARIES_SEASON, nPayroll);
     Spend(ledger, nPayroll);
 
-    int nDividend = Fin_Get(nTeam, 56);
-    Fin_Add(nTeam, 57, nDividend);
+    int nDividend = Get_Team_Financial_Stat(nTeam, FIN_DIVIDEND_PER_GAME);
+    Add_Team_Financial_Stat(nTeam, FIN_DIVIDENDS_SEASON, nDividend);
     ledger.nCash -= nDividend; // paid out of profits, so not deductible
 
-    int nMedical = Fin_Get(nTeam, 62);
-    Fin_Add(nTeam, 63, nMedical);
-    Fin_Set(nTeam, FIN_MEDICAL_QUALITY,
-            (97 * Fin_Get(nTeam, FIN_MEDICAL_QUALITY) + 3 * Ratio(1000, nMedical, 250000) + 50) / 100);
+    int nMedical = Get_Team_Financial_Stat(nTeam, FIN_MEDICAL_BUDGET);
+    Add_Team_Financial_Stat(nTeam, FIN_MEDICAL_SPENT_SEASON, nMedical);
+    int nMedicalQuality = Get_Team_Financial_Stat(nTeam, FIN_MEDICAL_QUALITY);
+    Set_Team_Financial_Stat(nTeam, FIN_MEDICAL_QUALITY,
+                            (97 * nMedicalQuality + 3 * Ratio(1000, nMedical, 250000) + 50) / 100);
     Spend(ledger, nMedical);
 
-    int nScouting = Fin_Get(nTeam, 59);
-    Fin_Add(nTeam, 60, nScouting);
-    Fin_Set(nTeam, FIN_SCOUTING_QUALITY,
-            (Ratio(1000, nScouting, 120000) + 19 * Fin_Get(nTeam, FIN_SCOUTING_QUALITY) + 10) * 5 / 100);
+    int nScouting = Get_Team_Financial_Stat(nTeam, FIN_SCOUTING_BUDGET);
+    Add_Team_Financial_Stat(nTeam, FIN_SCOUTING_SPENT_SEASON, nScouting);
+    int nScoutingQuality = Get_Team_Financial_Stat(nTeam, FIN_SCOUTING_QUALITY);
+    Set_Team_Financial_Stat(nTeam, FIN_SCOUTING_QUALITY,
+                            (Ratio(1000, nScouting, 120000) + 19 * nScoutingQuality + 10) * 5 / 100);
     Spend(ledger, nScouting);
 }
 
 void Close_Ledger(Ledger& ledger) {
-    ledger.nCash -= Ratio(ledger.nTaxable, TAX_PERCENT, 100); // a loss earns a credit
-    Fin_Set(ledger.nTeam, FIN_CASH, Saturate(ledger.nCash));
+    ledger.nCash -= Ratio(ledger.nTaxable, CORPORATE_TAX_PERCENT, 100); // a loss earns a credit
+    Set_Team_Financial_Stat(ledger.nTeam, FIN_CASH, Saturate(ledger.nCash));
 }
 } // namespace
 
@@ -96,16 +96,16 @@ void Settle_Game_Finances(TNUM nHome, TNUM nVisitor, int nAttendance) {
     }
     nAttendance = Max(0, nAttendance);
     bool bPostseason = Is_Postseason();
-    Ledger home = {nHome, Fin_Get(nHome, FIN_CASH), 0};
-    Ledger visitor = {nVisitor, Fin_Get(nVisitor, FIN_CASH), 0};
+    Ledger home = {nHome, Get_Team_Financial_Stat(nHome, FIN_CASH), 0};
+    Ledger visitor = {nVisitor, Get_Team_Financial_Stat(nVisitor, FIN_CASH), 0};
 
-    Fin_Set(nHome, 13, nAttendance);
-    Fin_Add(nHome, 15, nAttendance);
-    Fin_Add(nVisitor, 19, nAttendance);
+    Set_Team_Financial_Stat(nHome, FIN_ATTENDANCE_LAST_GAME, nAttendance);
+    Add_Team_Financial_Stat(nHome, FIN_HOME_ATTENDANCE_SEASON, nAttendance);
+    Add_Team_Financial_Stat(nVisitor, FIN_ROAD_ATTENDANCE_SEASON, nAttendance);
 
     int nGate = Ratio(nAttendance, Ticket_Price_Of(nHome), 100);
     if (bPostseason) nGate *= 2;
-    Fin_Set(nHome, 12, nGate);
+    Set_Team_Financial_Stat(nHome, FIN_GATE_LAST_GAME, nGate);
     Pay_Share(home, Ratio(nGate, 66, 100));
     Pay_Share(visitor, Ratio(nGate, 34, 100));
 
@@ -128,7 +128,7 @@ void Settle_Game_Finances(TNUM nHome, TNUM nVisitor, int nAttendance) {
     Close_Ledger(visitor);
     Close_Ledger(home);
 
-    Fin_Add(nHome, 70, 1);
-    Fin_Add(nHome, 72, 1);
-    Fin_Add(nVisitor, 72, 1);
+    Add_Team_Financial_Stat(nHome, FIN_HOME_GAMES_SEASON, 1);
+    Add_Team_Financial_Stat(nHome, FIN_GAMES_SEASON, 1);
+    Add_Team_Financial_Stat(nVisitor, FIN_GAMES_SEASON, 1);
 }

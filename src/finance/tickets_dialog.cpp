@@ -2,10 +2,10 @@
 #include <cstring>
 
 #include "database/random.h"
+#include "database/team.h"
 #include "finance/budget_dialogs.h"
 #include "finance/dialog_support.h"
 #include "finance/factors.h"
-#include "finance/links.h"
 #include "platform/platform.h"
 
 namespace {
@@ -28,25 +28,29 @@ void Init_Tickets_Dialog(TNUM nTeam, TicketsDialog* pDialog) {
     if (!Dialog_Team(nTeam, "Init_Tickets_Dialog")) return;
     pDialog->nTeam = nTeam;
     pDialog->bEditable = Budget_Editable(nTeam);
-    pDialog->nPrice = Fin_Get(nTeam, FIN_TICKET_PRICE);
+    pDialog->nPrice = Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE);
     Cents_Text(pDialog->nPrice, pDialog->szPrice);
 
-    int nGate = Fin_Get(nTeam, 12), nCrowd = Fin_Get(nTeam, 13);
+    int nGate = Get_Team_Financial_Stat(nTeam, FIN_GATE_LAST_GAME);
+    int nCrowd = Get_Team_Financial_Stat(nTeam, FIN_ATTENDANCE_LAST_GAME);
     int nLastPrice = Ratio(100, nGate, nCrowd);
     Dialog_Format(pDialog->szLastPrice, "$%d.%02d", nLastPrice / 100, nLastPrice % 100);
     Number_Text(nCrowd, pDialog->szLastAttendance);
-    if (nCrowd == Stadium_Field(nTeam, 0)) strcat(pDialog->szLastAttendance, "*");
+    if (nCrowd == Get_Stadium_Field(nTeam, STADIUM_CAPACITY)) strcat(pDialog->szLastAttendance, "*");
     Money_Text(nGate, pDialog->szLastSales);
 
-    Fill_Season(pDialog, 0, Fin_Get(nTeam, 15), Fin_Get(nTeam, 70), Fin_Get(nTeam, 14), Fin_Get(nTeam, 72));
-    Fill_Season(pDialog, 1, Fin_Get(nTeam, 17), Fin_Get(nTeam, 71), Fin_Get(nTeam, 16), Fin_Get(nTeam, 73));
+    auto fin = [nTeam](int nCode) { return Get_Team_Financial_Stat(nTeam, nCode); };
+    Fill_Season(pDialog, 0, fin(FIN_HOME_ATTENDANCE_SEASON), fin(FIN_HOME_GAMES_SEASON),
+                fin(FIN_TICKET_REVENUE_SEASON), fin(FIN_GAMES_SEASON));
+    Fill_Season(pDialog, 1, fin(FIN_HOME_ATTENDANCE_LAST_SEASON), fin(FIN_HOME_GAMES_LAST_SEASON),
+                fin(FIN_TICKET_REVENUE_LAST_SEASON), fin(FIN_GAMES_LAST_SEASON));
 
     char szNumber[DIALOG_TEXT];
-    Number_Text(Team_City_Field(nTeam, 0), szNumber);
+    Number_Text(Get_Team_City_Data(nTeam, CITY_POPULATION), szNumber);
     Dialog_Format(pDialog->szPopulation, "Population: %s", szNumber);
     Number_Text(Team_Income(nTeam), szNumber);
     Dialog_Format(pDialog->szIncome, "Income: $%s", szNumber);
-    Number_Text(Stadium_Field(nTeam, 0), szNumber);
+    Number_Text(Get_Stadium_Field(nTeam, STADIUM_CAPACITY), szNumber);
     Dialog_Format(pDialog->szCapacity, "Stadium Capacity: %s", szNumber);
 }
 
@@ -68,6 +72,6 @@ void Spin_Tickets_Price(TicketsDialog* pDialog, int nSteps) {
 
 bool Apply_Tickets_Dialog(const TicketsDialog* pDialog) {
     if (!Budget_Editable(pDialog->nTeam)) return false;
-    Fin_Set(pDialog->nTeam, FIN_TICKET_PRICE, Ticket_Price(pDialog->nPrice));
+    Set_Team_Financial_Stat(pDialog->nTeam, FIN_TICKET_PRICE, Ticket_Price(pDialog->nPrice));
     return true;
 }

@@ -6,7 +6,6 @@
 #include "database/team.h"
 
 namespace {
-constexpr int SCOUTING_QUALITY = 2;  // team financial field, per mille
 constexpr int STANDARD_QUALITY = 1000;
 constexpr int ERROR_LIMIT = 14;
 const int MONTH_LENGTH[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -37,14 +36,14 @@ int Scouting_Error(TNUM nTeam, int nPlayerID) {
     if (Get_Game_State(GS_COMMISSIONER)) return 0;
     int q = STANDARD_QUALITY;
     if (Is_Franchise_In_Use(nTeam)) {
-        int nOwn = Get_Team_Financial_Stat(nTeam, SCOUTING_QUALITY);
+        int nOwn = Get_Team_Financial_Stat(nTeam, FIN_SCOUTING_QUALITY);
         q = nOwn;
         if (nOwn >= 500) {
             int nTeams = 0, nBetter = 0;
             for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++) {
                 if (!Valid_Team(t)) continue;
                 nTeams++;
-                if (Get_Team_Financial_Stat(t, SCOUTING_QUALITY) > nOwn) nBetter++;
+                if (Get_Team_Financial_Stat(t, FIN_SCOUTING_QUALITY) > nOwn) nBetter++;
             }
             int n = Max(1, nTeams - 1);
             q = 1500 - (1000 / n) * nBetter;

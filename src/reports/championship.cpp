@@ -2,7 +2,6 @@
 
 #include "database/team.h"
 #include "database/text_format.h"
-#include "finance/links.h"
 #include "season/playoffs.h"
 #include "season/standings.h"
 

@@ -3,8 +3,6 @@
 #include "database/random.h"
 #include "database/team.h"
 #include "finance/dialog_support.h"
-#include "finance/factors.h"
-#include "finance/links.h"
 #include "reports/page_common.h"
 
 namespace {
@@ -22,25 +20,11 @@ const char* const GRADES[] = {"F ", "D-", "D-", "D ", "D+", "C-", "C ",
 constexpr int GRADE_A_PLUS = 13;
 constexpr int GRADE_D = 3; // the position groups never show less
 
-// Financial fields read here beside those the team record names.
-enum {
-    FIN_LOCAL_BROADCAST = 7,
-    FIN_NATIONAL_BROADCAST = 10,
-    FIN_OUTLAY = 80,
-    FIN_REVENUE = 82,
-    FIN_AVERAGE_ATTENDANCE = 91,
-    FIN_AVERAGE_SALARY = 94,
-    FIN_AVERAGE_AGE = 95,
-    FIN_AVERAGE_CONTRACT = 96,
-    FIN_LIQUIDITY = 97,
-    FIN_BROADCAST_REVENUE = 101,
-};
-
 int Average_Medical_Quality() {
     int64_t nSum = 0;
     int nTeams = Number_Of_Teams();
     for (TNUM nTeam = 0; nTeam < nTeams; nTeam++)
-        nSum += Fin_Get(nTeam, FIN_MEDICAL_QUALITY);
+        nSum += Get_Team_Financial_Stat(nTeam, FIN_MEDICAL_QUALITY);
     return nTeams > 0 ? (int)(nSum / nTeams) : 0;
 }
 
@@ -49,7 +33,7 @@ bool Fantasy_League_Building() {
 }
 
 void Money_Column(TNUM nTeam, int nCode, char* szOut) {
-    Money_Text(Fin_Get(nTeam, nCode), szOut);
+    Money_Text(Get_Team_Financial_Stat(nTeam, nCode), szOut);
 }
 } // namespace
 
@@ -99,10 +83,10 @@ void Finance_Column_Text(TNUM nTeam, int nColumn, char* szOut, const FinanceAver
                                                     : history.nPlayoffSeasons);
         return;
     case FC_LOYALTY:
-        Dialog_Format(szOut, "%s", Letter_Grade(Fin_Get(nTeam, FIN_FAN_LOYALTY)));
+        Dialog_Format(szOut, "%s", Letter_Grade(Get_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY)));
         return;
     case FC_ATTENDANCE: {
-        int nAttendance = Fin_Get(nTeam, FIN_AVERAGE_ATTENDANCE);
+        int nAttendance = Get_Team_Financial_Stat(nTeam, FIN_AVERAGE_HOME_ATTENDANCE);
         if (nAttendance < 1)
             Dialog_Format(szOut, "n/a");
         else
@@ -110,32 +94,33 @@ void Finance_Column_Text(TNUM nTeam, int nColumn, char* szOut, const FinanceAver
         return;
     }
     case FC_TICKET_PRICE: {
-        int nCents = Fin_Get(nTeam, FIN_TICKET_PRICE);
+        int nCents = Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE);
         Dialog_Format(szOut, "$%d.%02d", nCents / 100, nCents % 100);
         return;
     }
     case FC_AVERAGE_SALARY: {
         if (Fantasy_League_Building()) return;
-        int nThousands = Fin_Get(nTeam, FIN_AVERAGE_SALARY);
+        int nThousands = Get_Team_Financial_Stat(nTeam, FIN_AVERAGE_SALARY);
         Dialog_Format(szOut, "$%d.%02dM", nThousands / 1000, nThousands % 1000 / 10);
         return;
     }
     case FC_PAYROLL: {
-        int nThousands = Fin_Get(nTeam, FIN_PAYROLL);
+        int nThousands = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);
         Dialog_Format(szOut, "$%d.%dM", nThousands / 1000, nThousands % 1000 / 100);
         return;
     }
     case FC_AVERAGE_AGE:
     case FC_CONTRACT:
         if (Fantasy_League_Building()) return;
-        Tenths_Text(Fin_Get(nTeam, nColumn == FC_AVERAGE_AGE ? FIN_AVERAGE_AGE : FIN_AVERAGE_CONTRACT),
+        Tenths_Text(Get_Team_Financial_Stat(nTeam, nColumn == FC_AVERAGE_AGE ? FIN_AVERAGE_AGE
+                                                                             : FIN_AVERAGE_CONTRACT),
                     szOut);
         return;
     case FC_REVENUE:
-        Money_Column(nTeam, FIN_REVENUE, szOut);
+        Money_Column(nTeam, FIN_REVENUE_SEASON, szOut);
         return;
     case FC_EXPENSES:
-        Money_Column(nTeam, FIN_OUTLAY, szOut);
+        Money_Column(nTeam, FIN_OUTLAY_SEASON, szOut);
         return;
     case FC_PROFIT:
         Money_Column(nTeam, FIN_PROFIT, szOut);
@@ -148,7 +133,7 @@ void Finance_Column_Text(TNUM nTeam, int nColumn, char* szOut, const FinanceAver
         return;
     case FC_LIQUIDITY: {
         char szTenths[DIALOG_TEXT];
-        Tenths_Text(Fin_Get(nTeam, FIN_LIQUIDITY), szTenths);
+        Tenths_Text(Get_Team_Financial_Stat(nTeam, FIN_LIQUIDITY), szTenths);
         Dialog_Format(szOut, "%s%%", szTenths);
         return;
     }
@@ -157,27 +142,28 @@ void Finance_Column_Text(TNUM nTeam, int nColumn, char* szOut, const FinanceAver
         if (nCap < 1000)
             Dialog_Format(szOut, "n/a");
         else
-            Money_Text(((int64_t)nCap / 1000 - Fin_Get(nTeam, FIN_PAYROLL)) * 1000, szOut);
+            Money_Text(((int64_t)nCap / 1000 - Get_Team_Financial_Stat(nTeam, FIN_PAYROLL)) * 1000, szOut);
         return;
     }
     case FC_MEDICAL:
         Dialog_Format(szOut, "%s",
-                      Letter_Grade(Ratio(1100, Fin_Get(nTeam, FIN_MEDICAL_QUALITY), pAverages->nMedical)));
+                      Letter_Grade(Ratio(1100, Get_Team_Financial_Stat(nTeam, FIN_MEDICAL_QUALITY),
+                                         pAverages->nMedical)));
         return;
     case FC_SCOUTING:
-        Dialog_Format(szOut, "%s", Letter_Grade(Fin_Get(nTeam, FIN_SCOUTING_QUALITY)));
+        Dialog_Format(szOut, "%s", Letter_Grade(Get_Team_Financial_Stat(nTeam, FIN_SCOUTING_QUALITY)));
         return;
     case FC_BONUS:
-        Tenths_Text(Fin_Get(nTeam, FIN_MARKET_HANDICAP), szOut);
+        Tenths_Text(Get_Team_Financial_Stat(nTeam, FIN_MARKET_HANDICAP), szOut);
         return;
     case FC_BROADCAST:
-        Money_Column(nTeam, FIN_BROADCAST_REVENUE, szOut);
+        Money_Column(nTeam, FIN_BROADCAST_REVENUE_SEASON, szOut);
         return;
     case FC_LOCAL:
-        Money_Column(nTeam, FIN_LOCAL_BROADCAST, szOut);
+        Money_Column(nTeam, FIN_LOCAL_BROADCAST_SEASON, szOut);
         return;
     case FC_NATIONAL:
-        Money_Column(nTeam, FIN_NATIONAL_BROADCAST, szOut);
+        Money_Column(nTeam, FIN_NATIONAL_BROADCAST_SEASON, szOut);
         return;
     default: { // the strength groups
         int nGroup = nColumn - FC_QUARTERBACKS;

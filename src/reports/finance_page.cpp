@@ -2,7 +2,6 @@
 #include "reports/finance_page.h"
 
 #include "database/text_format.h"
-#include "finance/links.h"
 #include "reports/finance_columns.h"
 #include "reports/heading_choice.h"
 #include "reports/page_common.h"

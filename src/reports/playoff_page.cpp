@@ -3,7 +3,6 @@
 
 #include "database/random.h"
 #include "database/text_format.h"
-#include "finance/links.h"
 
 namespace {
 // A game is played once its two slots hold different scores: a playoff game

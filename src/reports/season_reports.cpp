@@ -6,9 +6,6 @@
 #include "reports/report_file.h"
 
 namespace {
-// Computed financial codes of the finance rules.
-constexpr int REVENUE_THIS_SEASON = 82, AVERAGE_HOME_CROWD = 91, AVERAGE_ROAD_CROWD = 92;
-
 // Millions with one decimal, the decimal cut off.
 int Millions(int nDollars) { return nDollars / 1000000; }
 int Tenths_Of_Million(int nDollars) { return nDollars % 1000000 / 100000; }
@@ -16,12 +13,12 @@ int Tenths_Of_Million(int nDollars) { return nDollars % 1000000 / 100000; }
 void Write_Money_Line(FILE* pFile, TNUM nTeam) {
     char szName[TEXT_SIZE], szHome[TEXT_SIZE], szRoad[TEXT_SIZE];
     Get_Team_Label(nTeam, szName);
-    if (Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) == 1) Make_Upper_Case(szName);
+    if (Human_Managed(nTeam)) Make_Upper_Case(szName);
     int nCash = Max(0, Get_Team_Financial_Stat(nTeam, FIN_CASH));
     int nPayroll = Get_Team_Financial_Stat(nTeam, FIN_PAYROLL);  // thousands
-    int nRevenue = Get_Team_Financial_Stat(nTeam, REVENUE_THIS_SEASON);
-    Format_Thousands(Get_Team_Financial_Stat(nTeam, AVERAGE_HOME_CROWD), szHome);
-    Format_Thousands(Get_Team_Financial_Stat(nTeam, AVERAGE_ROAD_CROWD), szRoad);
+    int nRevenue = Get_Team_Financial_Stat(nTeam, FIN_REVENUE_SEASON);
+    Format_Thousands(Get_Team_Financial_Stat(nTeam, FIN_AVERAGE_HOME_ATTENDANCE), szHome);
+    Format_Thousands(Get_Team_Financial_Stat(nTeam, FIN_AVERAGE_ROAD_ATTENDANCE), szRoad);
     Report_Line(pFile, "%-25s %3d.%01dM %3d.%01dM    $%2d   %3d.%01dM   %6s  %6s", szName, Millions(nCash),
                 Tenths_Of_Million(nCash), nPayroll / 1000, nPayroll % 1000 / 100,
                 Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE) / 100, Millions(nRevenue),

@@ -4,7 +4,6 @@
 #include "database/random.h"
 #include "database/team.h"
 #include "finance/dialog_support.h"
-#include "finance/links.h"
 #include "reports/page_common.h"
 #include "season/standings.h"
 #include "season/stored_games.h"

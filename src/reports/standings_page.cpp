@@ -3,7 +3,6 @@
 #include "database/game_commands.h"
 #include "database/team.h"
 #include "database/text_format.h"
-#include "finance/links.h"
 #include "reports/heading_choice.h"
 #include "reports/page_common.h"
 #include "reports/standings_columns.h"

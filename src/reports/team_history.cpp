@@ -17,7 +17,7 @@ void Fill_Line(TNUM nTeam, int nSeason, char* szOut) {
     auto field = [&](int nField) { return Get_Team_Yearly_Stat(nTeam, nSeason, nField); };
     char szAttendance[DIALOG_TEXT], szNet[DIALOG_TEXT], szRecord[DIALOG_TEXT], szRank[DIALOG_TEXT],
         szOutcome[DIALOG_TEXT];
-    Number_Text(field(YR_FINANCIAL_15), szAttendance);
+    Number_Text(field(YR_HOME_ATTENDANCE), szAttendance);
     Money_Text(field(YR_PROFIT), szNet);
     Dialog_Format(szRecord, "%d-%d-%d", field(YR_WINS), field(YR_LOSSES), field(YR_TIES));
     Rank_Ordinal_Text(field(YR_FINAL_RANK) + 1, szRank);
@@ -37,7 +37,7 @@ void Fill_Averages(TNUM nTeam, TeamHistory* pHistory) {
     }
     int64_t nAttendance = 0, nNet = 0, nWins = 0, nLosses = 0, nRanks = 0;
     for (int nSeason = 0; nSeason < n; nSeason++) {
-        nAttendance += Get_Team_Yearly_Stat(nTeam, nSeason, YR_FINANCIAL_15);
+        nAttendance += Get_Team_Yearly_Stat(nTeam, nSeason, YR_HOME_ATTENDANCE);
         nNet += Get_Team_Yearly_Stat(nTeam, nSeason, YR_PROFIT);
         nWins += Get_Team_Yearly_Stat(nTeam, nSeason, YR_WINS);
         nLosses += Get_Team_Yearly_Stat(nTeam, nSeason, YR_LOSSES);

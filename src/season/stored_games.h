@@ -11,5 +11,8 @@ struct StoredGame {
 
 // False for an index outside the table or a blank record (a team against itself).
 bool Stored_Game_Teams_And_Score(int nGame, StoredGame* pGame);
+// How the team's game in a schedule slot ended: GAME_NOT_PLAYED when the slot
+// holds no game with a stored result.
+int Slot_Game_Result(TNUM nTeam, int nSlot);
 // Tests and tools: fill the same fields of a record.
 void Set_Stored_Game(int nGame, TNUM nVisitor, TNUM nHome, int nVisitorScore, int nHomeScore, int nWeek);

@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "database/league_database.h"
+#include "database/team.h"
 #include "test_support.h"
 
 using LeagueDatabaseTest = LeagueTest;
@@ -87,7 +88,7 @@ TEST_F(LeagueDatabaseTest, LeagueAndDivisionNames) {
 TEST_F(LeagueDatabaseTest, DivisionsAndLeaguesOfTeams) {
     Use_Teams(6);
     const int DIVISIONS[6] = {0, 4, 0, 5, 1, 4};
-    for (TNUM nTeam = 0; nTeam < 6; nTeam++) g_League.aTeams[nTeam].data.anStats[0] = DIVISIONS[nTeam];
+    for (TNUM nTeam = 0; nTeam < 6; nTeam++) g_League.aTeams[nTeam].data.anStats[TEAM_STAT_DIVISION] = DIVISIONS[nTeam];
     EXPECT_EQ(Get_Team_Division(3), 5);
     EXPECT_EQ(Get_Team_League(3), 1);
     EXPECT_EQ(Get_Team_Division(7), NUMBER_OF_DIVISIONS);
@@ -104,7 +105,7 @@ TEST_F(LeagueDatabaseTest, DivisionsAndLeaguesOfTeams) {
 TEST_F(LeagueDatabaseTest, SortTeamsByCityThenNicknameUserFollows) {
     Use_Teams(0);
     // Used blocks at codes 1, 3 and 4 with a gap before each.
-    for (TNUM nTeam : {1, 3, 4}) g_League.aTeams[nTeam].data.anStats[2] = 0;
+    for (TNUM nTeam : {1, 3, 4}) g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] = 0;
     Name_Team(1, "Zenith", "Owls");
     Name_Team(3, "Alton", "Rams");
     Name_Team(4, "Alton", "Kites");
@@ -142,18 +143,18 @@ TEST_F(LeagueDatabaseTest, CitiesSortAndEraseFollowReferences) {
     EXPECT_EQ(Add_City("Lake"), 1);
     EXPECT_STREQ(Get_City_Name(0), "Bay");
     EXPECT_STREQ(Get_City_Name(2), "Moor");
-    EXPECT_EQ(Get_City_Data(1, 5), 114000);
-    g_League.aTeams[0].data.anStats[3] = 2;  // Moor
-    g_League.aTeams[1].data.anStats[3] = 1;  // Lake
+    EXPECT_EQ(Get_City_Data(1, CITY_LONGITUDE), 114000);
+    g_League.aTeams[0].data.anStats[TEAM_STAT_CITY] = 2;  // Moor
+    g_League.aTeams[1].data.anStats[TEAM_STAT_CITY] = 1;  // Lake
     Set_Game_State(GS_CITY, 0);              // Bay
     Erase_City(0);
     EXPECT_EQ(Number_Of_Cities(), 2);
     EXPECT_STREQ(Get_City_Name(0), "Lake");
-    EXPECT_EQ(g_League.aTeams[0].data.anStats[3], 1);
-    EXPECT_EQ(g_League.aTeams[1].data.anStats[3], 0);
+    EXPECT_EQ(g_League.aTeams[0].data.anStats[TEAM_STAT_CITY], 1);
+    EXPECT_EQ(g_League.aTeams[1].data.anStats[TEAM_STAT_CITY], 0);
     EXPECT_EQ(Add_City("Cove"), 0);
-    EXPECT_EQ(g_League.aTeams[1].data.anStats[3], 1);  // Lake moved behind Cove
-    EXPECT_EQ(g_League.aTeams[0].data.anStats[3], 2);
+    EXPECT_EQ(g_League.aTeams[1].data.anStats[TEAM_STAT_CITY], 1);  // Lake moved behind Cove
+    EXPECT_EQ(g_League.aTeams[0].data.anStats[TEAM_STAT_CITY], 2);
 }
 
 TEST_F(LeagueDatabaseTest, RulesAndCalendar) {

@@ -5,6 +5,7 @@
 #include "database/explode.h"
 #include "database/player.h"
 #include "database/saved_game.h"
+#include "database/team.h"
 #include "implode_writer.h"
 #include "saved_game_test_support.h"
 #include "league_builder.h"
@@ -83,7 +84,7 @@ TEST_F(GenerationTest, LastDigitCountsOnlyAbove2170) {
 TEST_F(GenerationTest, DivisionsRenumberedBelow2020) {
     Use_Teams(6);
     for (TNUM nTeam = 0; nTeam < 6; nTeam++) {
-        g_League.aTeams[nTeam].data.anStats[0] = nTeam;
+        g_League.aTeams[nTeam].data.anStats[TEAM_STAT_DIVISION] = nTeam;
         char szCity[8] = {'C', 'i', 't', 'y', (char)('A' + nTeam), 0};
         Set_Team_String(szCity, nTeam, TS_CITY);
     }
@@ -219,8 +220,8 @@ TEST_F(GenerationTest, OldestLayoutMovesEveryField) {
         const TeamBlock& team = g_League.aTeams[nTeam];
         EXPECT_EQ(team.aszStrings[TS_CITY][5], 'A' + nTeam);
         EXPECT_EQ(team.data.abReturners[0], 3);
-        EXPECT_EQ(team.data.anStats[0], EXPECTED_DIVISIONS[nTeam]);
-        EXPECT_EQ(team.data.anYearly[99][11], 77);
+        EXPECT_EQ(team.data.anStats[TEAM_STAT_DIVISION], EXPECTED_DIVISIONS[nTeam]);
+        EXPECT_EQ(team.data.anYearly[99][YR_OUTCOME], 77);
         EXPECT_EQ(team.data.anSchedule[21][3], 500 + nTeam);
         for (PNUM nSlot = 0; nSlot < 3; nSlot++) {
             const PlayerRecord& player = team.aPlayers[nSlot];

@@ -19,16 +19,17 @@ class TeamTest : public PlayerTest {
 // ---- Team stats ----
 
 TEST_F(TeamTest, TeamStatRanges) {
-    EXPECT_EQ(Get_Team_Stat(41, 0), 0);
+    EXPECT_EQ(Get_Team_Stat(41, TEAM_STAT_DIVISION), 0);
     EXPECT_TRUE(Logged("nTeam out of bounds in Get_Team_Stat()"));
-    Set_Team_Stat(36, 5, 9);
-    EXPECT_TRUE(Logged("nTeam out of bounds in Set_Team_Stat(<36>,5,9)"));
+    Set_Team_Stat(36, TEAM_STAT_CITY, 9);
+    EXPECT_TRUE(Logged("nTeam out of bounds in Set_Team_Stat(<36>,3,9)"));
     Headless_Reset();
-    Set_Team_Stat(NO_TEAM, 5, 9);
+    Set_Team_Stat(NO_TEAM, TEAM_STAT_CITY, 9);
     EXPECT_TRUE(Logged_Nothing());
-    Set_Every_Team_Stat(7, 42);
-    EXPECT_EQ(Get_Team_Stat(3, 7), 42);
-    EXPECT_EQ(Get_Team_Stat(4, 7), 0);  // not in use
+    const int nLastStat = NUMBER_OF_TEAM_STATS - 1;
+    Set_Every_Team_Stat(nLastStat, 42);
+    EXPECT_EQ(Get_Team_Stat(3, nLastStat), 42);
+    EXPECT_EQ(Get_Team_Stat(4, nLastStat), 0);  // not in use
 }
 
 // ---- Won-lost records ----
@@ -147,7 +148,7 @@ TEST_F(TeamTest, FranchiseHistoryCountsOnlyFinishedSeasons) {
     EXPECT_EQ(history.nSeasonsAbove7, 1);
     // p = ratio(1000, 66, 96) = 688; n = root(300000) = 548.
     EXPECT_EQ(history.nScore, 377);  // ratio(688, 548, 1000)
-    data.anFinancial[74] = -2000;
+    data.anFinancial[FIN_MARKET_HANDICAP] = -2000;
     EXPECT_EQ(Get_Franchise_Score(0), 0);
 }
 

@@ -75,12 +75,12 @@ TEST_F(BudgetDialogTest, OtherTeamsAreReadOnlyOutsideCommissionerMode) {
 }
 
 TEST_F(BudgetDialogTest, TicketsShowTheLastHomeGame) {
-    Set_Fin(0, 12, 5000000);
-    Set_Fin(0, 13, 200000);
-    Set_Fin(0, 15, 600000);
-    Set_Fin(0, 70, 4);
-    Set_Fin(0, 14, 9000000);
-    Set_Fin(0, 72, 6);
+    Set_Fin(0, FIN_GATE_LAST_GAME, 5000000);
+    Set_Fin(0, FIN_ATTENDANCE_LAST_GAME, 200000);
+    Set_Fin(0, FIN_HOME_ATTENDANCE_SEASON, 600000);
+    Set_Fin(0, FIN_HOME_GAMES_SEASON, 4);
+    Set_Fin(0, FIN_TICKET_REVENUE_SEASON, 9000000);
+    Set_Fin(0, FIN_GAMES_SEASON, 6);
     TicketsDialog dialog;
     Init_Tickets_Dialog(0, &dialog);
     EXPECT_STREQ("$25.00", dialog.szLastPrice);
@@ -107,7 +107,7 @@ TEST_F(BudgetDialogTest, DialogsOfBadTeamsAreEmptyAndInert) {
 }
 
 TEST_F(BudgetDialogTest, ConcessionPricesMoveByQuartersUpToOneHundred) {
-    Set_Fin(0, 27, 350);
+    Set_Fin(0, FIN_BEER_PRICE, 350);
     ConcessionsDialog dialog;
     Init_Concessions_Dialog(0, &dialog);
     EXPECT_STREQ("3.50", dialog.aszPrice[ITEM_BEER]);
@@ -122,21 +122,21 @@ TEST_F(BudgetDialogTest, ConcessionPricesMoveByQuartersUpToOneHundred) {
     Spin_Concession_Price(&dialog, 3, 1);
     EXPECT_TRUE(Logged("Invalid nItem in concessions dialog: 3"));
     EXPECT_TRUE(Apply_Concessions_Dialog(&dialog));
-    EXPECT_EQ(400, Fin(0, 27));
-    EXPECT_EQ(437, Fin(0, 20));
-    EXPECT_EQ(10000, Fin(0, 34));
+    EXPECT_EQ(400, Fin(0, FIN_BEER_PRICE));
+    EXPECT_EQ(437, Fin(0, FIN_FOOD_PRICE));
+    EXPECT_EQ(10000, Fin(0, FIN_SOUVENIR_PRICE));
     EXPECT_STREQ("dialogs/misc/souvenir.jpg", dialog.aszPicture[ITEM_SOUVENIRS]);
 }
 
 TEST_F(BudgetDialogTest, ConcessionProfitsPerGame) {
     g_League.anRules[LR_START_YEAR] = 2001;
-    Set_Fin(0, 28, 1000);
-    Set_Fin(0, 21, 2000);
-    Set_Fin(0, 35, -500);
-    Set_Fin(0, 29, 30000);
-    Set_Fin(0, 70, 3);
-    Set_Fin(0, 23, 80000);
-    Set_Fin(0, 71, 8);
+    Set_Fin(0, FIN_BEER_PROFIT_LAST_GAME, 1000);
+    Set_Fin(0, FIN_FOOD_PROFIT_LAST_GAME, 2000);
+    Set_Fin(0, FIN_SOUVENIR_PROFIT_LAST_GAME, -500);
+    Set_Fin(0, FIN_BEER_PROFIT_SEASON, 30000);
+    Set_Fin(0, FIN_HOME_GAMES_SEASON, 3);
+    Set_Fin(0, FIN_FOOD_PROFIT_LAST_SEASON, 80000);
+    Set_Fin(0, FIN_HOME_GAMES_LAST_SEASON, 8);
     ConcessionsDialog dialog;
     Init_Concessions_Dialog(0, &dialog);
     EXPECT_STREQ("-$500", dialog.aszLastProfit[ITEM_SOUVENIRS]);
@@ -181,8 +181,8 @@ TEST_F(BudgetDialogTest, BudgetsAreTenThousandDollarStepsUpToFiveMillion) {
     Spin_Scouting(&dialog, -1);
     EXPECT_EQ(0, dialog.nScouting);
     EXPECT_TRUE(Apply_Expenses_Dialog(&dialog));
-    EXPECT_EQ(0, Fin(0, 59));
-    EXPECT_EQ(4980000, Fin(0, 62));
+    EXPECT_EQ(0, Fin(0, FIN_SCOUTING_BUDGET));
+    EXPECT_EQ(4980000, Fin(0, FIN_MEDICAL_BUDGET));
 }
 
 TEST_F(BudgetDialogTest, RanksCountOnlyStrictlyGreaterValues) {

@@ -47,12 +47,12 @@ TEST_F(DefaultLeagueMoneyTest, NewGameFigures) {
         EXPECT_TRUE(nHandicap >= -100 && nHandicap <= 100) << nHandicap;
         bSmallest |= nHandicap == 100;
         bLargest |= nHandicap == -100;
-        for (int nBudget : {59, 62}) {
+        for (int nBudget : {FIN_SCOUTING_BUDGET, FIN_MEDICAL_BUDGET}) {
             int nAmount = Get_Team_Financial_Stat(nTeam, nBudget);
             EXPECT_EQ(0, nAmount % 5000);
             EXPECT_GT(nAmount, 0);
         }
-        EXPECT_EQ(8, Get_Team_Financial_Stat(nTeam, 71));
+        EXPECT_EQ(8, Get_Team_Financial_Stat(nTeam, FIN_HOME_GAMES_LAST_SEASON));
     }
     EXPECT_TRUE(bSmallest && bLargest);
 }
@@ -63,10 +63,10 @@ TEST_F(DefaultLeagueMoneyTest, ASeasonOfGamesKeepsTheLeaguePlayable) {
         nCashBefore += Get_Team_Financial_Stat(nTeam, FIN_CASH);
     Play_Season_Of_Settlements();
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
-        int nCrowd = Get_Team_Financial_Stat(nTeam, 91);
+        int nCrowd = Get_Team_Financial_Stat(nTeam, FIN_AVERAGE_HOME_ATTENDANCE);
         EXPECT_GE(nCrowd, 4000) << (int)nTeam;
-        EXPECT_LE(nCrowd, Get_Stadium_Field(nTeam, 0)) << (int)nTeam;
-        EXPECT_EQ(16, Get_Team_Financial_Stat(nTeam, 72));
+        EXPECT_LE(nCrowd, Get_Stadium_Field(nTeam, STADIUM_CAPACITY)) << (int)nTeam;
+        EXPECT_EQ(16, Get_Team_Financial_Stat(nTeam, FIN_GAMES_SEASON));
         int nLoyalty = Get_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY);
         EXPECT_TRUE(nLoyalty >= LOYALTY_FLOOR && nLoyalty <= LOYALTY_CEILING) << nLoyalty;
         nCashAfter += Get_Team_Financial_Stat(nTeam, FIN_CASH);
@@ -77,8 +77,8 @@ TEST_F(DefaultLeagueMoneyTest, ASeasonOfGamesKeepsTheLeaguePlayable) {
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
         Finance_Season_End(nTeam, 2);
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
-        EXPECT_EQ(0, Get_Team_Financial_Stat(nTeam, 72));
-        EXPECT_EQ(16, Get_Team_Financial_Stat(nTeam, 73));
+        EXPECT_EQ(0, Get_Team_Financial_Stat(nTeam, FIN_GAMES_SEASON));
+        EXPECT_EQ(16, Get_Team_Financial_Stat(nTeam, FIN_GAMES_LAST_SEASON));
         EXPECT_NE(0, Get_Team_Yearly_Stat(nTeam, Current_Season_Index(), YR_PROFIT));
     }
 }

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include "database/saved_game.h"
+#include "database/team.h"
 #include "money_league.h"
 
 namespace {
@@ -18,7 +19,7 @@ TEST_F(FinancesCommandTest, PrintsEveryTeamsMoney) {
     Set_Team_String("Gulls", 0, TS_NICKNAME);
     Set_Team_String("Westvale", 1, TS_CITY);
     Set_Team_String("Rams", 1, TS_NICKNAME);
-    Set_Fin(1, 68, -2500000);
+    Set_Fin(1, FIN_CASH, -2500000);
     ASSERT_EQ(SAVE_OK, Save_Game("money.vtr"));
     SimResult output = Run_Finances((m_WorkDir / "money.vtr").string());
     ASSERT_EQ(0, output.nStatus) << output.szOutput;

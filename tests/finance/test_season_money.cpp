@@ -5,6 +5,7 @@
 #include "finance/factors.h"
 #include "finance/finance.h"
 #include "money_league.h"
+#include "season/core_hooks.h"
 
 namespace {
 class SeasonMoneyTest : public MoneyTest {
@@ -28,20 +29,21 @@ TEST_F(SeasonMoneyTest, LoyaltyStaysWithinItsBoundsAtSeasonEnd) {
 TEST_F(SeasonMoneyTest, SeasonEndRollsThisSeasonIntoLastAndClearsIt) {
     Set_Team_Record_Stat(0, YR_WINS, 12);
     Set_Team_Record_Stat(0, YR_LOSSES, 4);
-    Set_Fin(0, 15, 640000);
-    Set_Fin(0, 14, 20000000);
-    Set_Fin(0, 51, 5000000);
-    Set_Fin(0, 70, 8);
-    Set_Fin(0, 72, 16);
+    Set_Fin(0, FIN_HOME_ATTENDANCE_SEASON, 640000);
+    Set_Fin(0, FIN_TICKET_REVENUE_SEASON, 20000000);
+    Set_Fin(0, FIN_OPERATIONS_SEASON, 5000000);
+    Set_Fin(0, FIN_HOME_GAMES_SEASON, 8);
+    Set_Fin(0, FIN_GAMES_SEASON, 16);
     Finance_Season_End(0, 0);
-    EXPECT_EQ(640000, Get_Team_Yearly_Stat(0, 0, YR_FINANCIAL_15));
+    EXPECT_EQ(640000, Get_Team_Yearly_Stat(0, 0, YR_HOME_ATTENDANCE));
     EXPECT_EQ(20000000 - 5000000 - Ratio(15000000, 35, 100), Get_Team_Yearly_Stat(0, 0, YR_PROFIT));
     EXPECT_EQ(5, Get_Team_Yearly_Stat(0, 0, YR_OUTCOME));
-    EXPECT_EQ(640000, Fin(0, 17));
-    EXPECT_EQ(20000000, Fin(0, 16));
-    EXPECT_EQ(8, Fin(0, 71));
-    EXPECT_EQ(16, Fin(0, 73));
-    for (int nField : {14, 15, 51, 70, 72})
+    EXPECT_EQ(640000, Fin(0, FIN_HOME_ATTENDANCE_LAST_SEASON));
+    EXPECT_EQ(20000000, Fin(0, FIN_TICKET_REVENUE_LAST_SEASON));
+    EXPECT_EQ(8, Fin(0, FIN_HOME_GAMES_LAST_SEASON));
+    EXPECT_EQ(16, Fin(0, FIN_GAMES_LAST_SEASON));
+    for (int nField : {FIN_TICKET_REVENUE_SEASON, FIN_HOME_ATTENDANCE_SEASON, FIN_OPERATIONS_SEASON,
+                       FIN_HOME_GAMES_SEASON, FIN_GAMES_SEASON})
         EXPECT_EQ(0, Fin(0, nField)) << nField;
     EXPECT_EQ(Season_End_Loyalty(1000, 12, 0, 5, 16), Fin(0, FIN_FAN_LOYALTY));
 }
@@ -53,7 +55,7 @@ TEST_F(SeasonMoneyTest, SeasonEndRefusesBadTeams) {
 
 TEST_F(SeasonMoneyTest, AnAverageFranchiseInTheReferenceCityIsWorthTwoHundredMillion) {
     EXPECT_EQ(200000000, Franchise_Value(0));
-    g_League.aCities[1].anData[3] = 50000;
+    g_League.aCities[1].anData[CITY_INCOME] = 50000;
     Set_Fin(1, FIN_FAN_LOYALTY, 1300);
     EXPECT_EQ(Ratio(400000000, 1800, 1500), Franchise_Value(1));
 }
@@ -65,6 +67,20 @@ TEST_F(SeasonMoneyTest, OverpaidPlayersLowerTheFranchiseValue) {
     EXPECT_NEAR(Player_Franchise_Value(0, 0) - 2000, Player_Franchise_Value(0, 1), 1);
 }
 
+// The trade value comes through the hook and nothing else; a missing hook is
+// logged and the player counts only what his contract costs.
+TEST_F(SeasonMoneyTest, ThePlayersTradeValueComesThroughItsHook) {
+    Add_Player(0, 1000, 30, 2);  // age multiplier 100, no bonus, not overpaid
+    Set_Trade_Value_Hook([](TNUM, PNUM) { return 5000; });
+    int nHooked = Player_Franchise_Value(0, 0);
+    Set_Trade_Value_Hook(nullptr);
+    int nUnhooked = Player_Franchise_Value(0, 0);
+    Connect_Core_Hooks();
+    EXPECT_EQ(5000, nHooked);
+    EXPECT_EQ(0, nUnhooked);
+    EXPECT_TRUE(Logged("No trade value hook in Player_Franchise_Value()"));
+}
+
 class NewLeagueTest : public MoneyTest {
   protected:
     void SetUp() override {
@@ -74,14 +90,14 @@ class NewLeagueTest : public MoneyTest {
 };
 
 TEST_F(NewLeagueTest, ConcessionPricesFollowIncomeInQuarterDollars) {
-    g_League.aCities[1].anData[3] = 26000;
+    g_League.aCities[1].anData[CITY_INCOME] = 26000;
     Initialise_League_Finances();
-    EXPECT_EQ(500, Fin(0, 20));
-    EXPECT_EQ(350, Fin(0, 27));
-    EXPECT_EQ(750, Fin(0, 34));
-    EXPECT_EQ(500, Fin(1, 20));
-    EXPECT_EQ(350, Fin(1, 27));
-    EXPECT_EQ(775, Fin(1, 34));
+    EXPECT_EQ(500, Fin(0, FIN_FOOD_PRICE));
+    EXPECT_EQ(350, Fin(0, FIN_BEER_PRICE));
+    EXPECT_EQ(750, Fin(0, FIN_SOUVENIR_PRICE));
+    EXPECT_EQ(500, Fin(1, FIN_FOOD_PRICE));
+    EXPECT_EQ(350, Fin(1, FIN_BEER_PRICE));
+    EXPECT_EQ(775, Fin(1, FIN_SOUVENIR_PRICE));
 }
 
 TEST_F(NewLeagueTest, ValueCashDividendsAndBudgets) {
@@ -91,38 +107,38 @@ TEST_F(NewLeagueTest, ValueCashDividendsAndBudgets) {
     int nValue = Fin(0, FIN_START_VALUE);
     EXPECT_EQ(200000000, nValue);
     EXPECT_EQ(13000000, Fin(0, FIN_CASH));
-    EXPECT_EQ(1250000, Fin(0, 56));
+    EXPECT_EQ(1250000, Fin(0, FIN_DIVIDEND_PER_GAME));
     // No payroll: the best staff money buys.
     EXPECT_EQ(1000, Fin(0, FIN_SCOUTING_QUALITY));
     EXPECT_EQ(1500, Fin(0, FIN_MEDICAL_QUALITY));
-    EXPECT_EQ(120000, Fin(0, 59));
-    EXPECT_EQ(375000, Fin(0, 62));
+    EXPECT_EQ(120000, Fin(0, FIN_SCOUTING_BUDGET));
+    EXPECT_EQ(375000, Fin(0, FIN_MEDICAL_BUDGET));
     // The reference payroll: an average staff.
     EXPECT_EQ(500, Fin(1, FIN_SCOUTING_QUALITY));
     EXPECT_EQ(1000, Fin(1, FIN_MEDICAL_QUALITY));
-    EXPECT_EQ(60000, Fin(1, 59));
-    EXPECT_EQ(250000, Fin(1, 62));
+    EXPECT_EQ(60000, Fin(1, FIN_SCOUTING_BUDGET));
+    EXPECT_EQ(250000, Fin(1, FIN_MEDICAL_BUDGET));
 }
 
 TEST_F(NewLeagueTest, LastSeasonFiguresGiveTheFirstSeasonAComparison) {
     Initialise_League_Finances();
-    EXPECT_EQ(8, Fin(0, 71));
-    EXPECT_EQ(16, Fin(0, 73));
-    int g = Fin(0, 16);
+    EXPECT_EQ(8, Fin(0, FIN_HOME_GAMES_LAST_SEASON));
+    EXPECT_EQ(16, Fin(0, FIN_GAMES_LAST_SEASON));
+    int g = Fin(0, FIN_TICKET_REVENUE_LAST_SEASON);
     EXPECT_GT(g, 0);
-    EXPECT_EQ(Ratio(g, 100, 2500), Fin(0, 17));
-    EXPECT_EQ(Ratio(Ratio(g, 25, 100), 45, 100), Fin(0, 30));
-    EXPECT_EQ(16 * Fin(0, 56), Fin(0, 58));
-    EXPECT_EQ(2 * 25000 * 16, Fin(0, 52));
-    EXPECT_EQ(16 * Fin(0, 62), Fin(0, 64));
-    EXPECT_GT(Fin(0, 8), 0);
-    EXPECT_GT(Fin(0, 11), 0);
+    EXPECT_EQ(Ratio(g, 100, 2500), Fin(0, FIN_HOME_ATTENDANCE_LAST_SEASON));
+    EXPECT_EQ(Ratio(Ratio(g, 25, 100), 45, 100), Fin(0, FIN_BEER_PROFIT_LAST_SEASON));
+    EXPECT_EQ(16 * Fin(0, FIN_DIVIDEND_PER_GAME), Fin(0, FIN_DIVIDENDS_LAST_SEASON));
+    EXPECT_EQ(2 * 25000 * 16, Fin(0, FIN_OPERATIONS_LAST_SEASON));
+    EXPECT_EQ(16 * Fin(0, FIN_MEDICAL_BUDGET), Fin(0, FIN_MEDICAL_SPENT_LAST_SEASON));
+    EXPECT_GT(Fin(0, FIN_LOCAL_BROADCAST_LAST_SEASON), 0);
+    EXPECT_GT(Fin(0, FIN_NATIONAL_BROADCAST_LAST_SEASON), 0);
 }
 
 TEST_F(NewLeagueTest, MarketHandicapFavoursTheSmallestFranchise) {
     Make_League(3);
-    g_League.aCities[1].anData[3] = 50000;
-    g_League.aCities[2].anData[3] = 35000;
+    g_League.aCities[1].anData[CITY_INCOME] = 50000;
+    g_League.aCities[2].anData[CITY_INCOME] = 35000;
     Initialise_League_Finances();
     EXPECT_EQ(100, Fin(0, FIN_MARKET_HANDICAP));
     EXPECT_EQ(-100, Fin(1, FIN_MARKET_HANDICAP));

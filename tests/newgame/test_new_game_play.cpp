@@ -137,25 +137,25 @@ TEST_F(NewGameTest, EqualizedCitiesFollowTheirIndex) {
     NewGameForm form = Open_Page(0, 0);
     int nCities = Number_Of_Cities();
     ASSERT_GT(nCities, 11);
-    Set_City_Data(0, 0, 12345);
+    Set_City_Data(0, CITY_POPULATION, 12345);
     Equalize_Cities(false);
     const int DEFAULTS[10] = {1000000, 2500000, 20000, 25000, 0, 0, 0, 3, 0, 0};
     for (int i = 0; i < nCities; i++) {
         for (int nField : {0, 1, 2, 3, 4, 7, 8, 9}) EXPECT_EQ(Get_City_Data(i, nField), DEFAULTS[nField]);
-        EXPECT_EQ(Get_City_Data(i, 5), i % 11 * 4000 + 70000) << i;
-        EXPECT_EQ(Get_City_Data(i, 6), i % 10 * 2000 + 25000) << i;
+        EXPECT_EQ(Get_City_Data(i, CITY_LONGITUDE), i % 11 * 4000 + 70000) << i;
+        EXPECT_EQ(Get_City_Data(i, CITY_LATITUDE), i % 10 * 2000 + 25000) << i;
     }
-    EXPECT_EQ(Get_City_Data(11, 5), 70000);
-    EXPECT_EQ(Get_City_Data(13, 6), 31000);
-    int nLoyalty = Get_Team_Financial_Stat(5, 0);
-    Set_Team_Financial_Stat(5, 0, nLoyalty + 7);
+    EXPECT_EQ(Get_City_Data(11, CITY_LONGITUDE), 70000);
+    EXPECT_EQ(Get_City_Data(13, CITY_LATITUDE), 31000);
+    int nLoyalty = Get_Team_Financial_Stat(5, FIN_FAN_LOYALTY);
+    Set_Team_Financial_Stat(5, FIN_FAN_LOYALTY, nLoyalty + 7);
     Equalize_Cities(false);
-    EXPECT_EQ(Get_Team_Financial_Stat(5, 0), nLoyalty + 7);
+    EXPECT_EQ(Get_Team_Financial_Stat(5, FIN_FAN_LOYALTY), nLoyalty + 7);
     Equalize_Cities(true);
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
-        EXPECT_EQ(Get_Team_Financial_Stat(nTeam, 0), 1000);
-        EXPECT_EQ(Get_Team_Financial_Stat(nTeam, 2), 1000);
-        EXPECT_EQ(Get_Team_Financial_Stat(nTeam, 3), 1000);
+        EXPECT_EQ(Get_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY), 1000);
+        EXPECT_EQ(Get_Team_Financial_Stat(nTeam, FIN_SCOUTING_QUALITY), 1000);
+        EXPECT_EQ(Get_Team_Financial_Stat(nTeam, FIN_MEDICAL_QUALITY), 1000);
         EXPECT_EQ(Get_Team_Financial_Stat(nTeam, FIN_CASH), 15000000);
     }
 }

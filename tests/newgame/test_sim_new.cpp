@@ -48,7 +48,7 @@ TEST_F(SimNewTest, TeamsByNameAndSimulationMode) {
     EXPECT_NE(result.szOutput.find(" (Fan)\n"), std::string::npos) << result.szOutput;
     ASSERT_TRUE(Load_Game("s.vtr"));
     EXPECT_EQ(Get_League_Rule(LR_FIXED_AGING), 1);
-    EXPECT_EQ(Get_Team_Stat(5, 2), 1);
+    EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_CONTROL), HUMAN_MANAGED);
 }
 
 TEST_F(SimNewTest, WrongArgumentsAndAMissingLeague) {

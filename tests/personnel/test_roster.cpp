@@ -161,7 +161,7 @@ TEST_F(RosterTest, ReturnersChosenByReturnSkillAndFollowTheirPlayers) {
 TEST_F(RosterTest, ComputerTeamsOnlyAndNoneInCommissionerMode) {
     Use_Teams(3);
     for (TNUM t = 0; t < 3; t++) Fill_Team(t, Standard_Roster(), 100 * (t + 1));
-    Set_Team_Stat(1, 2, 1);  // human-managed
+    Set_Team_Stat(1, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     Make_Player(FREE_AGENT_TEAM, 3, 900, POS_QB);  // a gap before him
     PlayerRecord before[3];
     for (TNUM t = 0; t < 3; t++) Copy_Player_To_Memory(&before[t], t, 0);
@@ -183,7 +183,7 @@ TEST_F(RosterTest, ComputerTeamsOnlyAndNoneInCommissionerMode) {
 TEST_F(RosterTest, HumanTeamDrawsOnceForEveryCandidate) {
     Use_Teams(2);
     int n = Fill_Team(0, Standard_Roster(), 100);
-    Set_Team_Stat(0, 2, 1);
+    Set_Team_Stat(0, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     Group_By_Side(0);
     int nSide[3] = {19, 16, 2};
     int nDraws = 0;
@@ -216,15 +216,15 @@ TEST_F(RosterTest, ScoutingErrorAndPlayerHash) {
     EXPECT_EQ(Month_Of_Day(243), 8);  // the first week is in September
     EXPECT_EQ(Player_Hash(1234, 100), 71);
     EXPECT_EQ(Scouting_Error(NO_TEAM, 1234), 1);  // (300 - 1000 + 1500) / 4 / 72
-    Set_Team_Financial_Stat(0, 2, 400);
+    Set_Team_Financial_Stat(0, FIN_SCOUTING_QUALITY, 400);
     EXPECT_EQ(Scouting_Error(0, 1234), 2);
-    Set_Team_Financial_Stat(0, 2, 600);
-    Set_Team_Financial_Stat(1, 2, 700);
-    Set_Team_Financial_Stat(2, 2, 800);
+    Set_Team_Financial_Stat(0, FIN_SCOUTING_QUALITY, 600);
+    Set_Team_Financial_Stat(1, FIN_SCOUTING_QUALITY, 700);
+    Set_Team_Financial_Stat(2, FIN_SCOUTING_QUALITY, 800);
     EXPECT_EQ(Scouting_Error(0, 1234), -2);  // two better of three others: 1500 - 666
     Set_Game_State(GS_SEASON_INDEX, 6);
     EXPECT_EQ(Player_Hash(0, 100), 0);
-    Set_Team_Financial_Stat(0, 2, 0);
+    Set_Team_Financial_Stat(0, FIN_SCOUTING_QUALITY, 0);
     EXPECT_EQ(Scouting_Error(0, 0), 14);
     Set_Game_State(GS_COMMISSIONER, 1);
     EXPECT_EQ(Scouting_Error(0, 0), 0);

@@ -63,20 +63,20 @@ TEST_F(FinanceColumnsTest, HeadingsAreTheThirtySixOfTheVocabulary) {
 
 TEST_F(FinanceColumnsTest, AttendanceIsNotAvailableBeforeTheFirstHomeGame) {
     EXPECT_EQ(Text(0, FC_ATTENDANCE), "n/a");
-    Set_Fin(0, 15, 130001);
-    Set_Fin(0, 70, 2);
+    Set_Fin(0, FIN_HOME_ATTENDANCE_SEASON, 130001);
+    Set_Fin(0, FIN_HOME_GAMES_SEASON, 2);
     EXPECT_EQ(Text(0, FC_ATTENDANCE), "65,000");
 }
 
 TEST_F(FinanceColumnsTest, MoneyTextsAndANegativeProfit) {
-    Set_Fin(0, 14, 1000); // ticket revenue
-    Set_Fin(0, 51, 5000); // operating expenses: a loss, so a tax credit of 1,399
+    Set_Fin(0, FIN_TICKET_REVENUE_SEASON, 1000); // ticket revenue
+    Set_Fin(0, FIN_OPERATIONS_SEASON, 5000); // operating expenses: a loss, so a tax credit of 1,399
     EXPECT_EQ(Text(0, FC_REVENUE), "$1,000");
     EXPECT_EQ(Text(0, FC_EXPENSES), "$3,601");
     EXPECT_EQ(Text(0, FC_PROFIT), "-$2,601");
     EXPECT_EQ(Text(0, FC_CASH), "$15,000,000");
-    Set_Fin(0, 7, 250000);
-    Set_Fin(0, 10, 1234567);
+    Set_Fin(0, FIN_LOCAL_BROADCAST_SEASON, 250000);
+    Set_Fin(0, FIN_NATIONAL_BROADCAST_SEASON, 1234567);
     EXPECT_EQ(Text(0, FC_LOCAL), "$250,000");
     EXPECT_EQ(Text(0, FC_NATIONAL), "$1,234,567");
     EXPECT_EQ(Text(0, FC_BROADCAST), "$1,484,567");
@@ -137,8 +137,8 @@ TEST_F(FinanceColumnsTest, RatingAndHonoursCountCompletedSeasons) {
 
 TEST_F(FinanceColumnsTest, QualityGradesAgainstTheLeague) {
     for (TNUM nTeam = 0; nTeam < 4; nTeam++)
-        Set_Fin(nTeam, 3, 1000);
-    Set_Fin(0, 3, 1400); // average 1100: this team 1400
+        Set_Fin(nTeam, FIN_MEDICAL_QUALITY, 1000);
+    Set_Fin(0, FIN_MEDICAL_QUALITY, 1400); // average 1100: this team 1400
     EXPECT_EQ(Text(0, FC_MEDICAL), "A+");
     EXPECT_EQ(Text(1, FC_MEDICAL), "C+"); // ratio(1100, 1000, 1100)
     EXPECT_EQ(Text(0, FC_LOYALTY), "C+");

@@ -178,12 +178,12 @@ TEST_F(SeasonReportTest, MoneyLinesShowTheHumanTeamInCapitals) {
     Set_Player_Vital_Stat(0, 0, VS_SALARY, 45250);  // thousands
     Set_Team_Financial_Stat(0, FIN_CASH, 12345678);
     Set_Team_Financial_Stat(0, FIN_TICKET_PRICE, 4599);
-    Set_Team_Financial_Stat(0, 14, 50000000);  // ticket revenue
-    Set_Team_Financial_Stat(0, 7, 9950000);    // local broadcasts
-    Set_Team_Financial_Stat(0, 15, 520000);    // home crowds over 8 home games
-    Set_Team_Financial_Stat(0, 70, 8);
-    Set_Team_Financial_Stat(0, 19, 484000);  // road crowds over 8 road games
-    Set_Team_Financial_Stat(0, 72, 16);
+    Set_Team_Financial_Stat(0, FIN_TICKET_REVENUE_SEASON, 50000000);  // ticket revenue
+    Set_Team_Financial_Stat(0, FIN_LOCAL_BROADCAST_SEASON, 9950000);    // local broadcasts
+    Set_Team_Financial_Stat(0, FIN_HOME_ATTENDANCE_SEASON, 520000);    // home crowds over 8 home games
+    Set_Team_Financial_Stat(0, FIN_HOME_GAMES_SEASON, 8);
+    Set_Team_Financial_Stat(0, FIN_ROAD_ATTENDANCE_SEASON, 484000);  // road crowds over 8 road games
+    Set_Team_Financial_Stat(0, FIN_GAMES_SEASON, 16);
     Set_Team_Financial_Stat(1, FIN_CASH, -3000000);
     Write_Money_Report();
 

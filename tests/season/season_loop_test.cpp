@@ -122,7 +122,7 @@ TEST_P(SeasonLoopTest, ASeasonPlaysThroughAndKeepsItsBooks) {
 
     // Cash moved by exactly the season's net, give or take the tax rounded game by game.
     for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) {
-        int nGames = Get_Team_Financial_Stat(nTeam, 72);
+        int nGames = Get_Team_Financial_Stat(nTeam, FIN_GAMES_SEASON);
         Count_Playoff_Games(nTeam, &nPlayed, &nWon);
         EXPECT_EQ(nGames, Regular_Season_Games(nTeam) + nPlayed) << (int)nTeam;
         int nChange = Get_Team_Financial_Stat(nTeam, FIN_CASH) - anCash[nTeam];

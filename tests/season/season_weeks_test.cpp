@@ -125,7 +125,7 @@ TEST_F(SeasonWeeksTest, AfterTheFinalThePlayCommandStartsTheNextSeason) {
     EXPECT_TRUE(std::filesystem::exists("Turn.vtr"));
     // The finished season's money and record went into its yearly record.
     EXPECT_EQ(Get_Team_Yearly_Stat(3, nSeason, YR_WINS), 12);
-    EXPECT_EQ(Get_Team_Financial_Stat(3, 72), 0);
+    EXPECT_EQ(Get_Team_Financial_Stat(3, FIN_GAMES_SEASON), 0);
     std::vector<std::string> violations;
     EXPECT_EQ(Check_League_Integrity(&violations), 0) << violations.front();
 }

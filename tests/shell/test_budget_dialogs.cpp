@@ -15,14 +15,15 @@ namespace {
 void Make_League() {
     Clear_League();
     Set_Game_State(GS_DRAFT_ROUND, 7);
-    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) g_League.aTeams[nTeam].data.anStats[2] = -1;
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
+        g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] = TEAM_NOT_IN_USE;
     for (TNUM nTeam = 0; nTeam < 2; nTeam++) {
-        g_League.aTeams[nTeam].data.anStats[2] = nTeam == 0 ? 1 : 0;
+        g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] = nTeam == 0 ? HUMAN_MANAGED : COMPUTER_MANAGED;
         Set_Team_String(nTeam == 0 ? "Halden" : "Marrow", nTeam, TS_CITY);
         Set_Team_String("Hawks", nTeam, TS_NICKNAME);
-        g_League.aTeams[nTeam].data.anFinancial[1] = 2500;  // ticket price
-        g_League.aTeams[nTeam].data.anFinancial[27] = 350;  // beer
-        g_League.aTeams[nTeam].data.anFinancial[59] = 120000;
+        g_League.aTeams[nTeam].data.anFinancial[FIN_TICKET_PRICE] = 2500;  // ticket price
+        g_League.aTeams[nTeam].data.anFinancial[FIN_BEER_PRICE] = 350;  // beer
+        g_League.aTeams[nTeam].data.anFinancial[FIN_SCOUTING_BUDGET] = 120000;
     }
     Count_Teams();
 }
@@ -56,7 +57,7 @@ class BudgetDialogsTest : public QObject {
         QCOMPARE(szTitle, QString("Tickets - Halden Hawks"));
         QCOMPARE(szOpened, QString("25.00"));
         QCOMPARE(szAfterSpin, QString("27.00"));
-        QCOMPARE(g_League.aTeams[0].data.anFinancial[1], 2700);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[FIN_TICKET_PRICE], 2700);
 
         // A typed price counts without leaving the box; Cancel stores nothing.
         On_Modal("", [&](QWidget* pDialog) {
@@ -64,13 +65,13 @@ class BudgetDialogsTest : public QObject {
             Button(pDialog, "OK")->click();
         });
         QCOMPARE(Do_Dialog(nullptr, DIALOG_TICKETS), 1);
-        QCOMPARE(g_League.aTeams[0].data.anFinancial[1], 4000);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[FIN_TICKET_PRICE], 4000);
         On_Modal("", [&](QWidget* pDialog) {
             Child<QAbstractSpinBox>(pDialog, "price")->stepBy(5);
             Button(pDialog, "Cancel")->click();
         });
         QCOMPARE(Do_Dialog(nullptr, DIALOG_TICKETS), 2);
-        QCOMPARE(g_League.aTeams[0].data.anFinancial[1], 4000);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[FIN_TICKET_PRICE], 4000);
     }
 
     void Another_Teams_Budget_Is_Read_Only() {
@@ -83,7 +84,7 @@ class BudgetDialogsTest : public QObject {
         });
         QCOMPARE(Do_Dialog(nullptr, DIALOG_CONCESSIONS), 1);
         QVERIFY(!bEnabled);
-        QCOMPARE(g_League.aTeams[1].data.anFinancial[27], 350);
+        QCOMPARE(g_League.aTeams[1].data.anFinancial[FIN_BEER_PRICE], 350);
     }
 
     void Concessions_Spin_By_Quarters() {
@@ -92,7 +93,7 @@ class BudgetDialogsTest : public QObject {
             Button(pDialog, "OK")->click();
         });
         QCOMPARE(Do_Dialog(nullptr, DIALOG_CONCESSIONS), 1);
-        QCOMPARE(g_League.aTeams[0].data.anFinancial[27], 300);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[FIN_BEER_PRICE], 300);
     }
 
     void Broadcast_Choice_Changes_Text_And_Policy() {
@@ -105,7 +106,7 @@ class BudgetDialogsTest : public QObject {
         });
         QCOMPARE(Do_Dialog(nullptr, DIALOG_BROADCAST), 1);
         QVERIFY(!szDescription.isEmpty());
-        QCOMPARE(g_League.aTeams[0].data.anFinancial[5], 2);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[FIN_BROADCAST_POLICY], 2);
     }
 
     void Expenses_Spin_By_Ten_Thousand() {
@@ -115,8 +116,8 @@ class BudgetDialogsTest : public QObject {
             Button(pDialog, "OK")->click();
         });
         QCOMPARE(Do_Dialog(nullptr, DIALOG_EXPENSES), 1);
-        QCOMPARE(g_League.aTeams[0].data.anFinancial[59], 150000);
-        QCOMPARE(g_League.aTeams[0].data.anFinancial[62], 0);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[FIN_SCOUTING_BUDGET], 150000);
+        QCOMPARE(g_League.aTeams[0].data.anFinancial[FIN_MEDICAL_BUDGET], 0);
     }
 
     void No_Team_Opens_Nothing() {

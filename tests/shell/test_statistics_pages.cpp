@@ -30,7 +30,8 @@ namespace {
 void Make_League() {
     Clear_League();
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
-        g_League.aTeams[nTeam].data.anStats[2] = nTeam < 4 ? 0 : -1;
+        g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] =
+            nTeam < 4 ? COMPUTER_MANAGED : TEAM_NOT_IN_USE;
     Count_Teams();
     Set_League_Name("American", 0);
     Set_League_Name("National", 1);

@@ -218,12 +218,12 @@ TEST_F(UniverseTest, LeagueTeamsAndCities) {
         Get_Team_String(nTeam, TS_NICKNAME, szText);
         nicknames.insert(szText);
         EXPECT_EQ(Get_Team_Stat(nTeam, TEAM_STAT_CONTROL), 0);
-        int nCapacity = Get_Stadium_Field(nTeam, 0);
+        int nCapacity = Get_Stadium_Field(nTeam, STADIUM_CAPACITY);
         EXPECT_TRUE(nCapacity >= 50000 && nCapacity <= 80000);
-        for (int nField = 5; nField <= 7; nField++)
+        for (int nField : {STADIUM_CONVENIENCE, STADIUM_COMFORT, STADIUM_SIGHT_LINES})
             EXPECT_TRUE(Get_Stadium_Field(nTeam, nField) >= 800 && Get_Stadium_Field(nTeam, nField) <= 1200);
-        EXPECT_EQ(Get_Stadium_Field(nTeam, 4) % 1000000, 0);
-        EXPECT_GT(Get_Stadium_Field(nTeam, 4), 50000000);
+        EXPECT_EQ(Get_Stadium_Field(nTeam, STADIUM_VALUE) % 1000000, 0);
+        EXPECT_GT(Get_Stadium_Field(nTeam, STADIUM_VALUE), 50000000);
         int nLoyalty = Get_Team_Financial_Stat(nTeam, FIN_FAN_LOYALTY);
         EXPECT_TRUE(nLoyalty >= 850 && nLoyalty <= 1200);
         int nPrice = Get_Team_Financial_Stat(nTeam, FIN_TICKET_PRICE);

@@ -22,8 +22,8 @@ std::vector<TeamLook> Read_Teams() {
         char szAbbreviation[64] = "", szPicture[64] = "";
         Get_Team_String((TNUM)nTeam, TS_ABBREVIATION, szAbbreviation);
         Get_Team_String((TNUM)nTeam, TS_STADIUM_PICTURE, szPicture);
-        teams.push_back({nTeam, szAbbreviation, szPicture, Get_Stadium_Field((TNUM)nTeam, 1),
-                         Get_Stadium_Field((TNUM)nTeam, 2)});
+        teams.push_back({nTeam, szAbbreviation, szPicture, Get_Stadium_Field((TNUM)nTeam, STADIUM_STRUCTURE),
+                         Get_Stadium_Field((TNUM)nTeam, STADIUM_SURFACE)});
     }
     return teams;
 }

@@ -131,7 +131,7 @@ void Add_Franchise(TNUM nTeam, const FranchiseRow& row) {
     Set_Stadium_Field(nTeam, STADIUM_CONVENIENCE, row.nConvenience);
     Set_Stadium_Field(nTeam, STADIUM_COMFORT, row.nComfort);
     Set_Stadium_Field(nTeam, STADIUM_SIGHT_LINES, row.nSightLines);
-    int nPopulation = Get_City_Data(nCity, 0), nIncome = Get_City_Data(nCity, 3);
+    int nPopulation = Get_City_Data(nCity, CITY_POPULATION), nIncome = Get_City_Data(nCity, CITY_INCOME);
     Set_Stadium_Field(nTeam, STADIUM_VALUE,
                       Stadium_Value(row.nCapacity, row.nStructure, row.nSurface, row.nConvenience,
                                     row.nComfort, row.nSightLines, nPopulation, nIncome));
