@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "../tests/simulation/game_fixture.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/saved_game.h"
 #include "personnel/injuries.h"
 #include "platform/files.h"

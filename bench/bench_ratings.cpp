@@ -8,7 +8,7 @@
 
 #include "database/league_database.h"
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/saved_game.h"
 #include "personnel/ratings.h"
 #include "personnel/roster.h"

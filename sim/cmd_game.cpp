@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "database/league_database.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "database/new_game.h"
-#include "database/random.h"
+#include "commands/new_game.h"
+#include "base/random.h"
 #include "database/saved_game.h"
 #include "personnel/player_creation.h"
 #include "reports/league_averages.h"

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <ctime>
 
-#include "database/new_game.h"
-#include "database/random.h"
+#include "commands/new_game.h"
+#include "base/random.h"
 #include "database/saved_game.h"
 #include "database/text_format.h"
 #include "personnel/player_creation.h"

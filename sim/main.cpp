@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "commands/core_hooks.h"
 #include "platform/headless.h"
 #include "sim/commands.h"
 
@@ -17,6 +18,7 @@ static void Print_Help() {
 
 int main(int argc, char** argv) {
     Headless_Echo_Notices(true);
+    Install_Core_Hooks();
     if (argc < 2) {
         Print_Help();
         return 0;

@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 
 // The record is read directly: the accessors log, and the salary getter even
 // writes, which a check must never do.

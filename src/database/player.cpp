@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "database/player_internal.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "platform/platform.h"
 
 PlayerRecord* Checked_Player_Record(TNUM nTeam, PNUM nPlayer, const char* szRoutine) {

@@ -7,7 +7,7 @@
 
 #include "database/player.h"
 #include "database/player_internal.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "platform/platform.h"
 
 namespace {

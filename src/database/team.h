@@ -135,7 +135,7 @@ void Clear_Team_Totals();             // every team in use
 void Clear_Team_Totals(TNUM nTeam);  // one team
 
 // ---- Schedule slots (one per week) ----
-enum { SLOT_OPPONENT, SLOT_SPARE, SLOT_DATE, SLOT_GAME_RECORD };
+enum { SLOT_OPPONENT, SLOT_KICKOFF, SLOT_DATE, SLOT_GAME_RECORD };  // kickoff: the time the schedule gives the game
 enum { SLOT_EMPTY, SLOT_FIRST_NAMED, SLOT_SECOND_NAMED };
 // 1 when both teams' slots were free and the game is entered, else 0.
 int Schedule_Game(TNUM nTeamA, TNUM nTeamB, int nSlot);

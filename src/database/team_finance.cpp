@@ -4,7 +4,7 @@
 
 #include "database/player.h"
 #include "database/player_internal.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "platform/platform.h"
 

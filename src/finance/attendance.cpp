@@ -1,6 +1,6 @@
 #include "finance/attendance.h"
 
-#include "database/random.h"
+#include "base/random.h"
 #include "finance/factors.h"
 #include "finance/links.h"
 #include "platform/platform.h"

@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "finance/budget_dialogs.h"
 #include "finance/dialog_support.h"
 #include "finance/links.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "finance/links.h"
 
 namespace {

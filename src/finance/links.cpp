@@ -2,7 +2,7 @@
 #include "finance/links.h"
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "personnel/ratings.h"
 #include "season/stored_games.h"

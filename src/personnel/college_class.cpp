@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "personnel/ratings.h"
 #include "personnel/player_creation.h"
 #include "platform/platform.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "finance/medical.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "personnel/ratings.h"
 #include "personnel/player_creation.h"
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "database/player.h"
-#include "database/random.h"
-#include "personnel/colleges.h"
+#include "base/random.h"
+#include "database/colleges.h"
 #include "personnel/ratings.h"
 #include "personnel/growth.h"
 #include "personnel/names.h"

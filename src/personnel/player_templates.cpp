@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/text_format.h"
 #include "personnel/player_creation.h"
 #include "personnel/player_creation_internal.h"

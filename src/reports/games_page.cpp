@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/text_format.h"
 #include "platform/platform.h"
 #include "reports/page_text.h"

@@ -4,8 +4,8 @@
 #include <QPolygon>
 #include <vector>
 
-#include "database/game_commands.h"
-#include "database/random.h"
+#include "commands/game_commands.h"
+#include "base/random.h"
 #include "database/text_format.h"
 #include "platform/page_frames.h"
 #include "reports/games_page.h"

@@ -1,7 +1,7 @@
 // The Leaders page: title, period and four boxes of ten leaders.
 #include <QPainter>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "reports/leaders.h"

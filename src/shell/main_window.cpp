@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "database/league_database.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "platform/page_layout.h"
 #include "platform/platform.h"
 #include "shell/command_table.h"

@@ -10,7 +10,7 @@
 
 #include "database/league_database.h"
 #include "database/saved_game.h"
-#include "database/saved_game_dialogs.h"
+#include "commands/saved_game_dialogs.h"
 #include "platform/platform.h"
 #include "shell/dialog_widgets.h"
 #include "shell/dialogs.h"

@@ -1,7 +1,7 @@
 // The Standings page and its heading editor.
 #include <QColor>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "reports/heading_choice.h"
 #include "reports/standings_page.h"
 #include "shell/dialogs.h"

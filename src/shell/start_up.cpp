@@ -8,9 +8,10 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
+#include "commands/core_hooks.h"
 #include "database/league_database.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/saved_game.h"
 #include "halloffame/fame_file.h"
 #include "platform/files.h"
@@ -82,6 +83,7 @@ void Start_Up(MainWindow& window) {
     srand((unsigned)(nNow + nMilliseconds));
     Seed_Random((uint32_t)nNow ^ (uint32_t)nMilliseconds);
     Delete_Log();
+    Install_Core_Hooks();
     Register_Features();
     window.Refresh_Menus();
     Install_Qt_Platform(&window);

@@ -5,7 +5,7 @@
 #pragma once
 #include "database/league_database.h"
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "personnel/ratings.h"
 
 enum { GAME_THIS_SEASON = PERIOD_THIS_SEASON, GAME_LAST_SEASON = PERIOD_LAST_SEASON, GAME_CAREER = PERIOD_CAREER, GAME_PREDICTED = PERIOD_PREDICTED };

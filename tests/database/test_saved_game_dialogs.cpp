@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "database/saved_game.h"
-#include "database/saved_game_dialogs.h"
+#include "commands/saved_game_dialogs.h"
 #include "platform/platform.h"
 #include "test_support.h"
 

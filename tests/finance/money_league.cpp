@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "season/stored_games.h"
 

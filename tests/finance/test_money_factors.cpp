@@ -1,4 +1,4 @@
-#include "database/random.h"
+#include "base/random.h"
 #include "finance/attendance.h"
 #include "finance/factors.h"
 #include "money_league.h"

@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "finance/factors.h"
 #include "finance/finance.h"

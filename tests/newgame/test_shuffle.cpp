@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "database/player_fixture.h"
-#include "database/random.h"
-#include "database/shuffle.h"
+#include "base/random.h"
+#include "commands/shuffle.h"
 
 namespace {
 class ShuffleTest : public PlayerTest {

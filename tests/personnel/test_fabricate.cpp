@@ -4,8 +4,8 @@
 #include <string>
 
 #include "database/player.h"
-#include "database/random.h"
-#include "personnel/colleges.h"
+#include "base/random.h"
+#include "database/colleges.h"
 #include "personnel/names.h"
 #include "personnel/player_creation.h"
 #include "test_support.h"

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "finance/medical.h"
 #include "personnel/injuries.h"

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "personnel/player_creation.h"
 #include "test_support.h"
 

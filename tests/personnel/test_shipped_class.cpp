@@ -5,7 +5,7 @@
 #include <string>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/saved_game.h"
 #include "personnel/names.h"
 #include "personnel/player_creation.h"

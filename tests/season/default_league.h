@@ -6,7 +6,7 @@
 
 #include "database/league_database.h"
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "finance/finance.h"

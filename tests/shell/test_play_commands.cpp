@@ -8,9 +8,9 @@
 #include <QMenu>
 #include <QTest>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "database/league_database.h"
-#include "database/new_game.h"
+#include "commands/new_game.h"
 #include "halloffame/fame_file.h"
 #include "../season/default_league.h"
 #include "modal_driver.h"

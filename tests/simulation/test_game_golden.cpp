@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "personnel/injuries.h"
 #include "game_test_support.h"

@@ -8,7 +8,7 @@
 #include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
-#include "personnel/colleges.h"
+#include "database/colleges.h"
 #include "test_support.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "player_parts.h"
 #include "seasons.h"
 

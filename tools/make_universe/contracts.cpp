@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "player_parts.h"
 

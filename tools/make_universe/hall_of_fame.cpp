@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "player_parts.h"
 
 namespace {

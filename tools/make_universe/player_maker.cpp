@@ -5,8 +5,8 @@
 #include <string>
 
 #include "database/player.h"
-#include "database/random.h"
-#include "personnel/colleges.h"
+#include "base/random.h"
+#include "database/colleges.h"
 #include "player_parts.h"
 #include "ratings_used.h"
 

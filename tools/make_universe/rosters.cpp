@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "database/player.h"
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "player_parts.h"
 

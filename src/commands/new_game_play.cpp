@@ -2,10 +2,10 @@
 // user's new game.
 #include <filesystem>
 
-#include "database/game_commands.h"
-#include "database/new_game.h"
+#include "commands/game_commands.h"
+#include "commands/new_game.h"
 #include "database/player.h"
-#include "database/shuffle.h"
+#include "commands/shuffle.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "finance/finance.h"
