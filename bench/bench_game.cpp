@@ -2,8 +2,8 @@
 // writing the play-by-play file.
 #include <benchmark/benchmark.h>
 
+#include "base/random.h"
 #include "bench_league.h"
-#include "database/random.h"
 #include "personnel/injuries.h"
 #include "simulation/game.h"
 

@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <string>
 
+#include "base/random.h"
 #include "commands/start_up.h"
 #include "database/league_database.h"
-#include "database/team.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/saved_game.h"
+#include "database/team.h"
 #include "personnel/ratings.h"
 #include "personnel/roster.h"
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "commands/core_hooks.h"
 #include "database/league_database.h"
 #include "database/saved_game.h"
 #include "platform/headless.h"
@@ -30,6 +31,7 @@ bool Marks_Intact() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    Install_Core_Hooks();
     char szTemplate[] = "/tmp/brakvell-fuzz-XXXXXX";
     if (!mkdtemp(szTemplate)) abort();
     if (chdir(szTemplate) != 0) abort();  // debug.txt lands here

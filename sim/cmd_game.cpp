@@ -8,17 +8,17 @@
 #include <vector>
 #include <unistd.h>
 
+#include "base/random.h"
 #include "database/league_database.h"
-#include "database/random.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "personnel/injuries.h"
+#include "personnel/roster.h"
 #include "platform/files.h"
+#include "sim/commands.h"
 #include "simulation/game.h"
 #include "simulation/game_league.h"
-#include "personnel/roster.h"
-#include "sim/commands.h"
 #include "trades/roster_review.h"
 
 namespace {

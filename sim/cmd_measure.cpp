@@ -6,13 +6,13 @@
 #include <string>
 #include <unistd.h>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/saved_game.h"
 #include "reports/league_averages.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
-#include "simulation/game.h"
 #include "sim/commands.h"
+#include "simulation/game.h"
 
 namespace fs = std::filesystem;
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "commands/new_game.h"
 #include "commands/start_up.h"
-#include "database/new_game.h"
 #include "database/saved_game.h"
 #include "database/text_format.h"
 #include "platform/files.h"

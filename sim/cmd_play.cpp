@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"
@@ -17,8 +17,8 @@
 #include "season/schedule.h"
 #include "season/season_loop.h"
 #include "season/stored_games.h"
-#include "simulation/game.h"
 #include "sim/commands.h"
+#include "simulation/game.h"
 
 namespace {
 // "Week 5: BUF 17 at MIA 24, ..." for the week just played.

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/headless.h"
-#include "season/core_hooks.h"
+#include "commands/core_hooks.h"
 #include "sim/commands.h"
 
 static const char* const USAGE = "usage: brakvell-sim [--help | --version | COMMAND ARGS...]\n";
@@ -18,7 +18,7 @@ static void Print_Help() {
 
 int main(int argc, char** argv) {
     Headless_Echo_Notices(true);
-    Connect_Core_Hooks();
+    Install_Core_Hooks();
     if (argc < 2) {
         Print_Help();
         return 0;

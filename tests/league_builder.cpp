@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/random.h"
 #include "commands/start_up.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"

@@ -6,6 +6,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "commands/core_hooks.h"
+
+namespace {
+// Every test runs with the wiring the programs get at start-up.
+class CoreHooks : public ::testing::Environment {
+    void SetUp() override { Install_Core_Hooks(); }
+};
+const ::testing::Environment* const g_pCoreHooks = ::testing::AddGlobalTestEnvironment(new CoreHooks);
+}  // namespace
+
 void LeagueTest::SetUp() {
     Clear_League();
     Headless_Reset();

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "../bench_league.h"
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "database/league_database.h"
 #include "platform/page_layout.h"
 #include "reports/games_page.h"

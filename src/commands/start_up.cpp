@@ -5,13 +5,14 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <string>
 #include <ctime>
+#include <string>
 
-#include "database/game_commands.h"
-#include "database/new_game.h"
+#include "base/random.h"
+#include "commands/core_hooks.h"
+#include "commands/game_commands.h"
+#include "commands/new_game.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/saved_game.h"
 #include "database/text_format.h"
 #include "halloffame/fame_file.h"
@@ -45,6 +46,7 @@ bool Load_Default_League() {
 
 StartUpReport Start_Up_Core(const StartUpOptions& options) {
     StartUpReport report = {};
+    Install_Core_Hooks();
     Set_Game_State(GS_CURRENT_PAGE, PAGE_NONE);
     Seed_Generators(options);
     Delete_Log();
@@ -63,6 +65,7 @@ StartUpReport Start_Up_Core(const StartUpOptions& options) {
 }
 
 void After_League_Loaded() {
+    Install_Core_Hooks();
     Count_Teams();
     Rebuild_Player_Index();
     // From the league in play, not the default one: a saved game then makes

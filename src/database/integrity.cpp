@@ -5,8 +5,8 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 
 // The record is read directly: the accessors log, and the salary getter even

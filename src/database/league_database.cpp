@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "platform/platform.h"
 
@@ -71,6 +71,11 @@ int Add_League_Rule(int nIndex, int nAmount, int nLo, int nHi) {
 int Current_Season_Index() { return g_League.anGameState[GS_SEASON_INDEX]; }
 int Current_Calendar_Year() { return g_League.anRules[LR_START_YEAR] + Current_Season_Index(); }
 int Current_Week() { return g_League.anGameState[GS_CURRENT_WEEK]; }
+bool College_Draft_Running() {
+    int nRound = Get_Game_State(GS_DRAFT_ROUND);
+    return nRound >= 0 && nRound < NUMBER_OF_DRAFT_ROUNDS;
+}
+
 int First_Playoff_Week() { return Max(2, g_League.anCalendar[0]); }
 
 void Get_League_Name(int nIndex, char* szOut) {

@@ -75,6 +75,20 @@ enum {
     GS_SAVED_SUM = 98,
 };
 
+// The pages, by their command numbers as stored in GS_CURRENT_PAGE.
+enum {
+    PAGE_NONE = 0,
+    PAGE_STANDINGS = 40030,
+    PAGE_LEADERS = 40032,
+    PAGE_FINANCES = 40034,
+    PAGE_CALENDAR = 40036,
+    PAGE_HALL_OF_FAME = 40037,
+    PAGE_PLAYOFFS = 40059,
+    PAGE_DRAFT = 40070,
+    PAGE_CHAMPIONSHIP = 40074,
+    PAGE_GAMES = 40086,
+};
+
 struct PlayerRecord {
     char szLastName[20];
     char szFirstName[12];
@@ -198,6 +212,9 @@ int Current_Calendar_Year();  // start year + season index
 int Current_Week();
 // The first playoff week: entry 0 of the season calendar, taken as at least 2.
 int First_Playoff_Week();
+constexpr int NUMBER_OF_DRAFT_ROUNDS = 7;
+// A college draft is under way: GS_DRAFT_ROUND names one of its rounds.
+bool College_Draft_Running();
 
 // League structure.
 void Get_League_Name(int nIndex, char* szOut);  // szOut holds 16

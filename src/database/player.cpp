@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/random.h"
 #include "database/player_internal.h"
-#include "database/random.h"
 #include "platform/platform.h"
 
 PlayerRecord* Checked_Player_Record(TNUM nTeam, PNUM nPlayer, const char* szRoutine) {

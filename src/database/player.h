@@ -189,6 +189,11 @@ int Get_Player_Vital_Stat(TNUM nTeam, PNUM nPlayer, int nIndex);
 void Set_Player_Vital_Stat(TNUM nTeam, PNUM nPlayer, int nIndex, int nValue);
 
 // Season stats. Codes 0..19 are the stored counters; higher codes are computed.
+// The ratings (200..225) and the season worth (300) are personnel's formulas,
+// which sit above the record: they reach this accessor through a hook that
+// Install_Core_Hooks sets. Without it those codes read as undefined.
+typedef int (*RatingStatHook)(TNUM nTeam, PNUM nPlayer, int nPeriod, int nStat, bool* pDefined);
+void Set_Rating_Stat_Hook(RatingStatHook pHook);
 int Get_Player_Season_Stat(TNUM nTeam, PNUM nPlayer, int nPeriod, int nStat);
 void Set_Player_Season_Stat(TNUM nTeam, PNUM nPlayer, int nPeriod, int nStat, int nValue);
 void Add_Player_Season_Stat(TNUM nTeam, PNUM nPlayer, int nPeriod, int nStat, int nValue);

@@ -2,10 +2,9 @@
 // the statistics computed from them.
 #include <cstring>
 
+#include "base/random.h"
 #include "database/player.h"
 #include "database/player_internal.h"
-#include "database/random.h"
-#include "personnel/ratings.h"
 #include "platform/platform.h"
 
 bool Period_In_Range(int nPeriod) { return nPeriod >= 0 && nPeriod < PERIOD_HISTORY + HISTORY_ENTRIES; }
@@ -19,6 +18,8 @@ int32_t* Player_Period_Counters(PlayerRecord& player, int nPeriod) {
 }
 
 namespace {
+RatingStatHook g_pRatingStat = nullptr;
+
 bool Is_Routed_To_Ratings(int nStat) {
     return (nStat >= SS_FIRST_RATING && nStat <= SS_LAST_RATING) || nStat == SS_SEASON_WORTH;
 }
@@ -97,6 +98,8 @@ int32_t* Writable_Counters(TNUM nTeam, PNUM nPlayer, int nPeriod, const char* sz
 }
 }  // namespace
 
+void Set_Rating_Stat_Hook(RatingStatHook pHook) { g_pRatingStat = pHook; }
+
 int Get_Player_Season_Stat(TNUM nTeam, PNUM nPlayer, int nPeriod, int nStat) {
     PlayerRecord* pRecord = Checked_Player_Record(nTeam, nPlayer, "Get_Player_Season_Stat");
     if (!pRecord) return 0;
@@ -107,7 +110,10 @@ int Get_Player_Season_Stat(TNUM nTeam, PNUM nPlayer, int nPeriod, int nStat) {
     bool bDefined = true;
     int nValue = 0;
     if (Is_Routed_To_Ratings(nStat)) {
-        nValue = Get_Player_Rating_Stat(nTeam, nPlayer, nPeriod, nStat, &bDefined);
+        if (g_pRatingStat)
+            nValue = g_pRatingStat(nTeam, nPlayer, nPeriod, nStat, &bDefined);
+        else
+            bDefined = false;
         if (bDefined && nStat >= SS_FIRST_RATING && nStat < SS_LAST_RATING) nValue = Clamp(50, nValue, 100);
     } else {
         // A history entry that is not filled reads 0 for every code it knows.

@@ -1,8 +1,8 @@
 // The load conversions that work player by player.
+#include "database/colleges.h"
+#include "database/league_average.h"
 #include "database/player.h"
 #include "database/saved_game_internal.h"
-#include "personnel/colleges.h"
-#include "personnel/league_average.h"
 
 namespace {
 

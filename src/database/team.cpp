@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/random.h"
 #include "database/player.h"
 #include "database/player_internal.h"
-#include "database/random.h"
 #include "platform/platform.h"
 
 namespace {

@@ -214,7 +214,7 @@ void Clear_Team_Totals();             // every team in use
 void Clear_Team_Totals(TNUM nTeam);  // one team
 
 // ---- Schedule slots (one per week) ----
-enum { SLOT_OPPONENT, SLOT_SPARE, SLOT_DATE, SLOT_GAME_RECORD };
+enum { SLOT_OPPONENT, SLOT_KICKOFF, SLOT_DATE, SLOT_GAME_RECORD };  // kickoff: the time the schedule gives the game
 enum { SLOT_EMPTY, SLOT_FIRST_NAMED, SLOT_SECOND_NAMED };
 // How a team's game in a slot ended, from the team's side.
 enum { GAME_NOT_PLAYED = -2, GAME_LOST = -1, GAME_TIED = 0, GAME_WON = 1 };

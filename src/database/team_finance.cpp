@@ -2,9 +2,9 @@
 // 80..101 and the season-end copies of this year's figures into last year's.
 #include <cstdint>
 
+#include "base/random.h"
 #include "database/player.h"
 #include "database/player_internal.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "platform/platform.h"
 

@@ -3,8 +3,8 @@
 // and 0 for no game.
 #include <cstring>
 
+#include "base/random.h"
 #include "database/player_internal.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "platform/platform.h"
 

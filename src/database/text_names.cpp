@@ -1,7 +1,7 @@
 // Names from the string table: calendar, positions, moods, teams and pictures.
 #include <cstdio>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/text_format.h"
 #include "platform/platform.h"
 

@@ -1,6 +1,6 @@
 #include "finance/attendance.h"
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "finance/factors.h"
 #include "platform/platform.h"

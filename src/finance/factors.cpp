@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 
 namespace {
 constexpr int NEIGHBOUR_DISTANCE = 2000; // thousandths of a degree, longitude plus latitude

@@ -1,5 +1,5 @@
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "finance/factors.h"
 #include "finance/finance.h"

@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "finance/budget_dialogs.h"
 #include "finance/dialog_support.h"

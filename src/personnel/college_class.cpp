@@ -2,10 +2,10 @@
 // pool (codes 38..40 taken as one list) and the free agents that top up the pool.
 #include <climits>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
-#include "personnel/ratings.h"
 #include "personnel/player_creation.h"
+#include "personnel/ratings.h"
 #include "platform/platform.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "personnel/development_shift.h"
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "personnel/ratings.h"
 
 void Random_Development_Shift() {

@@ -1,7 +1,7 @@
 #include "personnel/growth.h"
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 
 int Yearly_Growth_Amount(TNUM nTeam, PNUM nPlayer) {
     int nAge = Get_Player_Vital_Stat(nTeam, nPlayer, VS_AGE);

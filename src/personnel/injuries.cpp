@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "finance/medical.h"

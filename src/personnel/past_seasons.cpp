@@ -3,10 +3,10 @@
 // with missed games, limited playing time and noise, and kept in his history.
 #include <cstring>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
-#include "personnel/ratings.h"
 #include "personnel/player_creation.h"
+#include "personnel/ratings.h"
 
 namespace {
 // What a season's playing time does to his predicted figures, by position.

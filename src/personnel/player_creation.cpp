@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/random.h"
+#include "database/colleges.h"
 #include "database/player.h"
-#include "database/random.h"
-#include "personnel/colleges.h"
-#include "personnel/ratings.h"
 #include "personnel/growth.h"
 #include "personnel/names.h"
 #include "personnel/player_creation_internal.h"
+#include "personnel/ratings.h"
 #include "platform/platform.h"
 
 namespace {

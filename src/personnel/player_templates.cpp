@@ -3,8 +3,8 @@
 // league then loaded; not saved.
 #include <cstring>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/text_format.h"
 #include "personnel/player_creation.h"
 #include "personnel/player_creation_internal.h"

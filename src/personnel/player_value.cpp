@@ -1,7 +1,7 @@
 #include <algorithm>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "personnel/position_kinds.h"
 #include "personnel/ratings.h"
 

@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/random.h"
+#include "database/league_average.h"
 #include "database/player.h"
-#include "database/random.h"
-#include "personnel/league_average.h"
 #include "personnel/position_kinds.h"
 #include "personnel/ratings.h"
 #include "platform/platform.h"

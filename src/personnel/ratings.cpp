@@ -1,8 +1,8 @@
 #include "personnel/ratings.h"
 
+#include "base/random.h"
+#include "database/league_average.h"
 #include "database/player.h"
-#include "database/random.h"
-#include "personnel/league_average.h"
 #include "personnel/position_kinds.h"
 #include "platform/platform.h"
 

@@ -1,10 +1,11 @@
 // Player ratings and values. A player has no stored skills: every rating and
 // every money value is computed from his stat periods when it is asked for.
 // The season-stat accessor serves the rating codes through
-// Get_Player_Rating_Stat, so codes 200..225 and 300 read like any statistic.
+// Get_Player_Rating_Stat (installed as its hook), so codes 200..225 and 300
+// read like any statistic.
 #pragma once
+#include "database/league_average.h"  // Baseline_Season
 #include "database/league_database.h"
-#include "personnel/league_average.h"  // Baseline_Season
 
 enum RATING_CODE : int {
     RATING_ACCURACY = 200,  // QB

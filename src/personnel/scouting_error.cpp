@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 
 namespace {

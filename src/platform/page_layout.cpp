@@ -1,6 +1,6 @@
 #include "platform/page_layout.h"
 
-#include "database/random.h"
+#include "base/random.h"
 
 namespace {
 struct PageFont {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "database/random.h"
+#include "base/random.h"
 
 namespace {
 const PlatformOps* g_pOps = nullptr;

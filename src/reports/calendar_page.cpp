@@ -1,6 +1,6 @@
 #include "reports/calendar_page.h"
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "reports/games_page.h"
 #include "reports/page_text.h"

@@ -1,6 +1,6 @@
 #include "reports/finance_columns.h"
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "finance/dialog_support.h"
 #include "reports/page_common.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/text_format.h"
 #include "platform/platform.h"
 #include "reports/page_text.h"

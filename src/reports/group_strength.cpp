@@ -1,7 +1,7 @@
 #include "reports/group_strength.h"
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "personnel/ratings.h"
 #include "personnel/roster.h"

@@ -1,7 +1,7 @@
 #include "reports/heading_choice.h"
 
+#include "base/random.h"
 #include "database/league_database.h"
-#include "database/random.h"
 #include "reports/finance_columns.h"
 #include "reports/standings_columns.h"
 

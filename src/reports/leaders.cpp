@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "reports/page_text.h"

@@ -1,7 +1,7 @@
 #include "reports/league_averages.h"
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "season/stored_games.h"
 #include "simulation/game_record.h"

@@ -1,7 +1,7 @@
 #include "database/team.h"
 #include "reports/playoff_page.h"
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/text_format.h"
 
 namespace {

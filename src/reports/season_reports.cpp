@@ -1,6 +1,6 @@
 #include "reports/season_reports.h"
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "reports/report_file.h"

@@ -1,7 +1,7 @@
 #include "reports/standings_columns.h"
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "finance/dialog_support.h"
 #include "reports/page_common.h"

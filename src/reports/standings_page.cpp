@@ -1,6 +1,5 @@
 #include "reports/standings_page.h"
 
-#include "database/game_commands.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "reports/heading_choice.h"

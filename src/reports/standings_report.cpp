@@ -1,5 +1,5 @@
 // "Output/Stndng%02d.txt": the final standings and the playoff results.
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "reports/report_file.h"

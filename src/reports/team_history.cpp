@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "reports/page_common.h"

@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/game_commands.h"
 #include "database/player.h"
 #include "database/team.h"
 #include "personnel/development_shift.h"

@@ -6,9 +6,9 @@
 #include "finance/finance.h"
 #include "personnel/ratings.h"
 #include "platform/platform.h"
-#include "reports/season_reports.h"
 #include "season/playoffs.h"
 #include "season/season_loop.h"
+#include "season/season_loop_internal.h"
 #include "season/standings.h"
 
 namespace {
@@ -85,7 +85,7 @@ bool Start_Next_Season() {
 
 void Process_Offseason() {
     Set_Season_Outcome_Levels();
-    Write_Season_Reports();
+    Notify_Season_Reports();
     Close_Season_Books();
     Retirements_And_Renewals();
     Age_Hall_Of_Fame();

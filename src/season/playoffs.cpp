@@ -1,6 +1,6 @@
 #include "season/playoffs.h"
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "platform/platform.h"
 #include "season/schedule.h"

@@ -1,6 +1,6 @@
 #include "season/schedule.h"
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "platform/platform.h"
 

@@ -10,7 +10,6 @@ constexpr int NO_TEMPLATE_GAME = -1;  // "none" from the template readers
 constexpr int PLAYOFF_WEEKS = 6;
 constexpr int LEAGUE_BYE_WEEK = 6;       // even leagues with a random schedule rest here
 constexpr int TRADE_DEADLINE_WEEK = 12;  // no trades from this week on
-constexpr int SLOT_KICKOFF = SLOT_SPARE;  // schedule-slot item holding the kickoff time
 constexpr int LAST_PLAYOFF_START = SCHEDULE_SLOTS - 4;  // the four playoff rounds need slots
 
 // Clears weeks 0..21 of every team, fills the regular season and sets the playoff weeks.

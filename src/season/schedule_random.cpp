@@ -1,5 +1,5 @@
 // The random schedule of a league that neither template fits.
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "platform/platform.h"
 #include "season/schedule.h"

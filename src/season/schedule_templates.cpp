@@ -1,5 +1,5 @@
 // The two fixed schedule templates and the first-season team tables.
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "platform/platform.h"
 #include "season/schedule.h"

@@ -4,9 +4,8 @@
 
 #include <cstdio>
 
-#include "database/game_commands.h"
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "finance/settlement.h"

@@ -14,6 +14,10 @@ struct SeasonLoopObserver {
 };
 void Set_Season_Loop_Observer(const SeasonLoopObserver& observer);
 
+// The off-season writes the season's text reports through this hook: the
+// reports sit above the season. Install_Core_Hooks sets it; null writes none.
+void Set_Season_Report_Hook(void (*pWrite_Reports)());
+
 // Play N weeks (1, 4, 8 or 22). When the season is over this starts the next.
 void Play_Weeks(int nWeeks);
 // One week's games and the standings after them.

@@ -7,5 +7,6 @@ void Notify_Title();
 void Notify_Page();
 void Notify_Show_Page(int nPage);
 void Notify_Play_Menu();
+void Notify_Season_Reports();
 // False when no hook took the report.
 bool Notify_Injury_Report(TNUM nTeam, PNUM nPlayer);

@@ -3,9 +3,14 @@
 
 namespace {
 SeasonLoopObserver g_Observer{};
+void (*g_pWrite_Reports)() = nullptr;
 }
 
 void Set_Season_Loop_Observer(const SeasonLoopObserver& observer) { g_Observer = observer; }
+void Set_Season_Report_Hook(void (*pWrite_Reports)()) { g_pWrite_Reports = pWrite_Reports; }
+void Notify_Season_Reports() {
+    if (g_pWrite_Reports) g_pWrite_Reports();
+}
 
 void Notify_Title() {
     if (g_Observer.pRedraw_Title) g_Observer.pRedraw_Title();

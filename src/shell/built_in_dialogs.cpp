@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "shell/dialogs.h"

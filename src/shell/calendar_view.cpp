@@ -1,12 +1,12 @@
 // The Calendar page: helmet, title, the Other Team button, four chosen
 // columns and the 22 weeks of the team in setting 28.
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "reports/calendar_page.h"
 #include "shell/dialogs.h"
 #include "shell/heading_dialogs.h"
-#include "shell/statistics_pages.h"
 #include "shell/page_support.h"
 #include "shell/page_view.h"
+#include "shell/statistics_pages.h"
 
 namespace {
 constexpr HotRect OTHER_TEAM = {473, 6, 619, 26};

@@ -1,7 +1,7 @@
 // The championship page: the season's best human result, celebrated.
 #include <QPainter>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "platform/platform.h"
 #include "reports/championship.h"
 #include "shell/drawing.h"

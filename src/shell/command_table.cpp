@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "shell/dialogs.h"
 #include "shell/page_view.h"
 #include "shell/window_commands.h"

@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "platform/page_layout.h"
 
 namespace {

@@ -1,14 +1,12 @@
 // The one place where the window learns about the features built so far:
 // dialogs (Register_Dialog), pages (Register_Page) and commands
 // (Register_Command_Handler). A menu item comes alive once its feature is here.
-#include "season/core_hooks.h"
 #include "shell/dialogs.h"
 #include "shell/season_pages.h"
 #include "shell/statistics_pages.h"
 #include "shell/window_commands.h"
 
 void Register_Features() {
-    Connect_Core_Hooks();  // the core's own layers before the window's features
     Register_Built_In_Dialogs();
     Register_Standings_Page();
     Register_Finances_Page();

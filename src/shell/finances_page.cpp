@@ -1,5 +1,5 @@
 // The Finances page and its heading editor.
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "reports/finance_page.h"
 #include "reports/heading_choice.h"
 #include "shell/dialogs.h"

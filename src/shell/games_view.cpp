@@ -4,17 +4,17 @@
 #include <QPolygon>
 #include <vector>
 
-#include "database/game_commands.h"
-#include "database/random.h"
+#include "base/random.h"
+#include "commands/game_commands.h"
 #include "database/text_format.h"
 #include "platform/page_frames.h"
 #include "reports/games_page.h"
 #include "reports/play_by_play.h"
 #include "shell/command_table.h"
-#include "shell/statistics_pages.h"
 #include "shell/main_window.h"
 #include "shell/page_support.h"
 #include "shell/page_view.h"
+#include "shell/statistics_pages.h"
 
 namespace {
 // Everything stays inside the panels of the background picture.

@@ -1,15 +1,15 @@
 // The Leaders page: title, period and four boxes of ten leaders.
 #include <QPainter>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "reports/leaders.h"
 #include "shell/dialogs.h"
 #include "shell/heading_dialogs.h"
-#include "shell/statistics_pages.h"
 #include "shell/page_support.h"
 #include "shell/page_view.h"
+#include "shell/statistics_pages.h"
 
 namespace {
 const int BOX_X[LEADER_BOXES] = {59, 333, 59, 333};

@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <cmath>
 
+#include "base/random.h"
 #include "database/league_database.h"
-#include "database/random.h"
 #include "platform/page_layout.h"
 #include "platform/platform.h"
 #include "shell/command_table.h"

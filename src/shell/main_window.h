@@ -4,7 +4,7 @@
 #include <QHash>
 #include <QMainWindow>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 
 class QAction;
 class QMenu;

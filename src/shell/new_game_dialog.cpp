@@ -12,8 +12,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "database/game_commands.h"
-#include "database/new_game.h"
+#include "commands/game_commands.h"
+#include "commands/new_game.h"
 #include "finance/budget_dialogs.h"
 #include "shell/dialog_widgets.h"
 #include "shell/dialogs.h"

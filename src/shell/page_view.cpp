@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "database/game_commands.h"
+#include "base/random.h"
+#include "commands/game_commands.h"
 #include "database/league_database.h"
-#include "database/random.h"
 #include "platform/page_layout.h"
 #include "shell/picture_store.h"
 #include "shell/qt_platform.h"

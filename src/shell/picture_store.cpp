@@ -7,7 +7,7 @@
 #include <strings.h>
 #include <vector>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "platform/files.h"
 #include "platform/page_layout.h"
 #include "platform/picture.h"

@@ -1,6 +1,6 @@
 // The Playoffs page: the bracket, conference 0 above conference 1, rounds
 // from left to right, the champion under "World Champions".
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "platform/page_frames.h"
 #include "reports/playoff_page.h"
 #include "shell/drawing.h"

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "commands/saved_game_dialogs.h"
 #include "database/league_database.h"
 #include "database/saved_game.h"
-#include "database/saved_game_dialogs.h"
 #include "platform/platform.h"
 #include "shell/dialog_widgets.h"
 #include "shell/dialogs.h"

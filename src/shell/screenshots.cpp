@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
+#include "commands/new_game.h"
 #include "database/league_database.h"
-#include "database/new_game.h"
 #include "season/season_loop.h"
 #include "shell/command_table.h"
 #include "shell/main_window.h"

@@ -11,8 +11,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "database/database_notes.h"
-#include "database/game_options.h"
+#include "commands/database_notes.h"
+#include "commands/game_options.h"
 #include "personnel/injuries.h"
 #include "shell/dialog_widgets.h"
 #include "shell/dialogs.h"

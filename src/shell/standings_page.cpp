@@ -1,14 +1,14 @@
 // The Standings page and its heading editor.
 #include <QColor>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "reports/heading_choice.h"
 #include "reports/standings_page.h"
 #include "shell/dialogs.h"
 #include "shell/drawing.h"
+#include "shell/page_colours.h"
 #include "shell/page_view.h"
 #include "shell/season_pages.h"
-#include "shell/page_colours.h"
 
 namespace {
 // Where the fixed columns sit across the division band.

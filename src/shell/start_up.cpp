@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <ctime>
 
+#include "commands/game_commands.h"
 #include "commands/start_up.h"
-#include "database/game_commands.h"
 #include "database/league_database.h"
 #include "halloffame/fame_file.h"
 #include "platform/files.h"

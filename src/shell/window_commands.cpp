@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "database/league_database.h"
 #include "database/saved_game.h"
 #include "platform/platform.h"

@@ -1,5 +1,5 @@
 // Formations and the coaches' choice of units before every snap.
-#include "database/random.h"
+#include "base/random.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"
 

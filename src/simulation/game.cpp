@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/text_format.h"
 #include "finance/attendance.h"
 #include "platform/platform.h"

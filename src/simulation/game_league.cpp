@@ -3,13 +3,12 @@
 
 #include <initializer_list>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "personnel/injuries.h"
 #include "personnel/ratings.h"
-#include "season/schedule.h"
 
 namespace {
 // What the game's two teams would otherwise look up on every snap: the

@@ -3,9 +3,9 @@
 // subsystems goes through here, so that it can follow their interfaces in one
 // place.
 #pragma once
+#include "base/random.h"
 #include "database/league_database.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "personnel/ratings.h"
 
 enum { GAME_THIS_SEASON = PERIOD_THIS_SEASON, GAME_LAST_SEASON = PERIOD_LAST_SEASON, GAME_CAREER = PERIOD_CAREER, GAME_PREDICTED = PERIOD_PREDICTED };

@@ -1,5 +1,5 @@
 // Kickoffs, punts, field goals and extra points, with their returns.
-#include "database/random.h"
+#include "base/random.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"
 

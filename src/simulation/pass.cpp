@@ -1,7 +1,7 @@
 // The pass: its length, the five outcomes and what each one credits.
 #include <algorithm>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"

@@ -1,5 +1,5 @@
 // Flags before the snap, and the one player exposed to injury after it.
-#include "database/random.h"
+#include "base/random.h"
 #include "database/text_format.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"

@@ -1,7 +1,7 @@
 // The offence's call on a scrimmage down: run or pass, where and to whom.
 #include <algorithm>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "simulation/game_internal.h"
 
 int Safe_Div(int64_t a, int64_t b) { return b == 0 ? 0 : (int)(a / b); }

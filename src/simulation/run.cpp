@@ -1,5 +1,5 @@
 // The run: the carrier's yards against the defence, fumbles, and the team factors shared with the pass.
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"

@@ -7,11 +7,11 @@
 #include <iterator>
 #include <string>
 
+#include "base/random.h"
+#include "commands/saved_game_dialogs.h"
 #include "commands/start_up.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/saved_game.h"
-#include "database/saved_game_dialogs.h"
 #include "database/team.h"
 #include "halloffame/fame_file.h"
 #include "personnel/player_creation.h"

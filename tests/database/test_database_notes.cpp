@@ -1,7 +1,7 @@
 // The free text kept with the league.
 #include <cstring>
 
-#include "database/database_notes.h"
+#include "commands/database_notes.h"
 #include "test_support.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "player_fixture.h"
 
 // ---- Vital stats and texts ----

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "test_support.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "database/saved_game.h"
-#include "saved_game_test_support.h"
 #include "league_builder.h"
+#include "saved_game_test_support.h"
 #include "test_support.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "commands/saved_game_dialogs.h"
 #include "database/saved_game.h"
-#include "database/saved_game_dialogs.h"
 #include "platform/platform.h"
 #include "test_support.h"
 

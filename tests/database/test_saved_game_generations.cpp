@@ -7,8 +7,8 @@
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "implode_writer.h"
-#include "saved_game_test_support.h"
 #include "league_builder.h"
+#include "saved_game_test_support.h"
 #include "test_support.h"
 
 namespace {

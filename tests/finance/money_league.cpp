@@ -1,8 +1,8 @@
 #include "money_league.h"
 
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "season/stored_games.h"
 

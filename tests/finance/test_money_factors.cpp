@@ -1,9 +1,9 @@
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "finance/attendance.h"
 #include "finance/factors.h"
 #include "money_league.h"
-#include "season/core_hooks.h"
+#include "commands/core_hooks.h"
 #include "season/stored_games.h"
 
 namespace {
@@ -183,7 +183,7 @@ TEST_F(AttendanceTest, WithoutTheResultHookThereIsNoStreakAndTheLogSaysWhy) {
     Set_Game_Result_Hook(nullptr);
     int nWins = -1, nLosses = -1;
     Get_Team_Streaks(0, &nWins, &nLosses);
-    Connect_Core_Hooks();
+    Install_Core_Hooks();
     EXPECT_EQ(0, nWins);
     EXPECT_EQ(0, nLosses);
     EXPECT_TRUE(Logged("No game result hook in Get_Team_Streaks()"));

@@ -1,11 +1,11 @@
 #include <cstring>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "finance/factors.h"
 #include "finance/finance.h"
 #include "money_league.h"
-#include "season/core_hooks.h"
+#include "commands/core_hooks.h"
 
 namespace {
 class SeasonMoneyTest : public MoneyTest {
@@ -75,7 +75,7 @@ TEST_F(SeasonMoneyTest, ThePlayersTradeValueComesThroughItsHook) {
     int nHooked = Player_Franchise_Value(0, 0);
     Set_Trade_Value_Hook(nullptr);
     int nUnhooked = Player_Franchise_Value(0, 0);
-    Connect_Core_Hooks();
+    Install_Core_Hooks();
     EXPECT_EQ(5000, nHooked);
     EXPECT_EQ(0, nUnhooked);
     EXPECT_TRUE(Logged("No trade value hook in Player_Franchise_Value()"));

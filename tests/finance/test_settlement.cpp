@@ -1,4 +1,4 @@
-#include "database/random.h"
+#include "base/random.h"
 #include "finance/factors.h"
 #include "finance/medical.h"
 #include "finance/settlement.h"

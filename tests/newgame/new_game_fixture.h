@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "database/new_game.h"
-#include "database/random.h"
+#include "base/random.h"
+#include "commands/new_game.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"

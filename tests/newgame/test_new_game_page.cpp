@@ -5,7 +5,7 @@
 #include <fstream>
 #include <memory>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "database/team.h"
 #include "halloffame/fame_file.h"
 #include "new_game_fixture.h"

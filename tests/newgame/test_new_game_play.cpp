@@ -5,7 +5,7 @@
 #include <fstream>
 #include <vector>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "database/integrity.h"
 #include "database/player.h"
 #include "database/team.h"

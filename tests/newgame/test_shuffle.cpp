@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/random.h"
+#include "commands/shuffle.h"
 #include "database/player_fixture.h"
-#include "database/random.h"
-#include "database/shuffle.h"
 
 namespace {
 class ShuffleTest : public PlayerTest {

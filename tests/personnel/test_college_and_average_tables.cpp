@@ -1,5 +1,5 @@
-#include "personnel/colleges.h"
-#include "personnel/league_average.h"
+#include "database/colleges.h"
+#include "database/league_average.h"
 #include "test_support.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <set>
 #include <string>
 
+#include "base/random.h"
+#include "database/colleges.h"
 #include "database/player.h"
-#include "database/random.h"
-#include "personnel/colleges.h"
 #include "personnel/names.h"
 #include "personnel/player_creation.h"
 #include "test_support.h"

@@ -1,8 +1,8 @@
 #include <cstring>
 #include <string>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "finance/medical.h"
 #include "personnel/injuries.h"

@@ -1,8 +1,8 @@
 #include <cstring>
 #include <string>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "personnel/player_creation.h"
 #include "test_support.h"
 

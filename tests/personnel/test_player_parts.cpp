@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "personnel/player_creation.h"
 #include "personnel/ratings.h"
 #include "personnel_support.h"

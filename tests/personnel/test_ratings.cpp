@@ -1,5 +1,5 @@
+#include "database/league_average.h"
 #include "database/player.h"
-#include "personnel/league_average.h"
 #include "personnel/ratings.h"
 #include "personnel_support.h"
 #include "test_support.h"

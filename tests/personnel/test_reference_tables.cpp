@@ -1,6 +1,6 @@
 // The college list and the two reference seasons per position.
-#include "personnel/colleges.h"
-#include "personnel/league_average.h"
+#include "database/colleges.h"
+#include "database/league_average.h"
 #include "test_support.h"
 
 using ReferenceTablesTest = LeagueTest;

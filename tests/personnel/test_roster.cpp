@@ -1,7 +1,7 @@
 #include <vector>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "personnel/player_creation.h"
 #include "personnel/ratings.h"

@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/saved_game.h"
 #include "personnel/names.h"
 #include "personnel/player_creation.h"

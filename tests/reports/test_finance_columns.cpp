@@ -1,6 +1,6 @@
 // The finances page's chosen columns: grades, money texts and their edges.
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "finance/dialog_support.h"
 #include "finance/factors.h"

@@ -1,6 +1,6 @@
 // The Standings, Finances and Playoffs pages' contents, the championship
 // page's choice and the heading editors.
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "reports/championship.h"
 #include "reports/finance_page.h"

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "finance/finance.h"

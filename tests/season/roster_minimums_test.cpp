@@ -2,12 +2,12 @@
 #include <filesystem>
 #include <string>
 
+#include "commands/start_up.h"
 #include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "personnel/player_creation.h"
 #include "personnel/ratings.h"
-#include "commands/start_up.h"
 #include "test_support.h"
 #include "trades/roster_review.h"
 

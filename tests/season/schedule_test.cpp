@@ -1,4 +1,4 @@
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "season/schedule.h"
 #include "season_fixture.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "database/integrity.h"
 #include "database/team.h"
 #include "default_season_fixture.h"

@@ -1,5 +1,5 @@
 // A whole season on the schedule, standings and playoff operations together.
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"

@@ -8,16 +8,16 @@
 #include <QMenu>
 #include <QTest>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
+#include "commands/new_game.h"
 #include "database/league_database.h"
-#include "database/new_game.h"
 #include "halloffame/fame_file.h"
 #include "league_builder.h"
-#include "season/season_loop.h"
 #include "modal_driver.h"
-#include "simulation/game.h"
+#include "season/season_loop.h"
 #include "shell/command_table.h"
 #include "shell/welcome.h"
+#include "simulation/game.h"
 
 namespace {
 QStringList Play_Items(MainWindow& window) {

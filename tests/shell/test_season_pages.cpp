@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "database/league_database.h"
 #include "database/saved_game.h"
 #include "database/team.h"

@@ -1,8 +1,8 @@
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "halloffame/fame_file.h"
-#include "season/playoffs.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
+#include "season/playoffs.h"
 #include "test_support.h"
 
 using GameCommandsTest = LeagueTest;

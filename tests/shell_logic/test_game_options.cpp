@@ -1,5 +1,5 @@
 // The Options dialog's switches.
-#include "database/game_options.h"
+#include "commands/game_options.h"
 #include "halloffame/fame_file.h"
 #include "platform/platform.h"
 #include "test_support.h"

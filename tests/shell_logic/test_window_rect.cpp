@@ -1,4 +1,4 @@
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "halloffame/fame_file.h"
 #include "test_support.h"
 

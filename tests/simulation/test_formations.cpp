@@ -1,7 +1,7 @@
 // Depth charts with their substitutes, and the coaches' calls.
 #include <cstring>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "game_test_support.h"
 
 namespace {

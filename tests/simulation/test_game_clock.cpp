@@ -2,7 +2,7 @@
 // the game.
 #include <algorithm>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "finance/attendance.h"
 #include "game_test_support.h"
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
-#include "personnel/injuries.h"
 #include "game_test_support.h"
+#include "personnel/injuries.h"
 
 namespace {
 uint64_t Hash(const void* pData, size_t nSize, uint64_t nHash = 14695981039346656037ULL) {

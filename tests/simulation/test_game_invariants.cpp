@@ -4,12 +4,12 @@
 #include <fstream>
 #include <string>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/saved_game.h"
 #include "database/team.h"
-#include "season/stored_games.h"
 #include "game_test_support.h"
+#include "season/stored_games.h"
 
 namespace {
 int Points(int nResult) {

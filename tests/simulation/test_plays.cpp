@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "game_test_support.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <vector>
 
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 #include "database/saved_game.h"
 #include "database/text_format.h"
 #include "platform/files.h"

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <set>
 
+#include "database/colleges.h"
 #include "database/integrity.h"
 #include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
-#include "personnel/colleges.h"
 #include "test_support.h"
 
 namespace {

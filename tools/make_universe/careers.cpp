@@ -4,8 +4,8 @@
 // level off and fall the way his aging parameters say they will go on.
 #include <vector>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "personnel/player_creation.h"
 #include "personnel/ratings.h"
 #include "player_parts.h"

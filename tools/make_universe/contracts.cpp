@@ -5,8 +5,8 @@
 #include <set>
 #include <utility>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "player_parts.h"
 

@@ -2,8 +2,8 @@
 // careers, in order of induction, all inducted before the first season.
 #include <algorithm>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "personnel/player_creation.h"
 #include "player_parts.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "database/random.h"
+#include "base/random.h"
 #include "database/team.h"
 #include "universe.h"
 

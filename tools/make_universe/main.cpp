@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "base/random.h"
+#include "commands/core_hooks.h"
 #include "database/integrity.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/saved_game.h"
 #include "platform/headless.h"
 #include "universe.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: make_universe DATA_DIR OUTPUT_FILE [--report]\n");
         return 2;
     }
+    Install_Core_Hooks();
     Build_Universe(argv[1]);
     if (Report_Problems()) return 1;
     if (bReport) Print_Universe_Report(stdout);

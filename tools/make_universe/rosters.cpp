@@ -4,8 +4,8 @@
 // kickers the same way.
 #include <algorithm>
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "database/team.h"
 #include "personnel/player_creation.h"
 #include "player_parts.h"

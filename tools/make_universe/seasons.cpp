@@ -1,8 +1,8 @@
 #include "seasons.h"
 
+#include "base/random.h"
+#include "database/league_average.h"
 #include "database/player.h"
-#include "database/random.h"
-#include "personnel/league_average.h"
 #include "personnel/player_creation.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "database/database_notes.h"
+#include "commands/database_notes.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "personnel/colleges.h"
+#include "database/colleges.h"
 
 #include "platform/platform.h"
 

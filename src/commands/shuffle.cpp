@@ -1,7 +1,7 @@
-#include "database/shuffle.h"
+#include "commands/shuffle.h"
 
+#include "base/random.h"
 #include "database/player.h"
-#include "database/random.h"
 #include "personnel/roster.h"
 #include "platform/platform.h"
 

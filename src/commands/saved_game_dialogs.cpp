@@ -1,4 +1,4 @@
-#include "database/saved_game_dialogs.h"
+#include "commands/saved_game_dialogs.h"
 
 #include <cstdio>
 #include <cstring>

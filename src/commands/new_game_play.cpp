@@ -2,11 +2,11 @@
 // user's new game.
 #include <filesystem>
 
+#include "commands/game_commands.h"
+#include "commands/new_game.h"
+#include "commands/shuffle.h"
 #include "commands/start_up.h"
-#include "database/game_commands.h"
-#include "database/new_game.h"
 #include "database/player.h"
-#include "database/shuffle.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "finance/finance.h"

@@ -1,11 +1,11 @@
 // The New Game page as it opens and while the user fills it in.
-#include "database/new_game.h"
+#include "commands/new_game.h"
 
 #include <cstdlib>
 #include <strings.h>
 
+#include "commands/game_commands.h"
 #include "commands/start_up.h"
-#include "database/game_commands.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"

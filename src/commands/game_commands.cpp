@@ -1,13 +1,13 @@
-#include "database/game_commands.h"
+#include "commands/game_commands.h"
 
 #include <cstdio>
 
+#include "base/random.h"
 #include "database/league_database.h"
-#include "database/random.h"
 #include "halloffame/fame_file.h"
+#include "platform/platform.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"
-#include "platform/platform.h"
 
 namespace {
 struct PageInfo {
@@ -76,8 +76,8 @@ bool Refuse_While_Simulating(Refusal refusal) {
 }
 
 bool Check_Trading_Deadline() {
-    if (Get_Game_State(GS_COMMISSIONER) || Current_Week() < TRADING_DEADLINE_WEEK || Season_Is_Over()) return true;
-    Message_Box("Trading Deadline", "No trades are allowed after week %d of the season.", TRADING_DEADLINE_WEEK);
+    if (Get_Game_State(GS_COMMISSIONER) || Current_Week() < TRADE_DEADLINE_WEEK || Season_Is_Over()) return true;
+    Message_Box("Trading Deadline", "No trades are allowed after week %d of the season.", TRADE_DEADLINE_WEEK);
     return false;
 }
 
@@ -118,11 +118,6 @@ int Play_Menu_For(bool bSimulating, bool bDraftRunning, int nWeek, int nFirstPla
         pEntries[n++] = {"&Start Next Season", 22};
     }
     return n;
-}
-
-bool College_Draft_Running() {
-    int nRound = Get_Game_State(GS_DRAFT_ROUND);
-    return nRound >= 0 && nRound < 7;
 }
 
 int Play_Menu(PlayMenuEntry* pEntries) {

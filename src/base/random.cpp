@@ -1,4 +1,4 @@
-#include "database/random.h"
+#include "base/random.h"
 
 #include <cmath>
 

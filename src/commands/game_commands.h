@@ -5,21 +5,9 @@
 #include <cstdint>
 #include <string>
 
-constexpr int PROGRAM_VERSION = 2187;  // 2.1.8.7
+#include "database/league_database.h"  // the PAGE_ numbers
 
-// Page command numbers, as stored in GS_CURRENT_PAGE.
-enum {
-    PAGE_NONE = 0,
-    PAGE_STANDINGS = 40030,
-    PAGE_LEADERS = 40032,
-    PAGE_FINANCES = 40034,
-    PAGE_CALENDAR = 40036,
-    PAGE_HALL_OF_FAME = 40037,
-    PAGE_PLAYOFFS = 40059,
-    PAGE_DRAFT = 40070,
-    PAGE_CHAMPIONSHIP = 40074,
-    PAGE_GAMES = 40086,
-};
+constexpr int PROGRAM_VERSION = 2187;  // 2.1.8.7
 
 // Background picture of a page; the championship page picks one of three by
 // the season's result, so it has none here (nullptr).
@@ -41,7 +29,6 @@ const char* Refusal_Text(Refusal refusal);
 // current week, and return true (the command does nothing else).
 bool Refuse_While_Simulating(Refusal refusal);
 
-constexpr int TRADING_DEADLINE_WEEK = 12;
 // Trades are open in Commissioner Mode, before the deadline week and once the
 // season is over; otherwise the notice is shown and the answer is false.
 bool Check_Trading_Deadline();
@@ -66,7 +53,6 @@ constexpr int MAXIMUM_PLAY_ENTRIES = 4;
 int Play_Menu_For(bool bSimulating, bool bDraftRunning, int nWeek, int nFirstPlayoffWeek,
                   PlayMenuEntry* pEntries);
 int Play_Menu(PlayMenuEntry* pEntries);  // from the league's state
-bool College_Draft_Running();
 
 // Main window rectangle in screen pixels (right and bottom exclusive).
 struct WindowRect {

@@ -1,4 +1,4 @@
-#include "database/game_options.h"
+#include "commands/game_options.h"
 
 #include "database/league_database.h"
 #include "halloffame/fame_file.h"

@@ -1,4 +1,4 @@
-#include "personnel/league_average.h"
+#include "database/league_average.h"
 
 #include "platform/platform.h"
 

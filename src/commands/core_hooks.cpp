@@ -1,0 +1,16 @@
+#include "commands/core_hooks.h"
+
+#include "database/player.h"
+#include "finance/attendance.h"
+#include "finance/finance.h"
+#include "personnel/ratings.h"
+#include "reports/season_reports.h"
+#include "season/season_loop.h"
+#include "season/stored_games.h"
+
+void Install_Core_Hooks() {
+    Set_Rating_Stat_Hook(Get_Player_Rating_Stat);
+    Set_Game_Result_Hook(Slot_Game_Result);
+    Set_Trade_Value_Hook(Player_Trade_Value);
+    Set_Season_Report_Hook(Write_Season_Reports);
+}
