@@ -10,27 +10,29 @@ struct Penalty {
     bool bOnDefence;
     int nYards;
     bool bFirstDown;
-    int nGroup;  // of the flagged player, -1 any; -2 the passer
-    int nStat;   // weight of the flagged player, -1 flat
+    int nGroup;  // of the flagged player, or ANY_GROUP or THE_PASSER
+    int nStat;   // weight of the flagged player, or EVEN_WEIGHT
     bool bCounted;
 };
 
+constexpr int THE_PASSER = -2;
+
 const Penalty PENALTIES[15] = {
-    {"Encroachment", true, 5, false, 2, 4, true},
-    {"Incidental Facemask", true, 5, false, 2, 3, true},
-    {"Defensive Holding", true, 5, true, 2, 4, true},
-    {"Roughing The Passer", true, 15, true, 2, 4, true},
-    {"Roughing The Kicker", true, 15, true, 2, 4, true},
-    {"Unnecessary Roughness", true, 15, true, 2, 2, true},
-    {"Pass Interference", true, 16, true, 2, 7, true},
-    {"Offensive Offsides", false, 5, false, -1, -1, true},
-    {"False Start", false, 5, false, -1, -1, true},
-    {"Illegal Motion", false, 5, false, 1, 10, false},
-    {"Offensive Pass Interference", false, 10, false, 0, 11, false},
-    {"Offensive Holding", false, 10, false, -1, -1, true},
-    {"Intentional Grounding", false, 10, false, -2, -1, false},
-    {"Clipping", false, 15, false, -1, -1, true},
-    {"Unnecessary Roughness", false, 15, false, -1, -1, true},
+    {"Encroachment", true, 5, false, GROUP_DEFENCE, SS_SACKS, true},
+    {"Incidental Facemask", true, 5, false, GROUP_DEFENCE, SS_ASSISTS, true},
+    {"Defensive Holding", true, 5, true, GROUP_DEFENCE, SS_SACKS, true},
+    {"Roughing The Passer", true, 15, true, GROUP_DEFENCE, SS_SACKS, true},
+    {"Roughing The Kicker", true, 15, true, GROUP_DEFENCE, SS_SACKS, true},
+    {"Unnecessary Roughness", true, 15, true, GROUP_DEFENCE, SS_TACKLES, true},
+    {"Pass Interference", true, 16, true, GROUP_DEFENCE, SS_INTERCEPTIONS, true},
+    {"Offensive Offsides", false, 5, false, ANY_GROUP, EVEN_WEIGHT, true},
+    {"False Start", false, 5, false, ANY_GROUP, EVEN_WEIGHT, true},
+    {"Illegal Motion", false, 5, false, GROUP_LINE, SS_PENALTIES, false},
+    {"Offensive Pass Interference", false, 10, false, GROUP_SKILL, SS_RECEIVING_YARDS, false},
+    {"Offensive Holding", false, 10, false, ANY_GROUP, EVEN_WEIGHT, true},
+    {"Intentional Grounding", false, 10, false, THE_PASSER, EVEN_WEIGHT, false},
+    {"Clipping", false, 15, false, ANY_GROUP, EVEN_WEIGHT, true},
+    {"Unnecessary Roughness", false, 15, false, ANY_GROUP, EVEN_WEIGHT, true},
 };
 
 enum { PASS_INTERFERENCE = 6, INTENTIONAL_GROUNDING = 12, NO_PENALTY = -1 };
@@ -79,7 +81,7 @@ bool Penalty_Check(GameRecord* g) {
     const Penalty& penalty = PENALTIES[nPenalty];
     int nYards = nPenalty == PASS_INTERFERENCE ? 16 + Random(30) : penalty.nYards;
     int nSide = penalty.bOnDefence ? Defence_Side(g) : Offence_Side(g);
-    int nFlagged = penalty.nGroup == -2 ? 0 : Weighted_Draw(g, nSide, penalty.nGroup, penalty.nStat, true);
+    int nFlagged = penalty.nGroup == THE_PASSER ? 0 : Weighted_Draw(g, nSide, penalty.nGroup, penalty.nStat, true);
     nYards = Enforced_Penalty_Yards(nPenalty, nYards, Game_Ball(g));
     if (penalty.bFirstDown) Set_Game_To_Go(g, 0);
     if (nPenalty == INTENTIONAL_GROUNDING) Set_Game_Down(g, Game_Down(g) + 1);
@@ -87,8 +89,8 @@ bool Penalty_Check(GameRecord* g) {
     TNUM nTeam = g->anTeam[nSide];
     PNUM nSlot = g->anLineup[nSide][nFlagged];
     if (penalty.bCounted) {
-        Credit_Regular_Season_Stat(nTeam, nSlot, 10, 1);
-        Credit_Regular_Season_Stat(nTeam, nSlot, 11, nAbsolute);
+        Credit_Regular_Season_Stat(nTeam, nSlot, SS_PENALTIES, 1);
+        Credit_Regular_Season_Stat(nTeam, nSlot, SS_PENALTY_YARDS, nAbsolute);
     }
     g->anTeamStats[nSide][TG_PENALTIES]++;
     g->anTeamStats[nSide][TG_PENALTY_YARDS] += nAbsolute;
@@ -110,6 +112,6 @@ void Injury_Check(GameRecord* g) {
     char szTeam[TEXT_SIZE], szPosition[TEXT_SIZE], szName[TEXT_SIZE];
     Get_Team_Label(nTeam, szTeam);
     Get_Position_Name(Game_Player_Position(nTeam, nSlot), szPosition);
-    Game_Player_Full_Name(nTeam, nSlot, szName);
+    Get_Player_Full_Name(nTeam, nSlot, szName);
     Append_Play_Text("<< %s %s %s was injured on the play >>\n", szTeam, szPosition, szName);
 }

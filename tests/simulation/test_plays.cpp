@@ -155,7 +155,7 @@ TEST_F(PlayTest, FieldGoalBeyondTheRangeIsNeverGood) {
         EXPECT_EQ(Game_Ball(&m_Game), 48);  // 93 - 45
     }
     // A quarterback kicking: good only when random(50) is below 31 - 25.
-    g_League.aTeams[0].aPlayers[50].anVital[1] = P_QB;
+    g_League.aTeams[0].aPlayers[50].anVital[1] = POS_QB;
     int nMisses = 0;
     for (int i = 0; i < 20; i++) {
         Seed_Random(i + 1);
