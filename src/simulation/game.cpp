@@ -333,7 +333,8 @@ void Finish_Game(GameRecord* g) {
     Write_Play_By_Play(g);
     for (int nSide = 0; nSide < SIDES; nSide++)
         for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
-            if (Game_Player_Played(g->anTeam[nSide], nSlot)) Increment_Stat(g, g->anTeam[nSide], nSlot, ANY_GROUP, SS_GAMES, 1);
+            if (Game_Player_Played(g->anTeam[nSide], nSlot))
+                Increment_Stat(g, g->anTeam[nSide], nSlot, ANY_GROUP, SS_GAMES, 1);
     if (g->anScore[1] > g->anScore[0]) {
         Add_Team_Win(nHome, true);
         Add_Team_Loss(nVisitor, false);

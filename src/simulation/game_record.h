@@ -122,6 +122,26 @@ enum {
     RESULT_NONE,
 };
 
+// Penalties: the play's amount when its result is RESULT_PENALTY.
+enum {
+    PENALTY_ENCROACHMENT,
+    PENALTY_FACEMASK,
+    PENALTY_DEFENSIVE_HOLDING,
+    PENALTY_ROUGHING_THE_PASSER,
+    PENALTY_ROUGHING_THE_KICKER,
+    PENALTY_DEFENSIVE_ROUGHNESS,
+    PENALTY_PASS_INTERFERENCE,
+    PENALTY_OFFSIDES,
+    PENALTY_FALSE_START,
+    PENALTY_ILLEGAL_MOTION,
+    PENALTY_OFFENSIVE_INTERFERENCE,
+    PENALTY_HOLDING,
+    PENALTY_INTENTIONAL_GROUNDING,
+    PENALTY_CLIPPING,
+    PENALTY_OFFENSIVE_ROUGHNESS,
+    NUMBER_OF_PENALTIES
+};
+
 struct PlayRecord {
     int32_t nTime;    // low 16 bits: elapsed seconds, filled in the scoring list
     int32_t nFirst;   // player ID named first in the text, -1 none

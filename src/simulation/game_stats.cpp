@@ -49,7 +49,7 @@ int Box_Column(int nRow, int nStat) {
 }
 
 // Weights of the five columns by position, POS_QB..POS_P.
-const int8_t BOX_WEIGHTS[14][BOX_COLUMNS] = {
+const int8_t BOX_WEIGHTS[NUMBER_OF_POSITIONS][BOX_COLUMNS] = {
     {5, -2, 1, 45, -25}, {0, 2, 5, 3, 45},   {0, 2, 5, 3, 45},   {0, 2, 5, 3, 45},  {0, 0, 0, 0, 0},
     {0, 0, 0, 0, 0},     {0, 0, 0, 0, 0},    {20, 75, 0, 0, 45}, {20, 75, 0, 0, 45}, {20, 75, 0, 0, 45},
     {20, 75, 0, 0, 45},  {20, 75, 0, 0, 45}, {10, 2, 40, 15, 0}, {0, 0, 0, 0, 0},

@@ -15,9 +15,11 @@ struct Penalty {
     bool bCounted;
 };
 
-constexpr int THE_PASSER = -2;
+constexpr int THE_PASSER = -2;  // flagged without a draw
+constexpr int NO_PENALTY = -1;
 
-const Penalty PENALTIES[15] = {
+// In the order of the PENALTY_* codes.
+const Penalty PENALTIES[NUMBER_OF_PENALTIES] = {
     {"Encroachment", true, 5, false, GROUP_DEFENCE, SS_SACKS, true},
     {"Incidental Facemask", true, 5, false, GROUP_DEFENCE, SS_ASSISTS, true},
     {"Defensive Holding", true, 5, true, GROUP_DEFENCE, SS_SACKS, true},
@@ -35,8 +37,6 @@ const Penalty PENALTIES[15] = {
     {"Unnecessary Roughness", false, 15, false, ANY_GROUP, EVEN_WEIGHT, true},
 };
 
-enum { PASS_INTERFERENCE = 6, INTENTIONAL_GROUNDING = 12, NO_PENALTY = -1 };
-
 int Discipline(const GameRecord* g) {
     return Clamp(500, 3 * Lineup_Rating_Sum(g, Offence_Side(g), 6, 10, RATING_DISCIPLINE) - 50, 2000);
 }
@@ -44,33 +44,36 @@ int Discipline(const GameRecord* g) {
 bool Waved_Off(const GameRecord* g) { return Random(2000) < Discipline(g); }
 
 int Draw_Penalty(const GameRecord* g) {
-    static const int DEFENCE_ODDS[6][2] = {{0, 9}, {1, 0}, {2, 6}, {3, 1}, {5, 1}, {6, 6}};
+    static const int DEFENCE_ODDS[6][2] = {
+        {PENALTY_ENCROACHMENT, 9},        {PENALTY_FACEMASK, 0},            {PENALTY_DEFENSIVE_HOLDING, 6},
+        {PENALTY_ROUGHING_THE_PASSER, 1}, {PENALTY_DEFENSIVE_ROUGHNESS, 1}, {PENALTY_PASS_INTERFERENCE, 6},
+    };
     for (const auto& odds : DEFENCE_ODDS)
         if (Random(1000) <= odds[1]) return odds[0];
     if (Random(1000) < 20) {
-        if (!Waved_Off(g)) return 7;
+        if (!Waved_Off(g)) return PENALTY_OFFSIDES;
     } else if (Random(1000) <= 14) {
-        if (!Waved_Off(g)) return 8;
+        if (!Waved_Off(g)) return PENALTY_FALSE_START;
     }
-    if (Random(1000) <= 9) return 9;
-    if (Random(1000) <= 4) return 10;
-    if (Random(1000) < 20) return Waved_Off(g) ? NO_PENALTY : 11;
-    if (Random(1000) < 3 * Game_Down(g) + 1) return INTENTIONAL_GROUNDING;
-    if (Random(1000) <= 3) return 13;
-    if (Random(1000) <= 1) return 14;
+    if (Random(1000) <= 9) return PENALTY_ILLEGAL_MOTION;
+    if (Random(1000) <= 4) return PENALTY_OFFENSIVE_INTERFERENCE;
+    if (Random(1000) < 20) return Waved_Off(g) ? NO_PENALTY : PENALTY_HOLDING;
+    if (Random(1000) < 3 * Game_Down(g) + 1) return PENALTY_INTENTIONAL_GROUNDING;
+    if (Random(1000) <= 3) return PENALTY_CLIPPING;
+    if (Random(1000) <= 1) return PENALTY_OFFENSIVE_ROUGHNESS;
     return NO_PENALTY;
 }
 }  // namespace
 
 const char* Penalty_Name(int nPenalty) {
-    return nPenalty >= 0 && nPenalty < 15 ? PENALTIES[nPenalty].szName : "";
+    return nPenalty >= 0 && nPenalty < NUMBER_OF_PENALTIES ? PENALTIES[nPenalty].szName : "";
 }
 
 // Half the distance to the goal either way; interference into the end zone
 // goes to the 1.
 int Enforced_Penalty_Yards(int nPenalty, int nYards, int nBall) {
     if (!PENALTIES[nPenalty].bOnDefence) return Max(-nYards, (nBall - 100) / 2);
-    if (nPenalty == PASS_INTERFERENCE && nYards >= nBall) return nBall - 1;
+    if (nPenalty == PENALTY_PASS_INTERFERENCE && nYards >= nBall) return nBall - 1;
     return Min(nYards, nBall / 2);
 }
 
@@ -79,12 +82,12 @@ bool Penalty_Check(GameRecord* g) {
     int nPenalty = Draw_Penalty(g);
     if (nPenalty == NO_PENALTY) return false;
     const Penalty& penalty = PENALTIES[nPenalty];
-    int nYards = nPenalty == PASS_INTERFERENCE ? 16 + Random(30) : penalty.nYards;
+    int nYards = nPenalty == PENALTY_PASS_INTERFERENCE ? 16 + Random(30) : penalty.nYards;
     int nSide = penalty.bOnDefence ? Defence_Side(g) : Offence_Side(g);
     int nFlagged = penalty.nGroup == THE_PASSER ? 0 : Weighted_Draw(g, nSide, penalty.nGroup, penalty.nStat, true);
     nYards = Enforced_Penalty_Yards(nPenalty, nYards, Game_Ball(g));
     if (penalty.bFirstDown) Set_Game_To_Go(g, 0);
-    if (nPenalty == INTENTIONAL_GROUNDING) Set_Game_Down(g, Game_Down(g) + 1);
+    if (nPenalty == PENALTY_INTENTIONAL_GROUNDING) Set_Game_Down(g, Game_Down(g) + 1);
     int nAbsolute = nYards < 0 ? -nYards : nYards;
     TNUM nTeam = g->anTeam[nSide];
     PNUM nSlot = g->anLineup[nSide][nFlagged];

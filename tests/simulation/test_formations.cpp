@@ -5,8 +5,8 @@
 #include "game_test_support.h"
 
 namespace {
-void Injure(TNUM nTeam, PNUM nSlot) { g_League.aTeams[nTeam].aPlayers[nSlot].anVital[15] = 3; }
-int Position(TNUM nTeam, PNUM nSlot) { return g_League.aTeams[nTeam].aPlayers[nSlot].anVital[1]; }
+void Injure(TNUM nTeam, PNUM nSlot) { g_League.aTeams[nTeam].aPlayers[nSlot].anVital[VS_INJURY_WEEKS] = 3; }
+int Position(TNUM nTeam, PNUM nSlot) { return g_League.aTeams[nTeam].aPlayers[nSlot].anVital[VS_POSITION]; }
 }  // namespace
 
 TEST_F(GameTest, DepthChartSkipsTheInjuredAndFallsBackToShallowerDepths) {
@@ -39,7 +39,8 @@ TEST_F(GameTest, NegativeDepthIsReportedAndTheSearchGoesOn) {
 }
 
 TEST_F(GameTest, ReturnerFallsBackToTheOtherThenToTheFourthReceiver) {
-    PNUM nKick = g_League.aTeams[0].data.abReturners[0], nPunt = g_League.aTeams[0].data.abReturners[1];
+    PNUM nKick = g_League.aTeams[0].data.abReturners[KICK_RETURNER];
+    PNUM nPunt = g_League.aTeams[0].data.abReturners[PUNT_RETURNER];
     EXPECT_EQ(Get_Team_Position(0, CHART_RETURNER, 0, nullptr, 0), nKick);
     Injure(0, nKick);
     EXPECT_EQ(Get_Team_Position(0, CHART_RETURNER, 0, nullptr, 0), nPunt);
@@ -65,7 +66,7 @@ TEST_F(GameTest, GarbageTimePutsBackupsOnTheField) {
     ASSERT_TRUE(Garbage_Time(&m_Game));
     Fill_Lineup(&m_Game, 0);
     EXPECT_EQ(m_Game.anLineup[0][0], 1);  // QB2
-    EXPECT_TRUE(g_League.aTeams[0].aPlayers[1].anVital[29]);
+    EXPECT_TRUE(g_League.aTeams[0].aPlayers[1].anVital[VS_PLAYED]);
     m_Game.anFormation[0] = FORM_PUNT;
     Fill_Lineup(&m_Game, 0);
     EXPECT_EQ(Position(0, m_Game.anLineup[0][0]), POS_P);

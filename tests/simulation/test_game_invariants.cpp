@@ -24,7 +24,7 @@ int Points(int nResult) {
     }
 }
 
-bool Filled(TNUM nTeam, PNUM nSlot) { return g_League.aTeams[nTeam].aPlayers[nSlot].anVital[0] != 0; }
+bool Filled(TNUM nTeam, PNUM nSlot) { return g_League.aTeams[nTeam].aPlayers[nSlot].anVital[VS_PLAYER_ID] != 0; }
 }  // namespace
 
 class InvariantTest : public GameTest {
@@ -73,7 +73,7 @@ class InvariantTest : public GameTest {
                 bool bPlayed = player.anVital[VS_PLAYED] != 0;
                 EXPECT_EQ(player.anStats[PERIOD_THIS_SEASON][SS_GAMES], bPlayed ? 1 : 0);
                 if (bPlayed) continue;
-                for (int nStat = 2; nStat < NUMBER_OF_COUNTERS; nStat++)
+                for (int nStat = SS_STARTS + 1; nStat < NUMBER_OF_COUNTERS; nStat++)
                     EXPECT_EQ(player.anStats[PERIOD_THIS_SEASON][nStat], 0) << (int)nTeam << "/" << (int)nSlot;
             }
             for (int i = 0; i < BOX_LINES; i++) {
@@ -84,7 +84,7 @@ class InvariantTest : public GameTest {
                 ASSERT_TRUE(Find_Player_ID(nID, &nTeamOf, &nSlotOf));
                 EXPECT_EQ(nTeamOf, nTeam);
                 EXPECT_TRUE(Get_Player_Vital_Stat(nTeamOf, nSlotOf, VS_PLAYED));
-                EXPECT_NE(Position_Group(Get_Player_Vital_Stat(nTeamOf, nSlotOf, VS_POSITION)), 1);
+                EXPECT_NE(Position_Group(Get_Player_Vital_Stat(nTeamOf, nSlotOf, VS_POSITION)), GROUP_LINE);
             }
         }
     }
@@ -122,7 +122,8 @@ TEST_F(InvariantTest, PlayoffGamesNeverEndTied) {
         EXPECT_NE(m_Game.anScore[0], m_Game.anScore[1]);
         EXPECT_EQ(Get_Team_Playoff_Wins(0) + Get_Team_Playoff_Wins(1), 1);
         // Playoff credit reaches the team totals but no player's counters.
-        for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) EXPECT_EQ(g_League.aTeams[0].aPlayers[nSlot].anStats[0][8], 0);
+        for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+            EXPECT_EQ(g_League.aTeams[0].aPlayers[nSlot].anStats[PERIOD_THIS_SEASON][SS_RUSH_YARDS], 0);
     }
 }
 
@@ -143,7 +144,7 @@ TEST_F(InvariantTest, SameSeedSameGame) {
 
 TEST_F(InvariantTest, PlayByPlayFileIsWrittenIntoTheOutputFolder) {
     Set_Play_By_Play_File(true);
-    g_League.anGameState[21] = 7;
+    g_League.anGameState[GS_GAME_NUMBER] = 7;
     Seed_Random(3);
     GameRecord* pGame = Get_Game_Record(7);
     ASSERT_EQ(Play_Game(1, 0, Current_Week(), pGame), 1);
