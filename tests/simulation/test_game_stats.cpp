@@ -1,10 +1,12 @@
 // Credit for a play: player counters, team totals and the box score.
+#include <array>
+
 #include "database/player.h"
 #include "database/team.h"
 #include "game_test_support.h"
 
 namespace {
-constexpr PNUM QB1 = 0, RB1 = 3, LT = 17, DE1 = 27, K1 = 50, P1 = 51;
+constexpr PNUM QB1 = 0, RB1 = 3, LT = 17, DE1 = 27, CB1 = 41, K1 = 50, P1 = 51;
 int Counter(TNUM nTeam, PNUM nSlot, int nPeriod, int nStat) { return g_League.aTeams[nTeam].aPlayers[nSlot].anStats[nPeriod][nStat]; }
 int Box_Line_Of(const GameRecord& g, int nSide, int nID) {
     for (int i = 0; i < BOX_LINES; i++)
@@ -89,4 +91,40 @@ TEST_F(GameTest, StartersAreTheTwentyTwoOfTheBaseUnits) {
     EXPECT_EQ(Counter(0, K1, PERIOD_THIS_SEASON, SS_STARTS), 0);
     EXPECT_EQ(Counter(0, QB1, PERIOD_THIS_SEASON, SS_STARTS), 1);
     EXPECT_EQ(Counter(1, 2, PERIOD_THIS_SEASON, SS_STARTS), 0);  // the third quarterback
+}
+
+// However a touchdown is scored, and from whatever distance a field goal is
+// tried, the box score shows it in one column.
+TEST_F(GameTest, EveryTouchdownAndEveryFieldGoalBandShareAColumn) {
+    using Line = std::array<int, BOX_COLUMNS>;
+    auto Line_After = [&](PNUM nSlot, int nGroup, int nStat) {
+        Start();
+        Increment_Stat(&m_Game, 0, nSlot, nGroup, nStat, 1);
+        Line line{};
+        int nLine = Box_Line_Of(m_Game, 0, g_League.aTeams[0].aPlayers[nSlot].anVital[VS_PLAYER_ID]);
+        if (nLine >= 0)
+            for (int c = 0; c < BOX_COLUMNS; c++) line[c] = m_Game.anBoxLines[0][nLine][c];
+        return line;
+    };
+    const Line NOTHING{};
+    Line rushed = Line_After(RB1, GROUP_SKILL, SS_RUSH_TD);
+    ASSERT_NE(rushed, NOTHING);
+    EXPECT_EQ(Line_After(RB1, GROUP_SKILL, SS_RECEIVING_TD), rushed);
+    EXPECT_EQ(Line_After(RB1, RETURNING_GROUPS, SS_KICK_RETURN_TD), rushed);
+    EXPECT_EQ(Line_After(RB1, RETURNING_GROUPS, SS_PUNT_RETURN_TD), rushed);
+    Line defended = Line_After(CB1, GROUP_DEFENCE, SS_DEFENSIVE_TD);
+    ASSERT_NE(defended, NOTHING);
+    EXPECT_EQ(Line_After(CB1, RETURNING_GROUPS, SS_KICK_RETURN_TD), defended);
+    EXPECT_EQ(Line_After(CB1, RETURNING_GROUPS, SS_PUNT_RETURN_TD), defended);
+
+    const int TRIED[] = {SS_FGA_UNDER_30, SS_FGA_UNDER_40, SS_FGA_UNDER_50, SS_FGA_50_PLUS};
+    const int MADE[] = {SS_FG_UNDER_30, SS_FG_UNDER_40, SS_FG_UNDER_50, SS_FG_50_PLUS};
+    Line tried = Line_After(K1, GROUP_KICKERS, TRIED[0]), made = Line_After(K1, GROUP_KICKERS, MADE[0]);
+    ASSERT_NE(tried, NOTHING);
+    ASSERT_NE(made, NOTHING);
+    EXPECT_NE(tried, made);
+    for (int nBand = 1; nBand < 4; nBand++) {
+        EXPECT_EQ(Line_After(K1, GROUP_KICKERS, TRIED[nBand]), tried) << nBand;
+        EXPECT_EQ(Line_After(K1, GROUP_KICKERS, MADE[nBand]), made) << nBand;
+    }
 }
