@@ -53,10 +53,10 @@ void Print_Team_Stats(const GameRecord* g) {
 
 // The five columns mean different things by row: passers, other offence, defence, kickers.
 const char* Box_Labels(int nPosition) {
-    if (nPosition == P_QB) return "Att Cmp Yds TD Int";
-    switch (Game_Position_Side(nPosition)) {
-    case 0: return "Rush Yds Rec Yds TD";
-    case 1: return "Sk/2 Int - - TD";
+    if (nPosition == POS_QB) return "Att Cmp Yds TD Int";
+    switch (Position_Side(nPosition)) {
+    case SIDE_OFFENCE: return "Rush Yds Rec Yds TD";
+    case SIDE_DEFENCE: return "Sk/2 Int - - TD";
     default: return "XPA XP FGA FG -";
     }
 }
@@ -74,9 +74,9 @@ void Print_Box_Score(const GameRecord* g) {
             for (PNUM n = 0; n < PLAYERS_PER_TEAM && nSlot == NO_PLAYER; n++)
                 if (Game_Player_ID(nTeam, n) == nID) nSlot = n;
             char szName[TEXT_SIZE] = "?", szPosition[TEXT_SIZE] = "";
-            int nPosition = nSlot == NO_PLAYER ? P_T : Game_Player_Position(nTeam, nSlot);
+            int nPosition = nSlot == NO_PLAYER ? POS_T : Game_Player_Position(nTeam, nSlot);
             if (nSlot != NO_PLAYER) {
-                Game_Player_Full_Name(nTeam, nSlot, szName);
+                Get_Player_Full_Name(nTeam, nSlot, szName);
                 Get_Position_Abbreviation(nPosition, szPosition);
             }
             printf("  %-28s %-2s", szName, szPosition);

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "platform/headless.h"
 #include "commands/core_hooks.h"
+#include "platform/headless.h"
 #include "sim/commands.h"
 
 static const char* const USAGE = "usage: brakvell-sim [--help | --version | COMMAND ARGS...]\n";

@@ -5,6 +5,7 @@
 
 #include "base/random.h"
 #include "commands/start_up.h"
+#include "database/colleges.h"
 #include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
@@ -30,13 +31,13 @@ void Fill_Sample_Player(TestDraw& draw, PlayerRecord& player, int nId, int nHist
     Random_Name(draw, player.szFirstName, sizeof player.szFirstName);
     snprintf(player.szPicture, sizeof player.szPicture, "L%03d", draw.Between(1, 49));
     player.anVital[VS_PLAYER_ID] = nId;
-    player.anVital[VS_POSITION] = draw.Below(14);
+    player.anVital[VS_POSITION] = draw.Below(NUMBER_OF_POSITIONS);
     player.anVital[VS_HEIGHT] = draw.Between(68, 79);
     player.anVital[VS_WEIGHT] = draw.Between(170, 330);
     player.anVital[VS_FORTY] = draw.Between(430, 540);
     player.anVital[VS_AGE] = draw.Between(21, 36);
     player.anVital[VS_EXPERIENCE] = draw.Between(0, 14);
-    player.anVital[VS_COLLEGE] = draw.Below(75);
+    player.anVital[VS_COLLEGE] = draw.Below(NUMBER_OF_COLLEGES);
     player.anVital[VS_SALARY] = draw.Between(225, 9000);
     for (int i = VS_CONTRACT_LEFT; i < NUMBER_OF_VITAL_STATS; i++) player.anVital[i] = draw.Below(100);
     for (auto& period : player.anStats)
@@ -50,25 +51,37 @@ void Fill_Sample_Player(TestDraw& draw, PlayerRecord& player, int nId, int nHist
 // ---- The game league ----
 
 // Position, players on the roster.
-constexpr int ROSTER[14][2] = {{0, 3}, {1, 4}, {2, 4}, {3, 6}, {4, 4}, {5, 4}, {6, 2},
-                               {7, 4}, {8, 4}, {9, 6}, {10, 5}, {11, 4}, {12, 1}, {13, 1}};
+constexpr int ROSTER[NUMBER_OF_POSITIONS][2] = {
+    {POS_QB, 3}, {POS_RB, 4}, {POS_TE, 4}, {POS_WR, 6}, {POS_T, 4},  {POS_G, 4}, {POS_C, 2},
+    {POS_DE, 4}, {POS_DT, 4}, {POS_LB, 6}, {POS_CB, 5}, {POS_S, 4}, {POS_K, 1}, {POS_P, 1}};
 
 // A league-average season by position: (counter, value) pairs, -1 ends.
-constexpr int AVERAGE[14][14][2] = {
-    {{2, 420}, {3, 240}, {4, 14}, {5, 2400}, {6, 16}, {7, 25}, {8, 65}, {9, 1}, {13, 6}, {-1, 0}},
-    {{7, 140}, {8, 455}, {9, 4}, {10, 20}, {11, 110}, {12, 2}, {13, 3}, {-1, 0}},
-    {{10, 30}, {11, 270}, {12, 3}, {13, 2}, {-1, 0}},
-    {{7, 2}, {8, 10}, {10, 50}, {11, 600}, {12, 5}, {13, 2}, {14, 30}, {15, 540}, {17, 30}, {18, 250}, {-1, 0}},
-    {{4, 9}, {7, 115}, {8, 550}, {10, 10}, {11, 100}, {-1, 0}},
-    {{4, 13}, {7, 310}, {8, 1200}, {10, 10}, {11, 100}, {-1, 0}},
-    {{4, 17}, {7, 195}, {8, 680}, {10, 10}, {11, 100}, {-1, 0}},
-    {{2, 25}, {3, 12}, {4, 7}, {5, 1}, {6, 2}, {8, 1}, {-1, 0}},
-    {{2, 45}, {3, 18}, {4, 5}, {5, 1}, {6, 3}, {-1, 0}},
-    {{2, 60}, {3, 20}, {4, 3}, {5, 1}, {6, 7}, {8, 1}, {-1, 0}},
-    {{2, 35}, {3, 5}, {6, 12}, {7, 3}, {8, 1}, {14, 15}, {15, 275}, {17, 15}, {18, 120}, {-1, 0}},
-    {{2, 50}, {3, 5}, {4, 1}, {6, 7}, {7, 1}, {8, 1}, {-1, 0}},
-    {{8, 50}, {9, 49}, {10, 10}, {11, 9}, {12, 10}, {13, 8}, {14, 6}, {15, 4}, {16, 4}, {17, 2}, {18, 53}, {-1, 0}},
-    {{2, 50}, {3, 2000}, {4, 12}, {5, 60}, {6, 6}, {7, 480}, {-1, 0}},
+constexpr int AVERAGE[NUMBER_OF_POSITIONS][14][2] = {
+    {{SS_PASS_ATTEMPTS, 420}, {SS_COMPLETIONS, 240}, {SS_INTERCEPTIONS_THROWN, 14}, {SS_PASS_YARDS, 2400},
+     {SS_PASS_TD, 16}, {SS_RUSHES, 25}, {SS_RUSH_YARDS, 65}, {SS_RUSH_TD, 1}, {SS_FUMBLES, 6}, {-1, 0}},
+    {{SS_RUSHES, 140}, {SS_RUSH_YARDS, 455}, {SS_RUSH_TD, 4}, {SS_RECEPTIONS, 20}, {SS_RECEIVING_YARDS, 110},
+     {SS_RECEIVING_TD, 2}, {SS_FUMBLES, 3}, {-1, 0}},
+    {{SS_RECEPTIONS, 30}, {SS_RECEIVING_YARDS, 270}, {SS_RECEIVING_TD, 3}, {SS_FUMBLES, 2}, {-1, 0}},
+    {{SS_RUSHES, 2}, {SS_RUSH_YARDS, 10}, {SS_RECEPTIONS, 50}, {SS_RECEIVING_YARDS, 600}, {SS_RECEIVING_TD, 5},
+     {SS_FUMBLES, 2}, {SS_KICK_RETURNS, 30}, {SS_KICK_RETURN_YARDS, 540}, {SS_PUNT_RETURNS, 30},
+     {SS_PUNT_RETURN_YARDS, 250}, {-1, 0}},
+    {{SS_SACKS_ALLOWED, 9}, {SS_RUSHES, 115}, {SS_RUSH_YARDS, 550}, {SS_PENALTIES, 10}, {SS_PENALTY_YARDS, 100}, {-1, 0}},
+    {{SS_SACKS_ALLOWED, 13}, {SS_RUSHES, 310}, {SS_RUSH_YARDS, 1200}, {SS_PENALTIES, 10}, {SS_PENALTY_YARDS, 100}, {-1, 0}},
+    {{SS_SACKS_ALLOWED, 17}, {SS_RUSHES, 195}, {SS_RUSH_YARDS, 680}, {SS_PENALTIES, 10}, {SS_PENALTY_YARDS, 100}, {-1, 0}},
+    {{SS_TACKLES, 25}, {SS_ASSISTS, 12}, {SS_SACKS, 7}, {SS_FORCED_FUMBLES, 1}, {SS_KNOCKDOWNS, 2},
+     {SS_FUMBLE_RECOVERIES, 1}, {-1, 0}},
+    {{SS_TACKLES, 45}, {SS_ASSISTS, 18}, {SS_SACKS, 5}, {SS_FORCED_FUMBLES, 1}, {SS_KNOCKDOWNS, 3}, {-1, 0}},
+    {{SS_TACKLES, 60}, {SS_ASSISTS, 20}, {SS_SACKS, 3}, {SS_FORCED_FUMBLES, 1}, {SS_KNOCKDOWNS, 7},
+     {SS_FUMBLE_RECOVERIES, 1}, {-1, 0}},
+    {{SS_TACKLES, 35}, {SS_ASSISTS, 5}, {SS_KNOCKDOWNS, 12}, {SS_INTERCEPTIONS, 3}, {SS_FUMBLE_RECOVERIES, 1},
+     {SS_KICK_RETURNS, 15}, {SS_KICK_RETURN_YARDS, 275}, {SS_PUNT_RETURNS, 15}, {SS_PUNT_RETURN_YARDS, 120}, {-1, 0}},
+    {{SS_TACKLES, 50}, {SS_ASSISTS, 5}, {SS_SACKS, 1}, {SS_KNOCKDOWNS, 7}, {SS_INTERCEPTIONS, 1},
+     {SS_FUMBLE_RECOVERIES, 1}, {-1, 0}},
+    {{SS_PAT_ATTEMPTS, 50}, {SS_PAT_MADE, 49}, {SS_FGA_UNDER_30, 10}, {SS_FG_UNDER_30, 9}, {SS_FGA_UNDER_40, 10},
+     {SS_FG_UNDER_40, 8}, {SS_FGA_UNDER_50, 6}, {SS_FG_UNDER_50, 4}, {SS_FGA_50_PLUS, 4}, {SS_FG_50_PLUS, 2},
+     {SS_LONG_FG, 53}, {-1, 0}},
+    {{SS_PUNTS, 50}, {SS_PUNT_YARDS, 2000}, {SS_INSIDE_20, 12}, {SS_LONG_PUNT, 60}, {SS_TOUCHBACKS, 6},
+     {SS_KICKER_RETURN_YARDS, 480}, {-1, 0}},
 };
 
 void Fill_Game_Team(TestDraw& draw, TNUM nTeam) {
@@ -168,7 +181,7 @@ void Build_Sample_League(uint32_t nSeed, int nTeams) {
     g_League.anGameState[GS_USER_TEAM] = 3;
     for (int i = 1; i < nHistory && i < NUMBER_OF_HISTORY_RECORDS; i++) {
         HistoryRecord& record = g_League.aHistory[i];
-        record.nYear = 1990 + draw.Below(14);
+        record.nYear = 1990 + draw.Below(NUMBER_OF_POSITIONS);
         record.nExperience = draw.Below(15);
         record.nTeam = draw.Below(36);
         for (int32_t& n : record.anStats) n = draw.Below(300);

@@ -48,6 +48,7 @@ enum {
 
 // Game-state entries shared across subsystems.
 enum {
+    GS_GAME_NUMBER = 21,  // names the play-by-play file
     GS_SEASON_INDEX = 22,
     GS_CURRENT_WEEK = 23,
     GS_HOF_VIEW_LEVEL = 24,

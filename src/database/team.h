@@ -28,8 +28,8 @@ constexpr int NUMBER_OF_TEAM_STATS = 60;
 constexpr int NUMBER_OF_STADIUM_FIELDS = 20;
 constexpr int NUMBER_OF_FINANCIAL_FIELDS = 80;
 
-// Stat lines of the statistic totals.
-enum { LINE_OFFENCE, LINE_DEFENCE, LINE_KICKERS, NUMBER_OF_STAT_LINES = 6 };
+// Stat lines of the statistic totals: the team's own, then its opponents' against it.
+enum { LINE_OFFENCE, LINE_DEFENCE, LINE_KICKERS, LINE_OPPONENTS_OFFENCE, NUMBER_OF_STAT_LINES = 6 };
 
 // Fields of a yearly record.
 enum {

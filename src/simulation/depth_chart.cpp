@@ -1,18 +1,26 @@
 // The depth chart: who plays a position at a depth, with the substitutes
 // when the position runs dry, and the returners.
+#include "database/team.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"
 
 namespace {
 // Where to look when a position runs dry, level 1..7 (level 0 is the position itself).
-const int8_t SUBSTITUTES[14][8] = {
-    {P_QB, P_RB, P_WR, P_TE, P_K, P_P, P_CB, P_S},  {P_RB, P_WR, P_TE, P_QB, P_T, P_G, P_C, P_CB},
-    {P_TE, P_WR, P_RB, P_CB, P_S, P_QB, P_LB, P_DE}, {P_WR, P_TE, P_RB, P_CB, P_S, P_QB, P_LB, P_DE},
-    {P_T, P_G, P_C, P_TE, P_DT, P_DE, P_LB, P_RB},   {P_G, P_C, P_T, P_TE, P_DT, P_DE, P_LB, P_RB},
-    {P_C, P_G, P_T, P_TE, P_DT, P_DE, P_LB, P_RB},   {P_DE, P_DT, P_LB, P_S, P_CB, P_T, P_G, P_C},
-    {P_DT, P_DE, P_LB, P_S, P_CB, P_T, P_G, P_C},    {P_LB, P_S, P_DE, P_DT, P_CB, P_TE, P_RB, P_T},
-    {P_CB, P_S, P_LB, P_WR, P_TE, P_RB, P_DE, P_DT}, {P_S, P_CB, P_LB, P_WR, P_TE, P_RB, P_DE, P_DT},
-    {P_K, P_P, P_QB, P_WR, P_RB, P_TE, P_CB, P_S},   {P_P, P_K, P_QB, P_WR, P_RB, P_TE, P_CB, P_S},
+const int8_t SUBSTITUTES[NUMBER_OF_POSITIONS][8] = {
+    {POS_QB, POS_RB, POS_WR, POS_TE, POS_K, POS_P, POS_CB, POS_S},
+    {POS_RB, POS_WR, POS_TE, POS_QB, POS_T, POS_G, POS_C, POS_CB},
+    {POS_TE, POS_WR, POS_RB, POS_CB, POS_S, POS_QB, POS_LB, POS_DE},
+    {POS_WR, POS_TE, POS_RB, POS_CB, POS_S, POS_QB, POS_LB, POS_DE},
+    {POS_T, POS_G, POS_C, POS_TE, POS_DT, POS_DE, POS_LB, POS_RB},
+    {POS_G, POS_C, POS_T, POS_TE, POS_DT, POS_DE, POS_LB, POS_RB},
+    {POS_C, POS_G, POS_T, POS_TE, POS_DT, POS_DE, POS_LB, POS_RB},
+    {POS_DE, POS_DT, POS_LB, POS_S, POS_CB, POS_T, POS_G, POS_C},
+    {POS_DT, POS_DE, POS_LB, POS_S, POS_CB, POS_T, POS_G, POS_C},
+    {POS_LB, POS_S, POS_DE, POS_DT, POS_CB, POS_TE, POS_RB, POS_T},
+    {POS_CB, POS_S, POS_LB, POS_WR, POS_TE, POS_RB, POS_DE, POS_DT},
+    {POS_S, POS_CB, POS_LB, POS_WR, POS_TE, POS_RB, POS_DE, POS_DT},
+    {POS_K, POS_P, POS_QB, POS_WR, POS_RB, POS_TE, POS_CB, POS_S},
+    {POS_P, POS_K, POS_QB, POS_WR, POS_RB, POS_TE, POS_CB, POS_S},
 };
 
 // A team's players by position, in roster order.
@@ -26,7 +34,7 @@ struct DepthChart {
 DepthChart s_aChart[SIDES] = {{NO_TEAM, {}, {}}, {NO_TEAM, {}, {}}};
 
 // nConsulted gains a bit for each position whose players were looked at
-// (bit P_RETURNER for the returners), which is what an injury can change.
+// (bit CHART_RETURNER for the returners), which is what an injury can change.
 PNUM Depth_Chart_Slot(const DepthChart& chart, int nPosition, int nDepth, PNUM* pUsed, int nLevel, uint32_t& nConsulted);
 
 void Enter_Used(PNUM* pUsed, PNUM nSlot) {
@@ -51,12 +59,12 @@ bool Unavailable_Returner(TNUM nTeam, PNUM nSlot) {
 
 PNUM Returner(const DepthChart& chart, int nDepth, PNUM* pUsed, uint32_t& nConsulted) {
     TNUM nTeam = chart.nTeam;
-    PNUM nSlot = Game_Returner(nTeam, nDepth ? 1 : 0);
+    PNUM nSlot = Get_Team_Returner(nTeam, nDepth ? PUNT_RETURNER : KICK_RETURNER);
     if (Unavailable_Returner(nTeam, nSlot)) {
-        nSlot = Game_Returner(nTeam, nDepth ? 0 : 1);
+        nSlot = Get_Team_Returner(nTeam, nDepth ? KICK_RETURNER : PUNT_RETURNER);
         int nPosition = Game_Player_Position(nTeam, nSlot);
-        if (Unavailable_Returner(nTeam, nSlot) || nPosition == P_K || nPosition == P_P)
-            return Depth_Chart_Slot(chart, P_WR, 3, pUsed, 0, nConsulted);
+        if (Unavailable_Returner(nTeam, nSlot) || nPosition == POS_K || nPosition == POS_P)
+            return Depth_Chart_Slot(chart, POS_WR, 3, pUsed, 0, nConsulted);
     }
     Enter_Used(pUsed, nSlot);
     return nSlot;
@@ -80,10 +88,10 @@ PNUM Depth_Chart_Slot(const DepthChart& chart, int nPosition, int nDepth, PNUM* 
         Message_Box("System Error", "Bad nIndex in Get_Team_Position(%d,%d,<%d>,--,%d)", nTeam, nPosition, nDepth, nLevel);
         nDepth = 0;
     }
-    if (nPosition < 0 || nPosition > P_RETURNER) nPosition = P_QB;
-    if (nLevel > 0 && nPosition != P_RETURNER) nPosition = SUBSTITUTES[nPosition][Min(nLevel, 7)];
+    if (nPosition < 0 || nPosition > CHART_RETURNER) nPosition = POS_QB;
+    if (nLevel > 0 && nPosition != CHART_RETURNER) nPosition = SUBSTITUTES[nPosition][Min(nLevel, 7)];
     nConsulted |= 1u << nPosition;
-    if (nPosition == P_RETURNER) return Returner(chart, nDepth, pUsed, nConsulted);
+    if (nPosition == CHART_RETURNER) return Returner(chart, nDepth, pUsed, nConsulted);
 
     int nCount = 0;
     PNUM nLast = NO_PLAYER;
@@ -121,7 +129,8 @@ void Load_Game_Rosters(const GameRecord* g) {
 void Player_Hurt(const GameRecord* g, int nSide, PNUM nSlot) {
     TNUM nTeam = g->anTeam[nSide];
     uint32_t nChanged = 1u << Game_Player_Position(nTeam, nSlot);
-    if (nSlot == Game_Returner(nTeam, 0) || nSlot == Game_Returner(nTeam, 1)) nChanged |= 1u << P_RETURNER;
+    if (nSlot == Get_Team_Returner(nTeam, KICK_RETURNER) || nSlot == Get_Team_Returner(nTeam, PUNT_RETURNER))
+        nChanged |= 1u << CHART_RETURNER;
     Forget_Lineups(nSide, nChanged);
     Game_Forget_Player(nTeam, nSlot);
 }

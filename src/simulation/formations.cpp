@@ -12,28 +12,46 @@ struct Spot {
 // Lineup order is what the plays index: on offence 0 is the passer, 1..5 the
 // backs and receivers, 6..10 the line from left tackle to right tackle.
 const Spot FORMATIONS[NUMBER_OF_FORMATIONS][LINEUP_SIZE] = {
-    {{P_QB, 0}, {P_RB, 0}, {P_RB, 1}, {P_TE, 0}, {P_TE, 1}, {P_WR, 0}, {P_T, 0}, {P_G, 0}, {P_C, 0}, {P_G, 1}, {P_T, 1}},
-    {{P_QB, 0}, {P_RB, 0}, {P_RB, 1}, {P_TE, 0}, {P_WR, 0}, {P_WR, 1}, {P_T, 0}, {P_G, 0}, {P_C, 0}, {P_G, 1}, {P_T, 1}},
-    {{P_QB, 0}, {P_RB, 0}, {P_TE, 0}, {P_WR, 0}, {P_WR, 1}, {P_WR, 2}, {P_T, 0}, {P_G, 0}, {P_C, 0}, {P_G, 1}, {P_T, 1}},
-    {{P_QB, 0}, {P_RB, 0}, {P_WR, 0}, {P_WR, 1}, {P_WR, 2}, {P_WR, 3}, {P_T, 0}, {P_G, 0}, {P_C, 0}, {P_G, 1}, {P_T, 1}},
-    {{P_DE, 0}, {P_DT, 0}, {P_DT, 1}, {P_DE, 1}, {P_LB, 0}, {P_LB, 1}, {P_LB, 2}, {P_LB, 3}, {P_CB, 0}, {P_S, 0}, {P_S, 1}},
-    {{P_DE, 0}, {P_DT, 0}, {P_DT, 1}, {P_DT, 2}, {P_DE, 1}, {P_LB, 0}, {P_LB, 1}, {P_CB, 0}, {P_CB, 1}, {P_S, 0}, {P_S, 1}},
-    {{P_DE, 0}, {P_DT, 0}, {P_DT, 1}, {P_DE, 1}, {P_LB, 0}, {P_LB, 1}, {P_LB, 2}, {P_CB, 0}, {P_CB, 1}, {P_S, 0}, {P_S, 1}},
-    {{P_DE, 0}, {P_DT, 0}, {P_DE, 1}, {P_LB, 0}, {P_LB, 1}, {P_LB, 2}, {P_LB, 3}, {P_CB, 0}, {P_CB, 1}, {P_S, 0}, {P_S, 1}},
-    {{P_DE, 0}, {P_DT, 0}, {P_DT, 1}, {P_DE, 1}, {P_LB, 0}, {P_LB, 1}, {P_CB, 0}, {P_CB, 1}, {P_CB, 2}, {P_S, 0}, {P_S, 1}},
-    {{P_DE, 0}, {P_DT, 0}, {P_DT, 1}, {P_DE, 1}, {P_LB, 0}, {P_CB, 0}, {P_CB, 1}, {P_CB, 2}, {P_S, 0}, {P_S, 1}, {P_S, 2}},
-    {{P_DE, 0}, {P_DT, 0}, {P_DE, 1}, {P_LB, 0}, {P_CB, 0}, {P_CB, 1}, {P_CB, 2}, {P_CB, 3}, {P_S, 0}, {P_S, 1}, {P_S, 2}},
-    {{P_K, 0}, {P_LB, 3}, {P_LB, 4}, {P_LB, 5}, {P_TE, 1}, {P_TE, 2}, {P_RB, 3}, {P_S, 2}, {P_S, 3}, {P_CB, 2}, {P_CB, 3}},
-    {{P_P, 0}, {P_TE, 1}, {P_TE, 2}, {P_RB, 2}, {P_RB, 3}, {P_S, 3}, {P_T, 2}, {P_G, 2}, {P_C, 1}, {P_G, 3}, {P_T, 3}},
-    {{P_K, 0}, {P_P, 0}, {P_TE, 1}, {P_TE, 2}, {P_RB, 2}, {P_RB, 3}, {P_T, 2}, {P_G, 2}, {P_C, 1}, {P_G, 3}, {P_T, 3}},
-    {{P_K, 0}, {P_P, 0}, {P_TE, 1}, {P_TE, 2}, {P_RB, 2}, {P_RB, 3}, {P_T, 2}, {P_G, 2}, {P_C, 1}, {P_G, 3}, {P_T, 3}},
-    {{P_RETURNER, 0}, {P_WR, 3}, {P_RB, 2}, {P_T, 2}, {P_T, 3}, {P_G, 2}, {P_G, 3}, {P_TE, 2}, {P_TE, 3}, {P_LB, 3}, {P_LB, 4}},
-    {{P_RETURNER, 1}, {P_RB, 2}, {P_LB, 3}, {P_LB, 4}, {P_DE, 2}, {P_DT, 2}, {P_DE, 3}, {P_CB, 2}, {P_CB, 3}, {P_S, 2}, {P_S, 3}},
-    {{P_DE, 2}, {P_DT, 2}, {P_DT, 3}, {P_DE, 3}, {P_LB, 3}, {P_LB, 4}, {P_LB, 5}, {P_CB, 2}, {P_CB, 3}, {P_S, 2}, {P_S, 3}},
+    {{POS_QB, 0}, {POS_RB, 0}, {POS_RB, 1}, {POS_TE, 0}, {POS_TE, 1}, {POS_WR, 0},
+     {POS_T, 0}, {POS_G, 0}, {POS_C, 0}, {POS_G, 1}, {POS_T, 1}},
+    {{POS_QB, 0}, {POS_RB, 0}, {POS_RB, 1}, {POS_TE, 0}, {POS_WR, 0}, {POS_WR, 1},
+     {POS_T, 0}, {POS_G, 0}, {POS_C, 0}, {POS_G, 1}, {POS_T, 1}},
+    {{POS_QB, 0}, {POS_RB, 0}, {POS_TE, 0}, {POS_WR, 0}, {POS_WR, 1}, {POS_WR, 2},
+     {POS_T, 0}, {POS_G, 0}, {POS_C, 0}, {POS_G, 1}, {POS_T, 1}},
+    {{POS_QB, 0}, {POS_RB, 0}, {POS_WR, 0}, {POS_WR, 1}, {POS_WR, 2}, {POS_WR, 3},
+     {POS_T, 0}, {POS_G, 0}, {POS_C, 0}, {POS_G, 1}, {POS_T, 1}},
+    {{POS_DE, 0}, {POS_DT, 0}, {POS_DT, 1}, {POS_DE, 1}, {POS_LB, 0}, {POS_LB, 1},
+     {POS_LB, 2}, {POS_LB, 3}, {POS_CB, 0}, {POS_S, 0}, {POS_S, 1}},
+    {{POS_DE, 0}, {POS_DT, 0}, {POS_DT, 1}, {POS_DT, 2}, {POS_DE, 1}, {POS_LB, 0},
+     {POS_LB, 1}, {POS_CB, 0}, {POS_CB, 1}, {POS_S, 0}, {POS_S, 1}},
+    {{POS_DE, 0}, {POS_DT, 0}, {POS_DT, 1}, {POS_DE, 1}, {POS_LB, 0}, {POS_LB, 1},
+     {POS_LB, 2}, {POS_CB, 0}, {POS_CB, 1}, {POS_S, 0}, {POS_S, 1}},
+    {{POS_DE, 0}, {POS_DT, 0}, {POS_DE, 1}, {POS_LB, 0}, {POS_LB, 1}, {POS_LB, 2},
+     {POS_LB, 3}, {POS_CB, 0}, {POS_CB, 1}, {POS_S, 0}, {POS_S, 1}},
+    {{POS_DE, 0}, {POS_DT, 0}, {POS_DT, 1}, {POS_DE, 1}, {POS_LB, 0}, {POS_LB, 1},
+     {POS_CB, 0}, {POS_CB, 1}, {POS_CB, 2}, {POS_S, 0}, {POS_S, 1}},
+    {{POS_DE, 0}, {POS_DT, 0}, {POS_DT, 1}, {POS_DE, 1}, {POS_LB, 0}, {POS_CB, 0},
+     {POS_CB, 1}, {POS_CB, 2}, {POS_S, 0}, {POS_S, 1}, {POS_S, 2}},
+    {{POS_DE, 0}, {POS_DT, 0}, {POS_DE, 1}, {POS_LB, 0}, {POS_CB, 0}, {POS_CB, 1},
+     {POS_CB, 2}, {POS_CB, 3}, {POS_S, 0}, {POS_S, 1}, {POS_S, 2}},
+    {{POS_K, 0}, {POS_LB, 3}, {POS_LB, 4}, {POS_LB, 5}, {POS_TE, 1}, {POS_TE, 2},
+     {POS_RB, 3}, {POS_S, 2}, {POS_S, 3}, {POS_CB, 2}, {POS_CB, 3}},
+    {{POS_P, 0}, {POS_TE, 1}, {POS_TE, 2}, {POS_RB, 2}, {POS_RB, 3}, {POS_S, 3},
+     {POS_T, 2}, {POS_G, 2}, {POS_C, 1}, {POS_G, 3}, {POS_T, 3}},
+    {{POS_K, 0}, {POS_P, 0}, {POS_TE, 1}, {POS_TE, 2}, {POS_RB, 2}, {POS_RB, 3},
+     {POS_T, 2}, {POS_G, 2}, {POS_C, 1}, {POS_G, 3}, {POS_T, 3}},
+    {{POS_K, 0}, {POS_P, 0}, {POS_TE, 1}, {POS_TE, 2}, {POS_RB, 2}, {POS_RB, 3},
+     {POS_T, 2}, {POS_G, 2}, {POS_C, 1}, {POS_G, 3}, {POS_T, 3}},
+    {{CHART_RETURNER, 0}, {POS_WR, 3}, {POS_RB, 2}, {POS_T, 2}, {POS_T, 3}, {POS_G, 2},
+     {POS_G, 3}, {POS_TE, 2}, {POS_TE, 3}, {POS_LB, 3}, {POS_LB, 4}},
+    {{CHART_RETURNER, 1}, {POS_RB, 2}, {POS_LB, 3}, {POS_LB, 4}, {POS_DE, 2}, {POS_DT, 2},
+     {POS_DE, 3}, {POS_CB, 2}, {POS_CB, 3}, {POS_S, 2}, {POS_S, 3}},
+    {{POS_DE, 2}, {POS_DT, 2}, {POS_DT, 3}, {POS_DE, 3}, {POS_LB, 3}, {POS_LB, 4},
+     {POS_LB, 5}, {POS_CB, 2}, {POS_CB, 3}, {POS_S, 2}, {POS_S, 3}},
 };
 
 // Backups take the field when the game is out of reach.
-const int8_t GARBAGE_SHIFT[14] = {1, 1, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 0, 0};
+const int8_t GARBAGE_SHIFT[NUMBER_OF_POSITIONS] = {1, 1, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 0, 0};
 
 int Margin(const GameRecord* g) { return g->anScore[Offence_Side(g)] - g->anScore[Defence_Side(g)]; }
 
@@ -85,20 +103,22 @@ bool Go_For_Two(int nMargin) {
 }
 
 int Estimated_Longest_Kick(TNUM nTeam, PNUM nKicker) {
-    int nMade50 = Game_Player_Stat(nTeam, nKicker, GAME_PREDICTED, 17);
-    int nLongest = Random(3) + 2 * nMade50 - Game_Player_Stat(nTeam, nKicker, GAME_PREDICTED, 16) / 2 + 47;
+    int nMade50 = Game_Player_Stat(nTeam, nKicker, PERIOD_PREDICTED, SS_FG_50_PLUS);
+    int nTried50 = Game_Player_Stat(nTeam, nKicker, PERIOD_PREDICTED, SS_FGA_50_PLUS);
+    int nLongest = Random(3) + 2 * nMade50 - nTried50 / 2 + 47;
     if (nMade50 > 0) nLongest = Max(nLongest, Random(2) + 50);
     return nLongest;
 }
 
 int Kicker_Range(GameRecord* g) {
     TNUM nTeam = g->nPossession;
-    PNUM nKicker = Game_Team_Position(g, nTeam, P_K, 0, nullptr);
+    PNUM nKicker = Game_Team_Position(g, nTeam, POS_K, 0, nullptr);
     auto Percent = [&](int nMade, int nTried) { return Ratio(1000, nMade, nTried) / 10; };
-    auto Stat = [&](int n) { return Game_Player_Stat(nTeam, nKicker, GAME_PREDICTED, n); };
-    int nAll = Percent(Stat(11) + Stat(13) + Stat(15) + Stat(17), Stat(10) + Stat(12) + Stat(14) + Stat(16));
-    int n40 = Percent(Stat(15), Stat(14));
-    int n50 = Percent(Stat(17), Stat(16));
+    auto Stat = [&](int n) { return Game_Player_Stat(nTeam, nKicker, PERIOD_PREDICTED, n); };
+    int nAll = Percent(Stat(SS_FG_UNDER_30) + Stat(SS_FG_UNDER_40) + Stat(SS_FG_UNDER_50) + Stat(SS_FG_50_PLUS),
+                       Stat(SS_FGA_UNDER_30) + Stat(SS_FGA_UNDER_40) + Stat(SS_FGA_UNDER_50) + Stat(SS_FGA_50_PLUS));
+    int n40 = Percent(Stat(SS_FG_UNDER_50), Stat(SS_FGA_UNDER_50));
+    int n50 = Percent(Stat(SS_FG_50_PLUS), Stat(SS_FGA_50_PLUS));
     int nLongest = Estimated_Longest_Kick(nTeam, nKicker);
     return ((n50 + n40) / 2 + nAll - 100) / 10 + (nLongest + 35) / 2 - 17;
 }

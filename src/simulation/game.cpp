@@ -6,13 +6,13 @@
 #include <cstring>
 
 #include "base/random.h"
+#include "database/team.h"
 #include "database/text_format.h"
 #include "finance/attendance.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"
 
 namespace {
-constexpr int GS_GAME_NUMBER = 21;
 // The clock field holds 16 bits; a playoff game still tied after sixteen
 // overtime periods ends tied rather than run the clock round.
 constexpr int LAST_SECOND = 18000;
@@ -32,11 +32,11 @@ int Temperature(const GameRecord* g) {
     TNUM nHome = g->anTeam[1];
     int nMonth = Month_Of_Day(g->nWeek * 7 + 243);
     int nSeason = nMonth > 6 ? nMonth - 6 : 6 - nMonth;
-    int D = Clamp(23000, Game_Team_City_Data(nHome, 6), 46000) / ((nSeason - 10) * 100);
+    int D = Clamp(23000, Get_Team_City_Data(nHome, CITY_LATITUDE), 46000) / ((nSeason - 10) * 100);
     int nTemperature = 105 + D + (g->nKickoffTime < 700 ? 10 : 0);
     nTemperature += Random(10);
     nTemperature -= Random(10);
-    return nTemperature - Game_Team_City_Data(nHome, 4) / 300;
+    return nTemperature - Get_Team_City_Data(nHome, CITY_ALTITUDE) / 300;
 }
 
 }  // namespace
@@ -149,7 +149,7 @@ void Apply_Result(GameRecord* g, bool bPenalty) {
         int nDefence = Defence_Side(g);
         g->anScore[nDefence] += 2;
         Set_Play_Result(&g->play, RESULT_SAFETY);
-        g->play.nSecond = Lineup_ID(g, nDefence, Weighted_Draw(g, nDefence, 2, 2));
+        g->play.nSecond = Lineup_ID(g, nDefence, Weighted_Draw(g, nDefence, GROUP_DEFENCE, SS_TACKLES));
         Add_To_Scoring_List(g, nDefence);
         return Kick_Next(g, DOWN_FREE_KICK);
     }
@@ -259,7 +259,7 @@ void Set_Up_Game(GameRecord* g, TNUM nHome, TNUM nVisitor, int nWeek) {
     g->nKickoffTime = Game_Kickoff_Time(nHome, nWeek);
     g->nTemperature = Temperature(g);
     g->nWind = Random(120);
-    g->nAttendance = Min(Game_Attendance_Demand(nHome, nVisitor), Game_Stadium_Capacity(nHome));
+    g->nAttendance = Min(Game_Attendance_Demand(nHome, nVisitor), Get_Stadium_Field(nHome, STADIUM_CAPACITY));
     Load_Game_Rosters(g);
     Credit_Game_Starters(g);
     for (int nSide = 0; nSide < SIDES; nSide++)
@@ -333,15 +333,16 @@ void Finish_Game(GameRecord* g) {
     Write_Play_By_Play(g);
     for (int nSide = 0; nSide < SIDES; nSide++)
         for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
-            if (Game_Player_Played(g->anTeam[nSide], nSlot)) Increment_Stat(g, g->anTeam[nSide], nSlot, -1, 0, 1);
+            if (Game_Player_Played(g->anTeam[nSide], nSlot))
+                Increment_Stat(g, g->anTeam[nSide], nSlot, ANY_GROUP, SS_GAMES, 1);
     if (g->anScore[1] > g->anScore[0]) {
-        Game_Book_Win(nHome, true);
-        Game_Book_Loss(nVisitor, false);
+        Add_Team_Win(nHome, true);
+        Add_Team_Loss(nVisitor, false);
     } else if (g->anScore[0] > g->anScore[1]) {
-        Game_Book_Win(nVisitor, false);
-        Game_Book_Loss(nHome, true);
+        Add_Team_Win(nVisitor, false);
+        Add_Team_Loss(nHome, true);
     } else {
-        Game_Book_Tie(nHome, true);
-        Game_Book_Tie(nVisitor, false);
+        Add_Team_Tie(nHome, true);
+        Add_Team_Tie(nVisitor, false);
     }
 }

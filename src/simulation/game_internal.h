@@ -15,21 +15,23 @@ int Quarter(const GameRecord* pGame);
 bool Second_Half(const GameRecord* pGame);
 bool Playoff_Game(const GameRecord* pGame);
 
-// Weighted draw of a lineup index of nSide: weight = predicted nStat for
-// players of nGroup (-1 any), times (predicted 10 + 1) when bPenalty.
+// Weighted draw of a lineup index of nSide: weight = predicted nStat
+// (EVEN_WEIGHT: alike) for players of nGroup (or ANY_GROUP), times
+// (predicted SS_PENALTIES + 1) when bPenalty.
+constexpr int EVEN_WEIGHT = -1;
 int Weighted_Draw(const GameRecord* pGame, int nSide, int nGroup, int nStat, bool bPenalty = false);
-// Sums of predicted statistics over the lineup players of nGroup (-1 any),
+// Sums of predicted statistics over the lineup players of nGroup (or ANY_GROUP),
 // several in one pass: pSums[k] of pStats[k].
 void Lineup_Stat_Sums(const GameRecord* pGame, int nSide, int nGroup, int nCount, const int* pStats, int* pSums);
 int Lineup_Rating_Sum(const GameRecord* pGame, int nSide, int nFirst, int nLast, int nRating);
 inline int Predicted(const GameRecord* g, int nSide, int nIndex, int nStat) {
-    return Game_Player_Stat(g->anTeam[nSide], g->anLineup[nSide][nIndex], GAME_PREDICTED, nStat);
+    return Game_Player_Stat(g->anTeam[nSide], g->anLineup[nSide][nIndex], PERIOD_PREDICTED, nStat);
 }
 inline int Lineup_Position(const GameRecord* g, int nSide, int nIndex) {
     return Game_Player_Position(g->anTeam[nSide], g->anLineup[nSide][nIndex]);
 }
 inline int Lineup_Group(const GameRecord* g, int nSide, int nIndex) {
-    return Game_Position_Group(Lineup_Position(g, nSide, nIndex));
+    return Position_Group(Lineup_Position(g, nSide, nIndex));
 }
 inline int Lineup_ID(const GameRecord* g, int nSide, int nIndex) {
     return Game_Player_ID(g->anTeam[nSide], g->anLineup[nSide][nIndex]);
@@ -52,7 +54,7 @@ void Clock_Events(GameRecord* pGame);
 void Load_Game_Rosters(const GameRecord* pGame);
 void Player_Hurt(const GameRecord* pGame, int nSide, PNUM nSlot);
 // Forgets the side's lineups that looked at a position of nPositions (bits;
-// bit P_RETURNER the returners).
+// bit CHART_RETURNER the returners).
 void Forget_Lineups(int nSide, uint32_t nPositions);
 // Get_Team_Position from the game's chart of nTeam; *pConsulted gains the
 // positions (bits) whose players were looked at.
@@ -77,9 +79,9 @@ int Estimated_Longest_Kick(TNUM nTeam, PNUM nKicker);
 bool Penalty_Check(GameRecord* pGame);
 // Signed yards (positive against the defence) of a penalty at nBall.
 int Enforced_Penalty_Yards(int nPenalty, int nYards, int nBall);
-// Weights of incomplete, complete, intercepted, sacked and knocked down.
-void Pass_Outcome_Weights(const GameRecord* pGame, int nLength, int64_t anWeight[5]);
-void Clamp_Pass_Weights(int64_t anWeight[5]);
+// Weights of the PASS_* outcomes.
+void Pass_Outcome_Weights(const GameRecord* pGame, int nLength, int64_t anWeight[PASS_OUTCOMES]);
+void Clamp_Pass_Weights(int64_t anWeight[PASS_OUTCOMES]);
 void Injury_Check(GameRecord* pGame);
 
 // Play-by-play text.

@@ -1,4 +1,4 @@
-// The game's door to the league: players, teams, ratings and the injury model.
+// The game's fast, cached view of the players of its two teams.
 #include "simulation/game_league.h"
 
 #include <initializer_list>
@@ -6,7 +6,6 @@
 #include "base/random.h"
 #include "database/player.h"
 #include "database/team.h"
-#include "database/text_format.h"
 #include "personnel/injuries.h"
 #include "personnel/ratings.h"
 
@@ -95,33 +94,9 @@ void Game_Raise_Player_Stat(TNUM nTeam, PNUM nSlot, int nStat, int nValue) {
             Set_Player_Season_Stat(nTeam, nSlot, nPeriod, nStat, nValue);
 }
 
-void Game_Player_Last_Name(TNUM nTeam, PNUM nSlot, char* szOut) {
-    szOut[0] = '\0';
-    if (Game_Slot_Filled(nTeam, nSlot)) Get_Player_Last_Name(nTeam, nSlot, szOut);
-}
-
-void Game_Player_Full_Name(TNUM nTeam, PNUM nSlot, char* szOut) {
-    szOut[0] = '\0';
-    if (Game_Slot_Filled(nTeam, nSlot)) Get_Player_Full_Name(nTeam, nSlot, szOut);
-}
-
-PNUM Game_Returner(TNUM nTeam, int nKind) { return Get_Team_Returner(nTeam, nKind); }
-void Game_Set_Returner(TNUM nTeam, int nKind, PNUM nSlot) { Set_Team_Returner(nTeam, nKind, nSlot); }
-int Game_Stadium_Capacity(TNUM nTeam) { return Get_Stadium_Field(nTeam, 0); }
-int Game_Team_City_Data(TNUM nTeam, int nField) { return Get_Team_City_Data(nTeam, nField); }
-
 int Game_Kickoff_Time(TNUM nTeam, int nWeek) {
     if (nWeek < 0 || nWeek >= SCHEDULE_SLOTS) return 0;
     return Get_Schedule_Field(nTeam, nWeek, SLOT_KICKOFF);
 }
-
-void Game_Add_Team_Total(TNUM nTeam, int nLine, int nStat, int nAmount) {
-    Add_Team_Total(nTeam, nLine, PERIOD_THIS_SEASON, nStat, nAmount);
-    Add_Team_Total(nTeam, nLine, PERIOD_CAREER, nStat, nAmount);
-}
-
-void Game_Book_Win(TNUM nTeam, bool bHome) { Add_Team_Win(nTeam, bHome); }
-void Game_Book_Loss(TNUM nTeam, bool bHome) { Add_Team_Loss(nTeam, bHome); }
-void Game_Book_Tie(TNUM nTeam, bool bHome) { Add_Team_Tie(nTeam, bHome); }
 
 bool Game_Try_Injury(TNUM nTeam, PNUM nSlot) { return Game_In_Range(nTeam, nSlot) && Try_Injury(nTeam, nSlot) != 0; }

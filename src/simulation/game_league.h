@@ -1,25 +1,16 @@
-// What a game reads from and writes to the rest of the league: players,
-// teams, ratings and the injury model. Everything the game needs from other
-// subsystems goes through here, so that it can follow their interfaces in one
-// place.
+// The game's fast, cached view of the players of its two teams. The snaps
+// read players millions of times a second, so the hot reads go to the record
+// directly and the ratings and open history records are kept for the game;
+// everything else the game reads and writes through the league's own
+// accessors.
 #pragma once
 #include "base/random.h"
 #include "database/league_database.h"
 #include "database/player.h"
 #include "personnel/ratings.h"
 
-enum { GAME_THIS_SEASON = PERIOD_THIS_SEASON, GAME_LAST_SEASON = PERIOD_LAST_SEASON, GAME_CAREER = PERIOD_CAREER, GAME_PREDICTED = PERIOD_PREDICTED };
-
-// Positions.
-enum { P_QB, P_RB, P_TE, P_WR, P_T, P_G, P_C, P_DE, P_DT, P_LB, P_CB, P_S, P_K, P_P, P_RETURNER };
-
-
-inline int Game_Position_Group(int nPosition) { return Position_Group(nPosition); }  // 0 backs and receivers, 1 line, 2 defence, 3 kickers
-inline int Game_Position_Side(int nPosition) { return Position_Side(nPosition); }    // 0 offence, 1 defence, 2 kickers
-
-// The snaps read players millions of times a second, so these read the
-// record directly; out of range they answer like the checked accessors
-// without a log line, and the rare other codes go through them.
+// Out of range these answer like the checked accessors without a log line,
+// and the rare other codes go through them.
 inline bool Game_In_Range(TNUM nTeam, PNUM nSlot) {
     return nTeam >= 0 && nTeam <= TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
 }
@@ -61,19 +52,7 @@ void Game_Forget_Player(TNUM nTeam, PNUM nSlot);
 void Game_Add_Player_Stat(TNUM nTeam, PNUM nSlot, int nStat, int nAmount);
 // Raises a longest-kick counter of This Season and Career to nValue.
 void Game_Raise_Player_Stat(TNUM nTeam, PNUM nSlot, int nStat, int nValue);
-void Game_Player_Last_Name(TNUM nTeam, PNUM nSlot, char* szOut);  // TEXT_SIZE
-void Game_Player_Full_Name(TNUM nTeam, PNUM nSlot, char* szOut);  // TEXT_SIZE
-
-PNUM Game_Returner(TNUM nTeam, int nKind);  // 0 kick, 1 punt
-void Game_Set_Returner(TNUM nTeam, int nKind, PNUM nSlot);
-int Game_Stadium_Capacity(TNUM nTeam);
-int Game_Team_City_Data(TNUM nTeam, int nField);
+// Two answers from beyond the players: the kickoff time of the week (0 past
+// the schedule), and the per-play injury test, true when he was hurt now.
 int Game_Kickoff_Time(TNUM nTeam, int nWeek);
-// Adds to line nLine of the team's totals, This Season and Career.
-void Game_Add_Team_Total(TNUM nTeam, int nLine, int nStat, int nAmount);
-void Game_Book_Win(TNUM nTeam, bool bHome);
-void Game_Book_Loss(TNUM nTeam, bool bHome);
-void Game_Book_Tie(TNUM nTeam, bool bHome);
-
-// The per-play injury test; true when the player was hurt now.
 bool Game_Try_Injury(TNUM nTeam, PNUM nSlot);

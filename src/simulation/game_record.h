@@ -11,6 +11,29 @@ constexpr int SIDES = 2;  // 0 visitor, 1 home
 constexpr int GAME_STATS = 16;
 constexpr int BOX_LINES = 16;
 constexpr int BOX_COLUMNS = 5;
+// Box-score columns; what they hold depends on the player's row.
+enum {
+    // Passers.
+    BOX_PASS_ATTEMPTS = 0,
+    BOX_COMPLETIONS = 1,
+    BOX_PASS_YARDS = 2,
+    BOX_PASS_TD = 3,
+    BOX_INTERCEPTIONS_THROWN = 4,
+    // The rest of the offence.
+    BOX_RUSHES = 0,
+    BOX_RUSH_YARDS = 1,
+    BOX_RECEPTIONS = 2,
+    BOX_RECEIVING_YARDS = 3,
+    BOX_TOUCHDOWNS = 4,  // also the defence's
+    // Defence.
+    BOX_SACKS = 0,  // half sacks
+    BOX_INTERCEPTIONS = 1,
+    // Kickers.
+    BOX_PAT_ATTEMPTS = 0,
+    BOX_PAT_MADE = 1,
+    BOX_FG_ATTEMPTS = 2,
+    BOX_FG_MADE = 3,
+};
 constexpr int SCORING_LIST_SIZE = 32;
 constexpr int LINEUP_SIZE = 11;
 
@@ -97,6 +120,26 @@ enum {
     RESULT_TWO_POINTS_FAILED,
     RESULT_PENALTY,
     RESULT_NONE,
+};
+
+// Penalties: the play's amount when its result is RESULT_PENALTY.
+enum {
+    PENALTY_ENCROACHMENT,
+    PENALTY_FACEMASK,
+    PENALTY_DEFENSIVE_HOLDING,
+    PENALTY_ROUGHING_THE_PASSER,
+    PENALTY_ROUGHING_THE_KICKER,
+    PENALTY_DEFENSIVE_ROUGHNESS,
+    PENALTY_PASS_INTERFERENCE,
+    PENALTY_OFFSIDES,
+    PENALTY_FALSE_START,
+    PENALTY_ILLEGAL_MOTION,
+    PENALTY_OFFENSIVE_INTERFERENCE,
+    PENALTY_HOLDING,
+    PENALTY_INTENTIONAL_GROUNDING,
+    PENALTY_CLIPPING,
+    PENALTY_OFFENSIVE_ROUGHNESS,
+    NUMBER_OF_PENALTIES
 };
 
 struct PlayRecord {

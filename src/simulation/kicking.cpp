@@ -1,11 +1,14 @@
 // Kickoffs, punts, field goals and extra points, with their returns.
 #include "base/random.h"
+#include "database/team.h"
 #include "platform/platform.h"
 #include "simulation/game_internal.h"
 
 namespace {
 constexpr int KICKER = 0, RETURNER = 0;
-constexpr int RETURN_GROUP = 4;  // backs, receivers and defenders
+// Field-goal distance bands: under 30, 30..39, 40..49, 50 and over.
+constexpr int FG_TRIED[4] = {SS_FGA_UNDER_30, SS_FGA_UNDER_40, SS_FGA_UNDER_50, SS_FGA_50_PLUS};
+constexpr int FG_MADE[4] = {SS_FG_UNDER_30, SS_FG_UNDER_40, SS_FG_UNDER_50, SS_FG_50_PLUS};
 
 void Credit(GameRecord* g, int nSide, int nIndex, int nGroup, int nStat, int nAmount) {
     Increment_Stat(g, g->anTeam[nSide], g->anLineup[nSide][nIndex], nGroup, nStat, nAmount);
@@ -18,8 +21,8 @@ void Change_To(GameRecord* g, int nSpot) {
 }
 
 int Tackle_By(GameRecord* g, int nSide) {
-    int nTackler = Weighted_Draw(g, nSide, 2, 2);
-    Credit(g, nSide, nTackler, 2, 2, 1);
+    int nTackler = Weighted_Draw(g, nSide, GROUP_DEFENCE, SS_TACKLES);
+    Credit(g, nSide, nTackler, GROUP_DEFENCE, SS_TACKLES, 1);
     return Lineup_ID(g, nSide, nTackler);
 }
 }  // namespace
@@ -40,8 +43,8 @@ void Kickoff_Play(GameRecord* g) {
         g->play.nFirst = -1;
         return;
     }
-    int nReturns = Game_Player_Stat(nTeam, nReturner, GAME_PREDICTED, 14);
-    int nAverage = Ratio(10, Game_Player_Stat(nTeam, nReturner, GAME_PREDICTED, 15), nReturns);
+    int nReturns = Game_Player_Stat(nTeam, nReturner, PERIOD_PREDICTED, SS_KICK_RETURNS);
+    int nAverage = Ratio(10, Game_Player_Stat(nTeam, nReturner, PERIOD_PREDICTED, SS_KICK_RETURN_YARDS), nReturns);
     int A = Max(180, Min(nAverage, 10 * nReturns));
     int T = Max(1, (Perturb(A, 500, 3) + 5) / 10);
     if (Random(1000) < A / 20) T = nSpot;
@@ -50,11 +53,11 @@ void Kickoff_Play(GameRecord* g) {
         Set_Play_Result(&g->play, RESULT_KICKOFF_RETURN);
     } else {
         T = nSpot;
-        Credit(g, nReceiving, RETURNER, RETURN_GROUP, 16, 1);
+        Credit(g, nReceiving, RETURNER, RETURNING_GROUPS, SS_KICK_RETURN_TD, 1);
         Set_Play_Result(&g->play, RESULT_KICKOFF_RETURN_TD);
     }
-    Credit(g, nReceiving, RETURNER, RETURN_GROUP, 14, 1);
-    Credit(g, nReceiving, RETURNER, RETURN_GROUP, 15, T);
+    Credit(g, nReceiving, RETURNER, RETURNING_GROUPS, SS_KICK_RETURNS, 1);
+    Credit(g, nReceiving, RETURNER, RETURNING_GROUPS, SS_KICK_RETURN_YARDS, T);
     Add_Game_Play_Time(g, Random(4) + 7 + T / 7);
     Set_Game_Clock_Stopped(g, false);
     Change_To(g, nSpot - T);
@@ -67,8 +70,8 @@ void Punt_Play(GameRecord* g) {
     TNUM nKickTeam = g->anTeam[nKicking], nTeam = g->anTeam[nReceiving];
     PNUM nPunter = g->anLineup[nKicking][KICKER], nReturner = g->anLineup[nReceiving][RETURNER];
     int nBall = Game_Ball(g);
-    int nAverage = Max(Ratio(10, Game_Player_Stat(nKickTeam, nPunter, GAME_PREDICTED, 3),
-                             Game_Player_Stat(nKickTeam, nPunter, GAME_PREDICTED, 2)), 300);
+    int nAverage = Max(Ratio(10, Game_Player_Stat(nKickTeam, nPunter, PERIOD_PREDICTED, SS_PUNT_YARDS),
+                             Game_Player_Stat(nKickTeam, nPunter, PERIOD_PREDICTED, SS_PUNTS)), 300);
     int D = Perturb(Min(nAverage, 10 * nBall - 30), 150, 2);
     // At least a yard: the fair-catch chance divides by the length.
     int H = Max(1, (D + 5) / 10);
@@ -82,7 +85,7 @@ void Punt_Play(GameRecord* g) {
         Set_Game_Clock_Stopped(g, true);
         Add_Game_Play_Time(g, Random(4) + 7);
         Set_Play_Result(&g->play, RESULT_PUNT_TOUCHBACK);
-        Credit(g, nKicking, KICKER, 3, 6, 1);
+        Credit(g, nKicking, KICKER, GROUP_KICKERS, SS_TOUCHBACKS, 1);
         g->play.nFirst = -1;
     } else if (Random(1000) < 14350 / H) {
         Change_To(g, nLanding);
@@ -91,9 +94,10 @@ void Punt_Play(GameRecord* g) {
         Set_Play_Result(&g->play, RESULT_PUNT);
     } else {
         Set_Game_Clock_Stopped(g, false);
-        if (nLanding > 80) Credit(g, nKicking, KICKER, 3, 4, 1);
-        int nReturns = Game_Player_Stat(nTeam, nReturner, GAME_PREDICTED, 17);
-        int nReturnAverage = Ratio(10, Game_Player_Stat(nTeam, nReturner, GAME_PREDICTED, 18), nReturns);
+        if (nLanding > 80) Credit(g, nKicking, KICKER, GROUP_KICKERS, SS_INSIDE_20, 1);
+        int nReturns = Game_Player_Stat(nTeam, nReturner, PERIOD_PREDICTED, SS_PUNT_RETURNS);
+        int nReturnYards = Game_Player_Stat(nTeam, nReturner, PERIOD_PREDICTED, SS_PUNT_RETURN_YARDS);
+        int nReturnAverage = Ratio(10, nReturnYards, nReturns);
         int B = Max(60, Min(nReturnAverage, 5 * nReturns)) * H / 41;
         R = (Perturb(B, 600, 2) + 5) / 10;
         if (Random(1000) < B / 10) R = nLanding;
@@ -104,17 +108,17 @@ void Punt_Play(GameRecord* g) {
             Set_Play_Result(&g->play, RESULT_PUNT);
         } else {
             R = nLanding;
-            Credit(g, nReceiving, RETURNER, RETURN_GROUP, 19, 1);
+            Credit(g, nReceiving, RETURNER, RETURNING_GROUPS, SS_PUNT_RETURN_TD, 1);
             Set_Play_Result(&g->play, RESULT_PUNT_RETURN_TD);
         }
-        Credit(g, nReceiving, RETURNER, RETURN_GROUP, 17, 1);
-        Credit(g, nReceiving, RETURNER, RETURN_GROUP, 18, R);
+        Credit(g, nReceiving, RETURNER, RETURNING_GROUPS, SS_PUNT_RETURNS, 1);
+        Credit(g, nReceiving, RETURNER, RETURNING_GROUPS, SS_PUNT_RETURN_YARDS, R);
         Change_To(g, nLanding - R);
     }
-    Credit(g, nKicking, KICKER, 3, 2, 1);
-    Credit(g, nKicking, KICKER, 3, 3, H);
-    if (Current_Week() < First_Playoff_Week() && Game_Position_Group(Game_Player_Position(nKickTeam, nPunter)) == 3)
-        Game_Raise_Player_Stat(nKickTeam, nPunter, 5, H);
+    Credit(g, nKicking, KICKER, GROUP_KICKERS, SS_PUNTS, 1);
+    Credit(g, nKicking, KICKER, GROUP_KICKERS, SS_PUNT_YARDS, H);
+    bool bKicker = Position_Group(Game_Player_Position(nKickTeam, nPunter)) == GROUP_KICKERS;
+    if (Current_Week() < First_Playoff_Week() && bKicker) Game_Raise_Player_Stat(nKickTeam, nPunter, SS_LONG_PUNT, H);
     Set_Play_Yards(&g->play, H);
     Set_Play_Amount(&g->play, R);
     Set_Game_Down(g, DOWN_CHANGE);
@@ -129,12 +133,12 @@ void Field_Goal_Play(GameRecord* g) {
     Set_Game_Play_Time(g, Random(3) + 5);
     int nDistance = nBall + 17;
     int nLongest = Estimated_Longest_Kick(nTeam, nKicker);
-    // Bands: under 30, 30..39, 40..49, 50 and over; counters 10/11, 12/13, 14/15, 16/17.
     int nBand = nDistance < 30 ? 0 : nDistance < 40 ? 1 : nDistance < 50 ? 2 : 3;
+    // The kicker's record in the band and, weighing three times, the next.
     int nFrom = Min(nBand, 2);
-    auto Stat = [&](int n) { return Game_Player_Stat(nTeam, nKicker, GAME_PREDICTED, n); };
-    int A = Stat(10 + 2 * nFrom) + 3 * Stat(12 + 2 * nFrom);
-    int M = Stat(11 + 2 * nFrom) + 3 * Stat(13 + 2 * nFrom);
+    auto Stat = [&](int n) { return Game_Player_Stat(nTeam, nKicker, PERIOD_PREDICTED, n); };
+    int A = Stat(FG_TRIED[nFrom]) + 3 * Stat(FG_TRIED[nFrom + 1]);
+    int M = Stat(FG_MADE[nFrom]) + 3 * Stat(FG_MADE[nFrom + 1]);
     int nPosition = Game_Player_Position(nTeam, nKicker);
     if (A > 0) {
         if (A == M) A++;
@@ -144,21 +148,21 @@ void Field_Goal_Play(GameRecord* g) {
         }
     } else {
         A = 50;
-        M = nPosition == P_K ? 60 - nDistance : 45 - nDistance;
+        M = nPosition == POS_K ? 60 - nDistance : 45 - nDistance;
     }
     // Out of range stays out of range, whatever the band's record.
     if (nDistance > nLongest + 7) M = 0;
     if (nDistance > nLongest) A += nDistance - nLongest;
-    Credit(g, nKicking, KICKER, 3, 10 + 2 * nBand, 1);
-    bool bGood = Game_Position_Group(nPosition) == 3 ? Random(A) < M : Random(50) < 31 - nDistance;
+    Credit(g, nKicking, KICKER, GROUP_KICKERS, FG_TRIED[nBand], 1);
+    bool bGood = Position_Group(nPosition) == GROUP_KICKERS ? Random(A) < M : Random(50) < 31 - nDistance;
     g->play.nFirst = Lineup_ID(g, nKicking, KICKER);
     Set_Play_Yards(&g->play, nDistance);
     if (bGood) {
         g->anScore[nKicking] += 3;
         Set_Play_Result(&g->play, RESULT_FIELD_GOAL);
-        Credit(g, nKicking, KICKER, 3, 11 + 2 * nBand, 1);
-        if (Current_Week() < First_Playoff_Week() && Game_Position_Group(nPosition) == 3)
-            Game_Raise_Player_Stat(nTeam, nKicker, 18, nDistance);
+        Credit(g, nKicking, KICKER, GROUP_KICKERS, FG_MADE[nBand], 1);
+        if (Current_Week() < First_Playoff_Week() && Position_Group(nPosition) == GROUP_KICKERS)
+            Game_Raise_Player_Stat(nTeam, nKicker, SS_LONG_FG, nDistance);
         return;
     }
     Set_Play_Result(&g->play, RESULT_FIELD_GOAL_MISSED);
@@ -171,19 +175,19 @@ void Extra_Point_Play(GameRecord* g) {
     TNUM nTeam = g->anTeam[nKicking];
     PNUM nKicker = g->anLineup[nKicking][KICKER];
     Set_Game_Clock_Stopped(g, true);
-    int nAttempts = Game_Player_Stat(nTeam, nKicker, GAME_PREDICTED, 8);
-    int nMade = Game_Player_Stat(nTeam, nKicker, GAME_PREDICTED, 9);
+    int nAttempts = Game_Player_Stat(nTeam, nKicker, PERIOD_PREDICTED, SS_PAT_ATTEMPTS);
+    int nMade = Game_Player_Stat(nTeam, nKicker, PERIOD_PREDICTED, SS_PAT_MADE);
     if (nAttempts <= 0) {
         int nPosition = Game_Player_Position(nTeam, nKicker);
         nAttempts = 100;
-        nMade = nPosition == P_K ? 85 : nPosition == P_P ? 70 : 30;
+        nMade = nPosition == POS_K ? 85 : nPosition == POS_P ? 70 : 30;
     }
-    Credit(g, nKicking, KICKER, 3, 8, 1);
+    Credit(g, nKicking, KICKER, GROUP_KICKERS, SS_PAT_ATTEMPTS, 1);
     g->play.nFirst = Lineup_ID(g, nKicking, KICKER);
     if (Random(nAttempts) < nMade) {
         g->anScore[nKicking] += 1;
         Set_Play_Result(&g->play, RESULT_EXTRA_POINT);
-        Credit(g, nKicking, KICKER, 3, 9, 1);
+        Credit(g, nKicking, KICKER, GROUP_KICKERS, SS_PAT_MADE, 1);
     } else {
         Set_Play_Result(&g->play, RESULT_EXTRA_POINT_MISSED);
     }
@@ -194,7 +198,7 @@ PNUM Get_Eligible_Returner(TNUM nTeam, int nIndex) {
     for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
         if (!Game_Slot_Filled(nTeam, nSlot)) continue;
         int nPosition = Game_Player_Position(nTeam, nSlot);
-        if (nPosition != P_RB && nPosition != P_WR && nPosition != P_CB) continue;
+        if (nPosition != POS_RB && nPosition != POS_WR && nPosition != POS_CB) continue;
         if (nCount++ == nIndex) return nSlot;
     }
     Message_Box("Assertion Failure", "Error in Get_Eligible_Returner()");
@@ -202,5 +206,5 @@ PNUM Get_Eligible_Returner(TNUM nTeam, int nIndex) {
 }
 
 void Choose_Team_Returner(TNUM nTeam, int nKind, int nIndex) {
-    Game_Set_Returner(nTeam, nKind, Get_Eligible_Returner(nTeam, nIndex));
+    Set_Team_Returner(nTeam, nKind, Get_Eligible_Returner(nTeam, nIndex));
 }

@@ -9,7 +9,7 @@ int Safe_Div(int64_t a, int64_t b) { return b == 0 ? 0 : (int)(a / b); }
 void Lineup_Stat_Sums(const GameRecord* g, int nSide, int nGroup, int nCount, const int* pStats, int* pSums) {
     for (int k = 0; k < nCount; k++) pSums[k] = 0;
     for (int i = 0; i < LINEUP_SIZE; i++)
-        if (nGroup < 0 || Lineup_Group(g, nSide, i) == nGroup)
+        if (nGroup == ANY_GROUP || Lineup_Group(g, nSide, i) == nGroup)
             for (int k = 0; k < nCount; k++) pSums[k] += Predicted(g, nSide, i, pStats[k]);
 }
 
@@ -27,13 +27,14 @@ int Weighted_Draw(const GameRecord* g, int nSide, int nGroup, int nStat, bool bP
     int nTotal = 0;
     for (int i = 0; i < LINEUP_SIZE; i++) {
         int nWeight = 0;
-        if (nGroup < 0 || Lineup_Group(g, nSide, i) == nGroup) nWeight = nStat < 0 ? 1000 : Max(0, Predicted(g, nSide, i, nStat));
-        if (bPenalty) nWeight *= Max(0, Predicted(g, nSide, i, 10)) + 1;
+        if (nGroup == ANY_GROUP || Lineup_Group(g, nSide, i) == nGroup)
+            nWeight = nStat == EVEN_WEIGHT ? 1000 : Max(0, Predicted(g, nSide, i, nStat));
+        if (bPenalty) nWeight *= Max(0, Predicted(g, nSide, i, SS_PENALTIES)) + 1;
         anWeight[i] = nWeight;
         nTotal += nWeight;
     }
     if (nTotal <= 0) {
-        if (nSide == Offence_Side(g) && nGroup == 0 && nStat == 10) return 1 + Random(5);
+        if (nSide == Offence_Side(g) && nGroup == GROUP_SKILL && nStat == SS_RECEPTIONS) return 1 + Random(5);
         return Random(LINEUP_SIZE);
     }
     int x = Random(nTotal);
@@ -49,10 +50,10 @@ bool Choose_Run(GameRecord* g) {
     int nOffence = Offence_Side(g);
     int64_t nRushes = 0, nCatches = 0;
     for (int i = 0; i < LINEUP_SIZE; i++) {
-        if (Lineup_Group(g, nOffence, i) != 0) continue;
-        int nAttempts = Predicted(g, nOffence, i, 7);
+        if (Lineup_Group(g, nOffence, i) != GROUP_SKILL) continue;
+        int nAttempts = Predicted(g, nOffence, i, SS_RUSHES);
         nRushes += i == 2 ? nAttempts / 2 : nAttempts;
-        nCatches += Predicted(g, nOffence, i, 10);
+        nCatches += Predicted(g, nOffence, i, SS_RECEPTIONS);
     }
     int64_t nEven = (2 * nCatches + nRushes) / 2;
     int64_t nPass = 2 * nCatches + nEven, nRun = nRushes + nEven;
@@ -77,8 +78,8 @@ bool Choose_Run(GameRecord* g) {
 
 int Choose_Run_Direction(GameRecord* g, int* pCarrier) {
     int nOffence = Offence_Side(g);
-    int nFirst = Weighted_Draw(g, nOffence, 0, 7);
-    int nSecond = Weighted_Draw(g, nOffence, 0, 7);
+    int nFirst = Weighted_Draw(g, nOffence, GROUP_SKILL, SS_RUSHES);
+    int nSecond = Weighted_Draw(g, nOffence, GROUP_SKILL, SS_RUSHES);
     int nToGo = Game_To_Go(g);
     int nThreshold = Offence_Hurrying(g) ? 0 : nToGo > 2 ? 50 : 75;
     int nDirection = 1;
@@ -86,21 +87,21 @@ int Choose_Run_Direction(GameRecord* g, int* pCarrier) {
     int nCarrier = nFirst;
     if (nToGo < 3) {
         if (g->anLineup[nOffence][nSecond] < g->anLineup[nOffence][nFirst]) nCarrier = nSecond;
-        if (Lineup_Position(g, nOffence, nCarrier) == P_QB) nDirection = 1;
-    } else if (Lineup_Position(g, nOffence, nCarrier) == P_QB && Random(100) < 75) {
-        nCarrier = Weighted_Draw(g, nOffence, 0, 7);
+        if (Lineup_Position(g, nOffence, nCarrier) == POS_QB) nDirection = 1;
+    } else if (Lineup_Position(g, nOffence, nCarrier) == POS_QB && Random(100) < 75) {
+        nCarrier = Weighted_Draw(g, nOffence, GROUP_SKILL, SS_RUSHES);
     }
     int nPosition = Lineup_Position(g, nOffence, nCarrier);
-    if (nDirection == 1 && (nPosition == P_WR || nPosition == P_TE)) nDirection = Random(2) == 0 ? 0 : 2;
+    if (nDirection == 1 && (nPosition == POS_WR || nPosition == POS_TE)) nDirection = Random(2) == 0 ? 0 : 2;
     *pCarrier = nCarrier;
     return nDirection;
 }
 
 namespace {
 bool Deep_On_Roster(TNUM nTeam, PNUM nSlot) {
-    int nSide = Game_Position_Side(Game_Player_Position(nTeam, nSlot));
+    int nSide = Position_Side(Game_Player_Position(nTeam, nSlot));
     for (PNUM n = 0; n < PLAYERS_PER_TEAM && Game_Slot_Filled(nTeam, n); n++)
-        if (Game_Position_Side(Game_Player_Position(nTeam, n)) == nSide) return nSlot - n >= (nSide == 2 ? 2 : 11);
+        if (Position_Side(Game_Player_Position(nTeam, n)) == nSide) return nSlot - n >= (nSide == SIDE_KICKERS ? 2 : 11);
     return false;
 }
 }  // namespace
@@ -108,8 +109,8 @@ bool Deep_On_Roster(TNUM nTeam, PNUM nSlot) {
 int Choose_Pass_Target(GameRecord* g) {
     int nOffence = Offence_Side(g);
     TNUM nTeam = g->anTeam[nOffence];
-    int nFirst = Weighted_Draw(g, nOffence, 0, 10);
-    int nSecond = Weighted_Draw(g, nOffence, 0, 11);
+    int nFirst = Weighted_Draw(g, nOffence, GROUP_SKILL, SS_RECEPTIONS);
+    int nSecond = Weighted_Draw(g, nOffence, GROUP_SKILL, SS_RECEIVING_YARDS);
     bool bFirstDeep = Deep_On_Roster(nTeam, g->anLineup[nOffence][nFirst]);
     bool bSecondDeep = Deep_On_Roster(nTeam, g->anLineup[nOffence][nSecond]);
     int nTarget;
@@ -117,7 +118,8 @@ int Choose_Pass_Target(GameRecord* g) {
         nTarget = bFirstDeep ? nFirst : nSecond;
     else
         nTarget = Random(100) < 75 ? nFirst : nSecond;
-    for (int i = 0; i < 100 && Lineup_Position(g, nOffence, nTarget) == P_QB; i++) nTarget = Weighted_Draw(g, nOffence, 0, 10);
-    if (Lineup_Position(g, nOffence, nTarget) == P_QB) nTarget = 1 + Random(5);
+    for (int i = 0; i < 100 && Lineup_Position(g, nOffence, nTarget) == POS_QB; i++)
+        nTarget = Weighted_Draw(g, nOffence, GROUP_SKILL, SS_RECEPTIONS);
+    if (Lineup_Position(g, nOffence, nTarget) == POS_QB) nTarget = 1 + Random(5);
     return nTarget;
 }

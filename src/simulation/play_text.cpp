@@ -17,13 +17,13 @@ const char* Name_Of(const GameRecord* g, int nID, char* szOut) {
         for (int nSide = 0; nSide < SIDES; nSide++)
             for (int i = 0; i < LINEUP_SIZE; i++)
                 if (Lineup_ID(g, nSide, i) == nID) {
-                    Game_Player_Last_Name(g->anTeam[nSide], g->anLineup[nSide][i], szOut);
+                    Get_Player_Last_Name(g->anTeam[nSide], g->anLineup[nSide][i], szOut);
                     return szOut;
                 }
         for (int nSide = 0; nSide < SIDES; nSide++)
             for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
                 if (Game_Player_ID(g->anTeam[nSide], nSlot) == nID) {
-                    Game_Player_Last_Name(g->anTeam[nSide], nSlot, szOut);
+                    Get_Player_Last_Name(g->anTeam[nSide], nSlot, szOut);
                     return szOut;
                 }
     }

@@ -5,8 +5,6 @@
 #include "simulation/game_internal.h"
 
 namespace {
-constexpr int PASSER = 0;
-
 void Credit(GameRecord* g, int nSide, int nIndex, int nGroup, int nStat, int nAmount) {
     Increment_Stat(g, g->anTeam[nSide], g->anLineup[nSide][nIndex], nGroup, nStat, nAmount);
 }
@@ -20,9 +18,9 @@ void Set_Players(GameRecord* g, int nFirstSide, int nFirst, int nSecondSide, int
 
 int Run_Defence_Factor(const GameRecord* g) {
     int nSide = Defence_Side(g);
-    static const int TACKLES[2] = {2, 3};
+    static const int TACKLES[2] = {SS_TACKLES, SS_ASSISTS};
     int anSum[2];
-    Lineup_Stat_Sums(g, nSide, 2, 2, TACKLES, anSum);
+    Lineup_Stat_Sums(g, nSide, GROUP_DEFENCE, 2, TACKLES, anSum);
     int nSum = 2 * anSum[0] + anSum[1];
     return Clamp(500, (int)((int64_t)1000 * nSum / 1100), 2000);
 }
@@ -44,9 +42,9 @@ int Run_Blocking_Factor(const GameRecord* g) {
 
 int Ball_Hawk_Factor(const GameRecord* g) {
     int nSide = Defence_Side(g);
-    static const int TAKEAWAYS[2] = {5, 8};
+    static const int TAKEAWAYS[2] = {SS_FORCED_FUMBLES, SS_FUMBLE_RECOVERIES};
     int anSum[2];
-    Lineup_Stat_Sums(g, nSide, 2, 2, TAKEAWAYS, anSum);
+    Lineup_Stat_Sums(g, nSide, GROUP_DEFENCE, 2, TAKEAWAYS, anSum);
     return Clamp(400, 50 * (anSum[0] + anSum[1]) + 200, 2500);
 }
 
@@ -54,13 +52,13 @@ void Fumble(GameRecord* g, int nCarrier, int r) {
     int nOffence = Offence_Side(g), nDefence = 1 - nOffence;
     int nBall = Game_Ball(g);
     int nG = Random(10), nH = Random(10);
-    Credit(g, nOffence, nCarrier, 0, 7, 1);
-    Credit(g, nOffence, nCarrier, 0, 8, nG + nH - 5);
-    Credit(g, nOffence, nCarrier, 0, 13, 1);
+    Credit(g, nOffence, nCarrier, GROUP_SKILL, SS_RUSHES, 1);
+    Credit(g, nOffence, nCarrier, GROUP_SKILL, SS_RUSH_YARDS, nG + nH - 5);
+    Credit(g, nOffence, nCarrier, GROUP_SKILL, SS_FUMBLES, 1);
     Team_Stat(g, nOffence, TG_TURNOVERS, 1);
-    int nForcer = r % 4 == 0 ? Random(LINEUP_SIZE) : Weighted_Draw(g, nDefence, 2, 5);
-    Credit(g, nDefence, nForcer, 2, 5, 1);
-    int nRecoverer = r % 4 == 1 ? Random(LINEUP_SIZE) : Weighted_Draw(g, nDefence, 2, 8);
+    int nForcer = r % 4 == 0 ? Random(LINEUP_SIZE) : Weighted_Draw(g, nDefence, GROUP_DEFENCE, SS_FORCED_FUMBLES);
+    Credit(g, nDefence, nForcer, GROUP_DEFENCE, SS_FORCED_FUMBLES, 1);
+    int nRecoverer = r % 4 == 1 ? Random(LINEUP_SIZE) : Weighted_Draw(g, nDefence, GROUP_DEFENCE, SS_FUMBLE_RECOVERIES);
     Add_Game_Play_Time(g, Random(8) + 8);
     Set_Game_Clock_Stopped(g, false);
     Set_Game_Turnover(g, true);
@@ -69,7 +67,7 @@ void Fumble(GameRecord* g, int nCarrier, int r) {
     int nDistance = 100 - nBall;
     if (nAdvance >= nDistance) {
         nAdvance = nDistance;
-        Credit(g, nDefence, nRecoverer, 2, 9, 1);
+        Credit(g, nDefence, nRecoverer, GROUP_DEFENCE, SS_DEFENSIVE_TD, 1);
         Set_Game_Clock_Stopped(g, true);
         Set_Play_Result(&g->play, RESULT_FUMBLE_TD);
     } else {
@@ -83,9 +81,9 @@ void Fumble(GameRecord* g, int nCarrier, int r) {
 
 int Offence_Factor(const GameRecord* g) {
     int nOffence = Offence_Side(g);
-    static const int YARDS[2] = {8, 11};
+    static const int YARDS[2] = {SS_RUSH_YARDS, SS_RECEIVING_YARDS};
     int anSum[2];
-    Lineup_Stat_Sums(g, nOffence, 0, 2, YARDS, anSum);
+    Lineup_Stat_Sums(g, nOffence, GROUP_SKILL, 2, YARDS, anSum);
     int nSum = anSum[0] + anSum[1];
     int nHome = Playoff_Game(g) ? 100 : 50;
     int nFactor = nSum / 20 + 800 + (nOffence == 1 ? nHome : -nHome);
@@ -102,15 +100,15 @@ void Run_Play(GameRecord* g) {
     int nDirection = Choose_Run_Direction(g, &nCarrier);
     PNUM nSlot = g->anLineup[nOffence][nCarrier];
     int nBall = Game_Ball(g);
-    int nRushes = Game_Player_Stat(nTeam, nSlot, GAME_PREDICTED, 7);
-    int nFumbles = Game_Player_Stat(nTeam, nSlot, GAME_PREDICTED, 13);
+    int nRushes = Game_Player_Stat(nTeam, nSlot, PERIOD_PREDICTED, SS_RUSHES);
+    int nFumbles = Game_Player_Stat(nTeam, nSlot, PERIOD_PREDICTED, SS_FUMBLES);
     int nExpected = (int)((int64_t)nFumbles * 10 * Ball_Hawk_Factor(g) / 1000);
     int r = Random(10 * nRushes);
     if (r < nExpected) return Fumble(g, nCarrier, r);
     Add_Game_Play_Time(g, Random(6) + 6);
 
-    int64_t nAverage = Ratio(10, Game_Player_Stat(nTeam, nSlot, GAME_PREDICTED, 8), nRushes);
-    int nThisSeason = Game_Player_Stat(nTeam, nSlot, GAME_THIS_SEASON, 7);
+    int64_t nAverage = Ratio(10, Game_Player_Stat(nTeam, nSlot, PERIOD_PREDICTED, SS_RUSH_YARDS), nRushes);
+    int nThisSeason = Game_Player_Stat(nTeam, nSlot, PERIOD_THIS_SEASON, SS_RUSHES);
     if (nThisSeason > nRushes) nAverage = nAverage * nRushes / nThisSeason;
     nAverage = nAverage * Offence_Factor(g) / Run_Defence_Factor(g);
     nAverage = nAverage * Run_Blocking_Factor(g) / 1000;
@@ -129,9 +127,12 @@ void Run_Play(GameRecord* g) {
     if (nGain < nBall) {
         Set_Game_Clock_Stopped(g, false);
         Set_Play_Result(&g->play, RESULT_RUN_LEFT + nDirection);
-        int nTackler = Weighted_Draw(g, nDefence, 2, 2);
-        Credit(g, nDefence, nTackler, 2, 2, 1);
-        if (Random(100) < 50) Credit(g, nDefence, Weighted_Draw(g, nDefence, 2, 3), 2, 3, 1);
+        int nTackler = Weighted_Draw(g, nDefence, GROUP_DEFENCE, SS_TACKLES);
+        Credit(g, nDefence, nTackler, GROUP_DEFENCE, SS_TACKLES, 1);
+        if (Random(100) < 50) {
+            int nAssist = Weighted_Draw(g, nDefence, GROUP_DEFENCE, SS_ASSISTS);
+            Credit(g, nDefence, nAssist, GROUP_DEFENCE, SS_ASSISTS, 1);
+        }
         g->play.nSecond = Lineup_ID(g, nDefence, nTackler);
     } else {
         nGain = nBall;
@@ -140,15 +141,15 @@ void Run_Play(GameRecord* g) {
             Set_Play_Result(&g->play, RESULT_TWO_POINTS);
         } else {
             Set_Play_Result(&g->play, RESULT_TD_RUN);
-            Credit(g, nOffence, nCarrier, 0, 9, 1);
+            Credit(g, nOffence, nCarrier, GROUP_SKILL, SS_RUSH_TD, 1);
         }
     }
-    Credit(g, nOffence, nCarrier, 0, 7, 1);
-    Credit(g, nOffence, nCarrier, 0, 8, nGain);
+    Credit(g, nOffence, nCarrier, GROUP_SKILL, SS_RUSHES, 1);
+    Credit(g, nOffence, nCarrier, GROUP_SKILL, SS_RUSH_YARDS, nGain);
     static const int LINE_FROM[3] = {6, 7, 9}, LINE_TO[3] = {7, 9, 10};
     for (int i = LINE_FROM[nDirection]; i <= LINE_TO[nDirection]; i++) {
-        Credit(g, nOffence, i, 1, 7, 1);
-        Credit(g, nOffence, i, 1, 8, nGain);
+        Credit(g, nOffence, i, GROUP_LINE, SS_RUSHES, 1);
+        Credit(g, nOffence, i, GROUP_LINE, SS_RUSH_YARDS, nGain);
     }
     Team_Stat(g, nOffence, TG_RUSHES, 1);
     Team_Stat(g, nOffence, TG_RUSH_YARDS, nGain);

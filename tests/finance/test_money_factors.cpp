@@ -1,9 +1,9 @@
 #include "base/random.h"
+#include "commands/core_hooks.h"
 #include "database/team.h"
 #include "finance/attendance.h"
 #include "finance/factors.h"
 #include "money_league.h"
-#include "commands/core_hooks.h"
 #include "season/stored_games.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include <cstring>
 
 #include "base/random.h"
+#include "commands/core_hooks.h"
 #include "database/team.h"
 #include "finance/factors.h"
 #include "finance/finance.h"
 #include "money_league.h"
-#include "commands/core_hooks.h"
 
 namespace {
 class SeasonMoneyTest : public MoneyTest {

@@ -5,52 +5,53 @@
 #include "game_test_support.h"
 
 namespace {
-void Injure(TNUM nTeam, PNUM nSlot) { g_League.aTeams[nTeam].aPlayers[nSlot].anVital[15] = 3; }
-int Position(TNUM nTeam, PNUM nSlot) { return g_League.aTeams[nTeam].aPlayers[nSlot].anVital[1]; }
+void Injure(TNUM nTeam, PNUM nSlot) { g_League.aTeams[nTeam].aPlayers[nSlot].anVital[VS_INJURY_WEEKS] = 3; }
+int Position(TNUM nTeam, PNUM nSlot) { return g_League.aTeams[nTeam].aPlayers[nSlot].anVital[VS_POSITION]; }
 }  // namespace
 
 TEST_F(GameTest, DepthChartSkipsTheInjuredAndFallsBackToShallowerDepths) {
     // Quarterbacks are slots 0..2.
-    EXPECT_EQ(Get_Team_Position(0, P_QB, 1, nullptr, 0), 1);
+    EXPECT_EQ(Get_Team_Position(0, POS_QB, 1, nullptr, 0), 1);
     Injure(0, 1);
-    EXPECT_EQ(Get_Team_Position(0, P_QB, 1, nullptr, 0), 2);
+    EXPECT_EQ(Get_Team_Position(0, POS_QB, 1, nullptr, 0), 2);
     Injure(0, 2);
-    EXPECT_EQ(Get_Team_Position(0, P_QB, 1, nullptr, 0), 0);  // the only healthy one
+    EXPECT_EQ(Get_Team_Position(0, POS_QB, 1, nullptr, 0), 0);  // the only healthy one
     Injure(0, 0);
-    EXPECT_EQ(Position(0, Get_Team_Position(0, P_QB, 0, nullptr, 0)), P_RB);
+    EXPECT_EQ(Position(0, Get_Team_Position(0, POS_QB, 0, nullptr, 0)), POS_RB);
 }
 
 TEST_F(GameTest, UsedPlayersAreNotTakenTwice) {
     PNUM anUsed[LINEUP_SIZE];
     for (PNUM& n : anUsed) n = NO_PLAYER;
-    PNUM nFirst = Get_Team_Position(0, P_K, 0, anUsed, 0);
-    PNUM nSecond = Get_Team_Position(0, P_K, 0, anUsed, 0);
-    EXPECT_EQ(Position(0, nFirst), P_K);
-    EXPECT_EQ(Position(0, nSecond), P_P);  // the kicker's first substitute
+    PNUM nFirst = Get_Team_Position(0, POS_K, 0, anUsed, 0);
+    PNUM nSecond = Get_Team_Position(0, POS_K, 0, anUsed, 0);
+    EXPECT_EQ(Position(0, nFirst), POS_K);
+    EXPECT_EQ(Position(0, nSecond), POS_P);  // the kicker's first substitute
     EXPECT_EQ(anUsed[0], nFirst);
     EXPECT_EQ(anUsed[1], nSecond);
 }
 
 TEST_F(GameTest, NegativeDepthIsReportedAndTheSearchGoesOn) {
-    EXPECT_EQ(Get_Team_Position(0, P_QB, -1, nullptr, 0), 0);
+    EXPECT_EQ(Get_Team_Position(0, POS_QB, -1, nullptr, 0), 0);
     ASSERT_EQ(Headless_Notices().size(), 1u);
     EXPECT_EQ(Headless_Notices()[0].title, "System Error");
     EXPECT_EQ(Headless_Notices()[0].text, "Bad nIndex in Get_Team_Position(0,0,<-1>,--,0)");
 }
 
 TEST_F(GameTest, ReturnerFallsBackToTheOtherThenToTheFourthReceiver) {
-    PNUM nKick = g_League.aTeams[0].data.abReturners[0], nPunt = g_League.aTeams[0].data.abReturners[1];
-    EXPECT_EQ(Get_Team_Position(0, P_RETURNER, 0, nullptr, 0), nKick);
+    PNUM nKick = g_League.aTeams[0].data.abReturners[KICK_RETURNER];
+    PNUM nPunt = g_League.aTeams[0].data.abReturners[PUNT_RETURNER];
+    EXPECT_EQ(Get_Team_Position(0, CHART_RETURNER, 0, nullptr, 0), nKick);
     Injure(0, nKick);
-    EXPECT_EQ(Get_Team_Position(0, P_RETURNER, 0, nullptr, 0), nPunt);
+    EXPECT_EQ(Get_Team_Position(0, CHART_RETURNER, 0, nullptr, 0), nPunt);
     Injure(0, nPunt);
-    PNUM nFourth = Get_Team_Position(0, P_WR, 3, nullptr, 0);
-    EXPECT_EQ(Get_Team_Position(0, P_RETURNER, 0, nullptr, 0), nFourth);
+    PNUM nFourth = Get_Team_Position(0, POS_WR, 3, nullptr, 0);
+    EXPECT_EQ(Get_Team_Position(0, CHART_RETURNER, 0, nullptr, 0), nFourth);
 }
 
 TEST_F(GameTest, EmptyRosterStillGivesASlotInRange) {
     memset(g_League.aTeams[0].aPlayers, 0, sizeof g_League.aTeams[0].aPlayers);
-    PNUM nSlot = Get_Team_Position(0, P_LB, 3, nullptr, 0);
+    PNUM nSlot = Get_Team_Position(0, POS_LB, 3, nullptr, 0);
     EXPECT_GE(nSlot, 0);
     EXPECT_LT(nSlot, PLAYERS_PER_TEAM);
 }
@@ -65,10 +66,10 @@ TEST_F(GameTest, GarbageTimePutsBackupsOnTheField) {
     ASSERT_TRUE(Garbage_Time(&m_Game));
     Fill_Lineup(&m_Game, 0);
     EXPECT_EQ(m_Game.anLineup[0][0], 1);  // QB2
-    EXPECT_TRUE(g_League.aTeams[0].aPlayers[1].anVital[29]);
+    EXPECT_TRUE(g_League.aTeams[0].aPlayers[1].anVital[VS_PLAYED]);
     m_Game.anFormation[0] = FORM_PUNT;
     Fill_Lineup(&m_Game, 0);
-    EXPECT_EQ(Position(0, m_Game.anLineup[0][0]), P_P);
+    EXPECT_EQ(Position(0, m_Game.anLineup[0][0]), POS_P);
 }
 
 TEST_F(GameTest, FourthDownCalls) {

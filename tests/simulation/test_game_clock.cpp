@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "base/random.h"
+#include "database/team.h"
 #include "finance/attendance.h"
 #include "game_test_support.h"
+#include "season/schedule.h"
 
 TEST_F(GameTest, RecordLivesInTheLeagueAndRefusesBadIndices) {
     EXPECT_EQ((void*)Get_Game_Record(5), (void*)&g_League.aGames[5]);
@@ -28,7 +30,7 @@ TEST_F(GameTest, PlayGameRefusesBadTeamsAndBooksNothing) {
     ASSERT_EQ(Headless_Notices().size(), 2u);
     EXPECT_EQ(Headless_Notices()[0].text, "Invalid TNUM parameter to Play_Game()");
     EXPECT_EQ(Play_Game(1, 0, 3, nullptr), 0);
-    EXPECT_EQ(g_League.aTeams[1].data.anYearly[0][0] + g_League.aTeams[1].data.anYearly[0][1], 0);
+    EXPECT_EQ(g_League.aTeams[1].data.anYearly[0][YR_WINS] + g_League.aTeams[1].data.anYearly[0][YR_LOSSES], 0);
 }
 
 TEST_F(GameTest, APlayNeverRunsPastTheEndOfTheQuarter) {
@@ -128,10 +130,10 @@ TEST_F(GameTest, TiedGameIsBookedAsATieForBoth) {
     Start(4500);
     m_Game.anScore[0] = m_Game.anScore[1] = 10;
     Finish_Game(&m_Game);
-    EXPECT_EQ(g_League.aTeams[0].data.anYearly[0][2], 1);
-    EXPECT_EQ(g_League.aTeams[1].data.anYearly[0][2], 1);
-    EXPECT_EQ(g_League.aTeams[1].data.anYearly[0][5], 1);  // home tie
-    EXPECT_EQ(g_League.aTeams[0].data.anYearly[0][5], 0);
+    EXPECT_EQ(g_League.aTeams[0].data.anYearly[0][YR_TIES], 1);
+    EXPECT_EQ(g_League.aTeams[1].data.anYearly[0][YR_TIES], 1);
+    EXPECT_EQ(g_League.aTeams[1].data.anYearly[0][YR_HOME_TIES], 1);
+    EXPECT_EQ(g_League.aTeams[0].data.anYearly[0][YR_HOME_TIES], 0);
 }
 
 TEST_F(GameTest, InterceptionCarriedIntoTheOwnEndZoneIsATouchback) {
@@ -201,10 +203,10 @@ TEST_F(GameTest, ScoringListStopsAtThirtyTwoButTheScoreboardGoesOn) {
 
 TEST_F(GameTest, SetUpReadsKickoffTimeWeatherAndCrowd) {
     TNUM nHome = 1;
-    g_League.aTeams[nHome].data.anSchedule[3][1] = 830;
-    int nCity = g_League.aTeams[nHome].data.anStats[3];
-    g_League.aCities[nCity].anData[4] = 6000;
-    g_League.aCities[nCity].anData[6] = 30000;  // September: 30000 / -800 = -37
+    g_League.aTeams[nHome].data.anSchedule[3][SLOT_KICKOFF] = 830;
+    int nCity = g_League.aTeams[nHome].data.anStats[TEAM_STAT_CITY];
+    g_League.aCities[nCity].anData[CITY_ALTITUDE] = 6000;
+    g_League.aCities[nCity].anData[CITY_LATITUDE] = 30000;  // September: 30000 / -800 = -37
     Seed_Random(5);
     int nUp = Random(10), nDown = Random(10), nWind = Random(120);
     Seed_Random(5);
@@ -212,7 +214,7 @@ TEST_F(GameTest, SetUpReadsKickoffTimeWeatherAndCrowd) {
     EXPECT_EQ(m_Game.nKickoffTime, 830);
     EXPECT_EQ(m_Game.nTemperature, 105 - 37 + nUp - nDown - 6000 / 300);
     EXPECT_EQ(m_Game.nWind, nWind);
-    EXPECT_EQ(m_Game.nAttendance, std::min(Game_Attendance_Demand(nHome, 0), g_League.aTeams[nHome].data.anStadium[0]));
+    EXPECT_EQ(m_Game.nAttendance, std::min(Game_Attendance_Demand(nHome, 0), g_League.aTeams[nHome].data.anStadium[STADIUM_CAPACITY]));
     EXPECT_EQ(m_Game.nYear, 2001);
     EXPECT_EQ(m_Game.nWeek, 3);
     EXPECT_EQ(std::string(Play_By_Play_Text()).rfind("September 22: City0 Nicks0 at City1 Nicks1\n", 0), 0u);

@@ -24,7 +24,45 @@ int Points(int nResult) {
     }
 }
 
-bool Filled(TNUM nTeam, PNUM nSlot) { return g_League.aTeams[nTeam].aPlayers[nSlot].anVital[0] != 0; }
+bool Filled(TNUM nTeam, PNUM nSlot) { return g_League.aTeams[nTeam].aPlayers[nSlot].anVital[VS_PLAYER_ID] != 0; }
+
+// A side's box score summed by row: the passers, the rest of the offence,
+// the defence and the kickers.
+enum { BY_PASSERS, BY_OFFENCE, BY_DEFENCE, BY_KICKERS };
+struct BoxSums {
+    int an[4][BOX_COLUMNS] = {};
+    bool bFull = false;  // a player may have found no line
+};
+
+BoxSums Box_Sums(const GameRecord& g, int nSide) {
+    BoxSums sums;
+    TNUM nTeam = g.anTeam[nSide];
+    for (int i = 0; i < BOX_LINES; i++) {
+        int nID = g.anBoxPlayers[nSide][i];
+        if (nID == 0) continue;
+        int nPosition = -1;
+        for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+            if (g_League.aTeams[nTeam].aPlayers[nSlot].anVital[VS_PLAYER_ID] == nID)
+                nPosition = g_League.aTeams[nTeam].aPlayers[nSlot].anVital[VS_POSITION];
+        EXPECT_GE(nPosition, 0) << "box line of a player not on the roster";
+        if (nPosition < 0) continue;
+        int nSideOfBall = Position_Side(nPosition);
+        int nRow = nPosition == POS_QB             ? BY_PASSERS
+                   : nSideOfBall == SIDE_OFFENCE ? BY_OFFENCE
+                   : nSideOfBall == SIDE_DEFENCE ? BY_DEFENCE
+                                                 : BY_KICKERS;
+        for (int c = 0; c < BOX_COLUMNS; c++) sums.an[nRow][c] += g.anBoxLines[nSide][i][c];
+    }
+    sums.bFull = g.anBoxPlayers[nSide][BOX_LINES - 1] != 0;
+    return sums;
+}
+
+int Scored(const GameRecord& g, int nSide, int nResult) {
+    int n = 0;
+    for (int i = 0; i < Game_Scoring_Count(&g); i++)
+        n += Play_Side(&g.aScoring[i]) == nSide && Play_Result(&g.aScoring[i]) == nResult;
+    return n;
+}
 }  // namespace
 
 class InvariantTest : public GameTest {
@@ -73,7 +111,7 @@ class InvariantTest : public GameTest {
                 bool bPlayed = player.anVital[VS_PLAYED] != 0;
                 EXPECT_EQ(player.anStats[PERIOD_THIS_SEASON][SS_GAMES], bPlayed ? 1 : 0);
                 if (bPlayed) continue;
-                for (int nStat = 2; nStat < NUMBER_OF_COUNTERS; nStat++)
+                for (int nStat = SS_STARTS + 1; nStat < NUMBER_OF_COUNTERS; nStat++)
                     EXPECT_EQ(player.anStats[PERIOD_THIS_SEASON][nStat], 0) << (int)nTeam << "/" << (int)nSlot;
             }
             for (int i = 0; i < BOX_LINES; i++) {
@@ -84,7 +122,7 @@ class InvariantTest : public GameTest {
                 ASSERT_TRUE(Find_Player_ID(nID, &nTeamOf, &nSlotOf));
                 EXPECT_EQ(nTeamOf, nTeam);
                 EXPECT_TRUE(Get_Player_Vital_Stat(nTeamOf, nSlotOf, VS_PLAYED));
-                EXPECT_NE(Position_Group(Get_Player_Vital_Stat(nTeamOf, nSlotOf, VS_POSITION)), 1);
+                EXPECT_NE(Position_Group(Get_Player_Vital_Stat(nTeamOf, nSlotOf, VS_POSITION)), GROUP_LINE);
             }
         }
     }
@@ -113,6 +151,43 @@ TEST_F(InvariantTest, SeededGamesKeepScoreClockLineupsAndCredit) {
     }
 }
 
+// The box score is credited player by player; the team game stats and the
+// scoring list are kept apart from it, so each side's columns must add up to
+// them.
+TEST_F(InvariantTest, BoxScoreAddsUpToTheTeamStatsAndTheScoringList) {
+    int nChecked = 0;
+    for (uint32_t nSeed = 1; nSeed <= 100; nSeed++) {
+        game_fixture::Build_League(nSeed, 2);
+        Seed_Random(nSeed);
+        Play_Checked(nSeed % 2 ? 1 : 0, nSeed % 2 ? 0 : 1);
+        if (Game_Scoring_Count(&m_Game) >= SCORING_LIST_SIZE) continue;
+        BoxSums aSums[SIDES] = {Box_Sums(m_Game, 0), Box_Sums(m_Game, 1)};
+        if (aSums[0].bFull || aSums[1].bFull) continue;
+        nChecked++;
+        for (int nSide = 0; nSide < SIDES; nSide++) {
+            const int16_t* pStats = m_Game.anTeamStats[nSide];
+            const BoxSums& own = aSums[nSide];
+            const BoxSums& other = aSums[1 - nSide];
+            // The team's attempts leave out the interceptions; the passer's count them.
+            EXPECT_EQ(own.an[BY_PASSERS][BOX_PASS_ATTEMPTS],
+                      pStats[TG_PASS_ATTEMPTS] + own.an[BY_PASSERS][BOX_INTERCEPTIONS_THROWN]);
+            EXPECT_EQ(own.an[BY_PASSERS][BOX_COMPLETIONS], pStats[TG_COMPLETIONS]);
+            EXPECT_EQ(own.an[BY_PASSERS][BOX_PASS_YARDS], pStats[TG_PASS_YARDS]);
+            EXPECT_EQ(own.an[BY_OFFENCE][BOX_RECEPTIONS], pStats[TG_COMPLETIONS]);
+            EXPECT_EQ(own.an[BY_OFFENCE][BOX_RECEIVING_YARDS], pStats[TG_PASS_YARDS]);
+            EXPECT_EQ(own.an[BY_PASSERS][BOX_INTERCEPTIONS_THROWN], other.an[BY_DEFENCE][BOX_INTERCEPTIONS]);
+            EXPECT_EQ(own.an[BY_DEFENCE][BOX_SACKS], 2 * pStats[TG_SACKS]);  // half sacks
+            int nGoals = Scored(m_Game, nSide, RESULT_FIELD_GOAL), nPoints = Scored(m_Game, nSide, RESULT_EXTRA_POINT);
+            EXPECT_EQ(own.an[BY_KICKERS][BOX_FG_MADE], nGoals);
+            EXPECT_EQ(own.an[BY_KICKERS][BOX_FG_ATTEMPTS], nGoals + Scored(m_Game, nSide, RESULT_FIELD_GOAL_MISSED));
+            EXPECT_EQ(own.an[BY_KICKERS][BOX_PAT_MADE], nPoints);
+            EXPECT_EQ(own.an[BY_KICKERS][BOX_PAT_ATTEMPTS], nPoints + Scored(m_Game, nSide, RESULT_EXTRA_POINT_MISSED));
+        }
+        if (HasFailure()) break;
+    }
+    EXPECT_GT(nChecked, 90);
+}
+
 TEST_F(InvariantTest, PlayoffGamesNeverEndTied) {
     for (uint32_t nSeed = 100; nSeed < 112; nSeed++) {
         Build_Game_League(nSeed, 2);
@@ -122,7 +197,8 @@ TEST_F(InvariantTest, PlayoffGamesNeverEndTied) {
         EXPECT_NE(m_Game.anScore[0], m_Game.anScore[1]);
         EXPECT_EQ(Get_Team_Playoff_Wins(0) + Get_Team_Playoff_Wins(1), 1);
         // Playoff credit reaches the team totals but no player's counters.
-        for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) EXPECT_EQ(g_League.aTeams[0].aPlayers[nSlot].anStats[0][8], 0);
+        for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+            EXPECT_EQ(g_League.aTeams[0].aPlayers[nSlot].anStats[PERIOD_THIS_SEASON][SS_RUSH_YARDS], 0);
     }
 }
 
@@ -143,7 +219,7 @@ TEST_F(InvariantTest, SameSeedSameGame) {
 
 TEST_F(InvariantTest, PlayByPlayFileIsWrittenIntoTheOutputFolder) {
     Set_Play_By_Play_File(true);
-    g_League.anGameState[21] = 7;
+    g_League.anGameState[GS_GAME_NUMBER] = 7;
     Seed_Random(3);
     GameRecord* pGame = Get_Game_Record(7);
     ASSERT_EQ(Play_Game(1, 0, Current_Week(), pGame), 1);

@@ -6,7 +6,13 @@
 #include "game_test_support.h"
 
 namespace {
-int32_t& Predicted_Stat(TNUM nTeam, PNUM nSlot, int nStat) { return g_League.aTeams[nTeam].aPlayers[nSlot].anStats[3][nStat]; }
+int32_t& Predicted_Stat(TNUM nTeam, PNUM nSlot, int nStat) {
+    return g_League.aTeams[nTeam].aPlayers[nSlot].anStats[PERIOD_PREDICTED][nStat];
+}
+int This_Season(TNUM nTeam, PNUM nSlot, int nStat) {
+    return g_League.aTeams[nTeam].aPlayers[nSlot].anStats[PERIOD_THIS_SEASON][nStat];
+}
+constexpr PNUM QB1 = 0, K1 = 50, P1 = 51;
 }  // namespace
 
 class PlayTest : public GameTest {
@@ -21,26 +27,26 @@ class PlayTest : public GameTest {
 };
 
 TEST_F(PlayTest, PassOutcomeWeightsAreClampedToTheirShares) {
-    int64_t anSure[5] = {0, 1000, 0, 0, 0};
+    int64_t anSure[PASS_OUTCOMES] = {0, 1000, 0, 0, 0};
     Clamp_Pass_Weights(anSure);
-    EXPECT_EQ(anSure[1], 750);
-    EXPECT_EQ(anSure[2], 10);
-    int64_t anWild[5] = {500, 0, 500, 0, 0};
+    EXPECT_EQ(anSure[PASS_COMPLETE], 750);
+    EXPECT_EQ(anSure[PASS_INTERCEPTED], 10);
+    int64_t anWild[PASS_OUTCOMES] = {500, 0, 500, 0, 0};
     Clamp_Pass_Weights(anWild);
-    EXPECT_EQ(anWild[1], 300);
-    EXPECT_EQ(anWild[2], 60);
-    int64_t anNegative[5] = {-50, 400, 20, 300, 300};
+    EXPECT_EQ(anWild[PASS_COMPLETE], 300);
+    EXPECT_EQ(anWild[PASS_INTERCEPTED], 60);
+    int64_t anNegative[PASS_OUTCOMES] = {-50, 400, 20, 300, 300};
     Clamp_Pass_Weights(anNegative);
-    EXPECT_EQ(anNegative[0], 0);
-    EXPECT_EQ(anNegative[1], 400);
-    EXPECT_EQ(anNegative[2], 20);
+    EXPECT_EQ(anNegative[PASS_INCOMPLETE], 0);
+    EXPECT_EQ(anNegative[PASS_COMPLETE], 400);
+    EXPECT_EQ(anNegative[PASS_INTERCEPTED], 20);
 }
 
 TEST_F(PlayTest, InvalidPassOutcomeIsReportedAndChangesNothing) {
     Start(600, 60);
     Line_Up(FORM_STANDARD, FORM_BASE);
     GameRecord before = m_Game;
-    Do_Pass_Result(&m_Game, m_Game.anLineup[0][1], 5, 10);
+    Do_Pass_Result(&m_Game, m_Game.anLineup[0][1], PASS_OUTCOMES, 10);
     EXPECT_TRUE(Logged("Invalid value in Do_Pass_Result()"));
     EXPECT_EQ(memcmp(&before, &m_Game, sizeof m_Game), 0);
 }
@@ -48,26 +54,26 @@ TEST_F(PlayTest, InvalidPassOutcomeIsReportedAndChangesNothing) {
 TEST_F(PlayTest, SackNeverChangesPossessionNorCountsAsAnAttempt) {
     Start(600, 60);
     Line_Up(FORM_STANDARD, FORM_BASE);
-    Do_Pass_Result(&m_Game, m_Game.anLineup[0][1], 3, 12);
+    Do_Pass_Result(&m_Game, m_Game.anLineup[0][1], PASS_SACKED, 12);
     EXPECT_EQ(Play_Result(&m_Game.play), RESULT_SACKED);
     EXPECT_FALSE(Game_Turnover(&m_Game));
     EXPECT_LT(Game_Gain(&m_Game), 0);
     EXPECT_EQ(m_Game.anTeamStats[0][TG_PASS_ATTEMPTS], 0);
     EXPECT_EQ(m_Game.anTeamStats[1][TG_SACKS], 1);
-    EXPECT_EQ(g_League.aTeams[0].aPlayers[0].anStats[0][2], 0);
+    EXPECT_EQ(This_Season(0, QB1, SS_PASS_ATTEMPTS), 0);
 }
 
 TEST_F(PlayTest, CompletionToTheGoalLineOnATryIsTwoPoints) {
     Start(600, 2);
     Situation(0, DOWN_TRY, 2, 2);
     Line_Up(FORM_HEAVY, FORM_GOAL_LINE);
-    Do_Pass_Result(&m_Game, m_Game.anLineup[0][3], 1, 2);
+    Do_Pass_Result(&m_Game, m_Game.anLineup[0][3], PASS_COMPLETE, 2);
     EXPECT_EQ(Play_Result(&m_Game.play), RESULT_TWO_POINTS);
-    EXPECT_EQ(g_League.aTeams[0].aPlayers[0].anStats[0][6], 0);  // no touchdown pass
+    EXPECT_EQ(This_Season(0, QB1, SS_PASS_TD), 0);  // no touchdown pass
 }
 
 TEST_F(PlayTest, CarrierWithoutFumblesNeverFumbles) {
-    for (PNUM nSlot = 0; nSlot < 27; nSlot++) Predicted_Stat(0, nSlot, 13) = 0;
+    for (PNUM nSlot = 0; nSlot < 27; nSlot++) Predicted_Stat(0, nSlot, SS_FUMBLES) = 0;
     for (int i = 0; i < 300; i++) {
         Seed_Random(i + 1);
         Start(600, 60);
@@ -83,11 +89,11 @@ TEST_F(PlayTest, CarrierWithoutFumblesNeverFumbles) {
 }
 
 TEST_F(PlayTest, PenaltyYardsAreHalfTheDistanceAtMost) {
-    EXPECT_EQ(Enforced_Penalty_Yards(6, 40, 30), 29);  // interference into the end zone: ball at the 1
-    EXPECT_EQ(Enforced_Penalty_Yards(6, 30, 50), 25);
-    EXPECT_EQ(Enforced_Penalty_Yards(11, 10, 94), -3);  // holding at the own 6
-    EXPECT_EQ(Enforced_Penalty_Yards(11, 10, 50), -10);
-    EXPECT_EQ(Enforced_Penalty_Yards(0, 5, 6), 3);
+    EXPECT_EQ(Enforced_Penalty_Yards(PENALTY_PASS_INTERFERENCE, 40, 30), 29);  // into the end zone: ball at the 1
+    EXPECT_EQ(Enforced_Penalty_Yards(PENALTY_PASS_INTERFERENCE, 30, 50), 25);
+    EXPECT_EQ(Enforced_Penalty_Yards(PENALTY_HOLDING, 10, 94), -3);  // holding at the own 6
+    EXPECT_EQ(Enforced_Penalty_Yards(PENALTY_HOLDING, 10, 50), -10);
+    EXPECT_EQ(Enforced_Penalty_Yards(PENALTY_ENCROACHMENT, 5, 6), 3);
 }
 
 TEST_F(PlayTest, NoPenaltyOnFourthDownKicksTriesOrLateInTheHalf) {
@@ -114,7 +120,7 @@ TEST_F(PlayTest, IntentionalGroundingCostsTheDown) {
         Start(600, 60);
         Situation(0, 2, 4, 60);
         Line_Up(FORM_STANDARD, FORM_BASE);
-        if (!Penalty_Check(&m_Game) || Play_Amount(&m_Game.play) != 12) continue;
+        if (!Penalty_Check(&m_Game) || Play_Amount(&m_Game.play) != PENALTY_INTENTIONAL_GROUNDING) continue;
         nFound++;
         Apply_Result(&m_Game, true);
         EXPECT_EQ(Game_Down(&m_Game), 3);
@@ -142,8 +148,8 @@ TEST_F(PlayTest, CalledPenaltiesAreBookedToThePenalisedSide) {
 }
 
 TEST_F(PlayTest, FieldGoalBeyondTheRangeIsNeverGood) {
-    Predicted_Stat(0, 50, 16) = 10;
-    Predicted_Stat(0, 50, 17) = 0;  // L = 47..49 + 0 - 5
+    Predicted_Stat(0, K1, SS_FGA_50_PLUS) = 10;
+    Predicted_Stat(0, K1, SS_FG_50_PLUS) = 0;  // L = 47..49 + 0 - 5
     for (int i = 0; i < 200; i++) {
         Seed_Random(i + 1);
         Start(600, 45);  // a 62-yard try
@@ -155,7 +161,7 @@ TEST_F(PlayTest, FieldGoalBeyondTheRangeIsNeverGood) {
         EXPECT_EQ(Game_Ball(&m_Game), 48);  // 93 - 45
     }
     // A quarterback kicking: good only when random(50) is below 31 - 25.
-    g_League.aTeams[0].aPlayers[50].anVital[1] = P_QB;
+    g_League.aTeams[0].aPlayers[K1].anVital[VS_POSITION] = POS_QB;
     int nMisses = 0;
     for (int i = 0; i < 20; i++) {
         Seed_Random(i + 1);
@@ -171,8 +177,8 @@ TEST_F(PlayTest, FieldGoalBeyondTheRangeIsNeverGood) {
 }
 
 TEST_F(PlayTest, KickerWhoMakesEveryExtraPointNeverMisses) {
-    Predicted_Stat(0, 50, 8) = 40;
-    Predicted_Stat(0, 50, 9) = 40;
+    Predicted_Stat(0, K1, SS_PAT_ATTEMPTS) = 40;
+    Predicted_Stat(0, K1, SS_PAT_MADE) = 40;
     for (int i = 0; i < 300; i++) {
         Seed_Random(i + 1);
         Start(600, 2);
@@ -181,8 +187,8 @@ TEST_F(PlayTest, KickerWhoMakesEveryExtraPointNeverMisses) {
         Extra_Point_Play(&m_Game);
         ASSERT_EQ(Play_Result(&m_Game.play), RESULT_EXTRA_POINT);
     }
-    EXPECT_EQ(g_League.aTeams[0].aPlayers[50].anStats[0][8], 300);
-    EXPECT_EQ(g_League.aTeams[0].aPlayers[50].anStats[0][9], 300);
+    EXPECT_EQ(This_Season(0, K1, SS_PAT_ATTEMPTS), 300);
+    EXPECT_EQ(This_Season(0, K1, SS_PAT_MADE), 300);
 }
 
 TEST_F(PlayTest, KickoffsAreTouchbacksOrReturnsFromTheirLanding) {
@@ -213,8 +219,8 @@ TEST_F(PlayTest, KickoffsAreTouchbacksOrReturnsFromTheirLanding) {
 }
 
 TEST_F(PlayTest, PuntFromTheOpponents35StartsFromAShortAverage) {
-    Predicted_Stat(0, 51, 2) = 50;
-    Predicted_Stat(0, 51, 3) = 2500;  // a 50.0 average
+    Predicted_Stat(0, P1, SS_PUNTS) = 50;
+    Predicted_Stat(0, P1, SS_PUNT_YARDS) = 2500;  // a 50.0 average
     int nLongest = 0;
     for (int i = 0; i < 300; i++) {
         Seed_Random(i + 1);
