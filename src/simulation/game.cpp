@@ -12,7 +12,6 @@
 #include "simulation/game_internal.h"
 
 namespace {
-constexpr int GS_GAME_NUMBER = 21;
 // The clock field holds 16 bits; a playoff game still tied after sixteen
 // overtime periods ends tied rather than run the clock round.
 constexpr int LAST_SECOND = 18000;

@@ -55,7 +55,7 @@ TEST_F(PlayerValueTest, ReturnYardsCountInTheWorthStatistic) {
     Set_Player_Season_Stat(TEAM, 0, P, 3, 60);  // blocking already rated
     int nValue = Player_Season_Value(TEAM, 0, P);
     EXPECT_EQ(nValue, 1250 * 1125 / 1000 - 750);
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, STAT_PLAYER_WORTH), nValue - 2250);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, SS_SEASON_WORTH), nValue - 2250);
 }
 
 TEST_F(PlayerValueTest, CurrentValueBlendsAndDeclinesPastThirty) {

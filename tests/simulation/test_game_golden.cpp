@@ -27,7 +27,7 @@ std::vector<uint64_t> Play_Series() {
         if (i == 8) {
             Set_Team_Stat(2, TEAM_STAT_CONTROL, 1);
             Set_Game_State(GS_DIFFICULTY, 3);
-            Set_Game_State(32, 2);
+            Set_Game_State(GS_MANAGED_TEAM, 2);
         }
         if (i == 12) Set_Game_State(GS_CURRENT_WEEK, First_Playoff_Week());
         TNUM nHome = (TNUM)(i % 4), nVisitor = (TNUM)((i + 1 + i / 4) % 4);

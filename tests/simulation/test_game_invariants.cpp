@@ -143,7 +143,7 @@ TEST_F(InvariantTest, SameSeedSameGame) {
 
 TEST_F(InvariantTest, PlayByPlayFileIsWrittenIntoTheOutputFolder) {
     Set_Play_By_Play_File(true);
-    g_League.anGameState[21] = 7;
+    g_League.anGameState[GS_GAME_NUMBER] = 7;
     Seed_Random(3);
     GameRecord* pGame = Get_Game_Record(7);
     ASSERT_EQ(Play_Game(1, 0, Current_Week(), pGame), 1);

@@ -90,7 +90,7 @@ int Salary_On_Grid(int nSalary) {
 
 int Make_Draft_Record(TNUM nTeam, PNUM nPlayer, TNUM nDraftTeam, int nDraftYear, Role role, int nQuality) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION);
-    const int* pRounds = Position_Group(nPosition) == 3 ? KICKER_ROUNDS
+    const int* pRounds = Position_Group(nPosition) == GROUP_KICKERS ? KICKER_ROUNDS
                          : nQuality >= STAR_QUALITY     ? STAR_ROUNDS
                          : role == ROLE_STARTER         ? STARTER_ROUNDS
                          : role == ROLE_ROTATION        ? ROTATION_ROUNDS

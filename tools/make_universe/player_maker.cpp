@@ -93,11 +93,11 @@ int Birth_Date(int nAge) {
 }
 
 int Draw_Experience(int nPosition, int nAge) {
-    int nSpread = Position_Group(nPosition) == 3 ? KICKER_ENTRY_AGE_SPREAD : ENTRY_AGE_SPREAD;
+    int nSpread = Position_Group(nPosition) == GROUP_KICKERS ? KICKER_ENTRY_AGE_SPREAD : ENTRY_AGE_SPREAD;
     return Max(0, nAge - ENTRY_AGE - Random(nSpread));
 }
 
-int Forty_Yard_Time(int nPosition, const int anPredicted[20], int nWeight) {
+int Forty_Yard_Time(int nPosition, const int anPredicted[NUMBER_OF_COUNTERS], int nWeight) {
     if (nPosition >= POS_K) return 0;
     int nTypicalWeight = Typical_Weight(nPosition, TYPICAL_HEIGHT[nPosition]);
     int nRating = Speed_Rating(nPosition, anPredicted);

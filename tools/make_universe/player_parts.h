@@ -17,7 +17,7 @@ int Birth_Date(int nAge);
 // Seasons in the league of a player of this age and position, drawn.
 int Draw_Experience(int nPosition, int nAge);
 // The 40-yard time of the player from his Predicted period and body.
-int Forty_Yard_Time(int nPosition, const int anPredicted[20], int nWeight);
+int Forty_Yard_Time(int nPosition, const int anPredicted[NUMBER_OF_COUNTERS], int nWeight);
 
 // ---- Careers (careers.cpp) ----
 // The seasons a player has behind him, counted back from an anchor season

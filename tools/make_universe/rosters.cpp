@@ -98,7 +98,7 @@ Role Role_At_Depth(int nPosition, int nDepth) {
 }
 
 int Draw_Age(int nPosition, Role role) {
-    const int* pAges = Position_Group(nPosition) == 3 ? KICKER_AGES
+    const int* pAges = Position_Group(nPosition) == GROUP_KICKERS ? KICKER_AGES
                        : role == ROLE_STARTER         ? STARTER_AGES
                                                       : BENCH_AGES;
     return FIRST_AGE + Draw_Weighted(pAges, AGES);

@@ -18,4 +18,4 @@ struct SeasonShape {
 void Draw_Playing_Time(SeasonShape* pShape);
 // The twenty counters of the season. With bNoise each counter varies by up
 // to about a fifth either way, as a real season strays from expectation.
-void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[20]);
+void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[NUMBER_OF_COUNTERS]);

@@ -30,7 +30,7 @@ void Print_Positions_And_Ages(FILE* pOut) {
     int anTemplates[14] = {}, anAges[LAST_AGE + 1] = {};
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
         for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(nTeam); nPlayer++) {
-            if (Get_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, 1) > TEMPLATE_STARTS)
+            if (Get_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, SS_STARTS) > TEMPLATE_STARTS)
                 anTemplates[Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION)]++;
             int nAge = Get_Player_Vital_Stat(nTeam, nPlayer, VS_AGE);
             if (nAge >= FIRST_AGE && nAge <= LAST_AGE) anAges[nAge]++;
