@@ -12,16 +12,16 @@
 
 namespace {
 //                                  QB   RB   TE   WR   T    G    C    DE   DT   LB   CB   S    K    P
-const int TYPICAL_HEIGHT[14] = {75, 70, 74, 71, 76, 76, 76, 75, 75, 74, 71, 71, 69, 69};    // inches
-const int BUILD[14] = {100, 100, 110, 90, 140, 140, 140, 130, 130, 120, 90, 100, 100, 100}; // per cent
+const int TYPICAL_HEIGHT[NUMBER_OF_POSITIONS] = {75, 70, 74, 71, 76, 76, 76, 75, 75, 74, 71, 71, 69, 69};    // inches
+const int BUILD[NUMBER_OF_POSITIONS] = {100, 100, 110, 90, 140, 140, 140, 130, 130, 120, 90, 100, 100, 100}; // per cent
 // 40-yard time: a base in hundredths, less a share of how far the speed
 // rating is above the pivot.
 const int FORTY_BASE[12] = {485, 440, 475, 448, 525, 525, 515, 470, 495, 470, 453, 454};
 const int FORTY_PIVOT[12] = {70, 80, 75, 83, 70, 70, 70, 75, 70, 80, 70, 70};
 const int FORTY_SENSITIVITY[12] = {25, 10, 20, 18, 20, 20, 20, 20, 15, 20, 10, 10};
 // Picture codes: a letter and a number 1..range.
-const char PICTURE_LETTER[14] = {'Q', 'B', 'R', 'R', 'L', 'L', 'L', 'L', 'L', 'L', 'R', 'R', 'K', 'P'};
-const int PICTURE_RANGE[14] = {35, 25, 38, 38, 49, 49, 49, 49, 49, 49, 38, 38, 6, 5};
+const char PICTURE_LETTER[NUMBER_OF_POSITIONS] = {'Q', 'B', 'R', 'R', 'L', 'L', 'L', 'L', 'L', 'L', 'R', 'R', 'K', 'P'};
+const int PICTURE_RANGE[NUMBER_OF_POSITIONS] = {35, 25, 38, 38, 49, 49, 49, 49, 49, 49, 38, 38, 6, 5};
 
 constexpr int BLOCKING_BACK_HEIGHT = 74;
 constexpr int TIGHT_END_BUILD = 110;
