@@ -18,7 +18,7 @@
 namespace {
 int TEAMS = 32;
 // A 53-man roster by position, QB..P.
-const int ROSTER_COUNT[14] = {3, 5, 3, 6, 4, 4, 2, 4, 4, 7, 5, 4, 1, 1};
+const int ROSTER_COUNT[NUMBER_OF_POSITIONS] = {3, 5, 3, 6, 4, 4, 2, 4, 4, 7, 5, 4, 1, 1};
 
 void Fill_Player(TNUM nTeam, PNUM nSlot, int nID, int nPosition) {
     Clear_Player(nTeam, nSlot);
@@ -58,7 +58,7 @@ void Build_League() {
     int nID = 1;
     for (TNUM t = 0; t < TEAMS; t++) {
         PNUM nSlot = 0;
-        for (int nPosition = 13; nPosition >= 0; nPosition--)
+        for (int nPosition = POS_P; nPosition >= POS_QB; nPosition--)
             for (int k = 0; k < ROSTER_COUNT[nPosition]; k++) Fill_Player(t, nSlot++, nID++, nPosition);
     }
 }

@@ -110,7 +110,7 @@ int Sim_Roster(int argc, char** argv) {
         printf("%4d %-3s %-30s %3d %3d ", p, szPosition, szName, Get_Player_Vital_Stat(nTeam, p, VS_AGE),
                Player_Overall_Rating(nTeam, p));
         Print_Ratings(nTeam, p, false);
-        printf(" %6d%s%s\n", Get_Player_Season_Stat(nTeam, p, PERIOD_PREDICTED, STAT_PLAYER_WORTH),
+        printf(" %6d%s%s\n", Get_Player_Season_Stat(nTeam, p, PERIOD_PREDICTED, SS_SEASON_WORTH),
                p == nKick ? " KR" : "", p == nPunt ? " PR" : "");
     }
     return 0;

@@ -18,14 +18,15 @@ namespace {
 void Apply_New_Game_Defaults() {
     Set_Game_State(GS_SEASON_INDEX, 0);
     Set_Game_State(GS_CURRENT_WEEK, 0);
-    Set_Game_State(19, -1);
-    Set_Game_State(20, 0);
-    Set_Game_State(40, 3);
+    Set_Game_State(GS_GAMES_GAME, -1);
+    Set_Game_State(GS_GAMES_SCROLL, 0);
+    Set_Game_State(GS_RESERVED_40, 3);
     Set_Game_State(GS_DRAFT_ROUND, 7);
     Set_Game_State(GS_DRAFT_PICK, Number_Of_Teams());
     Set_Game_State(GS_SIMULATING, 0);
-    for (int nIndex = 64; nIndex <= 69; nIndex++) Set_Game_State(nIndex, 50);
-    Set_Game_State(70, 20000);
+    Set_Game_State(GS_SEARCH_AGE, 50);
+    for (int nIndex = GS_SEARCH_RATING_FIRST; nIndex <= GS_SEARCH_RATING_LAST; nIndex++) Set_Game_State(nIndex, 50);
+    Set_Game_State(GS_SEARCH_SALARY, 20000);
     Set_Game_State(GS_COMMISSIONER, 0);
     Set_Game_State(GS_SAVE_MODE, 1);
     Set_Game_State(GS_COMPUTER_TRADES, 1);

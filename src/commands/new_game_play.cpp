@@ -18,9 +18,19 @@
 
 namespace {
 
-constexpr int STATE_DEFAULTS = 19;
-constexpr int KEEP = -999;  // entry 13 keeps its value
-const int STATE_DEFAULT[STATE_DEFAULTS] = {2, 0, 7, 8, 5, 11, 8, 13, 15, 2, 11, 15, 24, KEEP, 0, 2, 3, 4, 5};
+// The page settings a new game starts with; the leaders' conference is kept.
+struct StateDefault {
+    int nEntry, nValue;
+};
+const StateDefault STATE_DEFAULTS[] = {
+    {GS_STANDINGS_COLUMN + 0, 2}, {GS_STANDINGS_COLUMN + 1, 0}, {GS_STANDINGS_COLUMN + 2, 7},
+    {GS_STANDINGS_COLUMN + 3, 8}, {GS_FINANCE_COLUMN + 0, 5},   {GS_FINANCE_COLUMN + 1, 11},
+    {GS_FINANCE_COLUMN + 2, 8},   {GS_FINANCE_COLUMN + 3, 13},  {GS_FINANCE_COLUMN + 4, 15},
+    {GS_LEADER_CATEGORY + 0, 2},  {GS_LEADER_CATEGORY + 1, 11}, {GS_LEADER_CATEGORY + 2, 15},
+    {GS_LEADER_CATEGORY + 3, 24}, {GS_LEADER_PERIOD, 0},        {GS_CALENDAR_COLUMN + 0, 2},
+    {GS_CALENDAR_COLUMN + 1, 3},  {GS_CALENDAR_COLUMN + 2, 4},  {GS_CALENDAR_COLUMN + 3, 5},
+    {GS_RESERVED_27, 0},          {GS_RESERVED_30, 0},
+};
 
 TNUM First_Managed_Team(int* pCount) {
     TNUM nFirst = NO_TEAM;
@@ -65,10 +75,7 @@ void Equalize_Cities(bool bShuffled) {
 }
 
 void Set_New_Game_State() {
-    for (int nIndex = 0; nIndex < STATE_DEFAULTS; nIndex++)
-        if (STATE_DEFAULT[nIndex] != KEEP) Set_Game_State(nIndex, STATE_DEFAULT[nIndex]);
-    Set_Game_State(27, 0);
-    Set_Game_State(30, 0);
+    for (const StateDefault& entry : STATE_DEFAULTS) Set_Game_State(entry.nEntry, entry.nValue);
     int nManaged;
     TNUM nUser = First_Managed_Team(&nManaged);
     if (nUser == NO_TEAM) return;

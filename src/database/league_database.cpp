@@ -31,7 +31,7 @@ void Clear_League() {
 }
 
 int Get_Game_State(int nIndex) {
-    if (nIndex < 0 || nIndex >= 100) {
+    if (nIndex < 0 || nIndex >= NUMBER_OF_GAME_STATE_ENTRIES) {
         Error_Log("Invalid index in Get_Game_State(%d)", nIndex);
         return 0;
     }
@@ -39,7 +39,7 @@ int Get_Game_State(int nIndex) {
 }
 
 void Set_Game_State(int nIndex, int nValue) {
-    if (nIndex < 0 || nIndex >= 100) {
+    if (nIndex < 0 || nIndex >= NUMBER_OF_GAME_STATE_ENTRIES) {
         Error_Log("Invalid index in Set_Game_State(%d)", nIndex);
         return;
     }
@@ -47,7 +47,7 @@ void Set_Game_State(int nIndex, int nValue) {
 }
 
 int Get_League_Rule(int nIndex) {
-    if (nIndex < 0 || nIndex >= 8) {
+    if (nIndex < 0 || nIndex >= NUMBER_OF_LEAGUE_RULES) {
         Error_Log("Invalid index in Get_League_Rule(%d)", nIndex);
         return 0;
     }
@@ -55,7 +55,7 @@ int Get_League_Rule(int nIndex) {
 }
 
 void Set_League_Rule(int nIndex, int nValue) {
-    if (nIndex < 0 || nIndex >= 8) {
+    if (nIndex < 0 || nIndex >= NUMBER_OF_LEAGUE_RULES) {
         Error_Log("Invalid index in Set_League_Rule(%d)", nIndex);
         return;
     }

@@ -44,21 +44,37 @@ enum {
     LR_OPTION,
     LR_FIXED_AGING,
     LR_ADJUSTMENT,
+    NUMBER_OF_LEAGUE_RULES
 };
 
-// Game-state entries shared across subsystems.
+// Game-state entries, saved with the game. A range is named by its first
+// entry; the page that owns it holds the count and checks it ends in time.
 enum {
-    GS_GAME_NUMBER = 21,  // names the play-by-play file
+    GS_STANDINGS_COLUMN = 0,  // 0..3 the chosen standings columns
+    GS_FINANCE_COLUMN = 4,    // 4..8 the chosen finance columns
+    GS_LEADER_CATEGORY = 9,   // 9..12 the chosen leader categories
+    GS_LEADER_CONFERENCE = 13,  // 0, 1, or 2 for both
+    GS_LEADER_PERIOD = 14,
+    GS_CALENDAR_COLUMN = 15,  // 15..18 the chosen calendar columns
+    GS_GAMES_GAME = 19,       // the game on the Games page, -1 none
+    GS_GAMES_SCROLL = 20,     // the Games page's play-by-play position
+    GS_GAME_NUMBER = 21,      // names the play-by-play file
     GS_SEASON_INDEX = 22,
     GS_CURRENT_WEEK = 23,
     GS_HOF_VIEW_LEVEL = 24,
     GS_DIFFICULTY = 25,
     GS_CURRENT_PAGE = 26,
+    GS_RESERVED_27 = 27,  // cleared for a new game; nothing reads it
     GS_USER_TEAM = 28,
+    GS_RESERVED_30 = 30,  // cleared for a new game; nothing reads it
+    GS_TRADE_PARTNER = 31,
     GS_MANAGED_TEAM = 32,  // the team whose games the difficulty handicaps
     GS_SIMULATING = 33,
     GS_DRAFT_ROUND = 36,
     GS_DRAFT_PICK = 37,
+    GS_DRAFT_PAGE_ROUND = 38,
+    GS_DRAFT_PAGE_YEAR = 39,
+    GS_RESERVED_40 = 40,  // 3 for a new game; nothing reads it
     GS_CONFERENCE_VIEW = 42,
     GS_CITY = 43,
     GS_SOUND = 47,
@@ -66,14 +82,30 @@ enum {
     GS_COMMISSIONER = 50,
     GS_SAVE_MODE = 51,
     GS_COMPUTER_TRADES = 52,
-    GS_INJURY_CONTINGENCY = 55,
+    GS_INJURY_CONTINGENCY = 55,  // alert weeks: positive on, negative off, 0 off with the default
+    GS_PENDING_INJURY = 56,      // ID of an injury waiting to be announced, 0 none
+    GS_SEARCH_POSITION = 63,     // player search criteria
+    GS_SEARCH_AGE = 64,
+    GS_SEARCH_RATING_FIRST = 65,  // 65..69 the five minimum ratings
+    GS_SEARCH_RATING_LAST = 69,
+    GS_SEARCH_SALARY = 70,
+    GS_EXPORT_PERIOD = 72,  // the statistics export's last choices
+    GS_EXPORT_CATEGORY = 73,
+    GS_EXPORT_SORT = 74,
+    GS_EXPORT_FORMAT = 76,
     GS_TEXT_STANDINGS = 79,
     GS_TEXT_AWARDS = 80,
     GS_TEXT_FINANCES = 81,
+    GS_DRAFT_LIST_ORDER = 84,  // 0 by score, 1 by position
+    GS_DRAFT_ORDER_TEAM = 86,  // the draft order window's filters
+    GS_DRAFT_ORDER_POSITION = 87,
+    GS_TRADING_BLOCK_WISH = 88,
     GS_AUTOSAVE = 91,
     GS_FIRST_NAMES = 92,
     GS_LAST_NAMES = 93,
+    GS_TRADE_ACTIVITY = 94,  // cleared whenever play starts
     GS_SAVED_SUM = 98,
+    NUMBER_OF_GAME_STATE_ENTRIES = 100
 };
 
 // The pages, by their command numbers as stored in GS_CURRENT_PAGE.
@@ -142,7 +174,7 @@ struct LeagueDatabase {
     char szManager[64];
     char szNotes[512];
     uint8_t abReserved1[1280];
-    int32_t anRules[8];
+    int32_t anRules[NUMBER_OF_LEAGUE_RULES];
     uint8_t abReserved2[208];
     char aszLeagueNames[NUMBER_OF_LEAGUES][16];
     char aszDivisionNames[NUMBER_OF_DIVISIONS][12];
@@ -151,7 +183,7 @@ struct LeagueDatabase {
     uint8_t abDraftPicks[3][7][36];
     uint8_t abDraftFlags[36];
     GameRecordImage aGames[NUMBER_OF_GAME_RECORDS];
-    int32_t anGameState[100];
+    int32_t anGameState[NUMBER_OF_GAME_STATE_ENTRIES];
     int8_t abStandingsOrder[NUMBER_OF_DIVISIONS][13];
     uint8_t abReserved3[4];
     int8_t abPlayoffTeams[32];

@@ -57,7 +57,8 @@ enum SEASON_STAT : int {
     SS_STARTS = 1,
     // Position group 0 (QB RB TE WR).
     SS_PASS_ATTEMPTS = 2,
-    SS_COMPLETIONS = 3,  // backs and receivers: their stored blocking rating
+    SS_COMPLETIONS = 3,
+    SS_STORED_BLOCKING = 3,  // backs and receivers keep their Blocking rating here
     SS_INTERCEPTIONS_THROWN = 4,
     SS_PASS_YARDS = 5,
     SS_PASS_TD = 6,
@@ -108,9 +109,13 @@ enum SEASON_STAT : int {
     // Computed codes.
     SS_PASSER_RATING = 100,  // x 10
     SS_COMPLETION_RATE = 101,
+    SS_COMPLETION_POINTS = 102,  // the four passer-rating components
     SS_YARDS_PER_ATTEMPT = 103,  // x 100
+    SS_YARDS_PER_ATTEMPT_POINTS = 104,
     SS_TD_RATE = 105,
+    SS_TD_POINTS = 106,
     SS_INTERCEPTION_RATE = 107,
+    SS_INTERCEPTION_POINTS = 108,
     SS_YARDS_PER_COMPLETION = 109,
     SS_PASS_YARDS_PER_GAME = 110,
     SS_TOUCHES = 111,
@@ -131,6 +136,9 @@ enum SEASON_STAT : int {
     SS_FG_RATE_LONG = 128,   // 40 yards and over
     SS_SCRIMMAGE_YARDS = 129,
     SS_SCRIMMAGE_TD = 130,
+    SS_SCRIMMAGE_YARDS_PER_GAME = 131,  // x 10; team totals only
+    SS_RUSH_YARDS_PER_GAME = 132,       // x 10; team totals only
+    SS_RECEIVING_YARDS_PER_GAME = 133,  // x 10; team totals only
     SS_KICKS_AND_PUNTS = 134,
     SS_ALL_PURPOSE_YARDS = 135,
     SS_TOTAL_TD = 136,

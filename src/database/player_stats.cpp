@@ -24,58 +24,62 @@ bool Is_Routed_To_Ratings(int nStat) {
     return (nStat >= SS_FIRST_RATING && nStat <= SS_LAST_RATING) || nStat == SS_SEASON_WORTH;
 }
 
-// Counters (0..19) and computed codes 100..143, 302 and 303 of one period, whose
+// Counters and the computed codes (not the ratings) of one period, whose
 // counters are s. Clears *pDefined for a code that has no meaning.
 int Period_Stat(const PlayerRecord& player, const int32_t* s, int nStat, bool* pDefined) {
     auto val = [&](int nCode) { return Period_Stat(player, s, nCode, pDefined); };
     int nSide = Position_Side(player.anVital[VS_POSITION]);
     switch (nStat) {
-    case 100: return (val(102) + val(104) + val(106) + val(108)) / 6;
-    case 101: return Ratio(1000, s[3], s[2]);
-    case 102: return Clamp(0, val(101) * 5 - 1500, 2375);
-    case 103: return Ratio(100, s[5], s[2]);
-    case 104: return Clamp(0, Ratio(val(103) - 300, 25, 10), 2375);
-    case 105: return Ratio(1000, s[6], s[2]);
-    case 106: return Clamp(0, val(105) * 20, 2375);
-    case 107: return Ratio(1000, s[4], s[2]);
-    case 108: return Clamp(0, 2375 - val(107) * 25, 2375);
-    case 109: return Ratio(10, s[5], s[3]);
-    case 110: return Ratio(1, s[5], s[0]);
-    case 111: return s[7] + s[10];
-    case 112: return Ratio(10, s[8], s[7]);
-    case 113: return Ratio(10, s[11], s[10]);
-    case 114: return Ratio(10, s[3], s[2]);
-    case 117: return Ratio(10, s[15], s[14]);
-    case 118: return Ratio(10, s[18], s[17]);
-    case 119: return Ratio(1000, s[9], s[8]);
-    case 120: return s[11] + s[13] + s[15] + s[17];
-    case 121: return s[10] + s[12] + s[14] + s[16];
-    case 122: return Ratio(1000, val(120), val(121));
-    case 123: return Ratio(1000, s[11], s[10]);
-    case 124: return Ratio(1000, s[13], s[12]);
-    case 125: return Ratio(1000, s[15], s[14]);
-    case 126: return Ratio(1000, s[17], s[16]);
-    case 127: return Ratio(1000, s[11] + s[13], s[10] + s[12]);
-    case 128: return Ratio(1000, s[15] + s[17], s[14] + s[16]);
-    case 129: return s[11] + s[8];
-    case 130: return s[12] + s[9];
-    case 134: return val(121) + s[2];
-    case 135: return val(129) + s[5] + val(138);
-    case 136:
-        if (nSide == SIDE_OFFENCE) return val(130) + val(139);
-        if (nSide == SIDE_DEFENCE) return s[9] + val(139);
+    case SS_PASSER_RATING:
+        return (val(SS_COMPLETION_POINTS) + val(SS_YARDS_PER_ATTEMPT_POINTS) + val(SS_TD_POINTS) +
+                val(SS_INTERCEPTION_POINTS)) / 6;
+    case SS_COMPLETION_RATE: return Ratio(1000, s[SS_COMPLETIONS], s[SS_PASS_ATTEMPTS]);
+    case SS_COMPLETION_POINTS: return Clamp(0, val(SS_COMPLETION_RATE) * 5 - 1500, 2375);
+    case SS_YARDS_PER_ATTEMPT: return Ratio(100, s[SS_PASS_YARDS], s[SS_PASS_ATTEMPTS]);
+    case SS_YARDS_PER_ATTEMPT_POINTS: return Clamp(0, Ratio(val(SS_YARDS_PER_ATTEMPT) - 300, 25, 10), 2375);
+    case SS_TD_RATE: return Ratio(1000, s[SS_PASS_TD], s[SS_PASS_ATTEMPTS]);
+    case SS_TD_POINTS: return Clamp(0, val(SS_TD_RATE) * 20, 2375);
+    case SS_INTERCEPTION_RATE: return Ratio(1000, s[SS_INTERCEPTIONS_THROWN], s[SS_PASS_ATTEMPTS]);
+    case SS_INTERCEPTION_POINTS: return Clamp(0, 2375 - val(SS_INTERCEPTION_RATE) * 25, 2375);
+    case SS_YARDS_PER_COMPLETION: return Ratio(10, s[SS_PASS_YARDS], s[SS_COMPLETIONS]);
+    case SS_PASS_YARDS_PER_GAME: return Ratio(1, s[SS_PASS_YARDS], s[SS_GAMES]);
+    case SS_TOUCHES: return s[SS_RUSHES] + s[SS_RECEPTIONS];
+    case SS_YARDS_PER_RUSH: return Ratio(10, s[SS_RUSH_YARDS], s[SS_RUSHES]);
+    case SS_YARDS_PER_RECEPTION: return Ratio(10, s[SS_RECEIVING_YARDS], s[SS_RECEPTIONS]);
+    case SS_PUNT_AVERAGE: return Ratio(10, s[SS_PUNT_YARDS], s[SS_PUNTS]);
+    case SS_KICK_RETURN_AVERAGE: return Ratio(10, s[SS_KICK_RETURN_YARDS], s[SS_KICK_RETURNS]);
+    case SS_PUNT_RETURN_AVERAGE: return Ratio(10, s[SS_PUNT_RETURN_YARDS], s[SS_PUNT_RETURNS]);
+    case SS_PAT_RATE: return Ratio(1000, s[SS_PAT_MADE], s[SS_PAT_ATTEMPTS]);
+    case SS_FG_MADE: return s[SS_FG_UNDER_30] + s[SS_FG_UNDER_40] + s[SS_FG_UNDER_50] + s[SS_FG_50_PLUS];
+    case SS_FG_TRIED: return s[SS_FGA_UNDER_30] + s[SS_FGA_UNDER_40] + s[SS_FGA_UNDER_50] + s[SS_FGA_50_PLUS];
+    case SS_FG_RATE: return Ratio(1000, val(SS_FG_MADE), val(SS_FG_TRIED));
+    case SS_FG_RATE_UNDER_30: return Ratio(1000, s[SS_FG_UNDER_30], s[SS_FGA_UNDER_30]);
+    case SS_FG_RATE_UNDER_40: return Ratio(1000, s[SS_FG_UNDER_40], s[SS_FGA_UNDER_40]);
+    case SS_FG_RATE_UNDER_50: return Ratio(1000, s[SS_FG_UNDER_50], s[SS_FGA_UNDER_50]);
+    case SS_FG_RATE_50_PLUS: return Ratio(1000, s[SS_FG_50_PLUS], s[SS_FGA_50_PLUS]);
+    case SS_FG_RATE_SHORT:
+        return Ratio(1000, s[SS_FG_UNDER_30] + s[SS_FG_UNDER_40], s[SS_FGA_UNDER_30] + s[SS_FGA_UNDER_40]);
+    case SS_FG_RATE_LONG:
+        return Ratio(1000, s[SS_FG_UNDER_50] + s[SS_FG_50_PLUS], s[SS_FGA_UNDER_50] + s[SS_FGA_50_PLUS]);
+    case SS_SCRIMMAGE_YARDS: return s[SS_RECEIVING_YARDS] + s[SS_RUSH_YARDS];
+    case SS_SCRIMMAGE_TD: return s[SS_RECEIVING_TD] + s[SS_RUSH_TD];
+    case SS_KICKS_AND_PUNTS: return val(SS_FG_TRIED) + s[SS_PUNTS];
+    case SS_ALL_PURPOSE_YARDS: return val(SS_SCRIMMAGE_YARDS) + s[SS_PASS_YARDS] + val(SS_RETURN_YARDS);
+    case SS_TOTAL_TD:
+        if (nSide == SIDE_OFFENCE) return val(SS_SCRIMMAGE_TD) + val(SS_RETURN_TD);
+        if (nSide == SIDE_DEFENCE) return s[SS_DEFENSIVE_TD] + val(SS_RETURN_TD);
         return 0;
-    case 137: return s[14] + s[17];
-    case 138: return s[15] + s[18];
-    case 139: return s[16] + s[19];
-    case 140: return s[4] * 5;
-    case 141: return s[4] * 25;
-    case 142: return Ratio(1, (int64_t)s[4] * 25, s[0]);
-    case 143: return Ratio(10, s[2], s[0]);
-    case 302:
-    case 303: {
+    case SS_RETURNS: return s[SS_KICK_RETURNS] + s[SS_PUNT_RETURNS];
+    case SS_RETURN_YARDS: return s[SS_KICK_RETURN_YARDS] + s[SS_PUNT_RETURN_YARDS];
+    case SS_RETURN_TD: return s[SS_KICK_RETURN_TD] + s[SS_PUNT_RETURN_TD];
+    case SS_SACKS_X10: return s[SS_SACKS] * 5;
+    case SS_SACKS_X50: return s[SS_SACKS] * 25;
+    case SS_SACKS_PER_GAME: return Ratio(1, (int64_t)s[SS_SACKS] * 25, s[SS_GAMES]);
+    case SS_TACKLES_PER_GAME: return Ratio(10, s[SS_TACKLES], s[SS_GAMES]);
+    case SS_KICK_RETURN_SKILL:
+    case SS_PUNT_RETURN_SKILL: {
         if (nSide == SIDE_KICKERS) return 0;
-        int nCounter = nStat == 302 ? SS_KICK_RETURN_YARDS : SS_PUNT_RETURN_YARDS;
+        int nCounter = nStat == SS_KICK_RETURN_SKILL ? SS_KICK_RETURN_YARDS : SS_PUNT_RETURN_YARDS;
         return player.anStats[PERIOD_PREDICTED][nCounter] + player.anStats[PERIOD_LAST_SEASON][nCounter] / 10;
     }
     default:

@@ -18,16 +18,16 @@ void For_Each_Player(Action action) {
 
 // The first version kept no Predicted figures for blocking and penalties.
 void Fill_First_Version_Predictions(TNUM nTeam, PNUM nSlot) {
-    static const int LINEMAN_COUNTERS[] = {4, 7, 8, 10, 11};
-    static const int DEFENDER_COUNTERS[] = {10, 11};
+    static const int LINEMAN_COUNTERS[] = {SS_SACKS_ALLOWED, SS_RUSHES, SS_RUSH_YARDS, SS_PENALTIES, SS_PENALTY_YARDS};
+    static const int DEFENDER_COUNTERS[] = {SS_PENALTIES, SS_PENALTY_YARDS};
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VS_POSITION);
     auto fill = [&](const int* pCounters, int nCount) {
         for (int i = 0; i < nCount; i++)
             Set_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, pCounters[i],
                                    League_Average_Season(nPosition, pCounters[i]));
     };
-    if (nPosition >= 4 && nPosition <= 6) fill(LINEMAN_COUNTERS, 5);
-    if (nPosition >= 7 && nPosition <= 11) fill(DEFENDER_COUNTERS, 2);
+    if (nPosition >= POS_T && nPosition <= POS_C) fill(LINEMAN_COUNTERS, 5);
+    if (nPosition >= POS_DE && nPosition <= POS_S) fill(DEFENDER_COUNTERS, 2);
 }
 
 }  // namespace

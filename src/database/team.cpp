@@ -258,17 +258,19 @@ int Get_Team_Total(TNUM nTeam, int nLine, int nPeriod, int nStat) {
     auto line = [&](int nOtherLine, int nCounter) { return Data(nTeam).anTotals[nOtherLine][nPeriod][nCounter]; };
     auto games = [&]() { return Get_Team_Wins(nTeam) + Get_Team_Losses(nTeam); };
     switch (nStat) {
-    case 112: return Ratio(10, s[8], s[7]);
-    case 113: return Ratio(10, s[11], s[10]);
-    case 129: return s[11] + s[8];
-    case 130: return s[12] + s[9];
-    case 131: return Ratio(10, s[11] + s[8], games());
-    case 132: return Ratio(10, s[8], games());
-    case 133: return Ratio(10, s[11], games());
-    case 136:
-        return line(LINE_OFFENCE, 12) + line(LINE_OFFENCE, 9) + line(LINE_DEFENCE, 9) + line(LINE_OFFENCE, 16) +
-               line(LINE_OFFENCE, 19) + line(LINE_DEFENCE, 16) + line(LINE_DEFENCE, 19);
-    case 140: return s[4] * 5;
+    case SS_YARDS_PER_RUSH: return Ratio(10, s[SS_RUSH_YARDS], s[SS_RUSHES]);
+    case SS_YARDS_PER_RECEPTION: return Ratio(10, s[SS_RECEIVING_YARDS], s[SS_RECEPTIONS]);
+    case SS_SCRIMMAGE_YARDS: return s[SS_RECEIVING_YARDS] + s[SS_RUSH_YARDS];
+    case SS_SCRIMMAGE_TD: return s[SS_RECEIVING_TD] + s[SS_RUSH_TD];
+    case SS_SCRIMMAGE_YARDS_PER_GAME: return Ratio(10, s[SS_RECEIVING_YARDS] + s[SS_RUSH_YARDS], games());
+    case SS_RUSH_YARDS_PER_GAME: return Ratio(10, s[SS_RUSH_YARDS], games());
+    case SS_RECEIVING_YARDS_PER_GAME: return Ratio(10, s[SS_RECEIVING_YARDS], games());
+    case SS_TOTAL_TD:
+        return line(LINE_OFFENCE, SS_RECEIVING_TD) + line(LINE_OFFENCE, SS_RUSH_TD) +
+               line(LINE_DEFENCE, SS_DEFENSIVE_TD) + line(LINE_OFFENCE, SS_KICK_RETURN_TD) +
+               line(LINE_OFFENCE, SS_PUNT_RETURN_TD) + line(LINE_DEFENCE, SS_KICK_RETURN_TD) +
+               line(LINE_DEFENCE, SS_PUNT_RETURN_TD);
+    case SS_SACKS_X10: return s[SS_SACKS] * 5;
     default: return nStat >= 0 && nStat < NUMBER_OF_COUNTERS ? s[nStat] : 0;
     }
 }

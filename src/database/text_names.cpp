@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "base/random.h"
+#include "database/player.h"
 #include "database/text_format.h"
 #include "platform/platform.h"
 
@@ -13,16 +14,15 @@ const char* const WEEKDAY_NAMES[7] = {"Monday", "Tuesday",  "Wednesday", "Thursd
                                       "Friday", "Saturday", "Sunday"};
 const char* const PLAYOFF_WEEK_NAMES[5] = {"Wild Card", "Division Game", "Conference", "Super Bowl",
                                            "Pro Bowl"};
-const char* const POSITION_NAMES[14] = {
+const char* const POSITION_NAMES[NUMBER_OF_POSITIONS] = {
     "Quarterback",   "Running Back",     "Tight End",  "Wide Receiver", "Tackle", "Guard",  "Center",
     "Defensive End", "Defensive Tackle", "Linebacker", "Cornerback",    "Safety", "Kicker", "Punter",
 };
-const char* const POSITION_ABBREVIATIONS[14] = {"QB", "RB", "TE", "WR", "T", "G", "C",
+const char* const POSITION_ABBREVIATIONS[NUMBER_OF_POSITIONS] = {"QB", "RB", "TE", "WR", "T", "G", "C",
                                                 "DE", "DT", "LB", "CB", "S", "K", "P"};
-const int ANY_POSITION = 14;
 const char* const FAN_MOODS[8] = {"Apathetic",    "Disinterested", "Fickle",  "Casual",
                                   "Enthusiastic", "Loyal",         "Devoted", "Fanatic"};
-const char* const STAT_PERIOD_NAMES[4] = {"This Season", "Last Season", "Career", "Predicted"};
+const char* const STAT_PERIOD_NAMES[NUMBER_OF_STAT_PERIODS] = {"This Season", "Last Season", "Career", "Predicted"};
 const char* const DIFFICULTY_NAMES[4] = {"Fan", "Coach", "Manager", "Vantor"};
 
 // The team helpers answer NO_TEAM quietly: empty playoff slots and the like pass it.
@@ -98,9 +98,9 @@ void Get_Week_Name(int nWeek, char* szOut) {
 
 void Get_Position_Name(int nPosition, char* szOut) {
     const char* szName = "<Error>";
-    if (nPosition >= 0 && nPosition < ANY_POSITION)
+    if (nPosition >= 0 && nPosition < POS_ANY)
         szName = POSITION_NAMES[nPosition];
-    else if (nPosition == ANY_POSITION)
+    else if (nPosition == POS_ANY)
         szName = "Any Position";
     Copy_Field(szOut, TEXT_SIZE, szName);
 }
@@ -120,9 +120,9 @@ void Get_Position_At_Text(int nPosition, char* szOut) {
 void Get_Position_Abbreviation(int nPosition, char* szOut) {
     szOut[0] = '\0';
     if (nPosition < 0) nPosition = 0;
-    if (nPosition < ANY_POSITION)
+    if (nPosition < POS_ANY)
         Copy_Field(szOut, TEXT_SIZE, POSITION_ABBREVIATIONS[nPosition]);
-    else if (nPosition == ANY_POSITION)
+    else if (nPosition == POS_ANY)
         Copy_Field(szOut, TEXT_SIZE, "Any");
 }
 

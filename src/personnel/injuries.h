@@ -8,10 +8,9 @@ constexpr int NO_INJURY = -1;
 constexpr int INJURY_WEIGHT_TOTAL = 566;  // the sum of the squared draw weights
 constexpr int DEFAULT_INJURY_ALERT_WEEKS = 4;
 
-// Entry 55 (GS_INJURY_CONTINGENCY) is the alert: positive weeks = on, negative = off
-// keeping the number, 0 = off with the default. Entry 56 holds the ID of an
-// injury waiting to be announced.
-enum { GS_PENDING_INJURY = 56 };
+// GS_INJURY_CONTINGENCY is the alert: positive weeks = on, negative = off
+// keeping the number, 0 = off with the default. GS_PENDING_INJURY holds the ID
+// of an injury waiting to be announced.
 
 struct InjuryKind {
     const char* szName;  // empty for an unused kind

@@ -9,7 +9,6 @@ constexpr int TEMPLATE_MIN_STARTS = 12;  // predicted starts a template must exc
 constexpr int COLLEGE_CLASS_SIZE = 237;
 constexpr int LAST_FREE_AGENT_FILL_SLOT = 64;
 constexpr int FREE_AGENT_SALARY = 225;
-enum { GS_DRAFT_LIST_ORDER = 84 };  // 0 by score, 1 by position
 
 // Empties the pool and fills it from the franchises in use, then warns about
 // positions with no or few entries ("Missing Player Data").

@@ -9,26 +9,28 @@ namespace {
 // Most field goals a kicker's predicted season is credited with.
 constexpr int PREDICTED_FIELD_GOAL_CAP = 25;
 // Overall-rating weight of each position, per cent.
-const int OVERALL_FACTOR[14] = {86, 100, 100, 107, 70, 75, 75, 105, 104, 100, 100, 100, 75, 75};
+const int OVERALL_FACTOR[NUMBER_OF_POSITIONS] = {86, 100, 100, 107, 70, 75, 75, 105, 104, 100, 100, 100, 75, 75};
 const int TIER_THRESHOLDS[9] = {50, 150, 300, 500, 900, 1500, 2500, 4000, 5500};
 
 int64_t Raw_Season_Worth(TNUM nTeam, PNUM nPlayer, int nPeriod, int nPosition) {
     auto s = [&](int nStat) { return (int64_t)Get_Player_Season_Stat(nTeam, nPlayer, nPeriod, nStat); };
-    if (Is_Defender(nPosition)) return 200000 * s(7) + 10000 * (s(2) + s(3)) + 100000 * s(4) + 75000 * s(6);
+    if (Is_Defender(nPosition)) return 200000 * s(SS_INTERCEPTIONS) + 10000 * (s(SS_TACKLES) + s(SS_ASSISTS)) + 100000 * s(SS_SACKS) +
+               75000 * s(SS_KNOCKDOWNS);
     if (nPosition == POS_K) {
-        int64_t g = Ratio(1000000, s(122) - 700, 210);
-        int64_t h = s(120);
+        int64_t g = Ratio(1000000, s(SS_FG_RATE) - 700, 210);
+        int64_t h = s(SS_FG_MADE);
         if (nPeriod == PERIOD_PREDICTED) h = Min((int)h, PREDICTED_FIELD_GOAL_CAP);
-        int64_t l = s(119);
-        return Ratio(g + 40000 * h, 1000 - std::min<int64_t>(100 * s(8), 1000 - l), 1000);
+        int64_t l = s(SS_PAT_RATE);
+        return Ratio(g + 40000 * h, 1000 - std::min<int64_t>(100 * s(SS_PAT_ATTEMPTS), 1000 - l), 1000);
     }
-    if (nPosition == POS_P) return 10000 * s(114) + 6000 * s(2) - 3000000;
+    if (nPosition == POS_P) return 10000 * s(SS_PUNT_AVERAGE) + 6000 * s(SS_PUNTS) - 3000000;
     if (Is_Lineman(nPosition)) {
         auto r = [&](int nRating) { return (int64_t)Get_Player_Rating(nTeam, nPlayer, nPeriod, nRating); };
         int64_t nSum = r(RATING_ENDURANCE) + 4 * r(RATING_PASS_BLOCKING) + 4 * r(RATING_RUSH_BLOCKING) + r(RATING_DISCIPLINE);
-        return Ratio(20000 * (nSum - 725), s(1) + s(0), 30);
+        return Ratio(20000 * (nSum - 725), s(SS_STARTS) + s(SS_GAMES), 30);
     }
-    int64_t f = 625 * (Root(s(2)) * (s(100) - 500) + 4 * s(8)) + 2000 * s(11) + 1250 * s(138);
+    int64_t f = 625 * (Root(s(SS_PASS_ATTEMPTS)) * (s(SS_PASSER_RATING) - 500) + 4 * s(SS_RUSH_YARDS)) +
+                2000 * s(SS_RECEIVING_YARDS) + 1250 * s(SS_RETURN_YARDS);
     if (Is_Back_Or_Receiver(nPosition)) {
         int64_t nBlocking = Get_Player_Rating(nTeam, nPlayer, nPeriod, RATING_BLOCKING);
         if (nBlocking > 75) f += 50000 * nBlocking - 3750000;

@@ -22,16 +22,18 @@ enum RATING_CODE : int {
     RATING_RUSH_BLOCKING = 211,
     RATING_DISCIPLINE = 212,
     RATING_ENDURANCE = 213,
+    RATING_LINEMAN_SPARE = 214,  // a slot without a formula
     RATING_RUN_DEFENSE = 215,  // DE DT LB CB S
     RATING_PASS_RUSH = 216,
     RATING_PASS_COVERAGE = 217,
     RATING_TURNOVERS = 218,
+    RATING_DEFENDER_SPARE = 219,
     RATING_FG_ACCURACY = 220,  // K P
     RATING_FG_DISTANCE = 221,
     RATING_RELIABILITY = 222,
     RATING_PUNTING = 223,
+    RATING_KICKER_SPARE = 224,
     RATING_OVERALL = 225,
-    STAT_PLAYER_WORTH = 300,  // season value less a share of return yards
 };
 constexpr int RATING_FLOOR = 50;
 constexpr int RATING_CEILING = 100;
@@ -47,8 +49,8 @@ enum {
     NUMBER_OF_DEVELOP_MODES,
 };
 
-// Codes 200..225 and 300 for the season-stat accessor. Codes without a
-// formula (214, 219, 224) answer 50 with *pDefined false.
+// Codes 200..225 and SS_SEASON_WORTH for the season-stat accessor. The spare
+// codes without a formula answer 50 with *pDefined false.
 int Get_Player_Rating_Stat(TNUM nTeam, PNUM nPlayer, int nPeriod, int nStat, bool* pDefined);
 
 // A rating 200..223 kept within 50..100.

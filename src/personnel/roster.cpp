@@ -44,7 +44,7 @@ int Side_At(TNUM nTeam, PNUM nSlot) {
     if (!Is_Valid_Player(nTeam, nSlot)) return -1;
     return Side_Of_Position(Position_At(nTeam, nSlot));
 }
-int Worth(TNUM nTeam, PNUM nSlot) { return Get_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, STAT_PLAYER_WORTH); }
+int Worth(TNUM nTeam, PNUM nSlot) { return Get_Player_Season_Stat(nTeam, nSlot, PERIOD_PREDICTED, SS_SEASON_WORTH); }
 
 void Exchange(TNUM nTeam, PNUM a, PNUM b, int* pnCache) {
     Swap_Players(nTeam, a, nTeam, b);
@@ -166,8 +166,8 @@ void Choose_Returners(TNUM nTeam) {
     int nBestKick = 0, nBestPunt = 0;
     for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) {
         if (!Is_Valid_Player(nTeam, p)) continue;
-        int nKickSkill = Get_Player_Season_Stat(nTeam, p, PERIOD_PREDICTED, 302);
-        int nPuntSkill = Get_Player_Season_Stat(nTeam, p, PERIOD_PREDICTED, 303);
+        int nKickSkill = Get_Player_Season_Stat(nTeam, p, PERIOD_PREDICTED, SS_KICK_RETURN_SKILL);
+        int nPuntSkill = Get_Player_Season_Stat(nTeam, p, PERIOD_PREDICTED, SS_PUNT_RETURN_SKILL);
         if (nKick == NO_PLAYER || nKickSkill > nBestKick) {
             nKick = p;
             nBestKick = nKickSkill;

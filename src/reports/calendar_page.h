@@ -9,7 +9,7 @@
 constexpr int NUMBER_OF_CALENDAR_STATS = 16;
 constexpr int CALENDAR_COLUMNS = 4;
 constexpr int CALENDAR_WEEKS = SCHEDULE_SLOTS;
-enum { GS_CALENDAR_COLUMN = 15 }; // 15..18
+static_assert(GS_CALENDAR_COLUMN + CALENDAR_COLUMNS == GS_GAMES_GAME);
 
 const char* Calendar_Stat_Name(int nStat); // "Pass\nDefense"; "" for a bad index
 int Calendar_Column_Stat(int nColumn);     // setting 15 + column, kept in range

@@ -4,7 +4,8 @@
 #include "database/league_database.h"
 #include "finance/dialog_support.h"
 
-constexpr int FINANCE_CHOSEN_COLUMNS = 5; // settings 4..8
+constexpr int FINANCE_CHOSEN_COLUMNS = 5;
+static_assert(GS_FINANCE_COLUMN + FINANCE_CHOSEN_COLUMNS == GS_LEADER_CATEGORY);
 constexpr int FINANCE_HEADING_LEFT = 160;
 constexpr int FINANCE_HEADING_STEP = 70;
 constexpr int FINANCE_HEADING_TOP = 44;

@@ -6,7 +6,6 @@
 #include "database/text_format.h"
 #include "simulation/game_record.h"
 
-enum { GS_GAMES_GAME = 19, GS_GAMES_SCROLL = 20 };
 constexpr int NO_GAME = -1;
 
 // A stored game that was played: two different teams in use.

@@ -3,7 +3,9 @@
 #include "base/random.h"
 #include "database/league_database.h"
 #include "reports/finance_columns.h"
+#include "reports/finance_page.h"
 #include "reports/standings_columns.h"
+#include "reports/standings_page.h"
 
 namespace {
 struct HeadingKind {
@@ -13,8 +15,8 @@ struct HeadingKind {
     const char* (*pName)(int nChoice);
 };
 const HeadingKind KINDS[NUMBER_OF_HEADING_KINDS] = {
-    {0, 4, NUMBER_OF_STANDINGS_COLUMNS, Standings_Column_Name},
-    {4, 5, NUMBER_OF_FINANCE_COLUMNS, Finance_Column_Name},
+    {GS_STANDINGS_COLUMN, STANDINGS_CHOSEN_COLUMNS, NUMBER_OF_STANDINGS_COLUMNS, Standings_Column_Name},
+    {GS_FINANCE_COLUMN, FINANCE_CHOSEN_COLUMNS, NUMBER_OF_FINANCE_COLUMNS, Finance_Column_Name},
 };
 
 const HeadingKind* Kind(int nKind) {

@@ -21,18 +21,18 @@ void Add_Team_Sums(TNUM nTeam, LeagueSums* p) {
     auto total = [&](int nLine, int nStat) { return Get_Team_Total(nTeam, nLine, PERIOD_THIS_SEASON, nStat); };
     p->nTeamGames += Get_Team_Wins(nTeam) + Get_Team_Losses(nTeam) + Get_Team_Ties(nTeam) +
                      Get_Team_Playoff_Wins(nTeam) + Get_Team_Playoff_Losses(nTeam);
-    p->nPassAttempts += total(LINE_OFFENCE, 2);
-    p->nCompletions += total(LINE_OFFENCE, 3);
-    p->nInterceptions += total(LINE_OFFENCE, 4);
-    p->nPassYards += total(LINE_OFFENCE, 5);
-    p->nRushes += total(LINE_OFFENCE, 7);
-    p->nRushYards += total(LINE_OFFENCE, 8);
-    p->nFumblesLost += total(LINE_OFFENCE, 13);  // every fumble the game makes is lost
-    p->nHalfSacks += total(LINE_DEFENCE, 4);
-    p->nPunts += total(LINE_KICKERS, 2);
-    p->nExtraPointTries += total(LINE_KICKERS, 8);
-    p->nExtraPoints += total(LINE_KICKERS, 9);
-    for (int nStat = 10; nStat <= 16; nStat += 2) {
+    p->nPassAttempts += total(LINE_OFFENCE, SS_PASS_ATTEMPTS);
+    p->nCompletions += total(LINE_OFFENCE, SS_COMPLETIONS);
+    p->nInterceptions += total(LINE_OFFENCE, SS_INTERCEPTIONS_THROWN);
+    p->nPassYards += total(LINE_OFFENCE, SS_PASS_YARDS);
+    p->nRushes += total(LINE_OFFENCE, SS_RUSHES);
+    p->nRushYards += total(LINE_OFFENCE, SS_RUSH_YARDS);
+    p->nFumblesLost += total(LINE_OFFENCE, SS_FUMBLES);  // every fumble the game makes is lost
+    p->nHalfSacks += total(LINE_DEFENCE, SS_SACKS);
+    p->nPunts += total(LINE_KICKERS, SS_PUNTS);
+    p->nExtraPointTries += total(LINE_KICKERS, SS_PAT_ATTEMPTS);
+    p->nExtraPoints += total(LINE_KICKERS, SS_PAT_MADE);
+    for (int nStat = SS_FGA_UNDER_30; nStat <= SS_FGA_50_PLUS; nStat += 2) {  // each try, then its made
         p->nFieldGoalTries += total(LINE_KICKERS, nStat);
         p->nFieldGoals += total(LINE_KICKERS, nStat + 1);
     }

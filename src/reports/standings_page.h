@@ -6,7 +6,8 @@
 #include "finance/dialog_support.h"
 #include "season/standings.h"
 
-constexpr int STANDINGS_CHOSEN_COLUMNS = 4; // settings 0..3
+constexpr int STANDINGS_CHOSEN_COLUMNS = 4;
+static_assert(GS_STANDINGS_COLUMN + STANDINGS_CHOSEN_COLUMNS == GS_FINANCE_COLUMN);
 constexpr int STANDINGS_FIXED_COLUMNS = 4;  // wins, losses, ties, "Pct."
 constexpr int STANDINGS_DIVISIONS = 4;      // per conference
 

@@ -21,7 +21,6 @@
 #include "trades/roster_review.h"
 
 namespace {
-constexpr int GS_TRADE_ACTIVITY = 94;  // cleared whenever play starts
 constexpr int NUMBER_OF_SEASON_WEEKS = SCHEDULE_SLOTS + PLAYOFF_WEEKS;  // more than any season has
 
 bool s_bRunning = false;  // a pumped message must not start a second loop

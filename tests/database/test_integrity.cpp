@@ -135,8 +135,8 @@ TEST_F(IntegrityTest, OnlyAnOpenRecordOutsideThePoolIsAFault) {
 TEST_F(IntegrityTest, CareerNeverBelowLastSeasonExceptStoredBlocking) {
     Player(0, 0).anStats[PERIOD_LAST_SEASON][SS_RECEPTIONS] = 40;
     Player(0, 0).anStats[PERIOD_CAREER][SS_RECEPTIONS] = 39;
-    Player(0, 1).anStats[PERIOD_LAST_SEASON][3] = 70; // a receiver's blocking rating
-    Player(0, 1).anStats[PERIOD_CAREER][3] = 60;
+    Player(0, 1).anStats[PERIOD_LAST_SEASON][SS_STORED_BLOCKING] = 70;
+    Player(0, 1).anStats[PERIOD_CAREER][SS_STORED_BLOCKING] = 60;
     Player(0, 2).anStats[PERIOD_THIS_SEASON][SS_GAMES] = 31;
     // Lost yards this season take the career below last season's figure.
     Player(0, 3).anStats[PERIOD_LAST_SEASON][SS_RUSH_YARDS] = 663;

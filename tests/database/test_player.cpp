@@ -24,9 +24,9 @@ TEST_F(PlayerTest, CapImpactSpreadsTheBonusOverTheContract) {
 
 TEST_F(PlayerTest, UnknownVitalStatLogsAndReadsZero) {
     Put_Player(0, 0, 7);
-    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, 30), 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, NUMBER_OF_VITAL_STATS), 0);
     EXPECT_TRUE(Logged("Unrecognized VITAL_STAT: 30"));
-    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, 99), 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_CAP_IMPACT - 1), 0);
     EXPECT_TRUE(Logged("Unrecognized VITAL_STAT: 99"));
 }
 

@@ -241,7 +241,7 @@ TEST_F(GenerationTest, OldestLayoutMovesEveryField) {
     EXPECT_EQ(g_League.aGames[0].abBytes[0], 9);
     EXPECT_EQ(g_League.aGames[299].abBytes[GAME_RECORD_SIZE - 1], 10);
     EXPECT_EQ(Current_Season_Index(), 2);
-    EXPECT_EQ(Get_Game_State(99), 11);
+    EXPECT_EQ(Get_Game_State(NUMBER_OF_GAME_STATE_ENTRIES - 1), 11);
     EXPECT_EQ(g_League.abStandingsOrder[0][0], 12);
     EXPECT_EQ(g_League.abPlayoffTeams[0], 13);
     EXPECT_EQ(g_League.abPlayoffTeams[30], 14);

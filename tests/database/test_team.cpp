@@ -156,23 +156,24 @@ TEST_F(TeamTest, FranchiseHistoryCountsOnlyFinishedSeasons) {
 
 TEST_F(TeamTest, TotalsComputedCodesAndRank) {
     Play(1, 3, 1, 0);
-    Set_Team_Total(1, LINE_OFFENCE, 0, 8, 400);   // rush yards
-    Set_Team_Total(1, LINE_OFFENCE, 0, 11, 800);  // receiving yards
-    Set_Team_Total(1, LINE_OFFENCE, 0, 12, 5);
-    Set_Team_Total(1, LINE_OFFENCE, 0, 9, 3);
-    Set_Team_Total(1, LINE_OFFENCE, 0, 16, 1);
-    Set_Team_Total(1, LINE_DEFENCE, 0, 9, 2);
-    Add_Team_Total(1, LINE_DEFENCE, 0, 19, 1);
-    EXPECT_EQ(Get_Team_Total(1, 0, 0, 131), 3000);
-    EXPECT_EQ(Get_Team_Total(1, 0, 0, 132), 1000);
-    EXPECT_EQ(Get_Team_Total(1, 2, 0, 136), 5 + 3 + 2 + 1 + 1);
-    EXPECT_EQ(Get_Team_Total(1, 0, 0, 137), 0);
-    EXPECT_EQ(Get_Team_Total(1, 0, 0, 129), 1200);
-    EXPECT_EQ(Get_Team_Total_Rank(1, 0, 0, 129), 0);
-    EXPECT_EQ(Get_Team_Total_Rank(0, 0, 0, 129), 1);
-    EXPECT_EQ(Get_Team_Total_Rank(0, 0, 0, 128), 0);
+    const int T = PERIOD_THIS_SEASON;
+    Set_Team_Total(1, LINE_OFFENCE, T, SS_RUSH_YARDS, 400);
+    Set_Team_Total(1, LINE_OFFENCE, T, SS_RECEIVING_YARDS, 800);
+    Set_Team_Total(1, LINE_OFFENCE, T, SS_RECEIVING_TD, 5);
+    Set_Team_Total(1, LINE_OFFENCE, T, SS_RUSH_TD, 3);
+    Set_Team_Total(1, LINE_OFFENCE, T, SS_KICK_RETURN_TD, 1);
+    Set_Team_Total(1, LINE_DEFENCE, T, SS_DEFENSIVE_TD, 2);
+    Add_Team_Total(1, LINE_DEFENCE, T, SS_PUNT_RETURN_TD, 1);
+    EXPECT_EQ(Get_Team_Total(1, LINE_OFFENCE, T, SS_SCRIMMAGE_YARDS_PER_GAME), 3000);
+    EXPECT_EQ(Get_Team_Total(1, LINE_OFFENCE, T, SS_RUSH_YARDS_PER_GAME), 1000);
+    EXPECT_EQ(Get_Team_Total(1, LINE_KICKERS, T, SS_TOTAL_TD), 5 + 3 + 2 + 1 + 1);  // from any line
+    EXPECT_EQ(Get_Team_Total(1, LINE_OFFENCE, T, SS_RETURNS), 0);  // a player's code only
+    EXPECT_EQ(Get_Team_Total(1, LINE_OFFENCE, T, SS_SCRIMMAGE_YARDS), 1200);
+    EXPECT_EQ(Get_Team_Total_Rank(1, LINE_OFFENCE, T, SS_SCRIMMAGE_YARDS), 0);
+    EXPECT_EQ(Get_Team_Total_Rank(0, LINE_OFFENCE, T, SS_SCRIMMAGE_YARDS), 1);
+    EXPECT_EQ(Get_Team_Total_Rank(0, LINE_OFFENCE, T, SS_FG_RATE_LONG), 0);
     Clear_Team_Totals();
-    EXPECT_EQ(Get_Team_Total(1, 0, 0, 129), 0);
+    EXPECT_EQ(Get_Team_Total(1, LINE_OFFENCE, T, SS_SCRIMMAGE_YARDS), 0);
     Clear_Team_Totals(NO_TEAM);
     Clear_Team_Totals(41);
     EXPECT_TRUE(Logged("'NO_TEAM' passed to Clear_Team_Totals()"));

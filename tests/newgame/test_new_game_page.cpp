@@ -22,9 +22,12 @@ TEST_F(NewGameTest, OpeningLoadsTheDefaultLeagueAndPrefillsTheForm) {
     EXPECT_EQ(Get_Game_State(GS_CURRENT_PAGE), 0);
     EXPECT_EQ(Get_Game_State(GS_DRAFT_PICK), 32);
     EXPECT_EQ(Get_Game_State(GS_DRAFT_ROUND), 7);
-    EXPECT_EQ(Get_Game_State(19), -1);
-    EXPECT_EQ(Get_Game_State(40), 3);
-    EXPECT_EQ(Get_Game_State(70), 20000);
+    EXPECT_EQ(Get_Game_State(GS_GAMES_GAME), -1);
+    EXPECT_EQ(Get_Game_State(GS_RESERVED_40), 3);
+    EXPECT_EQ(Get_Game_State(GS_SEARCH_SALARY), 20000);
+    EXPECT_EQ(Get_Game_State(GS_SEARCH_AGE), 50);
+    for (int nEntry = GS_SEARCH_RATING_FIRST; nEntry <= GS_SEARCH_RATING_LAST; nEntry++)
+        EXPECT_EQ(Get_Game_State(nEntry), 50) << nEntry;
     EXPECT_EQ(Get_Game_State(GS_COMPUTER_TRADES), 1);
     EXPECT_EQ(Get_League_Rule(LR_SALARY_CAP), 71100000);
     EXPECT_EQ(Get_League_Rule(LR_GAMES_PER_SEASON), 16);

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 TEST_F(NewGameTest, PlayMakesTheChosenTeamTheUsersAndStartsTheGame) {
     NewGameForm form = Open_Page(4, 2);
     form.szNickname = "Thunderheads";
-    Set_Game_State(13, 77);
+    Set_Game_State(GS_LEADER_CONFERENCE, 77);
     ASSERT_TRUE(Play_New_Game(form));
     EXPECT_EQ(Get_Team_Stat(4, TEAM_STAT_CONTROL), 1);
     EXPECT_EQ(Get_Team_Stat(3, TEAM_STAT_CONTROL), 0);
@@ -34,10 +34,16 @@ TEST_F(NewGameTest, PlayMakesTheChosenTeamTheUsersAndStartsTheGame) {
     EXPECT_STREQ(g_League.szManager, "Dana Whitlock");
     EXPECT_EQ(Get_Fame_Manager_Name(), "Dana Whitlock");
 
-    const int STATE[19] = {2, 0, 7, 8, 5, 11, 8, 13, 15, 2, 11, 15, 24, 77, 0, 2, 3, 4, 5};
-    for (int i = 0; i < 19; i++) EXPECT_EQ(Get_Game_State(i), STATE[i]) << i;
+    const int STANDINGS[] = {2, 0, 7, 8}, FINANCES[] = {5, 11, 8, 13, 15}, LEADERS[] = {2, 11, 15, 24},
+              CALENDAR[] = {2, 3, 4, 5};
+    for (int i = 0; i < 4; i++) EXPECT_EQ(Get_Game_State(GS_STANDINGS_COLUMN + i), STANDINGS[i]) << i;
+    for (int i = 0; i < 5; i++) EXPECT_EQ(Get_Game_State(GS_FINANCE_COLUMN + i), FINANCES[i]) << i;
+    for (int i = 0; i < 4; i++) EXPECT_EQ(Get_Game_State(GS_LEADER_CATEGORY + i), LEADERS[i]) << i;
+    EXPECT_EQ(Get_Game_State(GS_LEADER_CONFERENCE), 77);  // kept
+    EXPECT_EQ(Get_Game_State(GS_LEADER_PERIOD), 0);
+    for (int i = 0; i < 4; i++) EXPECT_EQ(Get_Game_State(GS_CALENDAR_COLUMN + i), CALENDAR[i]) << i;
     EXPECT_EQ(Get_Game_State(GS_USER_TEAM), 4);
-    EXPECT_EQ(Get_Game_State(32), 4);
+    EXPECT_EQ(Get_Game_State(GS_MANAGED_TEAM), 4);
     EXPECT_EQ(Get_Game_State(GS_CONFERENCE_VIEW), Get_Team_Division(4) / 4);
     EXPECT_EQ(Get_Game_State(GS_CURRENT_PAGE), PAGE_STANDINGS);
     EXPECT_EQ(Get_Game_State(GS_RATING_VALID), 0);
@@ -62,7 +68,7 @@ TEST_F(NewGameTest, TheFirstUserTeamIsTheUsersTeam) {
     Set_Team_Stat(3, TEAM_STAT_CONTROL, 1);
     ASSERT_TRUE(Play_New_Game(form));
     EXPECT_EQ(Get_Game_State(GS_USER_TEAM), 3);
-    EXPECT_EQ(Get_Game_State(32), 3);
+    EXPECT_EQ(Get_Game_State(GS_MANAGED_TEAM), 3);
 }
 
 TEST_F(NewGameTest, SeparatorsInTheNameStayOutOfTheSavedGameName) {

@@ -25,7 +25,7 @@ void Save_Small_League() {
         Make_Player(0, (PNUM)i, 500 + i, POSITIONS[i]);
         Set_Player_First_Name(0, (PNUM)i, "Sam");
         Set_Player_Last_Name(0, (PNUM)i, "Example");
-        for (int c = 0; c < 20; c++) Set_Player_Season_Stat(0, (PNUM)i, PERIOD_PREDICTED, c, Baseline_Season(POSITIONS[i], c));
+        for (int c = 0; c < NUMBER_OF_COUNTERS; c++) Set_Player_Season_Stat(0, (PNUM)i, PERIOD_PREDICTED, c, Baseline_Season(POSITIONS[i], c));
     }
     Organise_Team(0);
     ASSERT_EQ(Save_Game("league.vtr"), SAVE_OK);

@@ -1,5 +1,6 @@
 #include "database/colleges.h"
 #include "database/league_average.h"
+#include "database/player.h"
 #include "test_support.h"
 
 namespace {
@@ -18,17 +19,17 @@ TEST_F(TableTest, CollegeListEndsAndBadIndexGivesNothing) {
 
 TEST_F(TableTest, LeagueAverageSeasonRows) {
     // Every position plays 14 games; linemen start 11, the others 12.
-    for (int nPosition = 0; nPosition < 14; nPosition++) {
-        EXPECT_EQ(League_Average_Season(nPosition, 0), 14);
-        EXPECT_EQ(League_Average_Season(nPosition, 1), nPosition >= 4 && nPosition <= 6 ? 11 : 12);
+    for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) {
+        EXPECT_EQ(League_Average_Season(nPosition, SS_GAMES), 14);
+        EXPECT_EQ(League_Average_Season(nPosition, SS_STARTS), nPosition >= POS_T && nPosition <= POS_C ? 11 : 12);
     }
-    EXPECT_EQ(League_Average_Season(0, 5), 2400);   // QB passing yards
-    EXPECT_EQ(League_Average_Season(5, 8), 1200);   // G rushing yards behind him
-    EXPECT_EQ(League_Average_Season(10, 18), 120);  // CB punt-return yards
-    EXPECT_EQ(League_Average_Season(12, 18), 53);   // K longest field goal
-    EXPECT_EQ(League_Average_Season(13, 7), 480);   // P
-    EXPECT_EQ(League_Average_Season(7, 10), 0);     // defenders draw no penalties here
-    EXPECT_EQ(League_Average_Season(14, 0), 0);
+    EXPECT_EQ(League_Average_Season(POS_QB, SS_PASS_YARDS), 2400);
+    EXPECT_EQ(League_Average_Season(POS_G, SS_RUSH_YARDS), 1200);  // behind him
+    EXPECT_EQ(League_Average_Season(POS_CB, SS_PUNT_RETURN_YARDS), 120);
+    EXPECT_EQ(League_Average_Season(POS_K, SS_LONG_FG), 53);
+    EXPECT_EQ(League_Average_Season(POS_P, SS_KICKER_RETURN_YARDS), 480);
+    EXPECT_EQ(League_Average_Season(POS_DE, SS_PENALTIES), 0);  // defenders draw no penalties here
+    EXPECT_EQ(League_Average_Season(NUMBER_OF_POSITIONS, SS_GAMES), 0);
     EXPECT_TRUE(Logged("Invalid argument in League_Average_Season(14,0)"));
 }
 

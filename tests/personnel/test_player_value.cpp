@@ -41,8 +41,8 @@ TEST_F(PlayerValueTest, KickerFieldGoalsAreCappedOnlyInThePrediction) {
     Fill_Baseline(0, POS_K);
     Fill_Baseline(0, POS_K, PERIOD_THIS_SEASON);
     for (int nPeriod : {P, (int)PERIOD_THIS_SEASON}) {
-        Set_Player_Season_Stat(TEAM, 0, nPeriod, 10, 13);
-        Set_Player_Season_Stat(TEAM, 0, nPeriod, 11, 13);  // 30 made of 34
+        Set_Player_Season_Stat(TEAM, 0, nPeriod, SS_FGA_UNDER_30, 13);
+        Set_Player_Season_Stat(TEAM, 0, nPeriod, SS_FG_UNDER_30, 13);  // 30 made of 34
     }
     EXPECT_EQ(Player_Season_Value(TEAM, 0, P), 1116);
     EXPECT_EQ(Player_Season_Value(TEAM, 0, PERIOD_THIS_SEASON), 1316);
@@ -51,11 +51,13 @@ TEST_F(PlayerValueTest, KickerFieldGoalsAreCappedOnlyInThePrediction) {
 TEST_F(PlayerValueTest, ReturnYardsCountInTheWorthStatistic) {
     Use_Teams(2);
     Make_Player(TEAM, 0, 101, POS_WR);
-    Set_Counters(TEAM, 0, P, {{14, 30}, {15, 750}, {17, 30}, {18, 375}});
-    Set_Player_Season_Stat(TEAM, 0, P, 3, 60);  // blocking already rated
+    Set_Counters(TEAM, 0, P,
+                 {{SS_KICK_RETURNS, 30}, {SS_KICK_RETURN_YARDS, 750}, {SS_PUNT_RETURNS, 30},
+                  {SS_PUNT_RETURN_YARDS, 375}});
+    Set_Player_Season_Stat(TEAM, 0, P, SS_STORED_BLOCKING, 60);  // blocking already rated
     int nValue = Player_Season_Value(TEAM, 0, P);
     EXPECT_EQ(nValue, 1250 * 1125 / 1000 - 750);
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, STAT_PLAYER_WORTH), nValue - 2250);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, SS_SEASON_WORTH), nValue - 2250);
 }
 
 TEST_F(PlayerValueTest, CurrentValueBlendsAndDeclinesPastThirty) {
@@ -118,10 +120,11 @@ TEST_F(PlayerValueTest, TiersAndOverallRating) {
 
     // The top of the scale is folded twice and never passes 100.
     Make_Player(TEAM, 3, 104, POS_WR, 26, 3);
-    Set_Counters(TEAM, 3, P, {{3, 60}, {11, 2000}, {15, 1000}});
-    Set_Counters(TEAM, 3, PERIOD_LAST_SEASON, {{3, 60}, {11, 2000}, {15, 1000}});
+    for (int nPeriod : {(int)P, (int)PERIOD_LAST_SEASON})
+        Set_Counters(TEAM, 3, nPeriod,
+                     {{SS_STORED_BLOCKING, 60}, {SS_RECEIVING_YARDS, 2000}, {SS_KICK_RETURN_YARDS, 1000}});
     EXPECT_EQ(Player_Trade_Value(TEAM, 3), 4500);
     EXPECT_EQ(Player_Overall_Rating(TEAM, 3), 96);  // 109, folded to 99, then to 96
-    Set_Counters(TEAM, 3, P, {{11, 5000}, {15, 3000}});
+    Set_Counters(TEAM, 3, P, {{SS_RECEIVING_YARDS, 5000}, {SS_KICK_RETURN_YARDS, 3000}});
     EXPECT_EQ(Player_Overall_Rating(TEAM, 3), 100);
 }

@@ -26,15 +26,15 @@ void Fill_Baseline(PNUM nSlot, int nPosition) {
 TEST_F(PredictedStatsTest, ModifierBoundsWarnButApply) {
     Use_Teams(2);
     Make_Player(TEAM, 0, 101, POS_RB);
-    Set_Player_Season_Stat(TEAM, 0, P, 8, 2000);
+    Set_Player_Season_Stat(TEAM, 0, P, SS_RUSH_YARDS, 2000);
     Modify_Predicted_Player_Stats(TEAM, 0, P, -950, DEVELOP_LOWER_BODY);
     EXPECT_FALSE(Warned());
     // Factor 200 at -950 takes 190 per cent of the 1440-yard baseline.
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 8), 0);
-    Set_Player_Season_Stat(TEAM, 0, P, 8, 2000);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, SS_RUSH_YARDS), 0);
+    Set_Player_Season_Stat(TEAM, 0, P, SS_RUSH_YARDS, 2000);
     Modify_Predicted_Player_Stats(TEAM, 0, P, 951, DEVELOP_GENERAL);
     EXPECT_TRUE(Warned());
-    EXPECT_GE(Get_Player_Season_Stat(TEAM, 0, P, 8), 2000 + 1369);
+    EXPECT_GE(Get_Player_Season_Stat(TEAM, 0, P, SS_RUSH_YARDS), 2000 + 1369);
     Headless_Reset();
     Modify_Predicted_Player_Stats(TEAM, 0, P, -951, DEVELOP_GENERAL);
     EXPECT_TRUE(Warned());
@@ -60,8 +60,8 @@ TEST_F(PredictedStatsTest, RemaindersAreRoundedWithOneDrawPerCounterInOrder) {
     Fill_Baseline(0, POS_QB);
     // +100 in the general mode: whole changes and the remainders (thousandths)
     // they leave; interceptions and fumbles move the other way.
-    const int WHOLE[20] = {0, 0, 22, 27, 0, 340, 2, 2, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    const int REMAINDER[20] = {800, 800, 500, 0, -392, 0, 500, 500, 0, 200, 0, 0, 0, -98, 0, 0, 0, 0, 0, 0};
+    const int WHOLE[NUMBER_OF_COUNTERS] = {0, 0, 22, 27, 0, 340, 2, 2, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const int REMAINDER[NUMBER_OF_COUNTERS] = {800, 800, 500, 0, -392, 0, 500, 500, 0, 200, 0, 0, 0, -98, 0, 0, 0, 0, 0, 0};
     for (uint32_t nSeed : {1u, 2u, 3u, 4u, 5u}) {
         Fill_Baseline(0, POS_QB);
         Seed_Random(nSeed);
@@ -83,8 +83,9 @@ TEST_F(PredictedStatsTest, CountersOutsideTheTableNeverChange) {
     Fill_Baseline(0, POS_K);
     Modify_Predicted_Player_Stats(TEAM, 0, P, -900, DEVELOP_LOWER_BODY);
     // A kicker's attempts stay; only the made kicks fall.
-    for (int i : {8, 10, 12, 14, 16}) EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, i), Baseline_Season(POS_K, i)) << i;
-    EXPECT_LT(Get_Player_Season_Stat(TEAM, 0, P, 9), 50);
+    for (int i : {SS_PAT_ATTEMPTS, SS_FGA_UNDER_30, SS_FGA_UNDER_40, SS_FGA_UNDER_50, SS_FGA_50_PLUS})
+        EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, i), Baseline_Season(POS_K, i)) << i;
+    EXPECT_LT(Get_Player_Season_Stat(TEAM, 0, P, SS_PAT_MADE), 50);
     EXPECT_EQ(Development_Factor(1, 7, DEVELOP_VETERAN), 0);
     EXPECT_EQ(Development_Factor(1, 10, DEVELOP_VETERAN), -50);
     EXPECT_EQ(Development_Factor(0, 4, DEVELOP_YOUTH), -100);

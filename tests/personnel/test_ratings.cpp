@@ -19,9 +19,12 @@ void Fill_Baseline(PNUM nSlot, int nPosition) {
 TEST_F(RatingsTest, AllZeroQuarterbackSitsOnTheFloors) {
     Use_Teams(2);
     Make_Player(TEAM, 0, 101, POS_QB);
-    for (int nCode = 200; nCode <= 203; nCode++) EXPECT_EQ(Rating(0, nCode), 50) << nCode;
+    for (int nCode = RATING_ACCURACY; nCode <= RATING_RED_ZONE; nCode++) EXPECT_EQ(Rating(0, nCode), 50) << nCode;
     EXPECT_EQ(Rating(0, RATING_HANDS), 50);
-    for (int nCode : {210, 211, 212, 213, 215, 216, 217, 218, 220, 221, 222, 223}) EXPECT_EQ(Rating(0, nCode), 50) << nCode;
+    for (int nCode : {RATING_PASS_BLOCKING, RATING_RUSH_BLOCKING, RATING_DISCIPLINE, RATING_ENDURANCE, RATING_RUN_DEFENSE,
+                      RATING_PASS_RUSH, RATING_PASS_COVERAGE, RATING_TURNOVERS, RATING_FG_ACCURACY, RATING_FG_DISTANCE,
+                      RATING_RELIABILITY, RATING_PUNTING})
+        EXPECT_EQ(Rating(0, nCode), 50) << nCode;
     EXPECT_TRUE(Logged_Nothing());
 }
 
@@ -35,8 +38,8 @@ TEST_F(RatingsTest, QuarterbackRatingsOfABaselineSeason) {
     EXPECT_EQ(Rating(0, RATING_RED_ZONE), 84);
     EXPECT_EQ(Rating(0, RATING_MOBILITY), 76);
     // A handful of attempts caps the passing ratings at attempts / 3 + 50.
-    Set_Player_Season_Stat(TEAM, 0, P, 2, 30);
-    Set_Player_Season_Stat(TEAM, 0, P, 3, 30);
+    Set_Player_Season_Stat(TEAM, 0, P, SS_PASS_ATTEMPTS, 30);
+    Set_Player_Season_Stat(TEAM, 0, P, SS_COMPLETIONS, 30);
     EXPECT_EQ(Rating(0, RATING_ACCURACY), 60);
 }
 
@@ -48,27 +51,27 @@ TEST_F(RatingsTest, BackRatingsAndTheStoredBlocking) {
     EXPECT_EQ(Rating(0, RATING_RECEIVING), 80);
     EXPECT_EQ(Rating(0, RATING_DURABILITY), 99);
     EXPECT_EQ(Rating(0, RATING_HANDS), 96);
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 3), 0);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, SS_STORED_BLOCKING), 0);
     EXPECT_EQ(Rating(0, RATING_BLOCKING), 66);  // typical size: 125 - (97 + 80) / 3
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 3), 66);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, SS_STORED_BLOCKING), 66);
     // Once stored it is the answer, whatever the body.
     Set_Player_Vital_Stat(TEAM, 0, VS_WEIGHT, 300);
     EXPECT_EQ(Rating(0, RATING_BLOCKING), 66);
-    Set_Player_Season_Stat(TEAM, 0, P, 3, 0);
+    Set_Player_Season_Stat(TEAM, 0, P, SS_STORED_BLOCKING, 0);
     Set_Player_Vital_Stat(TEAM, 0, VS_HEIGHT, 70);
     EXPECT_EQ(Rating(0, RATING_BLOCKING), 85);  // weight capped at 270: +16, four inches short: +3
 }
 
 TEST_F(RatingsTest, BlockingNeverOverwritesAnotherPositionsCounter) {
     Use_Teams(2);
-    Make_Player(TEAM, 0, 101, POS_QB);  // counter 3: completions
-    Make_Player(TEAM, 1, 102, POS_LB);  // counter 3: assists
+    Make_Player(TEAM, 0, 101, POS_QB);
+    Make_Player(TEAM, 1, 102, POS_LB);
     EXPECT_EQ(Rating(0, RATING_BLOCKING), 50);
     EXPECT_EQ(Rating(1, RATING_BLOCKING), 50);
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 3), 0);
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 1, P, 3), 0);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, SS_COMPLETIONS), 0);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 1, P, SS_ASSISTS), 0);
     Set_Player_Rating(TEAM, 0, RATING_BLOCKING, 80);
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 3), 0);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, SS_COMPLETIONS), 0);
 }
 
 TEST_F(RatingsTest, GuardRushBlockingIsFivePointsAboveTackleAndCentre) {
@@ -81,14 +84,15 @@ TEST_F(RatingsTest, GuardRushBlockingIsFivePointsAboveTackleAndCentre) {
     EXPECT_EQ(Rating(2, RATING_RUSH_BLOCKING), 50);
     // An average season at each position rates 25 above the base.
     for (PNUM p = 0; p < 3; p++)
-        for (int i = 0; i < 20; i++) Set_Player_Season_Stat(TEAM, p, P, i, League_Average_Season(POS_T + p, i));
+        for (int i = 0; i < NUMBER_OF_COUNTERS; i++)
+            Set_Player_Season_Stat(TEAM, p, P, i, League_Average_Season(POS_T + p, i));
     EXPECT_EQ(Rating(0, RATING_RUSH_BLOCKING), 75);
     EXPECT_EQ(Rating(1, RATING_RUSH_BLOCKING), 80);
     EXPECT_EQ(Rating(2, RATING_RUSH_BLOCKING), 75);
     EXPECT_EQ(Rating(1, RATING_PASS_BLOCKING), 75);
     EXPECT_EQ(Rating(1, RATING_DISCIPLINE), 75);
     // Above average counts fourfold: 1083 per mille becomes 1332.
-    Set_Player_Season_Stat(TEAM, 1, P, 8, 1300);
+    Set_Player_Season_Stat(TEAM, 1, P, SS_RUSH_YARDS, 1300);
     EXPECT_EQ(Rating(1, RATING_RUSH_BLOCKING), 88);
 }
 
@@ -97,7 +101,7 @@ TEST_F(RatingsTest, EnduranceDefenceAndKickingRatings) {
     Set_League_Rule(LR_GAMES_PER_SEASON, 16);
     Make_Player(TEAM, 0, 101, POS_T, 28);
     Set_Player_Vital_Stat(TEAM, 0, VS_WEIGHT, 299);
-    Set_Counters(TEAM, 0, P, {{0, 16}, {1, 16}});
+    Set_Counters(TEAM, 0, P, {{SS_GAMES, 16}, {SS_STARTS, 16}});
     EXPECT_EQ(Rating(0, RATING_ENDURANCE), 78);
 
     Make_Player(TEAM, 1, 102, POS_LB);
@@ -121,7 +125,9 @@ TEST_F(RatingsTest, EnduranceDefenceAndKickingRatings) {
 TEST_F(RatingsTest, CodesWithoutAFormulaAreUndefined) {
     Use_Teams(2);
     Make_Player(TEAM, 0, 101, POS_QB);
-    for (int nCode : {214, 219, 224, 226, 301}) {
+    const int UNDEFINED[] = {RATING_LINEMAN_SPARE, RATING_DEFENDER_SPARE, RATING_KICKER_SPARE, RATING_OVERALL + 1,
+                             SS_SEASON_WORTH + 1};
+    for (int nCode : UNDEFINED) {
         bool bDefined = true;
         Get_Player_Rating_Stat(TEAM, 0, P, nCode, &bDefined);
         EXPECT_FALSE(bDefined) << nCode;
@@ -132,16 +138,16 @@ TEST_F(RatingsTest, ImportSettersReachTheirTargets) {
     Use_Teams(2);
     Make_Player(TEAM, 0, 101, POS_G);
     Set_Player_Rating(TEAM, 0, RATING_PASS_BLOCKING, 80);
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 0), 14);
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 1), 11);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, SS_GAMES), 14);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, SS_STARTS), 11);
     EXPECT_LE(Rating(0, RATING_PASS_BLOCKING), 80);
-    Set_Player_Season_Stat(TEAM, 0, P, 4, Get_Player_Season_Stat(TEAM, 0, P, 4) - 1);
+    Set_Player_Season_Stat(TEAM, 0, P, SS_SACKS_ALLOWED, Get_Player_Season_Stat(TEAM, 0, P, SS_SACKS_ALLOWED) - 1);
     EXPECT_GT(Rating(0, RATING_PASS_BLOCKING), 80);  // the first count that reaches it
 
-    Set_Player_Season_Stat(TEAM, 0, P, 7, 310);
+    Set_Player_Season_Stat(TEAM, 0, P, SS_RUSHES, 310);
     Set_Player_Rating(TEAM, 0, RATING_RUSH_BLOCKING, 85);
     EXPECT_GE(Rating(0, RATING_RUSH_BLOCKING), 85);
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, 8) % 5, 0);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 0, P, SS_RUSH_YARDS) % 5, 0);
 
     Make_Player(TEAM, 1, 102, POS_WR);
     Set_Player_Rating(TEAM, 1, RATING_BLOCKING, 88);
@@ -149,7 +155,7 @@ TEST_F(RatingsTest, ImportSettersReachTheirTargets) {
     // A lineman code asked of a quarterback would rewrite his interceptions.
     Make_Player(TEAM, 2, 103, POS_QB);
     Set_Player_Rating(TEAM, 2, RATING_PASS_BLOCKING, 40);
-    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 2, P, 4), 0);
+    EXPECT_EQ(Get_Player_Season_Stat(TEAM, 2, P, SS_INTERCEPTIONS_THROWN), 0);
 }
 
 namespace {

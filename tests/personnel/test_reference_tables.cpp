@@ -1,6 +1,7 @@
 // The college list and the two reference seasons per position.
 #include "database/colleges.h"
 #include "database/league_average.h"
+#include "database/player.h"
 #include "test_support.h"
 
 using ReferenceTablesTest = LeagueTest;
@@ -15,20 +16,20 @@ TEST_F(ReferenceTablesTest, CollegesInTheirFixedOrder) {
 }
 
 TEST_F(ReferenceTablesTest, AverageAndBaselineSeasons) {
-    EXPECT_EQ(League_Average_Season(0, 5), 2400); // a quarterback's passing yards
-    EXPECT_EQ(Baseline_Season(0, 5), 3400);
-    EXPECT_EQ(League_Average_Season(5, 8), 1200); // rushing yards behind a guard
-    EXPECT_EQ(Baseline_Season(12, 18), 60);       // a kicker's longest field goal
-    EXPECT_EQ(League_Average_Season(13, 7), 480); // a punter's return yards allowed
-    for (int nPosition = 0; nPosition < 14; nPosition++) {
-        EXPECT_EQ(Baseline_Season(nPosition, 0), 16);
-        EXPECT_EQ(Baseline_Season(nPosition, 1), 16);
-        EXPECT_EQ(League_Average_Season(nPosition, 0), 14);
-        EXPECT_EQ(League_Average_Season(nPosition, 19), 0);
+    EXPECT_EQ(League_Average_Season(POS_QB, SS_PASS_YARDS), 2400);
+    EXPECT_EQ(Baseline_Season(POS_QB, SS_PASS_YARDS), 3400);
+    EXPECT_EQ(League_Average_Season(POS_G, SS_RUSH_YARDS), 1200); // behind a guard
+    EXPECT_EQ(Baseline_Season(POS_K, SS_LONG_FG), 60);
+    EXPECT_EQ(League_Average_Season(POS_P, SS_KICKER_RETURN_YARDS), 480); // allowed
+    for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) {
+        EXPECT_EQ(Baseline_Season(nPosition, SS_GAMES), 16);
+        EXPECT_EQ(Baseline_Season(nPosition, SS_STARTS), 16);
+        EXPECT_EQ(League_Average_Season(nPosition, SS_GAMES), 14);
+        EXPECT_EQ(League_Average_Season(nPosition, NUMBER_OF_COUNTERS - 1), 0);
     }
-    EXPECT_EQ(League_Average_Season(4, 1), 11); // linemen start fewer games on average
-    EXPECT_EQ(Baseline_Season(14, 0), 0);
+    EXPECT_EQ(League_Average_Season(POS_T, SS_STARTS), 11); // linemen start fewer games on average
+    EXPECT_EQ(Baseline_Season(NUMBER_OF_POSITIONS, SS_GAMES), 0);
     EXPECT_TRUE(Logged("Invalid argument in Baseline_Season(14,0)"));
-    EXPECT_EQ(League_Average_Season(0, 20), 0);
+    EXPECT_EQ(League_Average_Season(POS_QB, NUMBER_OF_COUNTERS), 0);
     EXPECT_TRUE(Logged("Invalid argument in League_Average_Season(0,20)"));
 }

@@ -24,14 +24,15 @@ struct Entry {
 void Add_Player(TNUM nTeam, PNUM nSlot, int nID, const Entry& e) {
     Make_Player(nTeam, nSlot, nID, e.nPosition);
     if (e.nPosition >= POS_DE && e.nPosition <= POS_S)
-        Set_Player_Season_Stat(nTeam, nSlot, P, 2, e.nQuality);  // tackles
+        Set_Player_Season_Stat(nTeam, nSlot, P, SS_TACKLES, e.nQuality);
     else if (e.nPosition <= POS_WR) {
-        Set_Player_Season_Stat(nTeam, nSlot, P, 3, 60);  // blocking rated, no bonus
-        Set_Player_Season_Stat(nTeam, nSlot, P, 11, 10 * e.nQuality);
+        Set_Player_Season_Stat(nTeam, nSlot, P, SS_STORED_BLOCKING, 60);  // no bonus
+        Set_Player_Season_Stat(nTeam, nSlot, P, SS_RECEIVING_YARDS, 10 * e.nQuality);
     } else if (e.nPosition <= POS_C)
-        Set_Counters(nTeam, nSlot, P, {{0, 16}, {1, 16}, {7, 300}, {8, 10 * e.nQuality}});
+        Set_Counters(nTeam, nSlot, P,
+                     {{SS_GAMES, 16}, {SS_STARTS, 16}, {SS_RUSHES, 300}, {SS_RUSH_YARDS, 10 * e.nQuality}});
     else
-        Set_Counters(nTeam, nSlot, P, {{2, 50}, {3, 40 * e.nQuality}});
+        Set_Counters(nTeam, nSlot, P, {{SS_PUNTS, 50}, {SS_PUNT_YARDS, 40 * e.nQuality}});
 }
 
 // A full roster listed in a scrambled order: defence first, kickers in the
@@ -53,15 +54,15 @@ int Fill_Team(TNUM nTeam, const std::vector<Entry>& roster, int nFirstID) {
 }
 
 int Position(TNUM nTeam, int nSlot) { return Get_Player_Vital_Stat(nTeam, (PNUM)nSlot, VS_POSITION); }
-int Tackles(TNUM nTeam, int nSlot) { return Get_Player_Season_Stat(nTeam, (PNUM)nSlot, P, 2); }
-int Side(int nPosition) { return nPosition <= POS_C ? 0 : nPosition <= POS_S ? 1 : 2; }
+int Tackles(TNUM nTeam, int nSlot) { return Get_Player_Season_Stat(nTeam, (PNUM)nSlot, P, SS_TACKLES); }
+int Side(int nPosition) { return nPosition <= POS_C ? SIDE_OFFENCE : nPosition <= POS_S ? SIDE_DEFENCE : SIDE_KICKERS; }
 }  // namespace
 
 TEST_F(RosterTest, DefensiveLineupOrderAfterOrganising) {
     Use_Teams(2);
     int n = Fill_Team(0, Standard_Roster(), 100);
     Organise_Team(0);
-    PNUM nFirst = First_Slot_Of_Side(0, 1);
+    PNUM nFirst = First_Slot_Of_Side(0, SIDE_DEFENCE);
     ASSERT_EQ(nFirst, 19);  // after nineteen offensive players
     const int LINEUP[11] = {POS_DE, POS_DT, POS_DT, POS_DE, POS_LB, POS_LB, POS_LB, POS_CB, POS_CB, POS_S, POS_S};
     const int TACKLES[11] = {30, 30, 20, 20, 30, 40, 20, 30, 20, 30, 20};
@@ -86,9 +87,9 @@ TEST_F(RosterTest, OffenceFollowsTheLineupAndSidesStayTogether) {
     Organise_Team(0);
     const int LINEUP[11] = {POS_QB, POS_RB, POS_RB, POS_TE, POS_WR, POS_WR, POS_T, POS_G, POS_C, POS_G, POS_T};
     for (int i = 0; i < 11; i++) EXPECT_EQ(Position(0, i), LINEUP[i]) << i;
-    EXPECT_EQ(Get_Player_Season_Stat(0, 0, P, 11), 200);  // the better quarterback
-    EXPECT_EQ(Get_Player_Season_Stat(0, 4, P, 11), 400);
-    EXPECT_EQ(Get_Player_Season_Stat(0, 5, P, 11), 300);
+    EXPECT_EQ(Get_Player_Season_Stat(0, 0, P, SS_RECEIVING_YARDS), 200);  // the better quarterback
+    EXPECT_EQ(Get_Player_Season_Stat(0, 4, P, SS_RECEIVING_YARDS), 400);
+    EXPECT_EQ(Get_Player_Season_Stat(0, 5, P, SS_RECEIVING_YARDS), 300);
     int nLastSide = 0;
     for (int p = 0; p < n; p++) {
         EXPECT_GE(Side(Position(0, p)), nLastSide) << p;
@@ -97,7 +98,7 @@ TEST_F(RosterTest, OffenceFollowsTheLineupAndSidesStayTogether) {
     // Offensive backups: QB, RB, TE, WR, WR, T, G, C in position order.
     const int BACKUPS[8] = {POS_QB, POS_RB, POS_TE, POS_WR, POS_WR, POS_T, POS_G, POS_C};
     for (int i = 0; i < 8; i++) EXPECT_EQ(Position(0, 11 + i), BACKUPS[i]) << i;
-    EXPECT_EQ(Get_Player_Season_Stat(0, 14, P, 11), 200);  // WR 20 before WR 10
+    EXPECT_EQ(Get_Player_Season_Stat(0, 14, P, SS_RECEIVING_YARDS), 200);  // WR 20 before WR 10
 }
 
 TEST_F(RosterTest, RightPositionOutranksAnyBetterPlayerElsewhere) {
@@ -105,7 +106,7 @@ TEST_F(RosterTest, RightPositionOutranksAnyBetterPlayerElsewhere) {
     Fill_Team(0, {{POS_RB, 900}, {POS_QB, 1}, {POS_RB, 5}, {POS_RB, 4}, {POS_K, 1}}, 100);
     Organise_Team(0);
     EXPECT_EQ(Position(0, 0), POS_QB);
-    EXPECT_EQ(Get_Player_Season_Stat(0, 1, P, 11), 9000);
+    EXPECT_EQ(Get_Player_Season_Stat(0, 1, P, SS_RECEIVING_YARDS), 9000);
 }
 
 TEST_F(RosterTest, MissingKickersAreCreatedOnAMinimumContract) {
@@ -117,8 +118,8 @@ TEST_F(RosterTest, MissingKickersAreCreatedOnAMinimumContract) {
     // New players are made from templates: a kicker and a punter elsewhere.
     Add_Player(1, 0, 900, {POS_K, 10});
     Add_Player(1, 1, 901, {POS_P, 10});
-    Set_Player_Season_Stat(1, 0, P, 1, 16);
-    Set_Player_Season_Stat(1, 1, P, 1, 16);
+    Set_Player_Season_Stat(1, 0, P, SS_STARTS, 16);
+    Set_Player_Season_Stat(1, 1, P, SS_STARTS, 16);
     Build_Template_Pool();
     Seed_Random(11);
     Organise_Team(0);
@@ -146,16 +147,16 @@ TEST_F(RosterTest, MissingKickersAreCreatedOnAMinimumContract) {
 TEST_F(RosterTest, ReturnersChosenByReturnSkillAndFollowTheirPlayers) {
     Use_Teams(2);
     Fill_Team(0, Standard_Roster(), 100);
-    Set_Player_Season_Stat(0, 9, P, 15, 800);                   // a cornerback backup: kick returns
-    Set_Player_Season_Stat(0, 9, PERIOD_LAST_SEASON, 15, 100);  // 800 + 10
-    Set_Player_Season_Stat(0, 25, P, 15, 805);                  // a receiver: 805
-    Set_Player_Season_Stat(0, 27, PERIOD_LAST_SEASON, 18, 900);  // punt returns, last season only: 90
+    Set_Player_Season_Stat(0, 9, P, SS_KICK_RETURN_YARDS, 800);                   // a cornerback backup
+    Set_Player_Season_Stat(0, 9, PERIOD_LAST_SEASON, SS_KICK_RETURN_YARDS, 100);  // 800 + 10
+    Set_Player_Season_Stat(0, 25, P, SS_KICK_RETURN_YARDS, 805);                  // a receiver: 805
+    Set_Player_Season_Stat(0, 27, PERIOD_LAST_SEASON, SS_PUNT_RETURN_YARDS, 900);  // last season only: 90
     Organise_Team(0);
     PNUM nKick = Get_Team_Returner(0, KICK_RETURNER);
     PNUM nPunt = Get_Team_Returner(0, PUNT_RETURNER);
     EXPECT_EQ(Get_Player_Vital_Stat(0, nKick, VS_PLAYER_ID), 109);
     EXPECT_EQ(Get_Player_Vital_Stat(0, nPunt, VS_PLAYER_ID), 127);
-    EXPECT_EQ(Get_Player_Season_Stat(0, nKick, P, 302), 810);
+    EXPECT_EQ(Get_Player_Season_Stat(0, nKick, P, SS_KICK_RETURN_SKILL), 810);
 }
 
 TEST_F(RosterTest, ComputerTeamsOnlyAndNoneInCommissionerMode) {

@@ -31,12 +31,20 @@ class LeagueAveragesTest : public SeasonTest {
         }
         Set_Team_Record_Stat(0, YR_PLAYOFF_WINS, 1);
         Set_Team_Record_Stat(1, YR_PLAYOFF_LOSSES, 1);
-        Totals(0, LINE_OFFENCE, {{2, 70}, {3, 42}, {4, 2}, {5, 500}, {7, 55}, {8, 220}, {13, 1}});
-        Totals(1, LINE_OFFENCE, {{2, 66}, {3, 38}, {4, 2}, {5, 400}, {7, 53}, {8, 230}, {13, 2}});
-        Totals(0, LINE_DEFENCE, {{4, 10}});
-        Totals(1, LINE_DEFENCE, {{4, 8}});
-        Totals(0, LINE_KICKERS, {{2, 10}, {8, 6}, {9, 6}, {10, 3}, {11, 3}, {12, 4}, {13, 3}, {14, 2}, {15, 1}, {16, 1}});
-        Totals(1, LINE_KICKERS, {{2, 9}, {8, 3}, {9, 2}, {10, 2}, {11, 2}});
+        Totals(0, LINE_OFFENCE,
+               {{SS_PASS_ATTEMPTS, 70}, {SS_COMPLETIONS, 42}, {SS_INTERCEPTIONS_THROWN, 2}, {SS_PASS_YARDS, 500},
+                {SS_RUSHES, 55}, {SS_RUSH_YARDS, 220}, {SS_FUMBLES, 1}});
+        Totals(1, LINE_OFFENCE,
+               {{SS_PASS_ATTEMPTS, 66}, {SS_COMPLETIONS, 38}, {SS_INTERCEPTIONS_THROWN, 2}, {SS_PASS_YARDS, 400},
+                {SS_RUSHES, 53}, {SS_RUSH_YARDS, 230}, {SS_FUMBLES, 2}});
+        Totals(0, LINE_DEFENCE, {{SS_SACKS, 10}});
+        Totals(1, LINE_DEFENCE, {{SS_SACKS, 8}});
+        Totals(0, LINE_KICKERS,
+               {{SS_PUNTS, 10}, {SS_PAT_ATTEMPTS, 6}, {SS_PAT_MADE, 6}, {SS_FGA_UNDER_30, 3}, {SS_FG_UNDER_30, 3},
+                {SS_FGA_UNDER_40, 4}, {SS_FG_UNDER_40, 3}, {SS_FGA_UNDER_50, 2}, {SS_FG_UNDER_50, 1},
+                {SS_FGA_50_PLUS, 1}});
+        Totals(1, LINE_KICKERS,
+               {{SS_PUNTS, 9}, {SS_PAT_ATTEMPTS, 3}, {SS_PAT_MADE, 2}, {SS_FGA_UNDER_30, 2}, {SS_FG_UNDER_30, 2}});
     }
     void Add_Game(int nGame, TNUM nVisitor, int nVisitorScore, TNUM nHome, int nHomeScore, int nWeek,
                   int nVisitorPenalties, int nHomePenalties, int nElapsed) {

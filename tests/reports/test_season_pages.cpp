@@ -112,7 +112,7 @@ TEST_F(SeasonPagesTest, HeadingsAnswerClicksWithinTheirColumns) {
 }
 
 TEST_F(SeasonPagesTest, HeadingDialogStoresAtOnceAndCancelRestores) {
-    g_League.anGameState[2] = 7;
+    g_League.anGameState[GS_STANDINGS_COLUMN + 2] = 7;
     HeadingChoice choice = Open_Heading_Choice(HEADINGS_STANDINGS, 2);
     Choose_Heading(choice, 25);
     EXPECT_EQ(Chosen_Heading(HEADINGS_STANDINGS, 2), 25);
@@ -121,21 +121,21 @@ TEST_F(SeasonPagesTest, HeadingDialogStoresAtOnceAndCancelRestores) {
     Cancel_Heading_Choice(choice);
     EXPECT_EQ(Chosen_Heading(HEADINGS_STANDINGS, 2), 7);
 
-    g_League.anGameState[8] = 15; // the fifth finance heading
+    g_League.anGameState[GS_FINANCE_COLUMN + 4] = 15;
     choice = Open_Heading_Choice(HEADINGS_FINANCES, 4);
     Choose_Heading(choice, 35);
-    EXPECT_EQ(Get_Game_State(8), 35);
+    EXPECT_EQ(Get_Game_State(GS_FINANCE_COLUMN + 4), 35);
     Cancel_Heading_Choice(choice);
-    EXPECT_EQ(Get_Game_State(8), 15);
-    EXPECT_EQ(Get_Game_State(3), 0); // its neighbours untouched
+    EXPECT_EQ(Get_Game_State(GS_FINANCE_COLUMN + 4), 15);
+    EXPECT_EQ(Get_Game_State(GS_STANDINGS_COLUMN + 3), 0); // its neighbours untouched
     EXPECT_EQ(Heading_Choices(HEADINGS_FINANCES), 36);
     EXPECT_STREQ(Heading_Choice_Name(HEADINGS_FINANCES, 35), "Punters");
     EXPECT_STREQ(Heading_Choice_Name(HEADINGS_STANDINGS, 0), "Last 3");
 }
 
 TEST_F(SeasonPagesTest, StoredHeadingsOutOfRangeReadAsTheFirstColumn) {
-    g_League.anGameState[1] = 26;
-    g_League.anGameState[5] = -3;
+    g_League.anGameState[GS_STANDINGS_COLUMN + 1] = 26;
+    g_League.anGameState[GS_FINANCE_COLUMN + 1] = -3;
     EXPECT_EQ(Chosen_Heading(HEADINGS_STANDINGS, 1), 0);
     EXPECT_EQ(Chosen_Heading(HEADINGS_FINANCES, 1), 0);
     EXPECT_EQ(Chosen_Heading(HEADINGS_FINANCES, 5), 0); // no sixth heading
@@ -147,7 +147,7 @@ TEST_F(SeasonPagesTest, StoredHeadingsOutOfRangeReadAsTheFirstColumn) {
 TEST_F(SeasonPagesTest, FinanceRowsOfTheShownConferenceInTeamOrder) {
     Set_Team_Stat(9, TEAM_STAT_CONTROL, 1);
     g_League.anGameState[GS_CONFERENCE_VIEW] = 1;
-    g_League.anGameState[4] = 15; // Cash
+    g_League.anGameState[GS_FINANCE_COLUMN] = 15; // Cash
     Set_Team_Financial_Stat(10, FIN_CASH, -5);
     FinancePage page;
     Fill_Finance_Page(&page);

@@ -204,7 +204,7 @@ TEST_F(SeasonReportTest, AwardsGoToTheBestUnchosenPlayerFirstFoundOnTies) {
         Make_Player(nTeam, nSlot, nID, POS_RB);
         Set_Player_First_Name(nTeam, nSlot, "Al");
         Set_Player_Last_Name(nTeam, nSlot, szLast);
-        Set_Counters(nTeam, nSlot, PERIOD_THIS_SEASON, {{0, 16}, {7, 250}, {8, nYards}});
+        Set_Counters(nTeam, nSlot, PERIOD_THIS_SEASON, {{SS_GAMES, 16}, {SS_RUSHES, 250}, {SS_RUSH_YARDS, nYards}});
     };
     running_back(0, 0, 1, "Lesser", 800);
     running_back(0, 1, 2, "First", 1200);

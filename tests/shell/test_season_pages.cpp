@@ -118,7 +118,7 @@ class SeasonPagesTest : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.Show_Page(PAGE_STANDINGS);
-        Set_Game_State(1, 8);
+        Set_Game_State(GS_STANDINGS_COLUMN + 1, 8);
         QString szTitle;
         int nWhileOpen = -1;
         On_Next_Dialog(&szTitle, [&nWhileOpen](QDialog* pDialog) {
@@ -126,13 +126,13 @@ class SeasonPagesTest : public QObject {
             QCOMPARE(pList->count(), 26);
             QCOMPARE(pList->currentRow(), 8);
             pList->setCurrentRow(25);
-            nWhileOpen = Get_Game_State(1);
+            nWhileOpen = Get_Game_State(GS_STANDINGS_COLUMN + 1);
             pDialog->reject();
         });
         QTest::mouseClick(window.Page_View(), Qt::LeftButton, {}, At(window.Page_View(), 384 + 40, 80));
         QCOMPARE(szTitle, QString("Standings Heading"));
         QCOMPARE(nWhileOpen, 25);
-        QCOMPARE(Get_Game_State(1), 8);
+        QCOMPARE(Get_Game_State(GS_STANDINGS_COLUMN + 1), 8);
         QCOMPARE(g_Sounds, QStringList({"button.wav"}));
         int nConference = Get_Game_State(GS_CONFERENCE_VIEW);
         QTest::mouseClick(window.Page_View(), Qt::LeftButton, {}, At(window.Page_View(), 500, 48));
@@ -154,7 +154,7 @@ class SeasonPagesTest : public QObject {
         QTest::mouseClick(window.Page_View(), Qt::LeftButton, {},
                           At(window.Page_View(), 160 + 70 * 4 + 10, 50));
         QCOMPARE(szTitle, QString("Financial Stat"));
-        QCOMPARE(Get_Game_State(8), 35);
+        QCOMPARE(Get_Game_State(GS_FINANCE_COLUMN + 4), 35);
         window.Page_View()->grab(); // the Punters grades of the whole conference
     }
 

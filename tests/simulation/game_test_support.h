@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "database/team.h"
 #include "league_builder.h"
 #include "simulation/game_internal.h"
 #include "test_support.h"

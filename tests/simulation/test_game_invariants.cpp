@@ -157,7 +157,7 @@ TEST_F(InvariantTest, SeededGamesKeepScoreClockLineupsAndCredit) {
 TEST_F(InvariantTest, BoxScoreAddsUpToTheTeamStatsAndTheScoringList) {
     int nChecked = 0;
     for (uint32_t nSeed = 1; nSeed <= 100; nSeed++) {
-        game_fixture::Build_League(nSeed, 2);
+        Build_Game_League(nSeed, 2);
         Seed_Random(nSeed);
         Play_Checked(nSeed % 2 ? 1 : 0, nSeed % 2 ? 0 : 1);
         if (Game_Scoring_Count(&m_Game) >= SCORING_LIST_SIZE) continue;

@@ -48,7 +48,7 @@ int Development(int nAge, const Aging& aging) {
 // A finished season of another year goes straight into a free record of the
 // pool, appended to the player's list: no accessor writes one.
 void Add_History_Season(TNUM nTeam, PNUM nPlayer, int nYear, int nExperience, TNUM nPlayedFor,
-                        const int s[20]) {
+                        const int s[NUMBER_OF_COUNTERS]) {
     int nEntry = Count_History_Entries(nTeam, nPlayer);
     int nRecord = Allocate_History_Record();
     if (nEntry >= HISTORY_ENTRIES || nRecord < 0) return;
@@ -64,9 +64,9 @@ void Add_History_Season(TNUM nTeam, PNUM nPlayer, int nYear, int nExperience, TN
 // Counters that hold a best mark or a rating rather than a count: their
 // career figure is the best season, not the sum.
 bool Career_Takes_Best(int nPosition, int nCounter) {
-    if (nPosition == POS_P) return nCounter == 5;
-    if (nPosition == POS_K) return nCounter == 18;
-    if (nPosition == POS_RB || nPosition == POS_TE || nPosition == POS_WR) return nCounter == 3;
+    if (nPosition == POS_P) return nCounter == SS_LONG_PUNT;
+    if (nPosition == POS_K) return nCounter == SS_LONG_FG;
+    if (nPosition == POS_RB || nPosition == POS_TE || nPosition == POS_WR) return nCounter == SS_STORED_BLOCKING;
     return false;
 }
 

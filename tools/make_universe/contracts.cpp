@@ -30,7 +30,7 @@ const int ROOKIE_LENGTH[15] = {6, 5, 5, 4, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3};
 // What a veteran earns: a floor plus the position's scale for each step of
 // quality, less for a bench player; then the age factor of his prime.
 //                                     QB    RB    TE   WR    T    G    C    DE    DT   LB   CB    S     K P
-const int POSITION_SCALE[14] = {3500, 1100, 800, 1300, 700, 700, 800, 1000, 700, 700, 1400, 1100, 600, 600};
+const int POSITION_SCALE[NUMBER_OF_POSITIONS] = {3500, 1100, 800, 1300, 700, 700, 800, 1000, 700, 700, 1400, 1100, 600, 600};
 constexpr int SALARY_FLOOR = 300;
 constexpr int QUALITY_OFFSET = 400;       // a quality of -400 earns only the floor
 const int ROLE_PAY[3] = {1000, 350, 150}; // starter, rotation, reserve (per mille)
@@ -90,7 +90,7 @@ int Salary_On_Grid(int nSalary) {
 
 int Make_Draft_Record(TNUM nTeam, PNUM nPlayer, TNUM nDraftTeam, int nDraftYear, Role role, int nQuality) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION);
-    const int* pRounds = Position_Group(nPosition) == 3 ? KICKER_ROUNDS
+    const int* pRounds = Position_Group(nPosition) == GROUP_KICKERS ? KICKER_ROUNDS
                          : nQuality >= STAR_QUALITY     ? STAR_ROUNDS
                          : role == ROLE_STARTER         ? STARTER_ROUNDS
                          : role == ROLE_ROTATION        ? ROTATION_ROUNDS

@@ -43,7 +43,7 @@ void Clear_Status(TNUM nTeam, PNUM nPlayer) {
 } // namespace
 
 int Draw_Experience(int nPosition, int nAge) {
-    int nSpread = Position_Group(nPosition) == 3 ? KICKER_ENTRY_AGE_SPREAD : ENTRY_AGE_SPREAD;
+    int nSpread = Position_Group(nPosition) == GROUP_KICKERS ? KICKER_ENTRY_AGE_SPREAD : ENTRY_AGE_SPREAD;
     return Max(0, nAge - ENTRY_AGE - Random(nSpread));
 }
 

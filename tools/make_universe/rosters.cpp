@@ -23,10 +23,10 @@ struct PlayerPlan {
 };
 
 //                                     QB RB TE WR T  G  C  DE DT LB CB S  K  P
-const int ROSTER_BASE[14] = /* 55 */ {3, 5, 4, 6, 4, 4, 2, 5, 4, 7, 5, 4, 1, 1};
-const int DEPTH_COUNT[14] = /* 64 */ {3, 6, 4, 7, 4, 4, 2, 6, 4, 9, 6, 5, 2, 2};
-const int DRAW_WEIGHT[14] = {4, 8, 5, 9, 6, 6, 3, 8, 6, 12, 8, 7, 2, 2};
-const int STARTERS[14] = {1, 2, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 1, 1};
+const int ROSTER_BASE[NUMBER_OF_POSITIONS] = /* 55 */ {3, 5, 4, 6, 4, 4, 2, 5, 4, 7, 5, 4, 1, 1};
+const int DEPTH_COUNT[NUMBER_OF_POSITIONS] = /* 64 */ {3, 6, 4, 7, 4, 4, 2, 6, 4, 9, 6, 5, 2, 2};
+const int DRAW_WEIGHT[NUMBER_OF_POSITIONS] = {4, 8, 5, 9, 6, 6, 3, 8, 6, 12, 8, 7, 2, 2};
+const int STARTERS[NUMBER_OF_POSITIONS] = {1, 2, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 1, 1};
 constexpr int EXTRA_PLAYERS_SPREAD = 6; // 0..5 players beyond the base roster
 constexpr int FREE_AGENTS = 40;
 constexpr int FREE_AGENT_MIN_AGE = 23;
@@ -72,7 +72,7 @@ const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 3
 // and secondaries, receivers who catch short, and punters who kick short
 // enough that field position turns yards into points.
 //                                  QB    RB   TE    WR    T    G    C    DE   DT   LB    CB    S     K     P
-const int POSITION_QUALITY[14] = {-400, 450, -600, -500, 0, 0, 0, 1000, 800, -900, -400, -400, 1300, -1800};
+const int POSITION_QUALITY[NUMBER_OF_POSITIONS] = {-400, 450, -600, -500, 0, 0, 0, 1000, 800, -900, -400, -400, 1300, -1800};
 
 int Draw_Quality(int nPosition, Role role) {
     const QualityDraw& draw =
@@ -99,7 +99,7 @@ Role Role_At_Depth(int nPosition, int nDepth) {
 }
 
 int Draw_Age(int nPosition, Role role) {
-    const int* pAges = Position_Group(nPosition) == 3 ? KICKER_AGES
+    const int* pAges = Position_Group(nPosition) == GROUP_KICKERS ? KICKER_AGES
                        : role == ROLE_STARTER         ? STARTER_AGES
                                                       : BENCH_AGES;
     return FIRST_AGE + Draw_Weighted(pAges, AGES);
@@ -127,7 +127,7 @@ std::vector<std::vector<PlayerPlan>> Plan_Roster() {
     const Spot& kickReturner = KICK_RETURNERS[Random(2)];
     const Spot& puntReturner = PUNT_RETURNERS[Random(2)];
     std::vector<std::vector<PlayerPlan>> plans(14);
-    for (int nPosition = 0; nPosition < 14; nPosition++) {
+    for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) {
         std::vector<int> qualities;
         for (int nDepth = 0; nDepth < anCount[nPosition]; nDepth++)
             qualities.push_back(Draw_Quality(nPosition, Role_At_Depth(nPosition, nDepth)));

@@ -55,8 +55,8 @@ int Reference(int nPosition, int nCounter, int nQuality) {
 
 // Playing time against a season of this quality's games and starts, per mille.
 int Volume(const SeasonShape& shape) {
-    int nUnits =
-        Reference(shape.nPosition, 0, shape.nQuality) + Reference(shape.nPosition, 1, shape.nQuality);
+    int nUnits = Reference(shape.nPosition, SS_GAMES, shape.nQuality) +
+                 Reference(shape.nPosition, SS_STARTS, shape.nQuality);
     return Ratio(1000, shape.nGames + shape.nStarts, Max(10, nUnits));
 }
 
@@ -66,57 +66,58 @@ int Share(const SeasonShape& shape) {
     return 1000;
 }
 
-void Line_Season(const SeasonShape& shape, int s[20]) {
+void Line_Season(const SeasonShape& shape, int s[NUMBER_OF_COUNTERS]) {
     int p = shape.nPosition, t = shape.nQuality;
     auto avg = [&](int n) { return League_Average_Season(p, n); };
-    int nUnits = shape.nGames + shape.nStarts, nAverageUnits = avg(0) + avg(1);
+    int nUnits = shape.nGames + shape.nStarts, nAverageUnits = avg(SS_GAMES) + avg(SS_STARTS);
     auto per_units = [&](int n) { return Ratio(avg(n), nUnits, nAverageUnits); };
     int nRunFactor = 1000 + Ratio(LINE_RUN_YARDS_AT_BASELINE - 1000, t, 1000);
     int nSackFactor = Max(LINE_RATE_FLOOR, 1000 + Ratio(LINE_SACKS_AT_BASELINE - 1000, t, 1000));
     int nPenaltyFactor = Max(LINE_RATE_FLOOR, 1000 + Ratio(LINE_PENALTIES_AT_BASELINE - 1000, t, 1000));
-    s[7] = per_units(7);
-    s[8] = Ratio(Ratio(s[7], avg(8), avg(7)), nRunFactor, 1000);
-    s[4] = Ratio(per_units(4), nSackFactor, 1000);
-    s[10] = Ratio(per_units(10), nPenaltyFactor, 1000);
-    s[11] = Ratio(s[10], avg(11), avg(10));
+    s[SS_RUSHES] = per_units(SS_RUSHES);
+    s[SS_RUSH_YARDS] = Ratio(Ratio(s[SS_RUSHES], avg(SS_RUSH_YARDS), avg(SS_RUSHES)), nRunFactor, 1000);
+    s[SS_SACKS_ALLOWED] = Ratio(per_units(SS_SACKS_ALLOWED), nSackFactor, 1000);
+    s[SS_PENALTIES] = Ratio(per_units(SS_PENALTIES), nPenaltyFactor, 1000);
+    s[SS_PENALTY_YARDS] = Ratio(s[SS_PENALTIES], avg(SS_PENALTY_YARDS), avg(SS_PENALTIES));
 }
 
 // The position whose return figures a returner of this position gets.
 int Return_Table(int nPosition) {
-    return Position_Side(nPosition) == 1 ? POS_CB : POS_WR;
+    return Position_Side(nPosition) == SIDE_DEFENCE ? POS_CB : POS_WR;
 }
 
 // A returner returns in every game he plays, starter or not.
-void Return_Season(const SeasonShape& shape, int s[20]) {
+void Return_Season(const SeasonShape& shape, int s[NUMBER_OF_COUNTERS]) {
     int nTable = Return_Table(shape.nPosition);
     int nQuality = shape.nQuality + RETURNER_QUALITY_BONUS;
-    int nVolume = Ratio(1000, shape.nGames, Max(1, Reference(nTable, 0, nQuality)));
+    int nVolume = Ratio(1000, shape.nGames, Max(1, Reference(nTable, SS_GAMES, nQuality)));
     auto returns = [&](int n) { return Ratio(Reference(nTable, n, nQuality), nVolume, 1000); };
     if (shape.bKickReturner) {
-        s[14] = returns(14);
-        s[15] = returns(15);
+        s[SS_KICK_RETURNS] = returns(SS_KICK_RETURNS);
+        s[SS_KICK_RETURN_YARDS] = returns(SS_KICK_RETURN_YARDS);
     }
     if (shape.bPuntReturner) {
-        s[17] = returns(17);
-        s[18] = returns(18);
+        s[SS_PUNT_RETURNS] = returns(SS_PUNT_RETURNS);
+        s[SS_PUNT_RETURN_YARDS] = returns(SS_PUNT_RETURN_YARDS);
     }
 }
 
-void Vary(int s[20]) {
-    for (int n = 2; n < 20; n++) {
+// Games and starts are drawn, not varied.
+void Vary(int s[NUMBER_OF_COUNTERS]) {
+    for (int n = SS_STARTS + 1; n < NUMBER_OF_COUNTERS; n++) {
         int nUp = Random(200);
         s[n] = Max(0, Ratio(s[n], 1000 + nUp - Random(200), 1000));
     }
 }
 
 // Counts that cannot exceed others, and the touchdowns that follow from yards.
-void Make_Consistent(const SeasonShape& shape, bool bNoise, int s[20]) {
+void Make_Consistent(const SeasonShape& shape, bool bNoise, int s[NUMBER_OF_COUNTERS]) {
     int p = shape.nPosition;
     int nGroup = Position_Group(p);
-    if (p == POS_QB) s[3] = Min(s[3], s[2]);
-    if (nGroup == 0 || nGroup == 2) {
-        s[16] = s[15] / YARDS_PER_KICK_RETURN_TD;
-        s[19] = s[18] / YARDS_PER_PUNT_RETURN_TD;
+    if (p == POS_QB) s[SS_COMPLETIONS] = Min(s[SS_COMPLETIONS], s[SS_PASS_ATTEMPTS]);
+    if (nGroup == GROUP_SKILL || nGroup == GROUP_DEFENCE) {
+        s[SS_KICK_RETURN_TD] = s[SS_KICK_RETURN_YARDS] / YARDS_PER_KICK_RETURN_TD;
+        s[SS_PUNT_RETURN_TD] = s[SS_PUNT_RETURN_YARDS] / YARDS_PER_PUNT_RETURN_TD;
     }
     if (nGroup == 2) s[9] = (s[7] + s[8]) / TAKEAWAYS_PER_TD;
     // A season without noise is the expectation itself: its penalty yards
@@ -127,14 +128,14 @@ void Make_Consistent(const SeasonShape& shape, bool bNoise, int s[20]) {
         if (s[11] + s[13] + s[15] + s[17] == 0) s[18] = 0;
     }
     if (p == POS_P) {
-        s[4] = Min(s[4], s[2]);
-        if (s[2] == 0) s[5] = 0;
+        s[SS_INSIDE_20] = Min(s[SS_INSIDE_20], s[SS_PUNTS]);
+        if (s[SS_PUNTS] == 0) s[SS_LONG_PUNT] = 0;
     }
 }
 } // namespace
 
 void Draw_Playing_Time(SeasonShape* pShape) {
-    bool bKicker = Position_Group(pShape->nPosition) == 3;
+    bool bKicker = Position_Group(pShape->nPosition) == GROUP_KICKERS;
     const PlayingTime* pTime = &STARTER_TIME;
     if (pShape->role == ROLE_STARTER)
         pTime = bKicker ? &KICKER_TIME : &STARTER_TIME;
@@ -148,27 +149,28 @@ void Draw_Playing_Time(SeasonShape* pShape) {
     pShape->nGames = Min(16, Max(pShape->nStarts, pTime->nGamesLo + Random(pTime->nGamesSpread)));
 }
 
-void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[20]) {
+void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[NUMBER_OF_COUNTERS]) {
     int p = shape.nPosition;
-    for (int n = 0; n < 20; n++)
+    for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
         anOut[n] = 0;
     int nVolume = Volume(shape);
-    if (Position_Group(p) == 1) {
+    if (Position_Group(p) == GROUP_LINE) {
         Line_Season(shape, anOut);
     } else {
         int nShare = Share(shape);
-        for (int n = 2; n < 14; n++)
+        // Everything but games, starts and the returns, which come below.
+        for (int n = SS_STARTS + 1; n < SS_KICK_RETURNS; n++)
             anOut[n] = Ratio(Ratio(Reference(p, n, shape.nQuality), nVolume, 1000), nShare, 1000);
         if (p == POS_K) {
-            for (int n = 8; n < 20; n++)
+            for (int n = SS_PAT_ATTEMPTS; n < NUMBER_OF_COUNTERS; n++)
                 anOut[n] = Ratio(Reference(p, n, shape.nQuality), nVolume, 1000);
-            anOut[18] = Reference(p, 18, shape.nQuality); // the longest kick is no sum
+            anOut[SS_LONG_FG] = Reference(p, SS_LONG_FG, shape.nQuality); // the longest kick is no sum
         }
-        if (p == POS_P) anOut[5] = Reference(p, 5, shape.nQuality);
+        if (p == POS_P) anOut[SS_LONG_PUNT] = Reference(p, SS_LONG_PUNT, shape.nQuality);
         if (shape.bBlockingBack) {
-            for (int n = 7; n <= 9; n++)
+            for (int n = SS_RUSHES; n <= SS_RUSH_TD; n++)
                 anOut[n] = Ratio(anOut[n], BLOCKING_BACK_RUSH_SHARE, 1000);
-            for (int n = 10; n <= 12; n++)
+            for (int n = SS_RECEPTIONS; n <= SS_RECEIVING_TD; n++)
                 anOut[n] = Ratio(anOut[n], BLOCKING_BACK_CATCH_SHARE, 1000);
         }
         Return_Season(shape, anOut);

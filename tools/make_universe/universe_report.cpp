@@ -5,7 +5,7 @@
 #include "personnel/player_creation.h"
 
 namespace {
-const char* const POSITION_NAMES[14] = {"QB", "RB", "TE", "WR", "T", "G", "C",
+const char* const POSITION_NAMES[NUMBER_OF_POSITIONS] = {"QB", "RB", "TE", "WR", "T", "G", "C",
                                         "DE", "DT", "LB", "CB", "S", "K", "P"};
 constexpr int FIRST_AGE = 18, LAST_AGE = 45;
 
@@ -27,7 +27,7 @@ void Print_Payrolls(FILE* pOut) {
 }
 
 void Print_Positions_And_Ages(FILE* pOut) {
-    int anTemplates[14] = {}, anAges[LAST_AGE + 1] = {};
+    int anTemplates[NUMBER_OF_POSITIONS] = {}, anAges[LAST_AGE + 1] = {};
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
         for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(nTeam); nPlayer++) {
             if (Get_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, SS_STARTS) > TEMPLATE_MIN_STARTS)
@@ -36,7 +36,7 @@ void Print_Positions_And_Ages(FILE* pOut) {
             if (nAge >= FIRST_AGE && nAge <= LAST_AGE) anAges[nAge]++;
         }
     fprintf(pOut, "templates:");
-    for (int nPosition = 0; nPosition < 14; nPosition++)
+    for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++)
         fprintf(pOut, " %s %d", POSITION_NAMES[nPosition], anTemplates[nPosition]);
     fprintf(pOut, "\nages:");
     for (int nAge = FIRST_AGE; nAge <= LAST_AGE; nAge++)
