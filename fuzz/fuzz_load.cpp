@@ -9,6 +9,7 @@
 
 #include "commands/core_hooks.h"
 #include "database/league_database.h"
+#include "database/player.h"
 #include "database/saved_game.h"
 #include "platform/headless.h"
 
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (chdir(szTemplate) != 0) abort();  // debug.txt lands here
     g_szPath = std::string(szTemplate) + "/input.vtr";
     Marks[0] = reinterpret_cast<int32_t*>(g_League.szGameName);
-    Marks[1] = &g_League.aTeams[20].aPlayers[40].anVital[0];
+    Marks[1] = &g_League.aTeams[20].aPlayers[40].anVital[VS_PLAYER_ID];
     Marks[2] = reinterpret_cast<int32_t*>(g_League.abTail + sizeof g_League.abTail - 4);
     return 0;
 }

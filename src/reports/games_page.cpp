@@ -60,24 +60,29 @@ void Star_Stats(int nRow, const int16_t* c, char* szOut) {
     szOut[0] = '\0';
     switch (nRow) {
     case ROW_PASSER:
-        if (c[0] > 0) Format_Text(szOut, "%d-%d  %d Yards  %d TD  %d Int", c[1], c[0], c[2], c[3], c[4]);
+        if (c[BOX_PASS_ATTEMPTS] > 0)
+            Format_Text(szOut, "%d-%d  %d Yards  %d TD  %d Int", c[BOX_COMPLETIONS], c[BOX_PASS_ATTEMPTS],
+                        c[BOX_PASS_YARDS], c[BOX_PASS_TD], c[BOX_INTERCEPTIONS_THROWN]);
         break;
     case ROW_OFFENCE:
-        if (c[0] > 0 && c[0] >= c[2])
-            Format_Text(szOut, "%d Rushes  %d Yards, %d TD", c[0], c[1], c[4]);
-        else if (c[2] > 0)
-            Format_Text(szOut, "%d Rec.  %d Yards  %d TD", c[2], c[3], c[4]);
+        if (c[BOX_RUSHES] > 0 && c[BOX_RUSHES] >= c[BOX_RECEPTIONS])
+            Format_Text(szOut, "%d Rushes  %d Yards, %d TD", c[BOX_RUSHES], c[BOX_RUSH_YARDS], c[BOX_TOUCHDOWNS]);
+        else if (c[BOX_RECEPTIONS] > 0)
+            Format_Text(szOut, "%d Rec.  %d Yards  %d TD", c[BOX_RECEPTIONS], c[BOX_RECEIVING_YARDS],
+                        c[BOX_TOUCHDOWNS]);
         break;
     case ROW_DEFENCE:
-        if (c[0] > 0 && c[1] > 0)
-            Format_Text(szOut, "%d.%d Sacks  %d Int", c[0] / 2, c[0] % 2 * 5, c[1]);
-        else if (c[0] > 0)
-            Format_Text(szOut, "%d.%d Sacks", c[0] / 2, c[0] % 2 * 5);
-        else if (c[1] > 0)
-            Format_Text(szOut, "%d Int", c[1]);
+        if (c[BOX_SACKS] > 0 && c[BOX_INTERCEPTIONS] > 0)
+            Format_Text(szOut, "%d.%d Sacks  %d Int", c[BOX_SACKS] / 2, c[BOX_SACKS] % 2 * 5, c[BOX_INTERCEPTIONS]);
+        else if (c[BOX_SACKS] > 0)
+            Format_Text(szOut, "%d.%d Sacks", c[BOX_SACKS] / 2, c[BOX_SACKS] % 2 * 5);
+        else if (c[BOX_INTERCEPTIONS] > 0)
+            Format_Text(szOut, "%d Int", c[BOX_INTERCEPTIONS]);
         break;
     default:
-        if (c[0] + c[2] > 0) Format_Text(szOut, "%d/%d FG, %d/%d PAT", c[3], c[2], c[1], c[0]);
+        if (c[BOX_PAT_ATTEMPTS] + c[BOX_FG_ATTEMPTS] > 0)
+            Format_Text(szOut, "%d/%d FG, %d/%d PAT", c[BOX_FG_MADE], c[BOX_FG_ATTEMPTS], c[BOX_PAT_MADE],
+                        c[BOX_PAT_ATTEMPTS]);
         break;
     }
 }

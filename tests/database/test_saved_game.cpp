@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "database/player.h"
 #include "database/saved_game.h"
 #include "league_builder.h"
 #include "saved_game_test_support.h"
@@ -127,7 +128,7 @@ TEST_F(SavedGameTest, SavingMarksTheGameSavedUntilItChanges) {
     EXPECT_TRUE(Game_Has_Unsaved_Changes());
     ASSERT_EQ(Save_Game("game.vtr"), SAVE_OK);
     EXPECT_FALSE(Game_Has_Unsaved_Changes());
-    g_League.aHistory[100].anStats[3]++;
+    g_League.aHistory[100].anStats[SS_COMPLETIONS]++;
     EXPECT_TRUE(Game_Has_Unsaved_Changes());
 }
 

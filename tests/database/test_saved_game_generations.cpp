@@ -26,7 +26,7 @@ class GenerationTest : public LeagueTest {
     static void Forget_Aging(LeagueDatabase& league) {
         for (auto& team : league.aTeams)
             for (auto& player : team.aPlayers)
-                for (int i = 19; i <= 22; i++) player.anVital[i] = 0;
+                for (int i = VS_DECLINE_RATE; i <= VS_PEAK_END; i++) player.anVital[i] = 0;
     }
 };
 
@@ -154,6 +154,13 @@ constexpr size_t OLD_TEAM = 47012;
 size_t Old_Team(int nTeam) { return 2480 + nTeam * OLD_TEAM; }
 size_t Old_Player(int nTeam, int nSlot) { return Old_Team(nTeam) + 256 + nSlot * 488; }
 size_t Old_Team_Data(int nTeam) { return Old_Team(nTeam) + 256 + 80 * 488; }
+// An old player record is the first 122 integers of today's: the vitals from
+// byte 48, the four periods of twenty counters from byte 168.
+constexpr size_t VITAL_OFFSET = 48;
+size_t Vital_Offset(int nVital) { return VITAL_OFFSET + 4 * nVital; }
+size_t Period_Offset(int nPeriod, int nStat) { return 168 + 80 * nPeriod + 4 * nStat; }
+size_t Predicted_Offset(int nStat) { return Period_Offset(PERIOD_PREDICTED, nStat); }
+constexpr size_t TEAM_STATS_OFFSET = (1 + 480) * 4;  // behind the returner word and the totals
 
 std::vector<uint8_t> Oldest_Image(int nTeams) {
     std::vector<uint8_t> image(OLD_SIZE, 0);
@@ -165,23 +172,23 @@ std::vector<uint8_t> Oldest_Image(int nTeams) {
     for (int n = 0; n < 6; n++) snprintf(reinterpret_cast<char*>(&image[2384 + 16 * n]), 16, "Division No %d", n);
     for (int nTeam = 0; nTeam < 36; nTeam++) {
         size_t nData = Old_Team_Data(nTeam);
-        Put32(image, nData + (1 + 480 + 2) * 4, nTeam < nTeams ? 0 : -1);
+        Put32(image, nData + TEAM_STATS_OFFSET + 4 * TEAM_STAT_CONTROL, nTeam < nTeams ? COMPUTER_MANAGED : TEAM_NOT_IN_USE);
         if (nTeam >= nTeams) continue;
         snprintf(reinterpret_cast<char*>(&image[Old_Team(nTeam) + 32]), 32, "City %c", 'A' + nTeam);
         image[nData] = 3;                                          // kick returner
-        Put32(image, nData + (1 + 480) * 4, nTeam % 6);            // division
+        Put32(image, nData + TEAM_STATS_OFFSET + 4 * TEAM_STAT_DIVISION, nTeam % 6);
         Put32(image, nData + (1 + 480 + 60 + 20 + 80 + 1199) * 4, 77);  // last yearly integer
         Put32(image, nData + (1929 - 1) * 4, 500 + nTeam);         // last schedule integer
         for (int nSlot = 0; nSlot < 3; nSlot++) {
             size_t nPlayer = Old_Player(nTeam, nSlot);
             snprintf(reinterpret_cast<char*>(&image[nPlayer]), 20, "Last%d", nSlot);
-            Put32(image, nPlayer + 48, 1000 * nTeam + nSlot + 1);  // player ID
-            Put32(image, nPlayer + 48 + 4 * 1, 4 + nSlot);          // position
-            Put32(image, nPlayer + 48 + 4 * 7, 25);                 // age
-            Put32(image, nPlayer + 48 + 4 * 9, nSlot == 2 ? 99 : 29);  // college index
-            Put32(image, nPlayer + 168 + 4 * 0, 12);                // this season: games
-            Put32(image, nPlayer + 168 + 80 + 4 * 0, 16);           // last season: games
-            Put32(image, nPlayer + 488 - 4, 4321);                  // predicted counter 19
+            Put32(image, nPlayer + Vital_Offset(VS_PLAYER_ID), 1000 * nTeam + nSlot + 1);
+            Put32(image, nPlayer + Vital_Offset(VS_POSITION), POS_T + nSlot);
+            Put32(image, nPlayer + Vital_Offset(VS_AGE), 25);
+            Put32(image, nPlayer + Vital_Offset(VS_COLLEGE), nSlot == 2 ? 99 : 29);
+            Put32(image, nPlayer + Period_Offset(PERIOD_THIS_SEASON, SS_GAMES), 12);
+            Put32(image, nPlayer + Period_Offset(PERIOD_LAST_SEASON, SS_GAMES), 16);
+            Put32(image, nPlayer + Predicted_Offset(NUMBER_OF_COUNTERS - 1), 4321);  // the record's last integer
         }
     }
     memcpy(&image[1929972], "Springfield", 11);
@@ -219,19 +226,19 @@ TEST_F(GenerationTest, OldestLayoutMovesEveryField) {
         SCOPED_TRACE(nTeam);
         const TeamBlock& team = g_League.aTeams[nTeam];
         EXPECT_EQ(team.aszStrings[TS_CITY][5], 'A' + nTeam);
-        EXPECT_EQ(team.data.abReturners[0], 3);
+        EXPECT_EQ(team.data.abReturners[KICK_RETURNER], 3);
         EXPECT_EQ(team.data.anStats[TEAM_STAT_DIVISION], EXPECTED_DIVISIONS[nTeam]);
         EXPECT_EQ(team.data.anYearly[99][YR_OUTCOME], 77);
-        EXPECT_EQ(team.data.anSchedule[21][3], 500 + nTeam);
+        EXPECT_EQ(team.data.anSchedule[SCHEDULE_SLOTS - 1][SLOT_GAME_RECORD], 500 + nTeam);
         for (PNUM nSlot = 0; nSlot < 3; nSlot++) {
             const PlayerRecord& player = team.aPlayers[nSlot];
             EXPECT_EQ(player.szLastName[4], '0' + nSlot);
-            EXPECT_EQ(player.anVital[0], 1000 * nTeam + nSlot + 1);
-            EXPECT_EQ(player.anVital[1], 4 + nSlot);
-            EXPECT_EQ(player.anStats[3][19], 4321);
+            EXPECT_EQ(player.anVital[VS_PLAYER_ID], 1000 * nTeam + nSlot + 1);
+            EXPECT_EQ(player.anVital[VS_POSITION], POS_T + nSlot);
+            EXPECT_EQ(player.anStats[PERIOD_PREDICTED][NUMBER_OF_COUNTERS - 1], 4321);
             for (int32_t n : player.anReserved) EXPECT_EQ(n, -1);
         }
-        EXPECT_EQ(team.aPlayers[3].anVital[0], 0);
+        EXPECT_EQ(team.aPlayers[3].anVital[VS_PLAYER_ID], 0);
         EXPECT_EQ(team.aPlayers[3].anHistory[0], -1);
     }
     EXPECT_STREQ(g_League.aCities[0].szName, "Springfield");
@@ -271,7 +278,7 @@ TEST_F(GenerationTest, AgingParametersRenewedBelow2180Only) {
         PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[0];
         player.anVital[VS_PLAYER_ID] = 10 + nTeam;
         player.anVital[VS_AGE] = 28;
-        for (int i = 19; i <= 22; i++) player.anVital[i] = 50 + i;
+        for (int i = VS_DECLINE_RATE; i <= VS_PEAK_END; i++) player.anVital[i] = 50 + i;
     }
     ASSERT_EQ(Save_Game("keep.vtr"), SAVE_OK);
     std::vector<uint8_t> bytes = Read_Bytes("keep.vtr");
@@ -305,9 +312,9 @@ TEST_F(GenerationTest, OldestPlayersGetHistoryAndCollegeNames) {
         const HistoryRecord& last = g_League.aHistory[player.anHistory[0]];
         const HistoryRecord& now = g_League.aHistory[player.anHistory[1]];
         EXPECT_EQ(last.nYear, nYear - 1);
-        EXPECT_EQ(last.anStats[0], 16);
+        EXPECT_EQ(last.anStats[SS_GAMES], 16);
         EXPECT_EQ(now.nYear, nYear);
-        EXPECT_EQ(now.anStats[0], 12);
+        EXPECT_EQ(now.anStats[SS_GAMES], 12);
     }
     EXPECT_STREQ(g_League.aTeams[0].aPlayers[0].szCollege, "Texas A+M");
     EXPECT_STREQ(g_League.aTeams[0].aPlayers[2].szCollege, "");  // index 99: no such college
@@ -316,22 +323,22 @@ TEST_F(GenerationTest, OldestPlayersGetHistoryAndCollegeNames) {
 TEST_F(GenerationTest, FirstVersionGetsLeagueAverageLinePredictions) {
     std::vector<uint8_t> image = Oldest_Image(2);
     // Slot 0 is a tackle (4), slot 1 a guard (5), slot 2 a centre (6); make slot 2 a defensive end.
-    Put32(image, Old_Player(0, 2) + 48 + 4 * 1, 7);
-    Put32(image, Old_Player(0, 2) + 168 + 3 * 80 + 4 * 10, 55);
-    Put32(image, Old_Player(1, 0) + 48 + 4 * 1, 0);  // a quarterback keeps his figures
-    Put32(image, Old_Player(1, 0) + 168 + 3 * 80 + 4 * 10, 66);
+    Put32(image, Old_Player(0, 2) + VITAL_OFFSET + 4 * VS_POSITION, POS_DE);
+    Put32(image, Old_Player(0, 2) + Predicted_Offset(SS_PENALTIES), 55);
+    Put32(image, Old_Player(1, 0) + VITAL_OFFSET + 4 * VS_POSITION, POS_QB);  // a quarterback keeps his figures
+    Put32(image, Old_Player(1, 0) + Predicted_Offset(SS_RECEPTIONS), 66);
     Write_Bytes("first.vtr", Imploded_File("1000", image.data(), image.size()));
     ASSERT_TRUE(Load_Game("first.vtr"));
     EXPECT_EQ(Last_Load_Info().nVersion, 1000);
-    const auto& guard = g_League.aTeams[0].aPlayers[1].anStats[3];
-    EXPECT_EQ(guard[4], 13);
-    EXPECT_EQ(guard[7], 310);
-    EXPECT_EQ(guard[8], 1200);
-    EXPECT_EQ(guard[10], 10);
-    EXPECT_EQ(guard[11], 100);
-    EXPECT_EQ(guard[19], 4321);
-    EXPECT_EQ(g_League.aTeams[0].aPlayers[2].anStats[3][10], 0);
-    EXPECT_EQ(g_League.aTeams[1].aPlayers[0].anStats[3][10], 66);
+    const auto& guard = g_League.aTeams[0].aPlayers[1].anStats[PERIOD_PREDICTED];
+    EXPECT_EQ(guard[SS_SACKS_ALLOWED], 13);
+    EXPECT_EQ(guard[SS_RUSHES], 310);
+    EXPECT_EQ(guard[SS_RUSH_YARDS], 1200);
+    EXPECT_EQ(guard[SS_PENALTIES], 10);
+    EXPECT_EQ(guard[SS_PENALTY_YARDS], 100);
+    EXPECT_EQ(guard[NUMBER_OF_COUNTERS - 1], 4321);
+    EXPECT_EQ(g_League.aTeams[0].aPlayers[2].anStats[PERIOD_PREDICTED][SS_PENALTIES], 0);
+    EXPECT_EQ(g_League.aTeams[1].aPlayers[0].anStats[PERIOD_PREDICTED][SS_RECEPTIONS], 66);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ class SeasonPagesTest : public SeasonTest {
 } // namespace
 
 TEST_F(SeasonPagesTest, StandingsTitleSwitchAndDivisions) {
-    Set_Team_Stat(3, TEAM_STAT_CONTROL, 1);
+    Set_Team_Stat(3, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     Recompute_Standings();
     StandingsPage page;
     Fill_Standings_Page(&page);
@@ -145,7 +145,7 @@ TEST_F(SeasonPagesTest, StoredHeadingsOutOfRangeReadAsTheFirstColumn) {
 }
 
 TEST_F(SeasonPagesTest, FinanceRowsOfTheShownConferenceInTeamOrder) {
-    Set_Team_Stat(9, TEAM_STAT_CONTROL, 1);
+    Set_Team_Stat(9, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     g_League.anGameState[GS_CONFERENCE_VIEW] = 1;
     g_League.anGameState[GS_FINANCE_COLUMN] = 15; // Cash
     Set_Team_Financial_Stat(10, FIN_CASH, -5);
@@ -170,7 +170,7 @@ TEST_F(SeasonPagesTest, PlayoffSlotsShowScoresHigherFirstAndWhoWentOn) {
     Put(4, 6);
     Put(5, 7);
     Put(16, 5);
-    Set_Team_Stat(4, TEAM_STAT_CONTROL, 1);
+    Set_Team_Stat(4, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     PlayoffPage page;
     Fill_Playoff_Page(&page);
     EXPECT_FALSE(page.bProvisional);
@@ -207,11 +207,11 @@ TEST_F(SeasonPagesTest, ChampionshipGoesToTheBestHumanResult) {
     EXPECT_EQ(page.nTeam, NO_TEAM); // nobody human
 
     TNUM nLeader = Get_Standings_Team(2, 0), nOtherLeader = Get_Standings_Team(1, 0);
-    Set_Team_Stat(Get_Standings_Team(0, 1), TEAM_STAT_CONTROL, 1); // a runner-up only
+    Set_Team_Stat(Get_Standings_Team(0, 1), TEAM_STAT_CONTROL, HUMAN_MANAGED); // a runner-up only
     Fill_Championship_Page(&page);
     EXPECT_EQ(page.nTeam, NO_TEAM);
-    Set_Team_Stat(nLeader, TEAM_STAT_CONTROL, 1);
-    Set_Team_Stat(nOtherLeader, TEAM_STAT_CONTROL, 1);
+    Set_Team_Stat(nLeader, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    Set_Team_Stat(nOtherLeader, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     Fill_Championship_Page(&page);
     EXPECT_EQ(page.nTeam, Min(nLeader, nOtherLeader)); // equal results: the first in code order
     EXPECT_EQ(page.nResult, CHAMPIONSHIP_DIVISION);
@@ -227,7 +227,7 @@ TEST_F(SeasonPagesTest, ChampionshipGoesToTheBestHumanResult) {
     EXPECT_STREQ(page.szSound, "celeb2.wav");
 
     Put(30, 12);
-    Set_Team_Stat(12, TEAM_STAT_CONTROL, 1);
+    Set_Team_Stat(12, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     Fill_Championship_Page(&page);
     EXPECT_EQ(page.nTeam, 12);
     EXPECT_STREQ(page.szPicture, "News\\Champs.jpg");

@@ -96,7 +96,7 @@ TEST_P(SeasonLoopTest, ASeasonPlaysThroughAndKeepsItsBooks) {
     EXPECT_EQ(s_PagesShown[0], std::make_pair((int)PAGE_PLAYOFFS, nFirst));
 
     // A division winner managed by the user earns the championship page when the season ends.
-    Set_Team_Stat(Get_Standings_Team(0, 0), TEAM_STAT_CONTROL, 1);
+    Set_Team_Stat(Get_Standings_Team(0, 0), TEAM_STAT_CONTROL, HUMAN_MANAGED);
 
     // One week at a time up to the final, which ends the season.
     while (Current_Week() < nFirst + 3) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "database/player.h"
 #include "database/saved_game.h"
 #include "test_support.h"
 
@@ -28,8 +29,8 @@ TEST_F(SimCheckTest, ShippedLeagueIsSound) {
 
 TEST_F(SimCheckTest, BrokenLeagueListsItsViolations) {
     ASSERT_TRUE(Load_Game(UNIVERSE.c_str()));
-    g_League.aTeams[3].aPlayers[7].anVital[0] = g_League.aTeams[5].aPlayers[2].anVital[0]; // an ID twice
-    g_League.aTeams[0].aPlayers[0].anVital[11] = 100;                                      // salary below 225
+    g_League.aTeams[3].aPlayers[7].anVital[VS_PLAYER_ID] = g_League.aTeams[5].aPlayers[2].anVital[VS_PLAYER_ID]; // an ID twice
+    g_League.aTeams[0].aPlayers[0].anVital[VS_SALARY] = 100;                                     // salary below 225
     std::string szBroken = (m_WorkDir / "broken.vtr").string();
     ASSERT_EQ(Save_Game(szBroken.c_str()), 0);
     SimResult result = Run_Check(szBroken);
