@@ -17,8 +17,11 @@ bool Playoff_Game(const GameRecord* pGame);
 
 // Weighted draw of a lineup index of nSide: weight = predicted nStat
 // (EVEN_WEIGHT: alike) for players of nGroup (or ANY_GROUP), times
-// (predicted SS_PENALTIES + 1) when bPenalty.
+// (predicted SS_PENALTIES + 1) when bPenalty and the player counts penalties.
 constexpr int EVEN_WEIGHT = -1;
+// SS_PENALTIES and SS_PENALTY_YARDS share their counters with a back's
+// catches and a kicker's field goals: only linemen and defenders keep penalties.
+inline bool Counts_Penalties(int nGroup) { return nGroup == GROUP_LINE || nGroup == GROUP_DEFENCE; }
 int Weighted_Draw(const GameRecord* pGame, int nSide, int nGroup, int nStat, bool bPenalty = false);
 // Sums of predicted statistics over the lineup players of nGroup (or ANY_GROUP),
 // several in one pass: pSums[k] of pStats[k].

@@ -91,7 +91,7 @@ bool Penalty_Check(GameRecord* g) {
     int nAbsolute = nYards < 0 ? -nYards : nYards;
     TNUM nTeam = g->anTeam[nSide];
     PNUM nSlot = g->anLineup[nSide][nFlagged];
-    if (penalty.bCounted) {
+    if (penalty.bCounted && Counts_Penalties(Position_Group(Game_Player_Position(nTeam, nSlot)))) {
         Credit_Regular_Season_Stat(nTeam, nSlot, SS_PENALTIES, 1);
         Credit_Regular_Season_Stat(nTeam, nSlot, SS_PENALTY_YARDS, nAbsolute);
     }

@@ -29,7 +29,8 @@ int Weighted_Draw(const GameRecord* g, int nSide, int nGroup, int nStat, bool bP
         int nWeight = 0;
         if (nGroup == ANY_GROUP || Lineup_Group(g, nSide, i) == nGroup)
             nWeight = nStat == EVEN_WEIGHT ? 1000 : Max(0, Predicted(g, nSide, i, nStat));
-        if (bPenalty) nWeight *= Max(0, Predicted(g, nSide, i, SS_PENALTIES)) + 1;
+        if (bPenalty && Counts_Penalties(Lineup_Group(g, nSide, i)))
+            nWeight *= Max(0, Predicted(g, nSide, i, SS_PENALTIES)) + 1;
         anWeight[i] = nWeight;
         nTotal += nWeight;
     }

@@ -242,3 +242,67 @@ TEST_F(PlayTest, NoEligibleReturnerIsAnAssertion) {
     EXPECT_EQ(Headless_Notices()[0].title, "Assertion Failure");
     EXPECT_EQ(Headless_Notices()[0].text, "Error in Get_Eligible_Returner()");
 }
+
+namespace {
+int Position_Of(TNUM nTeam, PNUM nSlot) { return g_League.aTeams[nTeam].aPlayers[nSlot].anVital[VS_POSITION]; }
+bool Find_In(TNUM nTeam, int nID, PNUM* pSlot) {
+    for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+        if (g_League.aTeams[nTeam].aPlayers[nSlot].anVital[VS_PLAYER_ID] == nID) return *pSlot = nSlot, true;
+    return false;
+}
+}  // namespace
+
+TEST_F(PlayTest, AFlagNeverBecomesACatchOrAFieldGoal) {
+    int nOnSkill = 0, nOnCounters = 0;
+    for (uint32_t nSeed = 1; nSeed < 6000; nSeed++) {
+        Seed_Random(nSeed);
+        Start(600, 60);
+        Line_Up(FORM_STANDARD, FORM_BASE);
+        if (!Penalty_Check(&m_Game)) continue;
+        int nSide = Game_Gain(&m_Game) > 0 ? 1 : 0;
+        TNUM nTeam = m_Game.anTeam[nSide];
+        PNUM nSlot;
+        ASSERT_TRUE(Find_In(nTeam, m_Game.play.nFirst, &nSlot));
+        int nGroup = Position_Group(Position_Of(nTeam, nSlot));
+        nOnSkill += nGroup == GROUP_SKILL;
+        nOnCounters += nGroup == GROUP_LINE || nGroup == GROUP_DEFENCE;
+    }
+    EXPECT_GT(nOnSkill, 0);
+    EXPECT_GT(nOnCounters, 0);
+    int nCounted = 0;
+    for (TNUM nTeam = 0; nTeam < 2; nTeam++)
+        for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+            int nGroup = Position_Group(Position_Of(nTeam, nSlot));
+            if (nGroup == GROUP_SKILL) {
+                EXPECT_EQ(This_Season(nTeam, nSlot, SS_RECEPTIONS), 0) << (int)nSlot;
+                EXPECT_EQ(This_Season(nTeam, nSlot, SS_RECEIVING_YARDS), 0) << (int)nSlot;
+            } else if (nGroup == GROUP_KICKERS) {
+                EXPECT_EQ(This_Season(nTeam, nSlot, SS_FGA_UNDER_30), 0) << (int)nSlot;
+                EXPECT_EQ(This_Season(nTeam, nSlot, SS_FG_UNDER_30), 0) << (int)nSlot;
+            } else {
+                nCounted += This_Season(nTeam, nSlot, SS_PENALTIES);
+            }
+        }
+    EXPECT_GT(nCounted, 0);
+}
+
+TEST_F(PlayTest, ManyCatchesDoNotDrawTheFlags) {
+    Start(600, 60);
+    Line_Up(FORM_STANDARD, FORM_BASE);
+    int nReceiver = -1;
+    for (int i = 0; i < LINEUP_SIZE && nReceiver < 0; i++)
+        if (Lineup_Position(&m_Game, 0, i) == POS_WR) nReceiver = i;
+    ASSERT_GE(nReceiver, 0);
+    Predicted_Stat(0, m_Game.anLineup[0][nReceiver], SS_RECEPTIONS) = 400;
+    int nOffence = 0, nOnHim = 0;
+    for (uint32_t nSeed = 1; nSeed < 20000; nSeed++) {
+        Seed_Random(nSeed);
+        Start(600, 60);
+        Line_Up(FORM_STANDARD, FORM_BASE);
+        if (!Penalty_Check(&m_Game) || Game_Gain(&m_Game) > 0) continue;
+        nOffence++;
+        nOnHim += m_Game.play.nFirst == Lineup_ID(&m_Game, 0, nReceiver);
+    }
+    ASSERT_GT(nOffence, 100);
+    EXPECT_LT(nOnHim * 4, nOffence);  // one of eleven, not most of them
+}
