@@ -91,6 +91,11 @@ void Change_Possession(GameRecord* g) { g->nPossession = g->anTeam[Defence_Side(
 
 }  // namespace
 
+// A flag replays the down, but grounding costs the one it was called on.
+bool Down_Replayed(const GameRecord* g, bool bPenalty) {
+    return bPenalty && Play_Amount(&g->play) != PENALTY_INTENTIONAL_GROUNDING;
+}
+
 void Apply_Result(GameRecord* g, bool bPenalty) {
     int nOffence = Offence_Side(g);
     int nDownBefore = Game_Down(g);
@@ -161,7 +166,7 @@ void Apply_Result(GameRecord* g, bool bPenalty) {
         if (nDownBefore == 2) g->anTeamStats[nOffence][TG_THIRD_DOWNS]++;
         if (nDownBefore == 3) g->anTeamStats[nOffence][TG_FOURTH_DOWNS]++;
         if (nGain < nToGo) {
-            nDown = Game_Down(g) + (bPenalty ? 0 : 1);
+            nDown = Game_Down(g) + (Down_Replayed(g, bPenalty) ? 0 : 1);
             Set_Game_To_Go(g, nToGo - nGain);
             if (nDown >= 4) {
                 Change_Possession(g);

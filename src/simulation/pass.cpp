@@ -189,6 +189,7 @@ void Do_Pass_Result(GameRecord* g, PNUM nTargetSlot, int nOutcome, int nLength) 
         int nInterceptor = Weighted_Draw(g, nDefence, GROUP_DEFENCE, SS_INTERCEPTIONS);
         Credit(g, nDefence, nInterceptor, GROUP_DEFENCE, SS_INTERCEPTIONS, 1);
         g->anTeamStats[nOffence][TG_TURNOVERS]++;
+        g->anTeamStats[nOffence][TG_PASS_ATTEMPTS]++;
         Credit(g, nOffence, PASSER, GROUP_SKILL, SS_PASS_ATTEMPTS, 1);
         Credit(g, nOffence, PASSER, GROUP_SKILL, SS_INTERCEPTIONS_THROWN, 1);
         Set_Game_Turnover(g, true);

@@ -87,7 +87,6 @@ bool Penalty_Check(GameRecord* g) {
     int nFlagged = penalty.nGroup == THE_PASSER ? 0 : Weighted_Draw(g, nSide, penalty.nGroup, penalty.nStat, true);
     nYards = Enforced_Penalty_Yards(nPenalty, nYards, Game_Ball(g));
     if (penalty.bFirstDown) Set_Game_To_Go(g, 0);
-    if (nPenalty == PENALTY_INTENTIONAL_GROUNDING) Set_Game_Down(g, Game_Down(g) + 1);
     int nAbsolute = nYards < 0 ? -nYards : nYards;
     TNUM nTeam = g->anTeam[nSide];
     PNUM nSlot = g->anLineup[nSide][nFlagged];

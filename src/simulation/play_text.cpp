@@ -47,6 +47,8 @@ __attribute__((format(printf, 2, 3))) void Play_Text(char* szOut, const char* sz
     va_end(args);
 }
 
+const char* Yards_Word(int nYards) { return nYards == 1 ? "yard" : "yards"; }
+
 void Upper_Nickname(TNUM nTeam, char* szOut) {
     Get_Team_Nickname(nTeam, szOut);
     Make_Upper_Case(szOut);
@@ -135,12 +137,13 @@ void Build_Play_Text(const GameRecord* g, char* szOut) {
     case RESULT_FIELD_GOAL_MISSED: return Play_Text(szOut, "%s misses %d-yard FG", szFirst, nYards);
     case RESULT_PUNT:
         if (nAmount == 0) return Play_Text(szOut, "%d-yard punt - fair catch by %s", nYards, szFirst);
-        return Play_Text(szOut, "%d-yard punt returned %d yards by %s", nYards, nAmount, szFirst);
+        return Play_Text(szOut, "%d-yard punt returned %d %s by %s", nYards, nAmount, Yards_Word(nAmount), szFirst);
     case RESULT_PUNT_TOUCHBACK: return Play_Text(szOut, "Punt went into endzone for a touchback");
     case RESULT_PUNT_RETURN_TD: return Play_Text(szOut, "Punt returned by %s for a TD!", szFirst);
     case RESULT_PUNT_FUMBLED: return Play_Text(szOut, "%s fumbles punt - %s recovers", szFirst, szSecond);
     case RESULT_KICKOFF_RETURN:
-        if (nAmount > 49) return Play_Text(szOut, "%s returns kickoff %d yards to his %d", szFirst, nYards, 100 - nAmount);
+        if (nAmount > 49)
+            return Play_Text(szOut, "%s returns kickoff %d %s to his %d", szFirst, nYards, Yards_Word(nYards), 100 - nAmount);
         return Play_Text(szOut, "%s returns kickoff to opponent's %d!", szFirst, nAmount);
     case RESULT_KICKOFF_TOUCHBACK: return Play_Text(szOut, "Kickoff downed in endzone for a touchback");
     case RESULT_KICKOFF_RETURN_TD: return Play_Text(szOut, "%s returned kickoff for a TD!", szFirst);
@@ -153,7 +156,7 @@ void Build_Play_Text(const GameRecord* g, char* szOut) {
         char szName[TEXT_SIZE];
         Format_Play(szName, TEXT_SIZE, "%s", Penalty_Name(nAmount));
         Make_Upper_Case(szName);
-        return Play_Text(szOut, "%s (%s): %d yards", szName, szFirst, nYards);
+        return Play_Text(szOut, "%s (%s): %d %s", szName, szFirst, nYards, Yards_Word(nYards));
     }
     default: return Play_Text(szOut, "UNHANDLED nResult (%d) in PLAY", nResult);
     }

@@ -55,6 +55,8 @@ void Fumble(GameRecord* g, int nCarrier, int r) {
     Credit(g, nOffence, nCarrier, GROUP_SKILL, SS_RUSHES, 1);
     Credit(g, nOffence, nCarrier, GROUP_SKILL, SS_RUSH_YARDS, nG + nH - 5);
     Credit(g, nOffence, nCarrier, GROUP_SKILL, SS_FUMBLES, 1);
+    Team_Stat(g, nOffence, TG_RUSHES, 1);
+    Team_Stat(g, nOffence, TG_RUSH_YARDS, nG + nH - 5);
     Team_Stat(g, nOffence, TG_TURNOVERS, 1);
     int nForcer = r % 4 == 0 ? Random(LINEUP_SIZE) : Weighted_Draw(g, nDefence, GROUP_DEFENCE, SS_FORCED_FUMBLES);
     Credit(g, nDefence, nForcer, GROUP_DEFENCE, SS_FORCED_FUMBLES, 1);

@@ -168,9 +168,7 @@ TEST_F(InvariantTest, BoxScoreAddsUpToTheTeamStatsAndTheScoringList) {
             const int16_t* pStats = m_Game.anTeamStats[nSide];
             const BoxSums& own = aSums[nSide];
             const BoxSums& other = aSums[1 - nSide];
-            // The team's attempts leave out the interceptions; the passer's count them.
-            EXPECT_EQ(own.an[BY_PASSERS][BOX_PASS_ATTEMPTS],
-                      pStats[TG_PASS_ATTEMPTS] + own.an[BY_PASSERS][BOX_INTERCEPTIONS_THROWN]);
+            EXPECT_EQ(own.an[BY_PASSERS][BOX_PASS_ATTEMPTS], pStats[TG_PASS_ATTEMPTS]);
             EXPECT_EQ(own.an[BY_PASSERS][BOX_COMPLETIONS], pStats[TG_COMPLETIONS]);
             EXPECT_EQ(own.an[BY_PASSERS][BOX_PASS_YARDS], pStats[TG_PASS_YARDS]);
             EXPECT_EQ(own.an[BY_OFFENCE][BOX_RECEPTIONS], pStats[TG_COMPLETIONS]);
@@ -186,6 +184,56 @@ TEST_F(InvariantTest, BoxScoreAddsUpToTheTeamStatsAndTheScoringList) {
         if (HasFailure()) break;
     }
     EXPECT_GT(nChecked, 90);
+}
+
+// The players' lines, the team's game stats and its season totals are
+// credited apart; over any game they must tell the same story.
+TEST_F(InvariantTest, PlayersLinesAddUpToTheTeamsTotals) {
+    struct Sum {
+        int nStat, nGame;  // a counter of the offence's backs and receivers, and its team game stat
+    };
+    const Sum OFFENCE[] = {{SS_RUSHES, TG_RUSHES},           {SS_RUSH_YARDS, TG_RUSH_YARDS},
+                           {SS_PASS_ATTEMPTS, TG_PASS_ATTEMPTS}, {SS_COMPLETIONS, TG_COMPLETIONS},
+                           {SS_PASS_YARDS, TG_PASS_YARDS},     {SS_RECEPTIONS, TG_COMPLETIONS},
+                           {SS_RECEIVING_YARDS, TG_PASS_YARDS}};
+    const int SEASON[] = {SS_RUSHES, SS_RUSH_YARDS, SS_PASS_ATTEMPTS, SS_COMPLETIONS, SS_PASS_YARDS,
+                          SS_RECEPTIONS, SS_RECEIVING_YARDS, SS_RECEIVING_TD, SS_FUMBLES};
+    int nFumbledRuns = 0, nInterceptions = 0, nPenalties = 0;
+    for (uint32_t nSeed = 1; nSeed <= 40; nSeed++) {
+        Build_Game_League(nSeed, 2);
+        Seed_Random(nSeed);
+        Play_Checked(nSeed % 2 ? 1 : 0, nSeed % 2 ? 0 : 1);
+        for (int nSide = 0; nSide < SIDES; nSide++) {
+            TNUM nTeam = m_Game.anTeam[nSide];
+            auto Players = [&](int nGroup, int nStat) {
+                int nSum = 0;
+                for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+                    const PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nSlot];
+                    if (Position_Group(player.anVital[VS_POSITION]) == nGroup)
+                        nSum += player.anStats[PERIOD_THIS_SEASON][nStat];
+                }
+                return nSum;
+            };
+            const int16_t* pStats = m_Game.anTeamStats[nSide];
+            for (const Sum& sum : OFFENCE)
+                EXPECT_EQ(Players(GROUP_SKILL, sum.nStat), pStats[sum.nGame]) << nSeed << " counter " << sum.nStat;
+            for (int nStat : SEASON)
+                EXPECT_EQ(Players(GROUP_SKILL, nStat), Get_Team_Total(nTeam, LINE_OFFENCE, PERIOD_THIS_SEASON, nStat))
+                    << nSeed << " counter " << nStat;
+            EXPECT_EQ(Players(GROUP_DEFENCE, SS_SACKS), 2 * pStats[TG_SACKS]);
+            // Only linemen and defenders keep a flag; the team counts every one.
+            int nFlags = Players(GROUP_LINE, SS_PENALTIES) + Players(GROUP_DEFENCE, SS_PENALTIES);
+            EXPECT_LE(nFlags, pStats[TG_PENALTIES]);
+            nPenalties += pStats[TG_PENALTIES];
+            nFumbledRuns += Players(GROUP_SKILL, SS_FUMBLES);
+            nInterceptions += Players(GROUP_SKILL, SS_INTERCEPTIONS_THROWN);
+        }
+        if (HasFailure()) break;
+    }
+    // The seeds must reach the plays whose credit went astray.
+    EXPECT_GT(nFumbledRuns, 0);
+    EXPECT_GT(nInterceptions, 0);
+    EXPECT_GT(nPenalties, 0);
 }
 
 TEST_F(InvariantTest, PlayoffGamesNeverEndTied) {

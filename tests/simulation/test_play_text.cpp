@@ -97,6 +97,10 @@ TEST_F(TextTest, PlayTexts) {
     EXPECT_EQ(Text(RESULT_PENALTY, 5, 8, 1018), "FALSE START (Last00_17): 5 yards");
     EXPECT_EQ(Text(RESULT_TWO_POINTS_FAILED, 0, 0, 1004), "2-pt conversion failed (Last00_03)");
     EXPECT_EQ(Text(RESULT_NONE, 0), "UNHANDLED nResult (29) in PLAY");
+    // Half the distance from the 2 or 3 is a single yard.
+    EXPECT_EQ(Text(RESULT_PENALTY, 1, PENALTY_ENCROACHMENT, 2028), "ENCROACHMENT (Last01_27): 1 yard");
+    EXPECT_EQ(Text(RESULT_PUNT, 38, 1, 2044), "38-yard punt returned 1 yard by Last01_43");
+    EXPECT_EQ(Text(RESULT_KICKOFF_RETURN, 1, 99, 2015), "Last01_14 returns kickoff 1 yard to his 1");
     EXPECT_EQ(Text(RESULT_SAFETY, 0, 0, 1001, -1), "Last00_00 tackled by City0 for safety");
 }
 

@@ -122,10 +122,13 @@ TEST_F(PlayTest, IntentionalGroundingCostsTheDown) {
         Line_Up(FORM_STANDARD, FORM_BASE);
         if (!Penalty_Check(&m_Game) || Play_Amount(&m_Game.play) != PENALTY_INTENTIONAL_GROUNDING) continue;
         nFound++;
+        EXPECT_EQ(Game_Down(&m_Game), 2);  // the flag is on third down until the result is applied
         Apply_Result(&m_Game, true);
         EXPECT_EQ(Game_Down(&m_Game), 3);
         EXPECT_EQ(Game_To_Go(&m_Game), 14);
         EXPECT_EQ(Game_Ball(&m_Game), 70);
+        EXPECT_EQ(m_Game.anTeamStats[0][TG_THIRD_DOWNS], 1);
+        EXPECT_EQ(m_Game.anTeamStats[0][TG_FOURTH_DOWNS], 0);
     }
     EXPECT_EQ(nFound, 3);
 }
