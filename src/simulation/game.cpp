@@ -20,6 +20,7 @@ constexpr int LAST_SECOND = 18000;
 bool s_bWriteFile = true;
 int s_nClockSide = 0;       // whose possession time the last play counted
 bool s_bHalfPending = false;  // a half ended on a touchdown; it starts after the try
+bool s_bPeriodPending = false;  // so did a period: its header follows the try
 
 int Month_Of_Day(int nDay) {
     static const int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -67,6 +68,7 @@ void Start_Half(GameRecord* g) {
     Set_Game_Ball(g, 70);
     Set_Game_Clock_Stopped(g, true);
     s_bHalfPending = false;
+    s_bPeriodPending = false;
     if (!Game_Over(g)) Append_Period_Header(nElapsed / 900);
 }
 
@@ -89,12 +91,12 @@ void Kick_Next(GameRecord* g, int nDown) {
 
 void Change_Possession(GameRecord* g) { g->nPossession = g->anTeam[Defence_Side(g)]; }
 
-}  // namespace
-
 // A flag replays the down, but grounding costs the one it was called on.
 bool Down_Replayed(const GameRecord* g, bool bPenalty) {
     return bPenalty && Play_Amount(&g->play) != PENALTY_INTENTIONAL_GROUNDING;
 }
+
+}  // namespace
 
 void Apply_Result(GameRecord* g, bool bPenalty) {
     int nOffence = Offence_Side(g);
@@ -194,6 +196,18 @@ void Clock_Events(GameRecord* g) {
         if (Game_Down(g) != DOWN_TRY) Start_Half(g);
         return;
     }
+    // Overtime periods are timed alone, so their ends are found here rather
+    // than from the time left in a half.
+    if (nElapsed > 3600 && nElapsed % 900 == 0 && nPlay > 0) {
+        s_bPeriodPending = true;
+        Set_Game_Clock_Stopped(g, true);
+    }
+    if (s_bPeriodPending) {
+        if (Game_Down(g) == DOWN_TRY) return;
+        s_bPeriodPending = false;
+        if (!Game_Over(g)) Append_Period_Header(nElapsed / 900);
+        return;
+    }
     int nLeft = Time_Left(g);
     if (nLeft <= 120 && nLeft + nPlay > 120) {
         int nWarning = Quarter(g) * 900 - 120;
@@ -204,7 +218,10 @@ void Clock_Events(GameRecord* g) {
     } else if (nLeft <= 900 && nLeft + nPlay > 900) {
         Set_Game_Elapsed(g, nElapsed < 1800 ? 900 : 2700);
         Set_Game_Clock_Stopped(g, true);
-        if (!Game_Over(g)) Append_Period_Header(Game_Elapsed(g) / 900);
+        if (Game_Down(g) == DOWN_TRY)
+            s_bPeriodPending = true;
+        else if (!Game_Over(g))
+            Append_Period_Header(Game_Elapsed(g) / 900);
     }
 }
 
@@ -277,6 +294,7 @@ void Set_Up_Game(GameRecord* g, TNUM nHome, TNUM nVisitor, int nWeek) {
     Append_Play_Text("%s: %s at %s\n", szDate, szVisitor, szHome);
     Set_Game_Coin(g, Random(2));
     s_bHalfPending = false;
+    s_bPeriodPending = false;
     Start_Half(g);
 }
 

@@ -82,7 +82,8 @@ void Append_Period_Header(int nPeriod) {
 void Build_Line_Prefix(const GameRecord* g, char* szOut) {
     int nElapsed = Game_Elapsed(g);
     int nLeft = 900 - nElapsed % 900;
-    if (g->anFormation[Offence_Side(g)] == FORM_EXTRA_POINT && nElapsed % 900 == 0 && nElapsed > 0) nLeft = 0;
+    // A try at a period's end belongs to the period its touchdown ended.
+    if (Game_Down(g) == DOWN_TRY && nElapsed % 900 == 0 && nElapsed > 0) nLeft = 0;
     char szTime[16], szTeam[TEXT_SIZE], szDown[16], szSpot[TEXT_SIZE];
     Format_Play(szTime, sizeof szTime, "%d:%02d", nLeft / 60, nLeft % 60);
     Get_Team_Abbreviation(g->nPossession, szTeam);

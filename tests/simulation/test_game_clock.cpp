@@ -1,9 +1,12 @@
 // The game driver: applying a play's result, the clock events and the end of
 // the game.
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "base/random.h"
 #include "database/team.h"
+#include "database/text_format.h"
 #include "finance/attendance.h"
 #include "game_test_support.h"
 #include "season/schedule.h"
@@ -111,6 +114,75 @@ TEST_F(GameTest, TryAtTheEndOfRegulationDecidesOvertime) {
     EXPECT_NE(std::string(Play_By_Play_Text()).find(" OT    <=> Down"), std::string::npos);
     m_Game.anScore[0] = 8;
     EXPECT_TRUE(Game_Over(&m_Game));
+}
+
+namespace {
+// The period headers of the play-by-play, in order.
+std::vector<std::string> Headers(const std::string& szText) {
+    std::vector<std::string> headers;
+    for (size_t n = szText.find(" <=> Down"); n != std::string::npos; n = szText.find(" <=> Down", n + 1))
+        headers.push_back(szText.substr(n - 5, 5));
+    return headers;
+}
+}  // namespace
+
+class PeriodTest : public GameTest {
+  protected:
+    // One snap of a given result, written and clocked as the game does.
+    void Snap(int nSeconds, int nGain, int nResult) {
+        char szPrefix[TEXT_SIZE];
+        Build_Line_Prefix(&m_Game, szPrefix);
+        Played(nSeconds, nGain, nResult);
+        Apply_Result(&m_Game, false);
+        Append_Play_Line(&m_Game, szPrefix);
+        Clock_Events(&m_Game);
+    }
+    std::string Text() const { return Play_By_Play_Text(); }
+};
+
+TEST_F(PeriodTest, EveryOvertimePeriodGetsItsHeaderInOrder) {
+    Start(3600 - 5);
+    m_Game.nWeek = First_Playoff_Week();
+    m_Game.anScore[0] = m_Game.anScore[1] = 10;
+    const int ENDS[] = {3600, 4500, 5400, 6300};
+    for (int nEnd : ENDS) {
+        int nCarry = m_Game.nPossession == m_Game.anTeam[0] ? 0 : 1;
+        Situation(nCarry, 0, 10, 60);
+        Set_Game_Elapsed(&m_Game, nEnd - 5);
+        Snap(25, 2, RESULT_RUN_MIDDLE);
+        ASSERT_EQ(Game_Elapsed(&m_Game), nEnd);
+        ASSERT_FALSE(Game_Over(&m_Game));
+    }
+    const std::vector<std::string> EXPECTED = {"1st Q", "OT   ", "OT #2", "OT #3", "OT #4"};
+    EXPECT_EQ(Headers(Text()), EXPECTED);
+    // A regular-season game stops after its one overtime period: no header for the next.
+    Start(4500 - 5);
+    m_Game.anScore[0] = m_Game.anScore[1] = 10;
+    Clear_Play_Text();
+    Snap(25, 2, RESULT_RUN_MIDDLE);
+    EXPECT_TRUE(Game_Over(&m_Game));
+    EXPECT_TRUE(Headers(Text()).empty());
+}
+
+TEST_F(PeriodTest, TryAfterTheLastSnapOfAPeriodComesBeforeTheNextHeader) {
+    const int ENDS[] = {900, 1800, 2700};
+    for (int nEnd : ENDS) {
+        Start(nEnd - 5, 5);
+        Clear_Play_Text();
+        Snap(25, 5, RESULT_TD_RUN);
+        ASSERT_EQ(Game_Down(&m_Game), DOWN_TRY) << nEnd;
+        EXPECT_TRUE(Headers(Text()).empty()) << nEnd;
+        m_Game.anFormation[0] = FORM_STANDARD;  // a two-point try
+        Snap(0, 2, RESULT_TWO_POINTS_FAILED);
+        EXPECT_EQ(Game_Down(&m_Game), DOWN_KICKOFF);
+        std::string szText = Text();
+        size_t nTry = szText.find("  0:00 T00 CONV");
+        size_t nHeader = szText.find(" <=> Down");
+        ASSERT_NE(nTry, std::string::npos) << szText;
+        ASSERT_NE(nHeader, std::string::npos) << szText;
+        EXPECT_LT(nTry, nHeader) << szText;
+        EXPECT_EQ(Headers(szText).size(), 1u);
+    }
 }
 
 TEST_F(GameTest, TiedRegularSeasonGameEndsAfterOneOvertimePeriodButAPlayoffGoesOn) {

@@ -71,13 +71,15 @@ TEST_F(TextTest, SpotsAndDowns) {
     EXPECT_EQ(Prefix(), "  2:05 T01 ---- (T01 30)");
 }
 
-TEST_F(TextTest, ExtraPointAtTheQuarterBoundaryShowsNoTimeLeft) {
+TEST_F(TextTest, TryAtTheQuarterBoundaryShowsNoTimeLeft) {
     Start(1800, 2);
     Situation(0, DOWN_TRY, 2, 2);
     m_Game.anFormation[0] = FORM_EXTRA_POINT;
     EXPECT_EQ(Prefix(), "  0:00 T00 CONV (T01  2)");
-    m_Game.anFormation[0] = FORM_HEAVY;
-    EXPECT_EQ(Prefix(), " 15:00 T00 CONV (T01  2)");
+    m_Game.anFormation[0] = FORM_HEAVY;  // going for two
+    EXPECT_EQ(Prefix(), "  0:00 T00 CONV (T01  2)");
+    Situation(0, 0, 2, 2);
+    EXPECT_EQ(Prefix(), " 15:00 T00  1-G (T01  2)");
 }
 
 TEST_F(TextTest, PlayTexts) {
@@ -95,12 +97,12 @@ TEST_F(TextTest, PlayTexts) {
     EXPECT_EQ(Text(RESULT_PUNT, 41, 0, 2044), "41-yard punt - fair catch by Last01_43");
     EXPECT_EQ(Text(RESULT_PUNT, 41, 6, 2044), "41-yard punt returned 6 yards by Last01_43");
     EXPECT_EQ(Text(RESULT_PENALTY, 5, 8, 1018), "FALSE START (Last00_17): 5 yards");
-    EXPECT_EQ(Text(RESULT_TWO_POINTS_FAILED, 0, 0, 1004), "2-pt conversion failed (Last00_03)");
-    EXPECT_EQ(Text(RESULT_NONE, 0), "UNHANDLED nResult (29) in PLAY");
     // Half the distance from the 2 or 3 is a single yard.
     EXPECT_EQ(Text(RESULT_PENALTY, 1, PENALTY_ENCROACHMENT, 2028), "ENCROACHMENT (Last01_27): 1 yard");
     EXPECT_EQ(Text(RESULT_PUNT, 38, 1, 2044), "38-yard punt returned 1 yard by Last01_43");
     EXPECT_EQ(Text(RESULT_KICKOFF_RETURN, 1, 99, 2015), "Last01_14 returns kickoff 1 yard to his 1");
+    EXPECT_EQ(Text(RESULT_TWO_POINTS_FAILED, 0, 0, 1004), "2-pt conversion failed (Last00_03)");
+    EXPECT_EQ(Text(RESULT_NONE, 0), "UNHANDLED nResult (29) in PLAY");
     EXPECT_EQ(Text(RESULT_SAFETY, 0, 0, 1001, -1), "Last00_00 tackled by City0 for safety");
 }
 
