@@ -38,9 +38,19 @@ void Set_Value_And_Budgets(TNUM nTeam) {
 // Last season's figures, so that the first season has something to compare with.
 void Set_Last_Season(TNUM nTeam) {
     int nGames = Get_League_Rule(LR_GAMES_PER_SEASON);
-    int g = Saturate((int64_t)Ratio(Team_Market(nTeam) / 2, Spending_Index(nTeam) / 2, 100) * 81);
+    int nHomeGames = nGames / 2;
+    // One home gate, no bigger than the stadium holds, then a season of them.
+    int nGate = Ratio(Team_Market(nTeam) / 2, Spending_Index(nTeam) / 2, 100);
+    int nPrice = Ticket_Price_Of(nTeam);
+    int nCrowd = Ratio(nGate, 100, nPrice);
+    int nCapacity = Max(0, Get_Stadium_Field(nTeam, STADIUM_CAPACITY));
+    if (nPrice > 0 && nCrowd > nCapacity) {
+        nCrowd = nCapacity;
+        nGate = Ratio(nCrowd, nPrice, 100);
+    }
+    int g = Saturate((int64_t)nGate * nHomeGames);
     Set_Team_Financial_Stat(nTeam, FIN_TICKET_REVENUE_LAST_SEASON, g);
-    Set_Team_Financial_Stat(nTeam, FIN_HOME_ATTENDANCE_LAST_SEASON, Ratio(g, 100, Ticket_Price_Of(nTeam)));
+    Set_Team_Financial_Stat(nTeam, FIN_HOME_ATTENDANCE_LAST_SEASON, Saturate((int64_t)nCrowd * nHomeGames));
     int l = Ratio(g, 25, 100);
     Set_Team_Financial_Stat(nTeam, FIN_FOOD_PROFIT_LAST_SEASON, Ratio(l, 35, 100));
     Set_Team_Financial_Stat(nTeam, FIN_BEER_PROFIT_LAST_SEASON, Ratio(l, 45, 100));
@@ -61,7 +71,7 @@ void Set_Last_Season(TNUM nTeam) {
                             Saturate((int64_t)2 * Team_Income(nTeam) * nGames));
     Set_Team_Financial_Stat(nTeam, FIN_SCOUTING_SPENT_LAST_SEASON, season(FIN_SCOUTING_BUDGET));
     Set_Team_Financial_Stat(nTeam, FIN_MEDICAL_SPENT_LAST_SEASON, season(FIN_MEDICAL_BUDGET));
-    Set_Team_Financial_Stat(nTeam, FIN_HOME_GAMES_LAST_SEASON, nGames / 2);
+    Set_Team_Financial_Stat(nTeam, FIN_HOME_GAMES_LAST_SEASON, nHomeGames);
     Set_Team_Financial_Stat(nTeam, FIN_GAMES_LAST_SEASON, nGames);
 }
 

@@ -1,6 +1,7 @@
 // The money model run on the shipped league: a new game's figures and one
 // season of games, looked at for the shape a playable league needs.
 #include <string>
+#include <vector>
 
 #include "database/saved_game.h"
 #include "database/team.h"
@@ -55,6 +56,30 @@ TEST_F(DefaultLeagueMoneyTest, NewGameFigures) {
         EXPECT_EQ(8, Get_Team_Financial_Stat(nTeam, FIN_HOME_GAMES_LAST_SEASON));
     }
     EXPECT_TRUE(bSmallest && bLargest);
+}
+
+// The first season compares itself with "last year": that must look like a
+// season the same club could have had, not a multiple of one.
+TEST_F(DefaultLeagueMoneyTest, LastSeasonLooksLikeOneOrdinarySeason) {
+    int nTeams = Number_Of_Teams();
+    std::vector<int64_t> anRevenue(nTeams), anCrowd(nTeams);
+    for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) {
+        int nHomeGames = Get_Team_Financial_Stat(nTeam, FIN_HOME_GAMES_LAST_SEASON);
+        ASSERT_GT(nHomeGames, 0);
+        anRevenue[nTeam] = Get_Team_Financial_Stat(nTeam, FIN_TICKET_REVENUE_LAST_SEASON);
+        anCrowd[nTeam] = Get_Team_Financial_Stat(nTeam, FIN_HOME_ATTENDANCE_LAST_SEASON);
+        EXPECT_LE(anCrowd[nTeam], (int64_t)nHomeGames * Get_Stadium_Field(nTeam, STADIUM_CAPACITY)) << (int)nTeam;
+        EXPECT_GT(anCrowd[nTeam], 0) << (int)nTeam;
+    }
+    Play_Season_Of_Settlements();
+    for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) {
+        int64_t nRevenue = Get_Team_Financial_Stat(nTeam, FIN_TICKET_REVENUE_SEASON);
+        int64_t nCrowd = Get_Team_Financial_Stat(nTeam, FIN_HOME_ATTENDANCE_SEASON);
+        EXPECT_LT(anRevenue[nTeam], 2 * nRevenue) << (int)nTeam;
+        EXPECT_GT(2 * anRevenue[nTeam], nRevenue) << (int)nTeam;
+        EXPECT_LT(anCrowd[nTeam], 2 * nCrowd) << (int)nTeam;
+        EXPECT_GT(2 * anCrowd[nTeam], nCrowd) << (int)nTeam;
+    }
 }
 
 TEST_F(DefaultLeagueMoneyTest, ASeasonOfGamesKeepsTheLeaguePlayable) {

@@ -126,13 +126,33 @@ TEST_F(NewLeagueTest, LastSeasonFiguresGiveTheFirstSeasonAComparison) {
     EXPECT_EQ(16, Fin(0, FIN_GAMES_LAST_SEASON));
     int g = Fin(0, FIN_TICKET_REVENUE_LAST_SEASON);
     EXPECT_GT(g, 0);
-    EXPECT_EQ(Ratio(g, 100, 2500), Fin(0, FIN_HOME_ATTENDANCE_LAST_SEASON));
+    int nCrowd = Fin(0, FIN_HOME_ATTENDANCE_LAST_SEASON);
+    EXPECT_EQ(0, nCrowd % 8);  // eight home games of one crowd
+    EXPECT_NEAR(Ratio(g, 100, 2500), nCrowd, 8);
     EXPECT_EQ(Ratio(Ratio(g, 25, 100), 45, 100), Fin(0, FIN_BEER_PROFIT_LAST_SEASON));
     EXPECT_EQ(16 * Fin(0, FIN_DIVIDEND_PER_GAME), Fin(0, FIN_DIVIDENDS_LAST_SEASON));
     EXPECT_EQ(2 * 25000 * 16, Fin(0, FIN_OPERATIONS_LAST_SEASON));
     EXPECT_EQ(16 * Fin(0, FIN_MEDICAL_BUDGET), Fin(0, FIN_MEDICAL_SPENT_LAST_SEASON));
     EXPECT_GT(Fin(0, FIN_LOCAL_BROADCAST_LAST_SEASON), 0);
     EXPECT_GT(Fin(0, FIN_NATIONAL_BROADCAST_LAST_SEASON), 0);
+}
+
+TEST_F(NewLeagueTest, LastSeasonCrowdsFitTheStadium) {
+    Initialise_League_Finances();
+    int nCrowd = Fin(0, FIN_HOME_ATTENDANCE_LAST_SEASON) / 8;
+    ASSERT_GT(nCrowd, 1000);
+    // One seat fewer than the crowd: every game was a sell-out, at the stadium's size.
+    Set_Stadium_Field(0, STADIUM_CAPACITY, nCrowd - 1);
+    Initialise_League_Finances();
+    EXPECT_EQ(8 * (nCrowd - 1), Fin(0, FIN_HOME_ATTENDANCE_LAST_SEASON));
+    EXPECT_EQ(8 * Ratio(nCrowd - 1, 2500, 100), Fin(0, FIN_TICKET_REVENUE_LAST_SEASON));
+    Set_Stadium_Field(0, STADIUM_CAPACITY, nCrowd);
+    Initialise_League_Finances();
+    EXPECT_EQ(8 * nCrowd, Fin(0, FIN_HOME_ATTENDANCE_LAST_SEASON));
+    Set_Stadium_Field(0, STADIUM_CAPACITY, -5);  // damaged: nobody came
+    Initialise_League_Finances();
+    EXPECT_EQ(0, Fin(0, FIN_HOME_ATTENDANCE_LAST_SEASON));
+    EXPECT_EQ(0, Fin(0, FIN_TICKET_REVENUE_LAST_SEASON));
 }
 
 TEST_F(NewLeagueTest, MarketHandicapFavoursTheSmallestFranchise) {
