@@ -17,6 +17,8 @@
 #include "database/league_database.h"
 #include "database/saved_game.h"
 #include "database/team.h"
+#include "reports/finance_columns.h"
+#include "reports/finance_page.h"
 #include "platform/platform.h"
 #include "season/playoffs.h"
 #include "season/standings.h"
@@ -152,6 +154,8 @@ class SeasonPagesTest : public QObject {
         g_League.abPlayoffTeams[CHAMPION_SLOT] = 1;
         // One team's every sum at its widest, the others as they are.
         for (int32_t& nValue : g_League.aTeams[0].data.anFinancial) nValue = -1999999999;
+        const int MONEY_COLUMNS[FINANCE_CHOSEN_COLUMNS] = {FC_PAYROLL, FC_REVENUE, FC_PROFIT, FC_CASH, FC_FRANCHISE};
+        for (int i = 0; i < FINANCE_CHOSEN_COLUMNS; i++) Set_Game_State(GS_FINANCE_COLUMN + i, MONEY_COLUMNS[i]);
         QList<DrawnText> drawn;
         Watch_Page_Text([&drawn](const QString& szText, const QRect& box, const QFont& font, int nFlags) {
             drawn.append({szText, box, font, nFlags});
