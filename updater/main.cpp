@@ -4,10 +4,12 @@
 // tells the window on its local socket. Any failure, no address or no
 // network among them, is answered as "nothing newer": never an error box.
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QLocalSocket>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QTimer>
 #include <QUrl>
 
