@@ -152,7 +152,8 @@ class SeasonPagesTest : public QObject {
         Set_Game_State(GS_CURRENT_WEEK, 18);
         Set_Game_State(GS_SEASON_INDEX, 1);
         g_League.abPlayoffTeams[CHAMPION_SLOT] = 1;
-        // One team's every sum at its widest, the others as they are.
+        // A champion whose name fills the banner, and one team's every sum at its widest.
+        Set_Team_String("Thunderclap Mountaineers", 1, TS_NICKNAME);
         for (int32_t& nValue : g_League.aTeams[0].data.anFinancial) nValue = -1999999999;
         const int MONEY_COLUMNS[FINANCE_CHOSEN_COLUMNS] = {FC_PAYROLL, FC_REVENUE, FC_PROFIT, FC_CASH, FC_FRANCHISE};
         for (int i = 0; i < FINANCE_CHOSEN_COLUMNS; i++) Set_Game_State(GS_FINANCE_COLUMN + i, MONEY_COLUMNS[i]);
