@@ -26,3 +26,39 @@ void Set_Database_Notes(const char* szText) {
     Copy_Field(g_League.szNotes, sizeof g_League.szNotes, szText ? szText : "");
     Drop_Partial_Character(g_League.szNotes);
 }
+
+static bool Continuation_Byte(char c) { return ((unsigned char)c & 0xC0) == 0x80; }
+
+std::string Limit_Notes_Edit(const std::string& szBefore, const std::string& szAfter, size_t* pnCursor) {
+    const size_t nLimit = MAXIMUM_NOTES_LENGTH;
+    size_t nShorter = szBefore.size() < szAfter.size() ? szBefore.size() : szAfter.size();
+    size_t nPrefix = 0;
+    while (nPrefix < nShorter && szBefore[nPrefix] == szAfter[nPrefix]) nPrefix++;
+    size_t nSuffix = 0;
+    while (nSuffix < nShorter - nPrefix &&
+           szBefore[szBefore.size() - 1 - nSuffix] == szAfter[szAfter.size() - 1 - nSuffix])
+        nSuffix++;
+    // Neither kept part may end or start inside a character.
+    while (nPrefix > 0 && nPrefix < szAfter.size() && Continuation_Byte(szAfter[nPrefix])) nPrefix--;
+    while (nSuffix > 0 && Continuation_Byte(szAfter[szAfter.size() - nSuffix])) nSuffix--;
+    if (szAfter.size() <= nLimit) {
+        if (pnCursor) *pnCursor = szAfter.size() - nSuffix;
+        return szAfter;
+    }
+    std::string szInserted = szAfter.substr(nPrefix, szAfter.size() - nSuffix - nPrefix);
+    size_t nKept = szAfter.size() - szInserted.size();
+    if (nKept > nLimit) {
+        // Already too long before this edit (a file written elsewhere): cut the end.
+        std::string szCut = szAfter.substr(0, nLimit);
+        while (!szCut.empty() && Continuation_Byte(szAfter[szCut.size()])) szCut.pop_back();
+        if (pnCursor) *pnCursor = szCut.size();
+        return szCut;
+    }
+    size_t nRoom = nLimit - nKept;
+    if (szInserted.size() > nRoom) {
+        while (nRoom > 0 && Continuation_Byte(szInserted[nRoom])) nRoom--;
+        szInserted.resize(nRoom);
+    }
+    if (pnCursor) *pnCursor = nPrefix + szInserted.size();
+    return szAfter.substr(0, nPrefix) + szInserted + szAfter.substr(szAfter.size() - nSuffix);
+}

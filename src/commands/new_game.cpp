@@ -2,6 +2,8 @@
 #include "commands/new_game.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <new>
 #include <strings.h>
 
 #include "commands/game_commands.h"
@@ -60,6 +62,18 @@ bool Open_New_Game_Page(NewGameForm* pForm) {
     Choose_New_Game_Team(pForm, 0);
     pForm->szManager = Get_Fame_Manager_Name();
     return true;
+}
+
+std::unique_ptr<LeagueDatabase> Keep_League() {
+    std::unique_ptr<LeagueDatabase> pKept(new (std::nothrow) LeagueDatabase);
+    if (pKept) memcpy(pKept.get(), &g_League, sizeof g_League);
+    return pKept;
+}
+
+void Restore_Kept_League(const LeagueDatabase& kept) {
+    memcpy(&g_League, &kept, sizeof g_League);
+    // The page rebuilt the index and the pool from the default league.
+    After_League_Loaded();
 }
 
 std::vector<std::string> New_Game_Team_List() {

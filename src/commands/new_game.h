@@ -1,6 +1,7 @@
 // The New Game page: the fields the user fills in and the league
 // transformations its Play button applies to the default league.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ struct NewGameForm {
 // form: the first team, its nickname, the last manager's name, "Fan".
 // False (league as it was, the load's message shown) when the file cannot be loaded.
 bool Open_New_Game_Page(NewGameForm* pForm);
+// The page replaces the league in memory as it opens, so the window keeps a
+// whole copy first; Cancel hands it back and the game that ran goes on,
+// title and unsaved changes included. Null when there is no memory for it.
+std::unique_ptr<LeagueDatabase> Keep_League();
+void Restore_Kept_League(const LeagueDatabase& kept);
 // The team list: one line per team in use, "[%s]" for user-managed ones;
 // line n is team code n.
 std::vector<std::string> New_Game_Team_List();

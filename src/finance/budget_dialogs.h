@@ -18,6 +18,10 @@ struct RankedFigure {
 bool Budget_Editable(TNUM nTeam);
 // Reads "25", "$25.50", "1,250.5"; false when there is no number in it.
 bool Parse_Money_Text(const char* szText, int64_t* pCents);
+// The longest text a price box shows (its highest price), so that the
+// window can make the box wide enough for any price it will hold.
+enum PriceBox { PRICE_BOX_TICKET, PRICE_BOX_CONCESSION, PRICE_BOX_BUDGET };
+void Widest_Price_Text(PriceBox box, char* szOut);  // szOut holds DIALOG_TEXT
 
 // Tickets.
 constexpr int MAX_TICKET_PRICE = 50000; // cents

@@ -81,6 +81,14 @@ void Cents_Text(int nCents, char* szOut) {
     Dialog_Format(szOut, "%d.%02d", nCents / 100, nCents % 100);
 }
 
+void Widest_Price_Text(PriceBox box, char* szOut) {
+    switch (box) {
+    case PRICE_BOX_TICKET: Cents_Text(MAX_TICKET_PRICE, szOut); break;
+    case PRICE_BOX_CONCESSION: Cents_Text(MAX_CONCESSION_PRICE, szOut); break;
+    case PRICE_BOX_BUDGET: Money_Text(MAX_BUDGET, szOut); break;
+    }
+}
+
 int64_t Per_Game(int64_t nTotal, int nGames) {
     return nGames < 1 ? 0 : nTotal / nGames;
 }

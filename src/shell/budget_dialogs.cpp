@@ -20,10 +20,13 @@
 namespace {
 QLabel* Text(const char* szText, QWidget* pParent) { return new QLabel(QString::fromUtf8(szText), pParent); }
 
-CoreSpinBox* Spin_Box(const char* szObject, bool bEditable, std::function<void(int)> spin,
+CoreSpinBox* Spin_Box(const char* szObject, PriceBox box, bool bEditable, std::function<void(int)> spin,
                       std::function<void(const char*)> setText, std::function<const char*()> text, QWidget* pParent) {
     CoreSpinBox* pSpin = new CoreSpinBox(std::move(spin), std::move(setText), std::move(text), pParent);
     pSpin->setObjectName(szObject);
+    char szWidest[DIALOG_TEXT];
+    Widest_Price_Text(box, szWidest);
+    pSpin->Fit_Text(QString::fromUtf8(szWidest));
     pSpin->setEnabled(bEditable);
     return pSpin;
 }
@@ -72,7 +75,7 @@ std::vector<CoreSpinBox*> Build_Tickets(QDialog& dialog, QVBoxLayout* pLayout, T
     QHBoxLayout* pPrice = new QHBoxLayout;
     pPrice->addWidget(Text("Ticket Price: $", &dialog));
     CoreSpinBox* pSpin = Spin_Box(
-        "price", tickets.bEditable, [&](int n) { Spin_Tickets_Price(&tickets, n); },
+        "price", PRICE_BOX_TICKET, tickets.bEditable, [&](int n) { Spin_Tickets_Price(&tickets, n); },
         [&](const char* sz) { Set_Tickets_Price_Text(&tickets, sz); }, [&] { return (const char*)tickets.szPrice; },
         &dialog);
     pPrice->addWidget(pSpin);
@@ -107,7 +110,7 @@ std::vector<CoreSpinBox*> Build_Concessions(QDialog& dialog, QVBoxLayout* pLayou
         pItems->addWidget(Picture_Label(concessions.aszPicture[nItem], 80, 60, &dialog), nItem + 1, 0);
         pItems->addWidget(Text(ITEM_NAMES[nItem], &dialog), nItem + 1, 1);
         spins.push_back(Spin_Box(
-            ITEM_OBJECTS[nItem], concessions.bEditable,
+            ITEM_OBJECTS[nItem], PRICE_BOX_CONCESSION, concessions.bEditable,
             [&, nItem](int n) { Spin_Concession_Price(&concessions, nItem, n); },
             [&, nItem](const char* sz) { Set_Concession_Price_Text(&concessions, nItem, sz); },
             [&, nItem] { return (const char*)concessions.aszPrice[nItem]; }, &dialog));
@@ -175,11 +178,11 @@ std::vector<CoreSpinBox*> Build_Expenses(QDialog& dialog, QVBoxLayout* pLayout, 
     QGroupBox* pGame = new QGroupBox("Per Game", &dialog);
     QGridLayout* pGrid = new QGridLayout(pGame);
     CoreSpinBox* pScouting = Spin_Box(
-        "scouting", expenses.bEditable, [&](int n) { Spin_Scouting(&expenses, n); },
+        "scouting", PRICE_BOX_BUDGET, expenses.bEditable, [&](int n) { Spin_Scouting(&expenses, n); },
         [&](const char* sz) { Set_Scouting_Text(&expenses, sz); }, [&] { return (const char*)expenses.szScouting; },
         pGame);
     CoreSpinBox* pMedical = Spin_Box(
-        "medical", expenses.bEditable, [&](int n) { Spin_Medical(&expenses, n); },
+        "medical", PRICE_BOX_BUDGET, expenses.bEditable, [&](int n) { Spin_Medical(&expenses, n); },
         [&](const char* sz) { Set_Medical_Text(&expenses, sz); }, [&] { return (const char*)expenses.szMedical; },
         pGame);
     pGrid->addWidget(Text("Scouting:", pGame), 0, 0);

@@ -45,13 +45,13 @@ void Draw_Calendar(const PageDevice& device) {
     Draw_Helmet(device, nTeam, false, 5, 3, 90, 80);
     char szTitle[TEXT_SIZE];
     Get_Calendar_Title(nTeam, szTitle);
-    Draw_Page_Text(device, szTitle, 110, 2, 440, 33, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 5,
+    Draw_Page_Text(device, szTitle, 110, 2, 440, 33, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW | TEXT_SHRINK, 5,
                    TITLE_COLOUR);
     Draw_Page_Button(device, OTHER_TEAM, "Other Team", true);
     for (int nColumn = 0; nColumn < CALENDAR_COLUMNS; nColumn++) {
         HotRect heading = Heading_Rect(nColumn);
         Draw_Page_Text(device, Calendar_Stat_Name(Calendar_Column_Stat(nColumn)), heading.nLeft, heading.nTop,
-                       heading.nRight, heading.nBottom, TEXT_CENTER | TEXT_VCENTER | TEXT_SHADOW, 1,
+                       heading.nRight, heading.nBottom, TEXT_CENTER | TEXT_VCENTER | TEXT_SHADOW | TEXT_SHRINK, 1,
                        SHADOW_TEXT_COLOUR);
     }
     for (int nWeek = 0; nWeek < CALENDAR_WEEKS; nWeek++)

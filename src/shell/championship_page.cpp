@@ -18,7 +18,7 @@ void Draw_Championship(const PageDevice& device) {
     if (!background.isNull())
         device.pPainter->drawImage(QRect(0, 0, device.nWidth, device.nHeight), background);
     if (page.nTeam == NO_TEAM) return;
-    int nFlags = TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW;
+    int nFlags = TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW | TEXT_SHRINK;
     Draw_Page_Text(device, page.szYear, 140, 40, 500, 94, nFlags, 6, Qt::white);
     Draw_Page_Text(device, page.szTeam, 140, 350, 500, 404, nFlags, 6, Qt::white);
 }

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QVBoxLayout>
 #include <string>
 
@@ -29,6 +31,28 @@ void CoreSpinBox::Commit() {
 }
 
 void CoreSpinBox::Refresh() { lineEdit()->setText(QString::fromUtf8(m_Text())); }
+
+void CoreSpinBox::Fit_Text(const QString& szWidest) {
+    m_szWidest = szWidest;
+    updateGeometry();
+}
+
+// The base class knows no range, so its own hint fits next to nothing.
+QSize CoreSpinBox::sizeHint() const {
+    QSize hint = QAbstractSpinBox::sizeHint();
+    ensurePolished();
+    QString szText = m_szWidest.size() > lineEdit()->text().size() ? m_szWidest : lineEdit()->text();
+    QMargins margins = lineEdit()->textMargins();
+    // A digit's room more for the cursor and the frame's rounding.
+    int nText = fontMetrics().horizontalAdvance(szText + "0") + margins.left() + margins.right();
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    QSize fitted = style()->sizeFromContents(QStyle::CT_SpinBox, &option,
+                                             QSize(nText, lineEdit()->sizeHint().height()), this);
+    return hint.expandedTo(fitted);
+}
+
+QSize CoreSpinBox::minimumSizeHint() const { return sizeHint(); }
 
 QAbstractSpinBox::StepEnabled CoreSpinBox::stepEnabled() const {
     return isReadOnly() || !isEnabled() ? StepNone : StepUpEnabled | StepDownEnabled;

@@ -2,6 +2,7 @@
 // picture label, the OK / Cancel / Help row and the dialogs' result codes.
 #pragma once
 #include <QAbstractSpinBox>
+#include <QString>
 #include <functional>
 
 class QDialog;
@@ -22,11 +23,16 @@ class CoreSpinBox : public QAbstractSpinBox {
     void stepBy(int nSteps) override;
     void Commit();  // hands a typed text to the core, as leaving the box does
     void Refresh();
+    // The box is sized for this text, the longest the core will show in it.
+    void Fit_Text(const QString& szWidest);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
   protected:
     StepEnabled stepEnabled() const override;
 
   private:
+    QString m_szWidest;
     std::function<void(int)> m_Spin;
     std::function<void(const char*)> m_SetText;
     std::function<const char*()> m_Text;

@@ -12,6 +12,7 @@ namespace {
 QFont g_aFonts[NUMBER_OF_PAGE_FONTS];
 int g_nFontWidth = 0, g_nFontHeight = 0;
 bool g_bFontsMade = false;
+PageTextWatcher g_TextWatcher;
 
 int Qt_Flags(int nFlags) {
     int nQt = nFlags & TEXT_CENTER ? Qt::AlignHCenter : nFlags & TEXT_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
@@ -105,5 +106,21 @@ void Draw_Page_Text(const PageDevice& device, const QString& szText, int nLeft, 
     }
     painter.setPen(colour);
     painter.drawText(box, nQt, szText);
+    if (g_TextWatcher) g_TextWatcher(szText, box, painter.font(), nFlags);
     painter.restore();
 }
+
+QFont Column_Font(const PageDevice& device, const QFont& font, const QStringList& texts, int nLeft, int nRight,
+                  int nRowHeight, int nFlags) {
+    QRect box = Scale_Rect(device.nWidth, device.nHeight, nLeft, 0, nRight, nRowHeight);
+    if (nFlags & TEXT_SHADOW)
+        box.adjust(0, 0, -Max(1, Scale_X(1, device.nWidth)), -Max(1, Scale_Y(1, device.nHeight)));
+    QFont column = font;
+    for (const QString& szText : texts) {
+        QFont fitting = Fitting_Font(column, szText, box, nFlags);
+        if (fitting.pixelSize() < column.pixelSize()) column = fitting;
+    }
+    return column;
+}
+
+void Watch_Page_Text(PageTextWatcher watcher) { g_TextWatcher = std::move(watcher); }

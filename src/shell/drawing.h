@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QStringList>
+#include <functional>
 
 class QPainter;
 
@@ -45,3 +47,13 @@ void Draw_Page_Text(const PageDevice& device, const QString& szText, int nLeft, 
 QFont Fitting_Font(const QFont& font, const QString& szText, const QRect& box, int nFlags);
 void Draw_Page_Text(const PageDevice& device, const QString& szText, int nLeft, int nTop, int nRight, int nBottom,
                     int nFlags, const QFont& font, QColor colour);
+
+// One font for a whole column: the page font, or the one size in which the
+// widest of szTexts fits the column's box (cells of one column never mix sizes).
+QFont Column_Font(const PageDevice& device, const QFont& font, const QStringList& texts, int nLeft, int nRight,
+                  int nRowHeight, int nFlags);
+
+// Every text a page draws, with its box in pixels and the font it got, for
+// whoever watches the layout (one watcher; none by default).
+typedef std::function<void(const QString& szText, const QRect& box, const QFont& font, int nFlags)> PageTextWatcher;
+void Watch_Page_Text(PageTextWatcher watcher);

@@ -28,6 +28,15 @@ void Draw_Finances(const PageDevice& device) {
                        FINANCE_HEADING_BOTTOM, nText | TEXT_CENTER, 1, colour);
     }
     Draw_Page_Text(device, page.szLabel, 527, 360, 605, 387, nText | TEXT_CENTER, 5, colour);
+    // A sum too wide for its cell shrinks its whole column, not itself alone.
+    int nValue = TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_CENTER;
+    QFont aColumnFonts[FINANCE_CHOSEN_COLUMNS];
+    for (int i = 0; i < FINANCE_CHOSEN_COLUMNS; i++) {
+        QStringList texts;
+        for (int nRow = 0; nRow < page.nRows; nRow++) texts << QString::fromUtf8(page.aRows[nRow].aszValues[i]);
+        int nLeft = VALUE_LEFT + FINANCE_HEADING_STEP * i;
+        aColumnFonts[i] = Column_Font(device, Page_Font(2), texts, nLeft, nLeft + VALUE_WIDTH, FINANCE_ROW_STEP, nValue);
+    }
     for (int nRow = 0; nRow < page.nRows; nRow++) {
         const FinanceRow& row = page.aRows[nRow];
         int y = FINANCE_FIRST_ROW + FINANCE_ROW_STEP * nRow;
@@ -35,8 +44,8 @@ void Draw_Finances(const PageDevice& device) {
                        Value_Colour(row.bHuman ? FINANCE_HUMAN : FINANCE_PLAIN));
         for (int i = 0; i < FINANCE_CHOSEN_COLUMNS; i++) {
             int nLeft = VALUE_LEFT + FINANCE_HEADING_STEP * i;
-            Draw_Page_Text(device, row.aszValues[i], nLeft, y, nLeft + VALUE_WIDTH, y + FINANCE_ROW_STEP,
-                           nText | TEXT_CENTER, 2, Value_Colour(row.anColour[i]));
+            Draw_Page_Text(device, row.aszValues[i], nLeft, y, nLeft + VALUE_WIDTH, y + FINANCE_ROW_STEP, nValue,
+                           aColumnFonts[i], Value_Colour(row.anColour[i]));
         }
     }
 }

@@ -25,6 +25,7 @@ constexpr HotRect PLAY_BOX = {16, 264, 604, 429};
 constexpr HotRect SCROLL_UP = {607, 264, 621, 278};
 constexpr HotRect SCROLL_DOWN = {607, 415, 621, 429};
 constexpr int PLAY_ROW = 11;
+constexpr int WHEEL_LINES = 3;
 constexpr int VISIBLE_PLAYS = (PLAY_BOX.nBottom - PLAY_BOX.nTop) / PLAY_ROW;
 constexpr int STAR_LINES = 5, STAT_ROW = 10;
 constexpr int STATS_TOP = GAMES_STATISTICS_PANEL.nTop + 2;
@@ -130,7 +131,7 @@ void Draw_Play_Line(const PageDevice& device, const PlayByPlayLine& line, int y)
 void Draw_Play_By_Play(const PageDevice& device, int nGame) {
     Fill_Rectangle(device, PLAY_BOX.nLeft, PLAY_BOX.nTop, PLAY_BOX.nRight, PLAY_BOX.nBottom, BOX_COLOUR);
     Draw_Page_Text(device, "Play By Play", PLAY_BOX.nLeft, GAMES_PLAY_BY_PLAY_PANEL.nTop + 1, PLAY_BOX.nRight,
-                   PLAY_BOX.nTop - 1, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 1, SHADOW_TEXT_COLOUR);
+                   PLAY_BOX.nTop - 1, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW | TEXT_SHRINK, 1, SHADOW_TEXT_COLOUR);
     std::vector<PlayByPlayLine> lines;
     Read_Play_By_Play(nGame, &lines);
     int nFirst = Min(Games_Scroll(), Max(0, (int)lines.size() - VISIBLE_PLAYS));
@@ -187,6 +188,16 @@ int Games_Pointer(int x, int y, int nKind) {
     return 0;
 }
 
+// Three lines a notch, as text views scroll, over the play-by-play only.
+void Games_Wheel(int x, int y, int nNotches) {
+    int nGame = Games_Page_Game();
+    if (nGame == NO_GAME || !(PLAY_BOX.Contains(x, y) || SCROLL_UP.Contains(x, y) || SCROLL_DOWN.Contains(x, y)))
+        return;
+    std::vector<PlayByPlayLine> lines;
+    Read_Play_By_Play(nGame, &lines);
+    if (Scroll_Play_By_Play(nNotches * WHEEL_LINES, (int)lines.size(), VISIBLE_PLAYS)) Redraw_Page();
+}
+
 // F5: the most recent game of the user's team, or the notice that there is none.
 void Command_Games(MainWindow& window) {
     if (Get_Game_State(GS_CURRENT_PAGE) == PAGE_GAMES) return;
@@ -196,5 +207,6 @@ void Command_Games(MainWindow& window) {
 
 void Register_Games_Page() {
     Register_Page(PAGE_GAMES, Draw_Games, Games_Pointer);
+    Register_Page_Wheel(PAGE_GAMES, Games_Wheel);
     Register_Command_Handler(PAGE_GAMES, Command_Games);
 }

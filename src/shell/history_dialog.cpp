@@ -6,7 +6,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "database/text_format.h"
 #include "reports/team_history.h"
@@ -17,6 +19,23 @@ namespace {
 // Tab stops of the list in dialog units (a quarter of the average character width).
 const int TAB_STOPS[] = {25, 70, 115, 148, 182};
 constexpr int HISTORY_COLUMNS = 6;
+const char* const HEADINGS[HISTORY_COLUMNS] = {"Year", "Attendance", "Profit", "Record", "Rank", "Outcome"};
+
+// The tab stops are the narrowest a column gets: a losing season's
+// "-$12,345,678" or a long outcome widens its column, never cut.
+void Fit_Columns(QTreeWidget* pList) {
+    int nUnit = QFontMetrics(pList->font()).averageCharWidth();
+    int nTotal = 0;
+    for (int i = 0; i < HISTORY_COLUMNS; i++) {
+        int nStop = i == 0 ? TAB_STOPS[0] : i < (int)std::size(TAB_STOPS) ? TAB_STOPS[i] - TAB_STOPS[i - 1] : 30 * 4;
+        pList->resizeColumnToContents(i);  // the heading and every line
+        int nWidth = std::max(nStop * nUnit / 4, pList->columnWidth(i));
+        pList->setColumnWidth(i, nWidth);
+        nTotal += nWidth;
+    }
+    int nFrame = 2 * pList->frameWidth() + pList->verticalScrollBar()->sizeHint().width();
+    pList->setMinimumWidth(std::max(pList->minimumWidth(), nTotal + nFrame));
+}
 
 void Fill(TNUM nTeam, QTreeWidget* pList, QLabel* const* apAverages) {
     TeamHistory history;
@@ -25,8 +44,12 @@ void Fill(TNUM nTeam, QTreeWidget* pList, QLabel* const* apAverages) {
     for (int i = 0; i < history.nSeasons; i++) {
         QStringList fields = QString::fromUtf8(history.aszLines[i]).split('\t');
         fields.removeLast(); // the text after the last tab
-        pList->addTopLevelItem(new QTreeWidgetItem(fields));
+        QTreeWidgetItem* pItem = new QTreeWidgetItem(fields);
+        // Money and counts line up on the right, as on the pages.
+        for (int nColumn : {1, 2}) pItem->setTextAlignment(nColumn, Qt::AlignRight | Qt::AlignVCenter);
+        pList->addTopLevelItem(pItem);
     }
+    Fit_Columns(pList);
     const char* aszAverages[] = {history.szAttendance, history.szProfit, history.szRecord, history.szRank};
     for (int i = 0; i < 4; i++)
         apAverages[i]->setText(QString::fromUtf8(aszAverages[i]));
@@ -45,13 +68,11 @@ int Run_History(QWidget* pOwner) {
     pLayout->addWidget(pTeams);
     QTreeWidget* pList = new QTreeWidget(&dialog);
     pList->setColumnCount(HISTORY_COLUMNS);
-    pList->setHeaderHidden(true);
+    QStringList headings;
+    for (const char* szHeading : HEADINGS) headings << szHeading;
+    pList->setHeaderLabels(headings);
     pList->setRootIsDecorated(false);
-    int nUnit = QFontMetrics(pList->font()).averageCharWidth();
-    for (int i = 0; i + 1 < (int)std::size(TAB_STOPS); i++)
-        pList->setColumnWidth(i + 1, (TAB_STOPS[i + 1] - TAB_STOPS[i]) * nUnit / 4);
-    pList->setColumnWidth(0, TAB_STOPS[0] * nUnit / 4);
-    pList->setMinimumWidth(TAB_STOPS[4] * nUnit / 4 + 30 * nUnit);
+    pList->header()->setStretchLastSection(true);
     pLayout->addWidget(pList);
     QLabel* apAverages[4];
     for (QLabel*& pLabel : apAverages) {

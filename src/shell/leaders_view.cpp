@@ -26,7 +26,7 @@ void Draw_Box(const PageDevice& device, int nBox) {
     int nCategory = Leader_Box_Category(nBox);
     HotRect heading = Heading_Rect(nBox);
     Draw_Page_Text(device, Leader_Category_Name(nCategory), heading.nLeft, heading.nTop, heading.nRight,
-                   heading.nBottom, TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW, 2,
+                   heading.nBottom, TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW | TEXT_SHRINK, 2,
                    SHADOW_TEXT_COLOUR);
     Leader aLeaders[LEADERS_PER_BOX];
     int nCount = Compute_Leaders(nCategory, Leaders_Conference(), Leaders_Period(), aLeaders);
@@ -49,9 +49,9 @@ void Draw_Box(const PageDevice& device, int nBox) {
 void Draw_Leaders(const PageDevice& device) {
     char szText[TEXT_SIZE];
     Get_Leaders_Title(szText);
-    Draw_Page_Text(device, szText, 38, 11, 411, 44, TEXT_VCENTER | TEXT_SINGLE_LINE, 6, TITLE_COLOUR);
+    Draw_Page_Text(device, szText, 38, 11, 411, 44, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHRINK, 6, TITLE_COLOUR);
     Get_Leaders_Period_Text(szText);
-    Draw_Page_Text(device, szText, 434, 11, 595, 44, TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLE_LINE, 6,
+    Draw_Page_Text(device, szText, 434, 11, 595, 44, TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHRINK, 6,
                    TITLE_COLOUR);
     for (int nBox = 0; nBox < LEADER_BOXES; nBox++)
         Draw_Box(device, nBox);

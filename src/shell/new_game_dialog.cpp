@@ -50,6 +50,7 @@ void Show_Options(const NewGameForm& form, NewGameWidgets& widgets) {
 
 int Run_New_Game(QWidget* pOwner) {
     NewGameForm form;
+    std::unique_ptr<LeagueDatabase> pKept = Keep_League();
     if (!Open_New_Game_Page(&form)) return DIALOG_CANCELLED;
     QDialog dialog(pOwner);
     NewGameWidgets widgets;
@@ -122,7 +123,12 @@ int Run_New_Game(QWidget* pOwner) {
     });
     pLayout->addWidget(pButtons);
     int nResult = dialog.exec();
-    return nResult == DIALOG_OK ? DIALOG_OK : DIALOG_CANCELLED;
+    if (nResult == DIALOG_OK) return DIALOG_OK;
+    if (pKept) {
+        Restore_Kept_League(*pKept);
+        if (MainWindow* pWindow = qobject_cast<MainWindow*>(Main_Window_Widget())) pWindow->Show_Loaded_Game();
+    }
+    return DIALOG_CANCELLED;
 }
 }  // namespace
 

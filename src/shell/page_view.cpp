@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "base/random.h"
 #include "commands/game_commands.h"
@@ -18,12 +19,15 @@ struct PageHandlers {
 };
 QMap<int, PageHandlers> g_Pages;
 QMap<int, PageOpener> g_Openers;
+QMap<int, PageWheel> g_Wheels;
+constexpr int WHEEL_NOTCH = 120;  // eighths of a degree
 const QColor LIGHT_BRUSH(192, 191, 240);
 }  // namespace
 
 void Register_Page(int nPage, PageDrawer pDraw, PagePointer pPointer) { g_Pages[nPage] = {pDraw, pPointer}; }
 bool Page_Registered(int nPage) { return g_Pages.contains(nPage); }
 void Register_Page_Opener(int nPage, PageOpener pOpen) { g_Openers[nPage] = pOpen; }
+void Register_Page_Wheel(int nPage, PageWheel pWheel) { g_Wheels[nPage] = pWheel; }
 
 PageView::PageView(QWidget* pParent) : QWidget(pParent) {
     setMinimumSize(LOGICAL_PAGE_WIDTH, LOGICAL_PAGE_HEIGHT);
@@ -97,4 +101,20 @@ void PageView::mousePressEvent(QMouseEvent* pEvent) {
 
 void PageView::mouseDoubleClickEvent(QMouseEvent* pEvent) {
     if (pEvent->button() == Qt::LeftButton) Pointer(pEvent, POINTER_DOUBLE_CLICK);
+}
+
+void PageView::wheelEvent(QWheelEvent* pEvent) {
+    PageWheel pWheel = g_Wheels.value(Current_Page());
+    if (!pWheel || width() <= 0 || height() <= 0) {
+        pEvent->ignore();
+        return;
+    }
+    // Wheel up (a positive angle) reads earlier lines.
+    m_nWheelAngle -= pEvent->angleDelta().y();
+    int nNotches = m_nWheelAngle / WHEEL_NOTCH;
+    m_nWheelAngle -= nNotches * WHEEL_NOTCH;
+    pEvent->accept();
+    if (nNotches == 0) return;
+    QPoint at = pEvent->position().toPoint();
+    pWheel(Ratio(at.x(), LOGICAL_PAGE_WIDTH, width()), Ratio(at.y(), LOGICAL_PAGE_HEIGHT, height()), nNotches);
 }

@@ -15,6 +15,10 @@ typedef void (*PageDrawer)(const PageDevice& device);
 typedef int (*PagePointer)(int x, int y, int nKind);
 void Register_Page(int nPage, PageDrawer pDraw, PagePointer pPointer);
 bool Page_Registered(int nPage);
+// The mouse wheel over a page: nNotches up (negative) or down, logical
+// coordinates. Only pages with something to scroll register one.
+typedef void (*PageWheel)(int x, int y, int nNotches);
+void Register_Page_Wheel(int nPage, PageWheel pWheel);
 // Extra work of a page each time it is shown (the championship page's celebration).
 typedef void (*PageOpener)();
 void Register_Page_Opener(int nPage, PageOpener pOpen);
@@ -37,10 +41,12 @@ class PageView : public QWidget {
     void mouseMoveEvent(QMouseEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+    void wheelEvent(QWheelEvent* pEvent) override;
 
   private:
     void Compose();
     void Pointer(QMouseEvent* pEvent, int nKind);
     QPixmap m_Composed;
+    int m_nWheelAngle = 0;  // eighths of a degree not yet a whole notch (fine-grained wheels)
     bool m_bComposed = false;
 };

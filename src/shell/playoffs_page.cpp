@@ -44,7 +44,7 @@ void Draw_Playoffs(const PageDevice& device) {
     Fill_Playoff_Page(&page);
     int nLabel = TEXT_CENTER | TEXT_VCENTER | TEXT_SHRINK;
     if (page.bProvisional)
-        Draw_Page_Text(device, "If the season ended today...", 160, 20, 461, 45, nLabel | TEXT_SINGLE_LINE, 3,
+        Draw_Page_Text(device, "If the season ended today...", 160, 20, 461, 45, nLabel | TEXT_SINGLE_LINE | TEXT_SHRINK, 3,
                        Qt::black);
     // Inside the label's double frame.
     Draw_Page_Text(device, "World\nChampions", 480, 36, 618, 101, nLabel, 3, Qt::black);

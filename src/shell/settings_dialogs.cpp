@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "commands/database_notes.h"
@@ -90,10 +92,22 @@ int Run_Database_Notes(QWidget* pOwner) {
     pLayout->addWidget(pNotes);
     QLabel* pLeft = new QLabel(&dialog);
     pLayout->addWidget(pLeft);
-    // The field holds bytes, so the limit counts the text as it will be stored.
-    auto Count = [pNotes, pLeft] {
-        int nLength = (int)pNotes->toPlainText().toUtf8().size();
-        pLeft->setText(QString("%1 of %2 characters").arg(nLength).arg(MAXIMUM_NOTES_LENGTH));
+    // The field holds bytes, so the limit counts the text as it will be stored;
+    // an edit that would pass it keeps only what fits, nothing is cut unseen.
+    std::string szAccepted = pNotes->toPlainText().toUtf8().toStdString();
+    auto Count = [pNotes, pLeft, &szAccepted] {
+        std::string szText = pNotes->toPlainText().toUtf8().toStdString();
+        size_t nCursor = 0;
+        std::string szLimited = Limit_Notes_Edit(szAccepted, szText, &nCursor);
+        if (szLimited != szText) {
+            QSignalBlocker block(pNotes);
+            pNotes->setPlainText(QString::fromUtf8(szLimited));
+            QTextCursor cursor = pNotes->textCursor();
+            cursor.setPosition((int)QString::fromUtf8(szLimited.substr(0, nCursor)).size());
+            pNotes->setTextCursor(cursor);
+        }
+        szAccepted = szLimited;
+        pLeft->setText(QString("%1 of %2 characters").arg(szAccepted.size()).arg(MAXIMUM_NOTES_LENGTH));
     };
     QObject::connect(pNotes, &QPlainTextEdit::textChanged, &dialog, Count);
     Count();

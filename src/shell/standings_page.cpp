@@ -16,7 +16,8 @@ const int FIXED_LEFT[STANDINGS_FIXED_COLUMNS + 1] = {150, 184, 218, 252, 302};
 const char* const FIXED_HEADINGS[STANDINGS_FIXED_COLUMNS] = {"W", "L", "T", "Pct."};
 constexpr int ROW_RIGHT = STANDINGS_HEADING_LEFT + STANDINGS_HEADING_STEP * STANDINGS_CHOSEN_COLUMNS;
 
-void Draw_Division(const PageDevice& device, const StandingsDivision& division, QColor colour) {
+void Draw_Division(const PageDevice& device, const StandingsDivision& division, QColor colour,
+                   const QFont* aColumnFonts) {
     int y = division.nTop;
     Fill_Rectangle(device, 0, y, STANDINGS_BAND_RIGHT, y + STANDINGS_BAND_HEIGHT, colour);
     int nText = TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHRINK;
@@ -38,7 +39,7 @@ void Draw_Division(const PageDevice& device, const StandingsDivision& division, 
         for (int i = 0; i < STANDINGS_CHOSEN_COLUMNS; i++) {
             int nLeft = STANDINGS_HEADING_LEFT + STANDINGS_HEADING_STEP * i;
             Draw_Page_Text(device, row.aszChosen[i], nLeft, y, nLeft + STANDINGS_HEADING_STEP, nBottom,
-                           nText | TEXT_CENTER, 2, Qt::black);
+                           TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_CENTER, aColumnFonts[i], Qt::black);
         }
     }
 }
@@ -49,8 +50,9 @@ void Draw_Standings(const PageDevice& device) {
     QColor colour = Conference_Colour(page.nConference);
     Fill_Rectangle(device, 30, 10, 606, 13, colour);
     Fill_Rectangle(device, 30, 58, 606, 61, colour);
-    Draw_Page_Text(device, page.szTitle, 38, 11, 411, 60, TEXT_VCENTER | TEXT_SINGLE_LINE, 6, colour);
-    Draw_Page_Text(device, page.szSwitch, 411, 40, 602, 60, TEXT_RIGHT | TEXT_VCENTER | TEXT_SINGLE_LINE, 2,
+    Draw_Page_Text(device, page.szTitle, 38, 11, 411, 60, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHRINK, 6, colour);
+    Draw_Page_Text(device, page.szSwitch, 411, 40, 602, 60,
+                   TEXT_RIGHT | TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHRINK, 2,
                    Conference_Colour(1 - page.nConference));
     for (int i = 0; i < STANDINGS_CHOSEN_COLUMNS; i++) {
         int nLeft = STANDINGS_HEADING_LEFT + STANDINGS_HEADING_STEP * i;
@@ -58,8 +60,19 @@ void Draw_Standings(const PageDevice& device) {
                        nLeft + STANDINGS_HEADING_STEP, STANDINGS_HEADING_BOTTOM,
                        TEXT_CENTER | TEXT_VCENTER | TEXT_WORD_BREAK | TEXT_SHRINK, 2, colour);
     }
+    // A figure too wide for its cell shrinks its whole column, not itself alone.
+    QFont aColumnFonts[STANDINGS_CHOSEN_COLUMNS];
+    for (int i = 0; i < STANDINGS_CHOSEN_COLUMNS; i++) {
+        QStringList texts;
+        for (int nDivision = 0; nDivision < page.nDivisions; nDivision++)
+            for (int nRow = 0; nRow < page.aDivisions[nDivision].nRows; nRow++)
+                texts << QString::fromUtf8(page.aDivisions[nDivision].aRows[nRow].aszChosen[i]);
+        int nLeft = STANDINGS_HEADING_LEFT + STANDINGS_HEADING_STEP * i;
+        aColumnFonts[i] = Column_Font(device, Page_Font(2), texts, nLeft, nLeft + STANDINGS_HEADING_STEP,
+                                      STANDINGS_ROW_HEIGHT, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_CENTER);
+    }
     for (int i = 0; i < page.nDivisions; i++)
-        Draw_Division(device, page.aDivisions[i], colour);
+        Draw_Division(device, page.aDivisions[i], colour, aColumnFonts);
 }
 
 int Standings_Pointer(int x, int y, int nKind) {

@@ -1,4 +1,6 @@
 #include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -7,6 +9,7 @@
 #include <ctime>
 
 #include "commands/game_commands.h"
+#include "commands/new_game.h"
 #include "commands/start_up.h"
 #include "database/league_database.h"
 #include "halloffame/fame_file.h"
@@ -15,6 +18,7 @@
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
 #include "shell/qt_platform.h"
+#include "shell/update_socket.h"
 #include "shell/welcome.h"
 
 QString Settings_File_Path() {
@@ -32,6 +36,52 @@ void Write_Settings_Record() {
     settings.sync();
 }
 
+namespace {
+bool g_bVisibleCheck = false;  // the user asked: the answer is shown
+
+void Take_Update_Answer(const QByteArray& line) {
+    QString szAnswer = QString::fromUtf8(line).trimmed();
+    QString szNewer = QString(UPDATE_NEWER).section(' ', 0, 0) + ' ';
+    if (szAnswer != UPDATE_NONE && !szAnswer.startsWith(szNewer)) return;  // not the helper speaking
+    Update_Checked();
+    bool bVisible = g_bVisibleCheck;
+    g_bVisibleCheck = false;
+    if (szAnswer.startsWith(szNewer)) {
+        int nVersion = szAnswer.mid(szNewer.size()).toInt();
+        Message_Box("Check for New Version", "Version %d.%03d of Brakvell is available.", nVersion / 1000,
+                    nVersion % 1000);
+    } else if (bVisible) {
+        Message_Box("Check for New Version", "No newer version of Brakvell was found.");
+    }
+}
+
+// Listens, for as long as the window lives, where the helper will answer.
+void Listen_For_Update_Answer(QWidget* pWindow, const QString& szWindowArgument) {
+    QString szName = Update_Socket_Name(szWindowArgument);
+    QLocalServer* pServer = pWindow->findChild<QLocalServer*>("update");
+    if (pServer && pServer->serverName() == szName && pServer->isListening()) return;
+    delete pServer;
+    pServer = new QLocalServer(pWindow);
+    pServer->setObjectName("update");
+    QLocalServer::removeServer(szName);  // left by a window that crashed
+    if (!pServer->listen(szName)) return;  // the check goes on; only its answer is lost
+    QObject::connect(pServer, &QLocalServer::newConnection, pServer, [pServer] {
+        while (QLocalSocket* pSocket = pServer->nextPendingConnection()) {
+            QObject::connect(pSocket, &QLocalSocket::readyRead, pSocket, [pSocket] {
+                if (!pSocket->canReadLine()) return;
+                Take_Update_Answer(pSocket->readLine());
+                pSocket->disconnectFromServer();
+            });
+            QObject::connect(pSocket, &QLocalSocket::disconnected, pSocket, &QObject::deleteLater);
+        }
+    });
+}
+}  // namespace
+
+QString Update_Window_Argument(QWidget* pWindow) {
+    return QString::asprintf("0x%08x", (unsigned)(pWindow ? pWindow->winId() : 0));
+}
+
 bool Start_Update_Program(QWidget* pWindow, bool bVisible, int* pError) {
     std::string szPath = Find_Data_File("QXAutoUp");
     if (szPath.empty()) szPath = Find_Data_File("QXAutoUp.exe");
@@ -39,9 +89,10 @@ bool Start_Update_Program(QWidget* pWindow, bool bVisible, int* pError) {
         *pError = ENOENT;
         return false;
     }
-    QStringList arguments = {QString::asprintf("0x%08x", (unsigned)(pWindow ? pWindow->winId() : 0)),
-                             QString::number(PROGRAM_VERSION)};
+    QStringList arguments = {Update_Window_Argument(pWindow), QString::number(PROGRAM_VERSION)};
     if (bVisible) arguments << "VISIBLE";
+    if (pWindow) Listen_For_Update_Answer(pWindow, arguments[0]);
+    g_bVisibleCheck = bVisible;
     if (!QProcess::startDetached(QDir::current().absoluteFilePath(QString::fromStdString(szPath)), arguments)) {
         *pError = errno ? errno : EACCES;
         return false;
@@ -49,8 +100,7 @@ bool Start_Update_Program(QWidget* pWindow, bool bVisible, int* pError) {
     return true;
 }
 
-// The helper is to answer with Update_Checked() once it has looked; it will
-// connect through a QLocalSocket named after the window id it was given.
+// The helper answers through Take_Update_Answer once it has looked.
 void Update_Check_At_Start(QWidget* pWindow) {
     if (!Update_Check_Due(time(nullptr), Get_Fame_Setting(FS_UPDATE_TIME), Get_Fame_Setting(FS_UPDATE_SWITCH)))
         return;
@@ -60,12 +110,18 @@ void Update_Check_At_Start(QWidget* pWindow) {
 
 void Update_Checked() { Set_Fame_Setting(FS_UPDATE_TIME, Update_Time_Word(time(nullptr))); }
 
-bool Welcome_Loop(MainWindow& window) {
+bool Welcome_Loop(MainWindow& window, bool bGameInMemory) {
     for (;;) {
         int nChoice = Do_Dialog(&window, DIALOG_WELCOME);
         if (nChoice == WELCOME_CLOSED) return false;
         if (nChoice == WELCOME_NEW_GAME && Do_Dialog(&window, DIALOG_NEW_GAME) == 2) continue;
         if (nChoice == WELCOME_RESUME_GAME && Do_Dialog(&window, DIALOG_RESUME_GAME) == 2) continue;
+        if (nChoice == WELCOME_CONTINUE && !bGameInMemory) {
+            // Universe.dat as loaded has no season: nothing could be played.
+            // A failed load has been reported and the league stays as it is.
+            NewGameForm defaults;
+            if (Start_Default_New_Game(defaults.nTeam, defaults.nDifficulty)) window.Show_Loaded_Game();
+        }
         return true;
     }
 }

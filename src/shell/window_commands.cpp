@@ -40,7 +40,8 @@ void Command_New_Game(MainWindow& window) {
     if (!Dialog_Registered(DIALOG_NEW_GAME)) return;
     bool bUntouched = Get_Game_State(GS_SEASON_INDEX) == 0 && Current_Week() == 0;
     if (!bUntouched && !Leave_Game_Check(window)) return;
-    if (Do_Dialog(&window, DIALOG_NEW_GAME) == 2 && !Welcome_Loop(window)) window.Close_Without_Prompt();
+    // A cancelled page has put the running game back; Continue goes on with it.
+    if (Do_Dialog(&window, DIALOG_NEW_GAME) == 2 && !Welcome_Loop(window, true)) window.Close_Without_Prompt();
 }
 
 void Command_Resume_Game(MainWindow& window) {

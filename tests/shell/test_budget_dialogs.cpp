@@ -120,6 +120,36 @@ class BudgetDialogsTest : public QObject {
         QCOMPARE(g_League.aTeams[0].data.anFinancial[FIN_MEDICAL_BUDGET], 0);
     }
 
+    // The highest price of every box shows whole, the cursor's room included.
+    void Price_Boxes_Show_Their_Highest_Price_Whole() {
+        struct Boxes {
+            int nDialog;
+            QStringList names;
+        };
+        const Boxes DIALOGS[] = {{DIALOG_TICKETS, {"price"}},
+                                 {DIALOG_CONCESSIONS, {"beer", "food", "souvenirs"}},
+                                 {DIALOG_EXPENSES, {"scouting", "medical"}}};
+        for (const Boxes& boxes : DIALOGS) {
+            QStringList problems;
+            On_Modal("", [&](QWidget* pDialog) {
+                for (const QString& szName : boxes.names) {
+                    QAbstractSpinBox* pBox = Child<QAbstractSpinBox>(pDialog, qPrintable(szName));
+                    pBox->stepBy(1000000);  // held at the highest price
+                    QLineEdit* pEdit = pBox->findChild<QLineEdit*>();
+                    int nNeeded = pEdit->fontMetrics().horizontalAdvance(pEdit->text());
+                    if (pEdit->text().size() < 4 || pEdit->contentsRect().width() <= nNeeded)
+                        problems << QString("%1 \"%2\" needs %3 has %4")
+                                        .arg(szName, pEdit->text())
+                                        .arg(nNeeded)
+                                        .arg(pEdit->contentsRect().width());
+                }
+                Button(pDialog, "Cancel")->click();
+            });
+            Do_Dialog(nullptr, boxes.nDialog);
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+        }
+    }
+
     void No_Team_Opens_Nothing() {
         Set_Game_State(GS_USER_TEAM, 5);  // not in use
         for (int idDialog : {DIALOG_TICKETS, DIALOG_CONCESSIONS, DIALOG_BROADCAST, DIALOG_EXPENSES})

@@ -1,11 +1,14 @@
 // The Game, Team and Tools dialogs on the offscreen platform: Save Game,
 // Resume Game, the leave-game check, Options, Injury Contingency, Notes.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTest>
 
+#include "commands/database_notes.h"
 #include "database/league_database.h"
 #include "halloffame/fame_file.h"
 #include "modal_driver.h"
@@ -226,6 +229,25 @@ class GameDialogsTest : public QObject {
         QCOMPARE(Do_Dialog(nullptr, DIALOG_DATABASE_NOTES), 2);
         QCOMPARE(szShown, QString("Keeper league.\nSecond line."));
         QCOMPARE(QString(g_League.szNotes), QString("Keeper league.\nSecond line."));
+    }
+
+    void Database_Notes_Stop_At_The_Limit() {
+        QString szCount, szStored;
+        On_Modal("Database Notes", [&](QWidget* pDialog) {
+            QPlainTextEdit* pNotes = Child<QPlainTextEdit>(pDialog, "notes");
+            pNotes->setFocus();
+            pNotes->setPlainText(QString(MAXIMUM_NOTES_LENGTH - 2, 'n'));
+            pNotes->moveCursor(QTextCursor::End);
+            QTest::keyClicks(pNotes, "xyzzy");
+            for (QLabel* pLabel : pDialog->findChildren<QLabel*>())
+                if (pLabel->text().endsWith(" characters")) szCount = pLabel->text();
+            szStored = pNotes->toPlainText();
+            Button(pDialog, "OK")->click();
+        });
+        QCOMPARE(Do_Dialog(nullptr, DIALOG_DATABASE_NOTES), 1);
+        QCOMPARE(szCount, QString("%1 of %1 characters").arg(MAXIMUM_NOTES_LENGTH));
+        QCOMPARE(szStored, QString(MAXIMUM_NOTES_LENGTH - 2, 'n') + "xy");
+        QCOMPARE(QString(g_League.szNotes), szStored);
     }
 
     void Every_Dialog_Of_This_Work_Is_Live() {

@@ -4,6 +4,9 @@
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,10 +17,13 @@
 #include "database/league_database.h"
 #include "database/saved_game.h"
 #include "database/team.h"
+#include "reports/finance_columns.h"
+#include "reports/finance_page.h"
 #include "platform/platform.h"
 #include "season/playoffs.h"
 #include "season/standings.h"
 #include "shell/dialogs.h"
+#include "shell/drawing.h"
 #include "shell/main_window.h"
 #include "shell/page_view.h"
 #include "shell/season_pages.h"
@@ -54,6 +60,33 @@ void On_Next_Dialog(QString* pTitle, std::function<void(QDialog*)> act) {
         *pTitle = pDialog->windowTitle();
         act(pDialog);
     });
+}
+
+// What a page drew: each text with its box and font.
+struct DrawnText {
+    QString szText;
+    QRect box;
+    QFont font;
+    int nFlags;
+};
+
+// Texts that leave their boxes, and money columns whose cells differ in size.
+QStringList Layout_Faults(const QList<DrawnText>& drawn) {
+    QStringList faults;
+    QMap<QPair<int, int>, QSet<int>> moneySizes;
+    static const QRegularExpression MONEY("^-?\\$[0-9,]+$");
+    for (const DrawnText& text : drawn) {
+        QFontMetrics metrics(text.font);
+        int nWidth = (text.nFlags & TEXT_SINGLE_LINE) ? metrics.horizontalAdvance(text.szText)
+                                                      : metrics.boundingRect(text.box, Qt::TextWordWrap, text.szText).width();
+        if (nWidth > text.box.width() + 1)
+            faults << QString("\"%1\" %2 px in %3").arg(text.szText).arg(nWidth).arg(text.box.width());
+        if (MONEY.match(text.szText).hasMatch())
+            moneySizes[{text.box.left(), text.box.right()}].insert(text.font.pixelSize());
+    }
+    for (auto it = moneySizes.begin(); it != moneySizes.end(); ++it)
+        if (it.value().size() > 1) faults << QString("money column at %1 in %2 sizes").arg(it.key().first).arg(it.value().size());
+    return faults;
 }
 
 QPoint At(PageView* pView, int x, int y) {
@@ -111,6 +144,40 @@ class SeasonPagesTest : public QObject {
         }
         QVERIFY(pView->width() >= 636 && pView->height() >= 438);
         QCOMPARE(g_Sounds, QStringList({"celeb3.wav", "celeb3.wav"}));
+    }
+
+    // Large windows of other shapes than the page's: the fonts follow the
+    // window's height, the boxes its width, so a squarer screen is the test.
+    void Texts_Stay_In_Their_Boxes_On_Large_Screens() {
+        Set_Game_State(GS_CURRENT_WEEK, 18);
+        Set_Game_State(GS_SEASON_INDEX, 1);
+        g_League.abPlayoffTeams[CHAMPION_SLOT] = 1;
+        // A champion whose name fills the banner, and one team's every sum at its widest.
+        Set_Team_String("Thunderclap Mountaineers", 1, TS_NICKNAME);
+        for (int32_t& nValue : g_League.aTeams[0].data.anFinancial) nValue = -1999999999;
+        const int MONEY_COLUMNS[FINANCE_CHOSEN_COLUMNS] = {FC_PAYROLL, FC_REVENUE, FC_PROFIT, FC_CASH, FC_FRANCHISE};
+        for (int i = 0; i < FINANCE_CHOSEN_COLUMNS; i++) Set_Game_State(GS_FINANCE_COLUMN + i, MONEY_COLUMNS[i]);
+        QList<DrawnText> drawn;
+        Watch_Page_Text([&drawn](const QString& szText, const QRect& box, const QFont& font, int nFlags) {
+            drawn.append({szText, box, font, nFlags});
+        });
+        PageView view;
+        const QSize SCREENS[] = {{1280, 1024}, {1920, 1080}, {1024, 768}};
+        for (QSize screen : SCREENS) {
+            for (int nPage : {PAGE_STANDINGS, PAGE_FINANCES, PAGE_PLAYOFFS, PAGE_CHAMPIONSHIP}) {
+                drawn.clear();
+                view.resize(screen.width(), screen.height() - 30);  // less the menu bar
+                Rebuild_Fonts(screen.width(), screen.height());
+                view.Show_Page(nPage);
+                view.grab();
+                QVERIFY(!drawn.isEmpty());
+                QStringList faults = Layout_Faults(drawn);
+                QVERIFY2(faults.isEmpty(), qPrintable(QString("page %1 at %2x%3: ").arg(nPage).arg(screen.width())
+                                                          .arg(screen.height()) + faults.join("; ")));
+            }
+        }
+        Watch_Page_Text(nullptr);
+        Rebuild_Fonts(636, 438);
     }
 
     void Standings_Heading_Click_Opens_Its_Dialog_And_Cancel_Restores() {
@@ -174,6 +241,40 @@ class SeasonPagesTest : public QObject {
         QCOMPARE(nLines, Current_Season_Index());
         QVERIFY(!szRecord.isEmpty());
         if (Current_Season_Index() == 0) QCOMPARE(szRecord, QString("Record: n/a"));
+    }
+
+    // The widest figures a season can hold: every column shows them whole, under a heading.
+    void History_Columns_Hold_Their_Widest_Figures() {
+        Set_Game_State(GS_USER_TEAM, 1);
+        Set_Game_State(GS_SEASON_INDEX, 2);
+        for (int nSeason = 0; nSeason < 2; nSeason++) {
+            Set_Team_Yearly_Stat(1, nSeason, YR_PROFIT, nSeason == 0 ? -2000000000 : 2000000000);
+            Set_Team_Yearly_Stat(1, nSeason, YR_HOME_ATTENDANCE, 1999999999);
+            Set_Team_Yearly_Stat(1, nSeason, YR_WINS, 16);
+            Set_Team_Yearly_Stat(1, nSeason, YR_OUTCOME, 8);
+        }
+        QString szTitle;
+        QStringList headings, problems;
+        On_Next_Dialog(&szTitle, [&](QDialog* pDialog) {
+            QTreeWidget* pList = pDialog->findChild<QTreeWidget*>();
+            if (!pList->isHeaderHidden())
+                for (int i = 0; i < pList->columnCount(); i++) headings << pList->headerItem()->text(i);
+            QFontMetrics metrics(pList->font());
+            for (int nRow = 0; nRow < pList->topLevelItemCount(); nRow++)
+                for (int i = 0; i < pList->columnCount(); i++) {
+                    QString szText = pList->topLevelItem(nRow)->text(i);
+                    QRect rect = pList->visualRect(pList->model()->index(nRow, i));
+                    // The row's cell, inside the part of the list that shows.
+                    int nShown = std::min(rect.right(), pList->viewport()->width()) - rect.left();
+                    if (metrics.horizontalAdvance(szText) > nShown)
+                        problems << QString("%1 in %2 px").arg(szText).arg(nShown);
+                }
+            pDialog->accept();
+        });
+        QCOMPARE(Do_Dialog(nullptr, DIALOG_HISTORY), 1);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+        QCOMPARE(headings.size(), 6);
+        QCOMPARE(headings[2], QString("Profit"));
     }
 };
 

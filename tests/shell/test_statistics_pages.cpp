@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <QTimer>
 #include <cstring>
 
@@ -161,6 +162,35 @@ class StatisticsPagesTest : public QObject {
         QCOMPARE(Get_Game_State(GS_GAMES_SCROLL), 0);
         QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 50, 92)); // "< Week"
         QCOMPARE(Get_Game_State(GS_GAMES_GAME), 0);
+        Rebuild_Fonts(636, 438);
+    }
+
+    void Games_Wheel_Scrolls_The_Play_By_Play() {
+        PageView view;
+        Set_Game_State(GS_GAMES_GAME, 2);
+        Set_Game_State(GS_GAMES_SCROLL, 0);
+        Compose(view, PAGE_GAMES, 1272, 876);
+        auto Wheel = [&view](int x, int y, int nAngle) {
+            QPointF at = At(view, x, y);
+            QWheelEvent event(at, view.mapToGlobal(at), QPoint(), QPoint(0, nAngle), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&view, &event);
+        };
+        Wheel(300, 350, -120);  // one notch towards the later plays
+        int nOneNotch = Get_Game_State(GS_GAMES_SCROLL);
+        QVERIFY(nOneNotch > 0);
+        Wheel(300, 350, -60);  // half a notch moves nothing yet
+        QCOMPARE(Get_Game_State(GS_GAMES_SCROLL), nOneNotch);
+        Wheel(300, 350, -60);
+        QVERIFY(Get_Game_State(GS_GAMES_SCROLL) > nOneNotch);
+        for (int i = 0; i < 200; i++) Wheel(300, 350, -120);
+        int nEnd = Get_Game_State(GS_GAMES_SCROLL);
+        QTest::mouseClick(&view, Qt::LeftButton, {}, At(view, 610, 420));  // the arrow agrees it is the end
+        QCOMPARE(Get_Game_State(GS_GAMES_SCROLL), nEnd);
+        Wheel(300, 150, 120);  // over the statistics: nothing to scroll there
+        QCOMPARE(Get_Game_State(GS_GAMES_SCROLL), nEnd);
+        for (int i = 0; i < 200; i++) Wheel(300, 350, 120);
+        QCOMPARE(Get_Game_State(GS_GAMES_SCROLL), 0);
         Rebuild_Fonts(636, 438);
     }
 

@@ -4,7 +4,7 @@
 The order is read from the first arrow line of ARCHITECTURE.md, so the
 document and the check cannot drift apart. Layers joined by '|' share a rank
 and may not include each other. Programs outside the layers (tools, bench,
-fuzz, sim) must not include test code.
+fuzz, sim, updater) must not include test code.
 
 usage: check_layers.py ROOT        exit 1 and one line per violation
        check_layers.py --self-test
@@ -52,7 +52,7 @@ def check(root):
     for folder in sorted(os.listdir(src)):
         if os.path.isdir(os.path.join(src, folder)) and folder not in ranks:
             problems.append(f'src/{folder}: not in the layer order of ARCHITECTURE.md')
-    for top in ['src', 'tools', 'bench', 'fuzz', 'sim']:
+    for top in ['src', 'tools', 'bench', 'fuzz', 'sim', 'updater']:
         for dirpath, dirnames, filenames in os.walk(os.path.join(root, top)):
             dirnames.sort()
             for filename in sorted(filenames):
