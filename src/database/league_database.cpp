@@ -224,12 +224,6 @@ void Swap_Team_Blocks(TNUM nTeamA, TNUM nTeamB) {
 
 static bool Block_In_Use(int nTeam) { return g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] != TEAM_NOT_IN_USE; }
 
-static void Compact_Team_Blocks() {
-    for (int nPass = 0; nPass < NUMBER_OF_FRANCHISES; nPass++)
-        for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES - 1; nTeam++)
-            if (!Block_In_Use(nTeam) && Block_In_Use(nTeam + 1)) Swap_Team_Blocks(nTeam, nTeam + 1);
-}
-
 static int Compare_Teams(int nTeamA, int nTeamB) {
     const TeamBlock& a = g_League.aTeams[nTeamA];
     const TeamBlock& b = g_League.aTeams[nTeamB];
@@ -256,9 +250,11 @@ static void Move_Team_Blocks(const TNUM anOrder[NUMBER_OF_FRANCHISES]) {
     }
 }
 
-// The order is worked out on the codes first, by the same neighbour exchanges
-// the blocks would make; then the blocks move once and the codes with them.
-void Sort_Teams() {
+// Unused blocks behind the used ones and, when sorting, the used ones in
+// order. The order is worked out on the codes first, by the same neighbour
+// exchanges the blocks would make; then the blocks move once and the codes
+// with them.
+static void Arrange_Team_Blocks(bool bSort) {
     TNUM anOrder[NUMBER_OF_FRANCHISES];  // the old code that ends up at each code
     for (int n = 0; n < NUMBER_OF_FRANCHISES; n++) anOrder[n] = (TNUM)n;
     for (int nPass = 0; nPass < NUMBER_OF_FRANCHISES; nPass++)
@@ -266,7 +262,7 @@ void Sort_Teams() {
             if (!Block_In_Use(anOrder[n]) && Block_In_Use(anOrder[n + 1])) std::swap(anOrder[n], anOrder[n + 1]);
     int nTeams = 0;
     while (nTeams < NUMBER_OF_FRANCHISES && Block_In_Use(anOrder[nTeams])) nTeams++;
-    for (int nPass = 0; nPass < nTeams; nPass++)
+    for (int nPass = 0; bSort && nPass < nTeams; nPass++)
         for (int n = 0; n < nTeams - 1; n++)
             if (Compare_Teams(anOrder[n], anOrder[n + 1]) > 0) std::swap(anOrder[n], anOrder[n + 1]);
     TNUM anNewCode[NUMBER_OF_FRANCHISES];
@@ -282,6 +278,8 @@ void Sort_Teams() {
     Count_Teams();
 }
 
+void Sort_Teams() { Arrange_Team_Blocks(true); }
+
 void Erase_Team(TNUM nTeam) {
     if (!Valid_Team(nTeam)) {
         Error_Log("Invalid nTeam passed to Erase_Team().");
@@ -289,8 +287,8 @@ void Erase_Team(TNUM nTeam) {
     }
     memset(&g_League.aTeams[nTeam], 0, sizeof(TeamBlock));
     g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] = TEAM_NOT_IN_USE;
-    Compact_Team_Blocks();
-    int nTeams = Count_Teams();
+    Arrange_Team_Blocks(false);
+    int nTeams = Number_Of_Teams();
     TNUM nUser = (TNUM)g_League.anGameState[GS_USER_TEAM];
     if (!Team_In_Range(nUser) || nUser >= NUMBER_OF_FRANCHISES || !Valid_Team(nUser))
         g_League.anGameState[GS_USER_TEAM] = nTeams - 1;

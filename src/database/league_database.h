@@ -280,7 +280,7 @@ void Renumber_Team_Codes(const TNUM anNewCode[NUMBER_OF_FRANCHISES]);
 // team codes through this hook (Install_Core_Hooks sets it).
 typedef void (*GameRecordTeamsHook)(const TNUM anNewCode[NUMBER_OF_FRANCHISES]);
 void Set_Game_Record_Teams_Hook(GameRecordTeamsHook pHook);
-void Erase_Team(TNUM nTeam);
+void Erase_Team(TNUM nTeam);  // the blocks behind close up, their stored codes with them
 void Swap_Team_Blocks(TNUM nTeamA, TNUM nTeamB);  // the user's team follows
 
 // Cities.

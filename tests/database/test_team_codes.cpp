@@ -122,3 +122,16 @@ TEST_F(TeamCodesTest, GameRecordsHistoryAndPlayersFollowTheBlocks) {
     EXPECT_EQ(anFree[VS_DRAFTED], (FREE_AGENT_TEAM + 1) * DRAFTED_TEAM_UNIT + 2020);
     EXPECT_EQ(anFree[VS_DESTINATION], NO_TEAM);
 }
+
+TEST_F(TeamCodesTest, ErasedTeamsFollowersCloseUpWithTheirCodes) {
+    Sort_Teams();
+    ASSERT_EQ(Schedule_Game(NEW_RAMS, NEW_OWLS, 2), 1);
+    Set_Game_State(GS_MANAGED_TEAM, NEW_OWLS);
+    Erase_Team(NEW_KITES);
+    EXPECT_EQ(Number_Of_Teams(), 2);
+    EXPECT_EQ(Nickname(0), "Rams");
+    EXPECT_EQ(Nickname(1), "Owls");
+    EXPECT_EQ(Get_Schedule_Opponent(0, 2), 1);
+    EXPECT_EQ(Get_Schedule_Opponent(1, 2), 0);
+    EXPECT_EQ(Get_Game_State(GS_MANAGED_TEAM), 1);
+}
