@@ -7,10 +7,12 @@
 #include "reports/season_reports.h"
 #include "season/season_loop.h"
 #include "season/stored_games.h"
+#include "simulation/game_record.h"
 
 void Install_Core_Hooks() {
     Set_Rating_Stat_Hook(Get_Player_Rating_Stat);
     Set_Game_Result_Hook(Slot_Game_Result);
     Set_Trade_Value_Hook(Player_Trade_Value);
     Set_Season_Report_Hook(Write_Season_Reports);
+    Set_Game_Record_Teams_Hook(Renumber_Game_Record_Teams);
 }

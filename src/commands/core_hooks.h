@@ -4,5 +4,6 @@
 #pragma once
 
 // The ratings into the season-stat accessor, game results and trade values
-// into the money code, the season reports into the off-season. Idempotent.
+// into the money code, the season reports into the off-season, the game
+// records' team codes into the team order. Idempotent.
 void Install_Core_Hooks();

@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <unordered_map>
 
 #include "base/random.h"
@@ -143,6 +144,61 @@ void Check_Teams(Checker& violation, int nTeams) {
             }
 }
 
+// Team codes stored outside the blocks name blocks by place: a block moved
+// without them leaves them naming another team or none.
+void Check_Team_Codes(Checker& violation, int nTeams) {
+    auto inUse = [&](int nCode) { return nCode >= 0 && nCode < nTeams; };
+    for (int nEntry : {GS_USER_TEAM, GS_MANAGED_TEAM}) {
+        int nTeam = g_League.anGameState[nEntry];
+        if (!inUse(nTeam)) violation("game-state entry %d names team %d, not in use", nEntry, nTeam);
+    }
+    for (int nTeam = 0; nTeam < nTeams; nTeam++)
+        for (int nSlot = 0; nSlot < SCHEDULE_SLOTS; nSlot++) {
+            int nEntry = g_League.aTeams[nTeam].data.anSchedule[nSlot][SLOT_OPPONENT];
+            if (nEntry == 0) continue;
+            int nOpponent = (nEntry > 0 ? nEntry : -nEntry) - 1;
+            if (!inUse(nOpponent) || nOpponent == nTeam) {
+                violation("%s slot %d: opponent %d is not another team in use", Team_Label(nTeam), nSlot,
+                          nOpponent);
+                continue;
+            }
+            int nBack = g_League.aTeams[nOpponent].data.anSchedule[nSlot][SLOT_OPPONENT];
+            int nExpected = nEntry > 0 ? -(nTeam + 1) : nTeam + 1;
+            if (nBack != nExpected)
+                violation("%s slot %d: opponent %d names %d back, not %d", Team_Label(nTeam), nSlot, nOpponent,
+                          nBack, nExpected);
+        }
+    for (int nSlot = 0; nSlot < NUMBER_OF_PLAYOFF_SLOTS; nSlot++) {
+        int nTeam = g_League.abPlayoffTeams[nSlot];
+        if (nTeam != NO_TEAM && !inUse(nTeam)) violation("playoff slot %d holds team %d, not in use", nSlot, nTeam);
+    }
+    for (int nDivision = 0; nDivision < NUMBER_OF_DIVISIONS; nDivision++)
+        for (int nPlace = 0; nPlace < (int)sizeof g_League.abStandingsOrder[0]; nPlace++) {
+            int nTeam = g_League.abStandingsOrder[nDivision][nPlace];
+            if (nTeam != NO_TEAM && !inUse(nTeam))
+                violation("division %d place %d holds team %d, not in use", nDivision, nPlace, nTeam);
+        }
+}
+
+// A player's stored team codes: franchises in use, or the free agents.
+void Check_Player_Team_Codes(Checker& violation, int nTeam, int nSlot, const PlayerRecord& player, int nTeams) {
+    auto known = [&](int nCode) { return (nCode >= 0 && nCode < nTeams) || nCode == FREE_AGENT_TEAM; };
+    int nDrafted = player.anVital[VS_DRAFTED];
+    if (nDrafted < 0 || (nDrafted >= DRAFTED_TEAM_UNIT && !known(nDrafted / DRAFTED_TEAM_UNIT - 1)))
+        violation("%s slot %d: drafted %d names no team in use", Team_Label(nTeam), nSlot, nDrafted);
+    int nDestination = player.anVital[VS_DESTINATION];
+    if (nDestination != NO_TEAM && !known(nDestination))
+        violation("%s slot %d: destination %d is no team in use", Team_Label(nTeam), nSlot, nDestination);
+    for (int nRecord : player.anHistory) {
+        if (nRecord < 0 || nRecord > LAST_HISTORY_RECORD) continue;
+        int nCode = (TNUM)(g_League.aHistory[nRecord].nTeam & 0xFF);  // a season with no team is NO_TEAM
+        bool bFranchise = nCode >= 0 && nCode < NUMBER_OF_FRANCHISES;
+        if (nCode != NO_TEAM && (nCode < 0 || nCode > TOTAL_NUMBER_OF_TEAMS || (bFranchise && nCode >= nTeams)))
+            violation("%s slot %d: history record %d names team %d, not in use", Team_Label(nTeam), nSlot, nRecord,
+                      nCode);
+    }
+}
+
 bool Team_Checked(int nTeam, int nTeams) {
     return nTeam < nTeams || nTeam >= FREE_AGENT_TEAM;
 }
@@ -262,6 +318,7 @@ void Check_Rosters(Checker& violation, int nTeams) {
             Check_Player_Fields(violation, nTeam, nSlot, player);
             Check_Player_Periods(violation, nTeam, nSlot, player);
             Check_Player_History(violation, nTeam, nSlot, player, owners);
+            Check_Player_Team_Codes(violation, nTeam, nSlot, player, nTeams);
         }
     }
     if (g_League.aHistory[NUMBER_OF_HISTORY_RECORDS - 1].nYear != 0)
@@ -275,6 +332,7 @@ int Check_League_Integrity(std::vector<std::string>* pViolations) {
     int nTeams = Count_Franchises(violation);
     Check_Cities(violation);
     Check_Teams(violation, nTeams);
+    Check_Team_Codes(violation, nTeams);
     Check_Rosters(violation, nTeams);
     return violation.nCount;
 }

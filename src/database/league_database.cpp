@@ -1,6 +1,7 @@
 #include "database/league_database.h"
 
 #include <cstring>
+#include <utility>
 
 #include "base/random.h"
 #include "database/team.h"
@@ -223,12 +224,6 @@ void Swap_Team_Blocks(TNUM nTeamA, TNUM nTeamB) {
 
 static bool Block_In_Use(int nTeam) { return g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] != TEAM_NOT_IN_USE; }
 
-static void Compact_Team_Blocks() {
-    for (int nPass = 0; nPass < NUMBER_OF_FRANCHISES; nPass++)
-        for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES - 1; nTeam++)
-            if (!Block_In_Use(nTeam) && Block_In_Use(nTeam + 1)) Swap_Team_Blocks(nTeam, nTeam + 1);
-}
-
 static int Compare_Teams(int nTeamA, int nTeamB) {
     const TeamBlock& a = g_League.aTeams[nTeamA];
     const TeamBlock& b = g_League.aTeams[nTeamB];
@@ -237,13 +232,53 @@ static int Compare_Teams(int nTeamA, int nTeamB) {
     return strncmp(a.aszStrings[TS_NICKNAME], b.aszStrings[TS_NICKNAME], 32);
 }
 
-void Sort_Teams() {
-    Compact_Team_Blocks();
-    int nTeams = Count_Teams();
-    for (int nPass = 0; nPass < nTeams; nPass++)
-        for (int nTeam = 0; nTeam < nTeams - 1; nTeam++)
-            if (Compare_Teams(nTeam, nTeam + 1) > 0) Swap_Team_Blocks(nTeam, nTeam + 1);
+// Puts the block of old code anOrder[n] at code n, one cycle at a time.
+static void Move_Team_Blocks(const TNUM anOrder[NUMBER_OF_FRANCHISES]) {
+    static TeamBlock held;
+    bool abPlaced[NUMBER_OF_FRANCHISES] = {};
+    for (int nStart = 0; nStart < NUMBER_OF_FRANCHISES; nStart++) {
+        if (abPlaced[nStart] || anOrder[nStart] == nStart) continue;
+        memcpy(&held, &g_League.aTeams[nStart], sizeof held);
+        int nTo = nStart;
+        while (anOrder[nTo] != nStart) {
+            memcpy(&g_League.aTeams[nTo], &g_League.aTeams[anOrder[nTo]], sizeof held);
+            abPlaced[nTo] = true;
+            nTo = anOrder[nTo];
+        }
+        memcpy(&g_League.aTeams[nTo], &held, sizeof held);
+        abPlaced[nTo] = true;
+    }
 }
+
+// Unused blocks behind the used ones and, when sorting, the used ones in
+// order. The order is worked out on the codes first, by the same neighbour
+// exchanges the blocks would make; then the blocks move once and the codes
+// with them.
+static void Arrange_Team_Blocks(bool bSort) {
+    TNUM anOrder[NUMBER_OF_FRANCHISES];  // the old code that ends up at each code
+    for (int n = 0; n < NUMBER_OF_FRANCHISES; n++) anOrder[n] = (TNUM)n;
+    for (int nPass = 0; nPass < NUMBER_OF_FRANCHISES; nPass++)
+        for (int n = 0; n < NUMBER_OF_FRANCHISES - 1; n++)
+            if (!Block_In_Use(anOrder[n]) && Block_In_Use(anOrder[n + 1])) std::swap(anOrder[n], anOrder[n + 1]);
+    int nTeams = 0;
+    while (nTeams < NUMBER_OF_FRANCHISES && Block_In_Use(anOrder[nTeams])) nTeams++;
+    for (int nPass = 0; bSort && nPass < nTeams; nPass++)
+        for (int n = 0; n < nTeams - 1; n++)
+            if (Compare_Teams(anOrder[n], anOrder[n + 1]) > 0) std::swap(anOrder[n], anOrder[n + 1]);
+    TNUM anNewCode[NUMBER_OF_FRANCHISES];
+    bool bMoved = false;
+    for (int n = 0; n < NUMBER_OF_FRANCHISES; n++) {
+        anNewCode[anOrder[n]] = (TNUM)n;
+        if (anOrder[n] != n) bMoved = true;
+    }
+    if (bMoved) {
+        Move_Team_Blocks(anOrder);
+        Renumber_Team_Codes(anNewCode);
+    }
+    Count_Teams();
+}
+
+void Sort_Teams() { Arrange_Team_Blocks(true); }
 
 void Erase_Team(TNUM nTeam) {
     if (!Valid_Team(nTeam)) {
@@ -252,8 +287,8 @@ void Erase_Team(TNUM nTeam) {
     }
     memset(&g_League.aTeams[nTeam], 0, sizeof(TeamBlock));
     g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] = TEAM_NOT_IN_USE;
-    Compact_Team_Blocks();
-    int nTeams = Count_Teams();
+    Arrange_Team_Blocks(false);
+    int nTeams = Number_Of_Teams();
     TNUM nUser = (TNUM)g_League.anGameState[GS_USER_TEAM];
     if (!Team_In_Range(nUser) || nUser >= NUMBER_OF_FRANCHISES || !Valid_Team(nUser))
         g_League.anGameState[GS_USER_TEAM] = nTeams - 1;

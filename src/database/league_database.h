@@ -269,8 +269,18 @@ void Get_Team_String(TNUM nTeam, int nIndex, char* szOut);
 void Set_Team_String(const char* szText, TNUM nTeam, int nIndex);
 
 // Team order: franchises in use sorted by city then nickname, unused blocks last.
+// Every team code stored outside the blocks moves with them.
 void Sort_Teams();
-void Erase_Team(TNUM nTeam);
+// Renumbers the team codes stored outside the team blocks (game state, schedule
+// slots, playoffs, standings, draft picks, game records, history, players) once
+// the blocks have moved: anNewCode[old franchise code] is its new code, and
+// codes outside 0..35 stay as they are.
+void Renumber_Team_Codes(const TNUM anNewCode[NUMBER_OF_FRANCHISES]);
+// The stored game records' layout belongs to the game, which renumbers their
+// team codes through this hook (Install_Core_Hooks sets it).
+typedef void (*GameRecordTeamsHook)(const TNUM anNewCode[NUMBER_OF_FRANCHISES]);
+void Set_Game_Record_Teams_Hook(GameRecordTeamsHook pHook);
+void Erase_Team(TNUM nTeam);  // the blocks behind close up, their stored codes with them
 void Swap_Team_Blocks(TNUM nTeamA, TNUM nTeamB);  // the user's team follows
 
 // Cities.

@@ -40,6 +40,7 @@ enum VITAL_STAT : int {
     VS_CAP_IMPACT = 100,  // computed: salary + bonus / contract years
 };
 constexpr int MINIMUM_SALARY = 225;
+constexpr int DRAFTED_TEAM_UNIT = 10000;  // VS_DRAFTED: the team part's unit above the year
 
 // Stat periods. Period PERIOD_HISTORY + k is entry k of the player's history list.
 enum {

@@ -45,7 +45,12 @@ void Finish_Oldest_Conversion() {
 
 void Convert_Players_For_Version(int nVersion) {
     if (nVersion == FIRST_VERSION) For_Each_Player(Fill_First_Version_Predictions);
-    if (nVersion < AGING_VERSION) For_Each_Player(Set_Aging_Parameters);
+    // Members keep their induction year and votes in those fields, and
+    // prospects were given theirs when they were made.
+    if (nVersion < AGING_VERSION)
+        For_Each_Player([](TNUM nTeam, PNUM nSlot) {
+            if (nTeam < HALL_OF_FAME_TEAM) Set_Aging_Parameters(nTeam, nSlot);
+        });
 }
 
 void Rebuild_Players_After_Load() { Rebuild_Player_Index(); }

@@ -306,6 +306,18 @@ GameRecord* Get_Game_Record(int nIndex) {
     return reinterpret_cast<GameRecord*>(&g_League.aGames[nIndex]);
 }
 
+void Renumber_Game_Record_Teams(const TNUM anNewCode[NUMBER_OF_FRANCHISES]) {
+    auto renumber = [&](TNUM& nTeam) {
+        if (nTeam >= 0 && nTeam < NUMBER_OF_FRANCHISES) nTeam = anNewCode[nTeam];
+    };
+    for (int nIndex = 0; nIndex < NUMBER_OF_GAME_RECORDS; nIndex++) {
+        GameRecord* g = Get_Game_Record(nIndex);
+        renumber(g->anTeam[0]);
+        renumber(g->anTeam[1]);
+        renumber(g->nPossession);
+    }
+}
+
 void Set_Play_By_Play_File(bool bWrite) { s_bWriteFile = bWrite; }
 
 int Time_Left(const GameRecord* g) {

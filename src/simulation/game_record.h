@@ -198,6 +198,9 @@ static_assert(alignof(GameRecord) <= alignof(GameRecordImage));
 
 // The stored game record nIndex (0..299), nullptr with a log line otherwise.
 GameRecord* Get_Game_Record(int nIndex);
+// The team codes of every stored record, after the team blocks have moved
+// (the hook of Renumber_Team_Codes).
+void Renumber_Game_Record_Teams(const TNUM anNewCode[NUMBER_OF_FRANCHISES]);
 
 // Bit fields. Setters keep the other bits.
 inline uint32_t Put_Bits(uint32_t nWord, int nShift, int nWidth, int nValue) {

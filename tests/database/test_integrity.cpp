@@ -192,3 +192,35 @@ TEST_F(IntegrityTest, UnownedHistoryRecordsAreCountedNotReported) {
     EXPECT_EQ(Count_Unowned_History_Records(), 2);
     EXPECT_TRUE(Violations().empty());
 }
+
+TEST_F(IntegrityTest, StoredTeamCodesNameTeamsInUse) {
+    ASSERT_EQ(Schedule_Game(0, 1, 0), 1);
+    g_League.abPlayoffTeams[30] = 1;
+    g_League.abStandingsOrder[4][0] = 1;
+    g_League.abStandingsOrder[4][1] = NO_TEAM;
+    Player(1, 0).anVital[VS_DRAFTED] = (FREE_AGENT_TEAM + 1) * DRAFTED_TEAM_UNIT + 2020;  // undrafted
+    Player(1, 1).anVital[VS_DESTINATION] = FREE_AGENT_TEAM;
+    Player(1, 2).anVital[VS_DESTINATION] = NO_TEAM;
+    EXPECT_TRUE(Violations().empty());
+
+    Set_Game_State(GS_MANAGED_TEAM, 2);
+    g_League.aTeams[1].data.anSchedule[0][SLOT_OPPONENT] = 2;  // names itself
+    g_League.aTeams[0].data.anSchedule[3][SLOT_OPPONENT] = 2;  // the Bees do not name it back
+    g_League.aTeams[0].data.anSchedule[4][SLOT_OPPONENT] = -4;  // a team not in use
+    g_League.abPlayoffTeams[7] = 2;
+    g_League.abStandingsOrder[4][1] = 5;
+    Player(0, 0).anVital[VS_DRAFTED] = 3 * DRAFTED_TEAM_UNIT + 2019;
+    Player(0, 1).anVital[VS_DESTINATION] = 2;
+    Add_History(0, 2, 0, 20, 2025);
+    g_League.aHistory[20].nTeam = 2;
+    EXPECT_TRUE(Reports("game-state entry 32 names team 2, not in use"));
+    EXPECT_TRUE(Reports("Team 1 (") && Reports("slot 0: opponent 1 is not another team in use"));
+    EXPECT_TRUE(Reports("slot 0: opponent 1 names 2 back, not -1"));
+    EXPECT_TRUE(Reports("slot 3: opponent 1 names 0 back, not -1"));
+    EXPECT_TRUE(Reports("slot 4: opponent 3 is not another team in use"));
+    EXPECT_TRUE(Reports("playoff slot 7 holds team 2, not in use"));
+    EXPECT_TRUE(Reports("division 4 place 1 holds team 5, not in use"));
+    EXPECT_TRUE(Reports("slot 0: drafted 32019 names no team in use"));
+    EXPECT_TRUE(Reports("slot 1: destination 2 is no team in use"));
+    EXPECT_TRUE(Reports("slot 2: history record 20 names team 2, not in use"));
+}

@@ -300,6 +300,47 @@ TEST_F(GenerationTest, AgingParametersRenewedBelow2180Only) {
     }
 }
 
+TEST_F(GenerationTest, OldFileKeepsMembersAndProspectsAsTheyWere) {
+    Use_Teams(2);
+    Set_League_Rule(LR_FIXED_AGING, 1);
+    auto place = [](TNUM nTeam, int nId, int nFirst, int nSecond) {
+        PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[0];
+        player.anVital[VS_PLAYER_ID] = nId;
+        player.anVital[VS_AGE] = 60;
+        player.anVital[VS_DECLINE_RATE] = nFirst;
+        player.anVital[VS_GROWTH_RATE] = nSecond;
+        player.anVital[VS_PEAK_START] = 24;
+        player.anVital[VS_PEAK_END] = 33;
+    };
+    place(1, 20, 7, 8);
+    place(FREE_AGENT_TEAM, 21, 7, 8);
+    place(HALL_OF_FAME_TEAM, 22, 2003, 96);  // year inducted, share of votes
+    for (TNUM nTeam = DRAFT_POOL_TEAMS; nTeam <= TOTAL_NUMBER_OF_TEAMS; nTeam++) place(nTeam, 23 + nTeam, 125, 90);
+    ASSERT_EQ(Save_Game("fame.vtr"), SAVE_OK);
+    std::vector<uint8_t> bytes = Read_Bytes("fame.vtr");
+    bytes[15] = '7';
+    bytes[16] = '9';  // 2179, the last version before the aging parameters
+    Write_Bytes("fame.vtr", bytes);
+    ASSERT_TRUE(Load_Game("fame.vtr"));
+    ASSERT_EQ(Last_Load_Info().nVersion, 2179);
+
+    for (TNUM nTeam : {(TNUM)1, FREE_AGENT_TEAM}) {
+        const int32_t* anVital = g_League.aTeams[nTeam].aPlayers[0].anVital;
+        EXPECT_EQ(anVital[VS_DECLINE_RATE], 100) << (int)nTeam;
+        EXPECT_EQ(anVital[VS_PEAK_END], 31) << (int)nTeam;
+    }
+    const int32_t* anMember = g_League.aTeams[HALL_OF_FAME_TEAM].aPlayers[0].anVital;
+    EXPECT_EQ(anMember[VS_DECLINE_RATE], 2003);
+    EXPECT_EQ(anMember[VS_GROWTH_RATE], 96);
+    EXPECT_EQ(anMember[VS_PEAK_START], 24);
+    for (TNUM nTeam = DRAFT_POOL_TEAMS; nTeam <= TOTAL_NUMBER_OF_TEAMS; nTeam++) {
+        const int32_t* anVital = g_League.aTeams[nTeam].aPlayers[0].anVital;
+        EXPECT_EQ(anVital[VS_DECLINE_RATE], 125) << (int)nTeam;
+        EXPECT_EQ(anVital[VS_GROWTH_RATE], 90) << (int)nTeam;
+        EXPECT_EQ(anVital[VS_PEAK_END], 33) << (int)nTeam;
+    }
+}
+
 TEST_F(GenerationTest, OldestPlayersGetHistoryAndCollegeNames) {
     std::vector<uint8_t> image = Oldest_Image(2);
     Write_Bytes("oldest.vtr", Imploded_File("1990", image.data(), image.size()));
