@@ -16,6 +16,7 @@ namespace {
 constexpr int NO_RECORD = -1;
 constexpr int LAST_HISTORY_RECORD = NUMBER_OF_HISTORY_RECORDS - 2; // the last one is never handed out
 constexpr int TEAMS_PER_CONFERENCE = 16;
+constexpr int MOST_GAMES_IN_A_SEASON = 30;
 
 struct Checker {
     std::vector<std::string>* pOut;
@@ -205,9 +206,9 @@ void Check_Player_Periods(Checker& violation, int nTeam, int nSlot, const Player
     for (int nPeriod = PERIOD_THIS_SEASON; nPeriod <= PERIOD_LAST_SEASON; nPeriod++)
         for (int nCounter = SS_GAMES; nCounter <= SS_STARTS; nCounter++) {
             int nValue = player.anStats[nPeriod][nCounter];
-            if (nValue < 0 || nValue > 30)
-                violation("%s slot %d: period %d counter %d is %d, outside 0..30", Team_Label(nTeam), nSlot,
-                          nPeriod, nCounter, nValue);
+            if (nValue < 0 || nValue > MOST_GAMES_IN_A_SEASON)
+                violation("%s slot %d: period %d counter %d is %d, outside 0..%d", Team_Label(nTeam), nSlot,
+                          nPeriod, nCounter, nValue, MOST_GAMES_IN_A_SEASON);
         }
 }
 
@@ -243,6 +244,11 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
         if (nYear > nYearNow)
             violation("%s slot %d: history record %d is of %d, after the current year %d", szTeam, nSlot,
                       nRecord, nYear, nYearNow);
+        // More games than a season holds: seasons were poured together.
+        int nGames = g_League.aHistory[nRecord].anStats[SS_GAMES];
+        if (nGames > MOST_GAMES_IN_A_SEASON)
+            violation("%s slot %d: history record %d holds %d games, more than one season's %d", szTeam, nSlot,
+                      nRecord, nGames, MOST_GAMES_IN_A_SEASON);
         if (nYear < nLastYear)
             violation("%s slot %d: history entry %d (%d) comes after a season of %d", szTeam, nSlot, nEntry,
                       nYear, nLastYear);

@@ -183,6 +183,11 @@ TEST_F(IntegrityTest, AFranchisePlayersOpenRecordIsThisSeasons) {
     EXPECT_TRUE(Reports("slot 0: open record 0 is of 2025, not of the current season 2026"));
     Player(0, 0).nOpenRecord = NO_OPEN_RECORD; // no record this season: nothing recorded, sound
     EXPECT_TRUE(Violations().empty());
+    // Two seasons of a regular in one record.
+    g_League.aHistory[0].anStats[SS_GAMES] = 32;
+    EXPECT_TRUE(Reports("slot 0: history record 0 holds 32 games, more than one season's 30"));
+    g_League.aHistory[0].anStats[SS_GAMES] = 30;
+    EXPECT_TRUE(Violations().empty());
     // A free agent keeps his until he is signed.
     Make_Player(FREE_AGENT_TEAM, 0, 600);
     Add_History(FREE_AGENT_TEAM, 0, 0, 1, 2024);
