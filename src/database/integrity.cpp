@@ -183,14 +183,15 @@ void Check_Player_Periods(Checker& violation, int nTeam, int nSlot, const Player
     bool bStoredBlocking = nPosition == POS_RB || nPosition == POS_TE || nPosition == POS_WR;
     // Yards can be negative, so an earlier season may have pulled the career
     // below last season's figure; only the negative seasons in his history
-    // excuse it. A season with games but no record could hide one: then only
-    // the games and starts, never negative, are held to the bound.
+    // excuse it. A season with games but no record (a full pool) could hide
+    // one: then only the games and starts, never negative, are held to the
+    // bound. College seasons (negative experience) are no part of the career.
     int64_t anNegative[NUMBER_OF_COUNTERS] = {};
     int64_t nRecordedGames = 0;
     For_Each_Listed_Record(player, [&](const HistoryRecord& record) {
         for (int nCounter = 0; nCounter < NUMBER_OF_COUNTERS; nCounter++)
             anNegative[nCounter] += Min(0, record.anStats[nCounter]);
-        nRecordedGames += record.anStats[SS_GAMES];
+        if (record.nExperience >= 0) nRecordedGames += record.anStats[SS_GAMES];
     });
     bool bComplete = nRecordedGames >= player.anStats[PERIOD_CAREER][SS_GAMES];
     for (int nCounter = 0; nCounter < NUMBER_OF_COUNTERS; nCounter++) {

@@ -171,6 +171,11 @@ TEST_F(IntegrityTest, AnEarlierLossExcusesACareerBelowLastSeason) {
     // against him, but games still are.
     player.anStats[PERIOD_CAREER][SS_GAMES] = 12;
     EXPECT_TRUE(Violations().empty());
+    // College seasons account for none of his professional games.
+    Add_History(0, 0, 2, 2, 2026);
+    g_League.aHistory[2].nExperience = -1;
+    g_League.aHistory[2].anStats[SS_GAMES] = 11;
+    EXPECT_TRUE(Violations().empty());
     player.anStats[PERIOD_CAREER][SS_GAMES] = 4;
     player.anStats[PERIOD_CAREER][SS_RUSH_YARDS] = 18;
     EXPECT_EQ(Violations().size(), 1u);
