@@ -12,6 +12,7 @@
 #include "finance/finance.h"
 #include "halloffame/fame_file.h"
 #include "personnel/development_shift.h"
+#include "personnel/names.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "season/season_loop.h"
@@ -121,6 +122,8 @@ bool Play_New_Game(const NewGameForm& form) {
         Error_Log("Invalid nDifficulty in Play_New_Game(%d)", form.nDifficulty);
         return false;
     }
+    // The name files may have changed since Universe.dat was written.
+    Count_Name_Files();
     Set_Team_Stat(form.nTeam, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     Set_Game_State(GS_DIFFICULTY, form.nDifficulty);
     Set_Game_State(GS_HOF_VIEW_LEVEL, form.nDifficulty);

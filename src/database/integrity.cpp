@@ -1,5 +1,6 @@
 #include "database/integrity.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,7 @@ namespace {
 constexpr int NO_RECORD = -1;
 constexpr int LAST_HISTORY_RECORD = NUMBER_OF_HISTORY_RECORDS - 2; // the last one is never handed out
 constexpr int TEAMS_PER_CONFERENCE = 16;
+constexpr int MOST_GAMES_IN_A_SEASON = 30;
 
 struct Checker {
     std::vector<std::string>* pOut;
@@ -225,25 +227,45 @@ void Check_Player_Fields(Checker& violation, int nTeam, int nSlot, const PlayerR
         violation("%s slot %d: birth date %d is not a date", szTeam, nSlot, nBirth);
 }
 
+// The player's history records, skipping what the list check reports.
+template <typename Visit> void For_Each_Listed_Record(const PlayerRecord& player, Visit visit) {
+    for (int nRecord : player.anHistory)
+        if (nRecord >= 0 && nRecord <= LAST_HISTORY_RECORD && g_League.aHistory[nRecord].nYear != 0)
+            visit(g_League.aHistory[nRecord]);
+}
+
 void Check_Player_Periods(Checker& violation, int nTeam, int nSlot, const PlayerRecord& player) {
     int nPosition = player.anVital[VS_POSITION];
     bool bStoredBlocking = nPosition == POS_RB || nPosition == POS_TE || nPosition == POS_WR;
+    // Yards can be negative, so an earlier season may have pulled the career
+    // below last season's figure; only the negative seasons in his history
+    // excuse it. A season with games but no record (a full pool) could hide
+    // one: then only the games and starts, never negative, are held to the
+    // bound. College seasons (negative experience) are no part of the career.
+    int64_t anNegative[NUMBER_OF_COUNTERS] = {};
+    int64_t nRecordedGames = 0;
+    For_Each_Listed_Record(player, [&](const HistoryRecord& record) {
+        for (int nCounter = 0; nCounter < NUMBER_OF_COUNTERS; nCounter++)
+            anNegative[nCounter] += Min(0, record.anStats[nCounter]);
+        if (record.nExperience >= 0) nRecordedGames += record.anStats[SS_GAMES];
+    });
+    bool bComplete = nRecordedGames >= player.anStats[PERIOD_CAREER][SS_GAMES];
     for (int nCounter = 0; nCounter < NUMBER_OF_COUNTERS; nCounter++) {
-        if (nCounter == 3 && bStoredBlocking) continue; // a rating, not a count
+        if (nCounter == SS_STORED_BLOCKING && bStoredBlocking) continue; // a rating, not a count
+        if (!bComplete && nCounter != SS_GAMES && nCounter != SS_STARTS) continue;
         int nCareer = player.anStats[PERIOD_CAREER][nCounter];
         int nLast = player.anStats[PERIOD_LAST_SEASON][nCounter];
-        // Yards of this season can be negative and pull the career below last season.
         int nThis = player.anStats[PERIOD_THIS_SEASON][nCounter];
-        if (nCareer < nLast + Min(0, nThis))
+        if ((int64_t)nCareer < (int64_t)nLast + Min(0, nThis) + anNegative[nCounter])
             violation("%s slot %d: career counter %d is %d, below last season's %d", Team_Label(nTeam), nSlot,
                       nCounter, nCareer, nLast);
     }
     for (int nPeriod = PERIOD_THIS_SEASON; nPeriod <= PERIOD_LAST_SEASON; nPeriod++)
-        for (int nCounter = 0; nCounter <= 1; nCounter++) {
+        for (int nCounter = SS_GAMES; nCounter <= SS_STARTS; nCounter++) {
             int nValue = player.anStats[nPeriod][nCounter];
-            if (nValue < 0 || nValue > 30)
-                violation("%s slot %d: period %d counter %d is %d, outside 0..30", Team_Label(nTeam), nSlot,
-                          nPeriod, nCounter, nValue);
+            if (nValue < 0 || nValue > MOST_GAMES_IN_A_SEASON)
+                violation("%s slot %d: period %d counter %d is %d, outside 0..%d", Team_Label(nTeam), nSlot,
+                          nPeriod, nCounter, nValue, MOST_GAMES_IN_A_SEASON);
         }
 }
 
@@ -279,6 +301,11 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
         if (nYear > nYearNow)
             violation("%s slot %d: history record %d is of %d, after the current year %d", szTeam, nSlot,
                       nRecord, nYear, nYearNow);
+        // More games than a season holds: seasons were poured together.
+        int nGames = g_League.aHistory[nRecord].anStats[SS_GAMES];
+        if (nGames > MOST_GAMES_IN_A_SEASON)
+            violation("%s slot %d: history record %d holds %d games, more than one season's %d", szTeam, nSlot,
+                      nRecord, nGames, MOST_GAMES_IN_A_SEASON);
         if (nYear < nLastYear)
             violation("%s slot %d: history entry %d (%d) comes after a season of %d", szTeam, nSlot, nEntry,
                       nYear, nLastYear);
@@ -289,6 +316,17 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
     int nOpen = player.nOpenRecord;
     if (nOpen < NO_RECORD || nOpen > LAST_HISTORY_RECORD)
         violation("%s slot %d: open record %d outside the pool", szTeam, nSlot, nOpen);
+    // A franchise player's statistics flow into his open record, so it must be
+    // this season's: an older one would take a second season into one record.
+    // Free agents and prospects play no games and keep theirs until signed.
+    bool bListed = std::find(std::begin(player.anHistory), std::end(player.anHistory), nOpen) !=
+                   std::end(player.anHistory);
+    if (nTeam < NUMBER_OF_FRANCHISES && nOpen > NO_RECORD && nOpen <= LAST_HISTORY_RECORD && bListed) {
+        int nOpenYear = g_League.aHistory[nOpen].nYear;
+        if (nOpenYear != 0 && nOpenYear != nYearNow)
+            violation("%s slot %d: open record %d is of %d, not of the current season %d", szTeam, nSlot, nOpen,
+                      nOpenYear, nYearNow);
+    }
 }
 
 void Check_Rosters(Checker& violation, int nTeams) {

@@ -272,6 +272,15 @@ void Remove_Player(TNUM nTeam, PNUM nPlayer) {
         Swap_Players(nTeam, (PNUM)nSlot, nTeam, (PNUM)(nSlot + 1));
 }
 
+// His history goes back to the pool with him; a move copies the record
+// first and the copy keeps the history, so only a departure comes here.
+void Delete_Player(TNUM nTeam, PNUM nPlayer) {
+    if (!Checked_Player_Record(nTeam, nPlayer, "Delete_Player")) return;
+    // An empty slot's list is zeros, not -1: it names nobody's records.
+    if (Is_Valid_Player(nTeam, nPlayer)) Remove_All_History(nTeam, nPlayer);
+    Remove_Player(nTeam, nPlayer);
+}
+
 void Compact_Team(TNUM nTeam) {
     if (!Team_Code_In_Range(nTeam)) {
         Error_Log("nTeam out of bounds in Compact_Team()");
@@ -312,7 +321,7 @@ static void Remove_Surplus_Free_Agent() {
             break;
         }
     }
-    Remove_Player(FREE_AGENT_TEAM, (PNUM)nVictim);
+    Delete_Player(FREE_AGENT_TEAM, (PNUM)nVictim);
 }
 
 PNUM Release_To_Free_Agency(TNUM nTeam, PNUM nPlayer) {

@@ -245,6 +245,9 @@ void Swap_Players(TNUM nTeamA, PNUM nPlayerA, TNUM nTeamB, PNUM nPlayerB);
 
 // Moving players out of a roster while keeping it gap-free.
 void Remove_Player(TNUM nTeam, PNUM nPlayer);  // clear, then close the gap
+// A player leaving the league: frees his history records, then removes him.
+// Every departure goes through here; moves use Remove_Player after the copy.
+void Delete_Player(TNUM nTeam, PNUM nPlayer);
 void Compact_Team(TNUM nTeam);
 // Moves the player to the free-agent pool and closes his old slot; returns his new slot.
 PNUM Release_To_Free_Agency(TNUM nTeam, PNUM nPlayer);

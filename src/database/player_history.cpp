@@ -53,6 +53,9 @@ int Open_History_Record(TNUM nTeam, PNUM nPlayer, bool bMakeOpen) {
     if (!pRecord) return -1;
     int nRecord = Get_Player_Open_Record(nTeam, nPlayer);
     if (nRecord < 0 || Counters_Used(g_League.aHistory[nRecord].anStats)) {
+        // What was open holds another season or team: with no record of his
+        // own this season he records nothing rather than pour into it.
+        pRecord->nOpenRecord = -1;
         int nEntry = 0;
         while (nEntry < HISTORY_ENTRIES && pRecord->anHistory[nEntry] != -1) nEntry++;
         if (nEntry == HISTORY_ENTRIES) return -1;  // the list is full

@@ -31,13 +31,10 @@ int Pool_Sort_Key(int nIndex) {
 }
 
 void Clear_Draft_Pool() {
-    for (int nIndex = 0; nIndex < DRAFT_POOL_SIZE; nIndex++) {
-        TNUM nTeam = Pool_Team(nIndex);
-        PNUM nPlayer = Pool_Slot(nIndex);
-        // Leftover prospects leave the league; their history must not stay behind in the pool.
-        if (Is_Valid_Player(nTeam, nPlayer)) Remove_All_History(nTeam, nPlayer);
-        Clear_Player(nTeam, nPlayer);
-    }
+    // Leftover prospects leave the league. From the back, so that closing
+    // each gap moves only slots already emptied.
+    for (int nIndex = DRAFT_POOL_SIZE - 1; nIndex >= 0; nIndex--)
+        Delete_Player(Pool_Team(nIndex), Pool_Slot(nIndex));
 }
 
 TNUM First_Open_Pool_Team() {

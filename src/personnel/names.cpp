@@ -2,9 +2,12 @@
 
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <set>
+#include <vector>
 
 #include "database/league_database.h"
+#include "base/random.h"
 #include "platform/platform.h"
 
 namespace {
@@ -36,6 +39,18 @@ bool Read_Into(FILE* pFile, char* szBuffer, int nSize, bool* pTooLong) {
     return bEnd;
 }
 
+// A name file read once into its lines (without the line feeds). It is read
+// again only when its size or time changes, so a class of prospects costs one
+// reading, not one per name.
+constexpr int LONGEST_NAME_LINE = 64;
+struct NameFile {
+    std::string szResolved;
+    std::uintmax_t nSize = 0;
+    std::filesystem::file_time_type time;
+    std::vector<std::string> lines;
+};
+std::map<std::string, NameFile> g_NameFiles;
+
 std::string Match_Ignoring_Case(const std::filesystem::path& folder, const std::string& szName) {
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder.empty() ? "." : folder, ec)) {
@@ -43,6 +58,40 @@ std::string Match_Ignoring_Case(const std::filesystem::path& folder, const std::
         if (strcasecmp(szEntry.c_str(), szName.c_str()) == 0) return szEntry;
     }
     return "";
+}
+
+const NameFile* Name_File(const char* szPath) {
+    std::string szResolved = Find_File_Ignoring_Case(szPath);
+    std::error_code ec;
+    std::uintmax_t nSize = std::filesystem::file_size(szResolved, ec);
+    if (ec) {
+        g_NameFiles.erase(szPath);
+        return nullptr;
+    }
+    std::filesystem::file_time_type time = std::filesystem::last_write_time(szResolved, ec);
+    auto it = g_NameFiles.find(szPath);
+    if (it != g_NameFiles.end() && it->second.szResolved == szResolved && it->second.nSize == nSize &&
+        it->second.time == time)
+        return &it->second;
+    FILE* pFile = fopen(szResolved.c_str(), "rb");
+    if (!pFile) return nullptr;
+    NameFile file{szResolved, nSize, time, {}};
+    std::string szLine;
+    for (int c = fgetc(pFile);; c = fgetc(pFile)) {
+        if (c == EOF) {
+            // The empty tail after the last line feed is no line.
+            if (!szLine.empty()) file.lines.push_back(szLine);
+            break;
+        }
+        if (c == '\n') {
+            file.lines.push_back(szLine);
+            szLine.clear();
+        } else if (szLine.size() < (size_t)LONGEST_NAME_LINE) {
+            szLine += (char)c;  // enough to know a line is too long
+        }
+    }
+    fclose(pFile);
+    return &(g_NameFiles[szPath] = std::move(file));
 }
 }  // namespace
 
@@ -98,30 +147,36 @@ int Count_File_Lines(const char* szPath) {
 }
 
 void Count_Name_Files() {
+    g_NameFiles.clear();
     Set_Game_State(GS_FIRST_NAMES, Count_File_Lines(FIRST_NAME_FILE));
     Set_Game_State(GS_LAST_NAMES, Count_File_Lines(LAST_NAME_FILE));
 }
 
 void Read_Name_Line(const char* szPath, int nLine, char* szOut, int nSize, const char* szDefault) {
     Copy_Field(szOut, nSize, szDefault);
-    FILE* pFile = fopen(Find_File_Ignoring_Case(szPath).c_str(), "r");
+    const NameFile* pFile = Name_File(szPath);
     if (!pFile) {
         // One notice is enough; a class of prospects would otherwise raise hundreds.
         if (g_ReportedFiles.insert(szPath).second) Message_Box("ERROR", "Couldn't open file: %s", szPath);
         return;
     }
-    char szLine[64] = "";
-    int nSizeUsed = nSize < (int)sizeof szLine ? nSize : (int)sizeof szLine;
-    for (int i = 0; i <= nLine; i++) {
-        szLine[0] = 0;
-        bool bEnd = Read_Line_Limit(pFile, szLine, nSizeUsed);
-        if (bEnd && i < nLine) {
-            szLine[0] = 0;
-            break;
+    if (nLine < 0 || nLine >= (int)pFile->lines.size() || nSize <= 0) return;
+    // Cut and warned about as the line reader does.
+    const std::string& szRaw = pFile->lines[(size_t)nLine];
+    size_t nRoom = (size_t)Min(nSize, LONGEST_NAME_LINE) - 1;
+    std::string szLine = szRaw.substr(0, nRoom);
+    if (szRaw.size() > nRoom) {
+        if (!g_bLineWarningShown) {
+            g_bLineWarningShown = true;
+            Message_Box("Read_Line_Limit", "Line too long. Extra character(s) ignored.");
         }
+    } else if (!szLine.empty() && szLine.back() == '\r') {
+        szLine.pop_back();
     }
-    fclose(pFile);
-    if (szLine[0]) Copy_Field(szOut, nSize, szLine);
+    if (!szLine.empty()) Copy_Field(szOut, nSize, szLine.c_str());
 }
 
-void Reset_Name_File_Warnings() { g_ReportedFiles.clear(); }
+void Reset_Name_File_Warnings() {
+    g_ReportedFiles.clear();
+    g_NameFiles.clear();
+}

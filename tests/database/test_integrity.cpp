@@ -7,6 +7,8 @@
 #include "test_support.h"
 
 namespace {
+constexpr int NO_OPEN_RECORD = -1;
+
 class IntegrityTest : public LeagueTest {
   protected:
     void SetUp() override {
@@ -69,7 +71,8 @@ class IntegrityTest : public LeagueTest {
 TEST_F(IntegrityTest, SoundLeagueHasNoViolations) {
     Add_History(0, 0, 0, 0, 2024);
     Add_History(0, 0, 1, 1, 2025);
-    Player(0, 0).nOpenRecord = 1;
+    Add_History(0, 0, 2, 2, 2026);
+    Player(0, 0).nOpenRecord = 2;
     EXPECT_TRUE(Violations().empty());
     EXPECT_EQ(Check_League_Integrity(nullptr), 0);
 }
@@ -145,6 +148,56 @@ TEST_F(IntegrityTest, CareerNeverBelowLastSeasonExceptStoredBlocking) {
     EXPECT_EQ(Violations().size(), 2u);
     EXPECT_TRUE(Reports("slot 0: career counter 10 is 39, below last season's 40"));
     EXPECT_TRUE(Reports("slot 2: period 0 counter 0 is 31, outside 0..30"));
+}
+
+TEST_F(IntegrityTest, AnEarlierLossExcusesACareerBelowLastSeason) {
+    // -12 yards in 2024, 30 in 2025: a career of 18 under last season's 30.
+    PlayerRecord& player = Player(0, 0);
+    Add_History(0, 0, 0, 0, 2024);
+    Add_History(0, 0, 1, 1, 2025);
+    g_League.aHistory[0].anStats[SS_GAMES] = 3;
+    g_League.aHistory[0].anStats[SS_RUSH_YARDS] = -12;
+    g_League.aHistory[1].anStats[SS_GAMES] = 5;
+    g_League.aHistory[1].anStats[SS_RUSH_YARDS] = 30;
+    player.anStats[PERIOD_LAST_SEASON][SS_GAMES] = 5;
+    player.anStats[PERIOD_LAST_SEASON][SS_RUSH_YARDS] = 30;
+    player.anStats[PERIOD_CAREER][SS_GAMES] = 8;
+    player.anStats[PERIOD_CAREER][SS_RUSH_YARDS] = 18;
+    EXPECT_TRUE(Violations().empty());
+    // One yard short of what the history excuses.
+    player.anStats[PERIOD_CAREER][SS_RUSH_YARDS] = 17;
+    EXPECT_TRUE(Reports("slot 0: career counter 8 is 17, below last season's 30"));
+    // A played season without a record might have lost the yards: not held
+    // against him, but games still are.
+    player.anStats[PERIOD_CAREER][SS_GAMES] = 12;
+    EXPECT_TRUE(Violations().empty());
+    // College seasons account for none of his professional games.
+    Add_History(0, 0, 2, 2, 2026);
+    g_League.aHistory[2].nExperience = -1;
+    g_League.aHistory[2].anStats[SS_GAMES] = 11;
+    EXPECT_TRUE(Violations().empty());
+    player.anStats[PERIOD_CAREER][SS_GAMES] = 4;
+    player.anStats[PERIOD_CAREER][SS_RUSH_YARDS] = 18;
+    EXPECT_EQ(Violations().size(), 1u);
+    EXPECT_TRUE(Reports("slot 0: career counter 0 is 4, below last season's 5"));
+}
+
+TEST_F(IntegrityTest, AFranchisePlayersOpenRecordIsThisSeasons) {
+    Add_History(0, 0, 0, 0, 2025);
+    Player(0, 0).nOpenRecord = 0; // this season would pour into last season's record
+    EXPECT_TRUE(Reports("slot 0: open record 0 is of 2025, not of the current season 2026"));
+    Player(0, 0).nOpenRecord = NO_OPEN_RECORD; // no record this season: nothing recorded, sound
+    EXPECT_TRUE(Violations().empty());
+    // Two seasons of a regular in one record.
+    g_League.aHistory[0].anStats[SS_GAMES] = 32;
+    EXPECT_TRUE(Reports("slot 0: history record 0 holds 32 games, more than one season's 30"));
+    g_League.aHistory[0].anStats[SS_GAMES] = 30;
+    EXPECT_TRUE(Violations().empty());
+    // A free agent keeps his until he is signed.
+    Make_Player(FREE_AGENT_TEAM, 0, 600);
+    Add_History(FREE_AGENT_TEAM, 0, 0, 1, 2024);
+    Player(FREE_AGENT_TEAM, 0).nOpenRecord = 1;
+    EXPECT_TRUE(Violations().empty());
 }
 
 TEST_F(IntegrityTest, TeamsInUseComeFirstInOrderWithValidReferences) {

@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "base/random.h"
+#include "database/integrity.h"
 #include "player_fixture.h"
 
 // ---- Vital stats and texts ----
@@ -238,6 +239,60 @@ TEST_F(PlayerTest, ReleaseBreaksSurplusTiesTowardsTheHigherPosition) {
     Release_To_Free_Agency(0, 0);
     EXPECT_EQ(ID(FREE_AGENT_TEAM, 3), 2003);
     EXPECT_EQ(ID(FREE_AGENT_TEAM, 4), 2005);  // kicker 2004, the last K, removed
+}
+
+// ---- Departures give their history back ----
+
+// Two seasons of history for a player: 2001 and 2002.
+static void Give_History(TNUM nTeam, PNUM nPlayer) {
+    for (int nSeason = 1; nSeason <= 2; nSeason++) {
+        Set_Game_State(GS_SEASON_INDEX, nSeason);
+        Open_History_Record(nTeam, nPlayer, true);
+        Add_Player_Open_Record_Stat(nTeam, nPlayer, SS_GAMES, 1);
+    }
+}
+
+TEST_F(PlayerTest, TheFreeAgentDroppedFromAFullPoolFreesHisHistory) {
+    Fill_Team(FREE_AGENT_TEAM, 80, 1000, POS_QB);
+    for (PNUM n = 0; n < 80; n++) Give_History(FREE_AGENT_TEAM, n);
+    Put_Player(0, 0, 5);
+    Give_History(0, 0);
+    int nVictimFirst = Get_Player_History_Record(FREE_AGENT_TEAM, 79, 0);
+    int nVictimSecond = Get_Player_History_Record(FREE_AGENT_TEAM, 79, 1);
+    int nUsed = 0;
+    for (const HistoryRecord& record : g_League.aHistory) nUsed += record.nYear != 0;
+    EXPECT_EQ(nUsed, 2 * 81);
+
+    PNUM nSlot = Release_To_Free_Agency(0, 0);
+    EXPECT_EQ(Get_History_Year(nVictimFirst), 0);
+    EXPECT_EQ(Get_History_Year(nVictimSecond), 0);
+    EXPECT_EQ(Count_Unowned_History_Records(), 0);
+    // The released player's own history came with him.
+    ASSERT_EQ(Count_History_Entries(FREE_AGENT_TEAM, nSlot), 2);
+    EXPECT_EQ(Get_History_Year(Get_Player_History_Record(FREE_AGENT_TEAM, nSlot, 1)), 2002);
+    EXPECT_EQ(Get_History_Team(Get_Player_History_Record(FREE_AGENT_TEAM, nSlot, 1)), 0);
+}
+
+TEST_F(PlayerTest, AMoveKeepsTheHistoryAndADeletionFreesIt) {
+    Fill_Team(1, 3, 300);
+    for (PNUM n = 0; n < 3; n++) Give_History(1, n);
+    int nFirst = Get_Player_History_Record(1, 1, 0);
+    ASSERT_TRUE(Move_Player_To_Team(1, 1, 2));
+    EXPECT_EQ(Get_Player_History_Record(2, 0, 0), nFirst);
+    EXPECT_EQ(Count_History_Entries(2, 0), 3);  // and one opened at his new team
+    EXPECT_EQ(Count_Unowned_History_Records(), 0);
+
+    Delete_Player(2, 0);
+    EXPECT_EQ(Get_History_Year(nFirst), 0);
+    EXPECT_EQ(Number_Of_Players(2), 0);
+    // An empty slot's zeroed list is no claim on record 0.
+    int nZeroYear = Get_History_Year(0);
+    ASSERT_NE(nZeroYear, 0);
+    Delete_Player(2, 5);
+    EXPECT_EQ(Get_History_Year(0), nZeroYear);
+    Delete_Player(1, 0);
+    EXPECT_EQ(ID(1, 0), 302);  // the gap closed
+    EXPECT_EQ(Count_Unowned_History_Records(), 0);
 }
 
 // ---- Aging parameters ----

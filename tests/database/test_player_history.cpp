@@ -1,3 +1,6 @@
+#include <cstring>
+#include <initializer_list>
+
 #include "player_fixture.h"
 
 class HistoryTest : public PlayerTest {
@@ -52,6 +55,44 @@ TEST_F(HistoryTest, AFullPoolRecordsNothing) {
     for (int n = 0; n < NUMBER_OF_HISTORY_RECORDS; n++) g_League.aHistory[n].nYear = n == 32767 ? 0 : 1999;
     EXPECT_EQ(Open_History_Record(2, 4, true), -1);  // 32767 is never handed out
     EXPECT_EQ(Count_History_Entries(2, 4), 0);
+}
+
+// Every record but the never-used last one is taken, except those listed.
+static void Fill_Pool_Except(std::initializer_list<int> anKeep) {
+    for (int n = 0; n < NUMBER_OF_HISTORY_RECORDS - 1; n++)
+        if (g_League.aHistory[n].nYear == 0) g_League.aHistory[n].nYear = 1999;
+    for (int n : anKeep) memset(&g_League.aHistory[n], 0, sizeof(HistoryRecord));
+}
+
+TEST_F(HistoryTest, WithThePoolFullANewSeasonLeavesLastSeasonClosed) {
+    Set_Game_State(GS_SEASON_INDEX, 4);
+    int nLast = Open_History_Record(2, 4, true);
+    Add_Player_Open_Record_Stat(2, 4, SS_RUSH_YARDS, 700);
+    Fill_Pool_Except({});
+    Set_Game_State(GS_SEASON_INDEX, 5);
+    EXPECT_EQ(Open_History_Record(2, 4, true), -1);
+    EXPECT_EQ(Get_Player_Open_Record(2, 4), -1);
+    Add_Player_Open_Record_Stat(2, 4, SS_RUSH_YARDS, 55);
+    EXPECT_EQ(g_League.aHistory[nLast].anStats[SS_RUSH_YARDS], 700);
+    EXPECT_EQ(Get_History_Year(nLast), 2004);
+    EXPECT_EQ(Count_History_Entries(2, 4), 1);
+    // A record freed later is his again from the next opening on.
+    Fill_Pool_Except({9});
+    EXPECT_EQ(Open_History_Record(2, 4, true), 9);
+    Add_Player_Open_Record_Stat(2, 4, SS_RUSH_YARDS, 55);
+    EXPECT_EQ(g_League.aHistory[9].anStats[SS_RUSH_YARDS], 55);
+    EXPECT_EQ(g_League.aHistory[nLast].anStats[SS_RUSH_YARDS], 700);
+}
+
+TEST_F(HistoryTest, AFullListLeavesLastSeasonClosed) {
+    for (int nYear = 0; nYear < HISTORY_ENTRIES; nYear++) {
+        Set_Game_State(GS_SEASON_INDEX, nYear);
+        Open_History_Record(2, 4, true);
+        Add_Player_Open_Record_Stat(2, 4, SS_GAMES, 1);
+    }
+    Set_Game_State(GS_SEASON_INDEX, HISTORY_ENTRIES);
+    EXPECT_EQ(Open_History_Record(2, 4, true), -1);
+    EXPECT_EQ(Get_Player_Open_Record(2, 4), -1);
 }
 
 TEST_F(HistoryTest, RemovingEntriesFreesTheirRecords) {

@@ -215,6 +215,17 @@ TEST_F(NewGameTest, OutputFolderIsEmptiedOrMade) {
     EXPECT_TRUE(fs::is_directory("Output"));
 }
 
+TEST_F(NewGameTest, TheNameFilesAreCountedAfresh) {
+    // Shorter lists than the ones the shipped league was made with.
+    std::ofstream("names/first.txt", std::ios::trunc) << "Ava\nBo\nCy\n";
+    std::ofstream("names/last.txt", std::ios::trunc) << "Quill\r\nRook";
+    NewGameForm form = Open_Page(0, 0);
+    ASSERT_GT(Get_Game_State(GS_FIRST_NAMES), 3);
+    ASSERT_TRUE(Play_New_Game(form));
+    EXPECT_EQ(Get_Game_State(GS_FIRST_NAMES), 3);
+    EXPECT_EQ(Get_Game_State(GS_LAST_NAMES), 2);
+}
+
 // The shift draws rand(1000), then rand(200) only when the first draw falls
 // below the threshold, then the twenty draws of the change when it is large.
 // Team 1 holds the expected result, out of use while the shift runs.

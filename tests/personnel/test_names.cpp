@@ -79,3 +79,38 @@ TEST_F(NamesTest, NameFilesAreFoundWhateverTheirCase) {
     ASSERT_EQ(Headless_Notices().size(), 1u);
     EXPECT_EQ(Headless_Notices()[0].title, "Read_Line_Limit");
 }
+
+TEST_F(NamesTest, ANameFileChangedBetweenReadsIsReadAgain) {
+    Write_File("names/last.txt", "Abel\nBaker\nCole\n");
+    char szName[20];
+    Read_Name_Line(LAST_NAME_FILE, 2, szName, sizeof szName, DEFAULT_LAST_NAME);
+    EXPECT_STREQ(szName, "Cole");
+    Write_File("names/last.txt", "Dunn\nEaves\n");
+    Read_Name_Line(LAST_NAME_FILE, 1, szName, sizeof szName, DEFAULT_LAST_NAME);
+    EXPECT_STREQ(szName, "Eaves");
+    Read_Name_Line(LAST_NAME_FILE, 2, szName, sizeof szName, DEFAULT_LAST_NAME);
+    EXPECT_STREQ(szName, "Smith");  // gone with the shorter file
+    std::filesystem::remove("names/last.txt");
+    Read_Name_Line(LAST_NAME_FILE, 0, szName, sizeof szName, DEFAULT_LAST_NAME);
+    EXPECT_STREQ(szName, "Smith");
+    ASSERT_EQ(Headless_Notices().size(), 1u);
+    EXPECT_EQ(Headless_Notices()[0].text, "Couldn't open file: names/last.txt");
+}
+
+TEST_F(NamesTest, EveryLineOfALongFileReadsAsItsOwn) {
+    std::string szText;
+    for (int n = 0; n < 5000; n++) szText += "N" + std::to_string(n) + (n % 2 ? "\r\n" : "\n");
+    Write_File("names/first.txt", szText);
+    Count_Name_Files();
+    ASSERT_EQ(Get_Game_State(GS_FIRST_NAMES), 5000);
+    char szName[12];
+    for (int n : {0, 1, 2498, 4999}) {
+        Read_Name_Line(FIRST_NAME_FILE, n, szName, sizeof szName, DEFAULT_FIRST_NAME);
+        EXPECT_EQ(std::string(szName), "N" + std::to_string(n));
+    }
+    Read_Name_Line(FIRST_NAME_FILE, 5000, szName, sizeof szName, DEFAULT_FIRST_NAME);
+    EXPECT_STREQ(szName, "John");
+    Read_Name_Line(FIRST_NAME_FILE, -1, szName, sizeof szName, DEFAULT_FIRST_NAME);
+    EXPECT_STREQ(szName, "John");
+    EXPECT_TRUE(Headless_Notices().empty());
+}
