@@ -1,0 +1,163 @@
+// brakvell-sim play with files and arguments a careless or hostile caller gives it.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+#include <vector>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "database/saved_game.h"
+#include "default_season_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+class SimPlayFilesTest : public DefaultSeasonTest {
+  protected:
+    void SetUp() override {
+        DefaultSeasonTest::SetUp();
+        Start(3);
+        ASSERT_EQ(Save_Game("new.vtr"), SAVE_OK);
+        m_szBytes = Contents("new.vtr");
+    }
+    static std::string Contents(const std::string& szPath) {
+        std::ifstream file(szPath, std::ios::binary);
+        std::ostringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+    // Every file of the working folder but the name lists.
+    static std::vector<std::string> Files_Here() {
+        std::vector<std::string> files;
+        for (const auto& entry : fs::directory_iterator("."))
+            if (entry.path().filename() != "names") files.push_back(entry.path().filename().string());
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+    std::string m_szBytes;
+};
+}  // namespace
+
+TEST_F(SimPlayFilesTest, NumbersOutOfRangeAreRefusedByName) {
+    const std::pair<const char*, const char*> CASES[] = {
+        {"--weeks 1 --seed 4294967297", "--seed"}, {"--weeks 1 --seed 99999999999999999999", "--seed"},
+        {"--weeks 1 --seed -1", "--seed"},         {"--weeks 4294967297", "--weeks"},
+        {"--seed 1 --weeks 1001", "--weeks"}};
+    for (const auto& [szArguments, szName] : CASES) {
+        SimResult result = Run_Sim("play new.vtr " + std::string(szArguments));
+        EXPECT_EQ(result.nStatus, 2) << szArguments;
+        EXPECT_NE(result.szOutput.find("brakvell-sim: " + std::string(szName) + " "), std::string::npos)
+            << result.szOutput;
+        EXPECT_NE(result.szOutput.find("out of range"), std::string::npos) << result.szOutput;
+    }
+    EXPECT_EQ(Contents("new.vtr"), m_szBytes);
+    SimResult bench = Run_Sim("bench games --count 4294967296");
+    EXPECT_EQ(bench.nStatus, 2);
+    EXPECT_NE(bench.szOutput.find("--count 4294967296 is out of range"), std::string::npos) << bench.szOutput;
+    EXPECT_EQ(bench.szOutput.find("games/s"), std::string::npos);
+}
+
+TEST_F(SimPlayFilesTest, WithoutASeedTheClockSeedIsPrintedAndRepeats) {
+    fs::copy_file("new.vtr", "again.vtr");
+    SimResult first = Run_Sim("play new.vtr --weeks 1");
+    ASSERT_EQ(first.nStatus, 0) << first.szOutput;
+    ASSERT_EQ(first.szOutput.rfind("Seed ", 0), 0u) << first.szOutput;
+    std::string szSeed = first.szOutput.substr(5, first.szOutput.find('\n') - 5);
+    SimResult again = Run_Sim("play again.vtr --weeks 1 --seed " + szSeed);
+    ASSERT_EQ(again.nStatus, 0) << again.szOutput;
+    EXPECT_EQ(first.szOutput.substr(first.szOutput.find('\n') + 1), again.szOutput);
+    EXPECT_EQ(Contents("new.vtr"), Contents("again.vtr"));
+}
+
+TEST_F(SimPlayFilesTest, TheDefaultLeagueAndUnwritableFilesAreNotPlayed) {
+    fs::copy_file("new.vtr", "Universe.dat");
+    fs::copy_file("new.vtr", "UNIVERSE.DAT");
+    for (const char* szFile : {"Universe.dat", "UNIVERSE.DAT", "./Universe.dat"}) {
+        SimResult result = Run_Sim(std::string("play ") + szFile + " --weeks 1 --seed 2");
+        EXPECT_EQ(result.nStatus, 1) << szFile;
+        EXPECT_NE(result.szOutput.find("default league"), std::string::npos) << result.szOutput;
+        EXPECT_EQ(result.szOutput.find("Week 1"), std::string::npos) << result.szOutput;
+    }
+    EXPECT_EQ(Contents("Universe.dat"), m_szBytes);
+
+    ASSERT_EQ(mkfifo("pipe.vtr", 0600), 0);
+    fs::create_directory("folder.vtr");
+    for (const char* szFile : {"pipe.vtr", "folder.vtr", "missing.vtr"}) {
+        SimResult result = Run_Sim(std::string("play ") + szFile + " --weeks 1 --seed 2");
+        EXPECT_EQ(result.nStatus, 1) << szFile;
+        EXPECT_NE(result.szOutput.find("can be written back"), std::string::npos) << result.szOutput;
+    }
+    if (geteuid() != 0) {  // the superuser may write anything
+        fs::copy_file("new.vtr", "readonly.vtr");
+        chmod("readonly.vtr", 0444);
+        SimResult result = Run_Sim("play readonly.vtr --weeks 1 --seed 2");
+        EXPECT_EQ(result.nStatus, 1);
+        EXPECT_EQ(result.szOutput.find("Week 1"), std::string::npos) << result.szOutput;
+    }
+}
+
+TEST_F(SimPlayFilesTest, AGameInUseIsNotPlayedTwice) {
+    int nFd = open("new.vtr", O_RDONLY);
+    ASSERT_GE(nFd, 0);
+    ASSERT_EQ(flock(nFd, LOCK_EX), 0);
+    SimResult result = Run_Sim("play new.vtr --weeks 1 --seed 2");
+    close(nFd);
+    EXPECT_EQ(result.nStatus, 1);
+    EXPECT_NE(result.szOutput.find("new.vtr is in use by another process"), std::string::npos) << result.szOutput;
+    EXPECT_EQ(Contents("new.vtr"), m_szBytes);
+    EXPECT_EQ(Run_Sim("play new.vtr --weeks 1 --seed 2").nStatus, 0);
+}
+
+TEST_F(SimPlayFilesTest, PlayingThroughALinkKeepsTheLinkAndWritesOnlyTheGame) {
+    fs::create_directory("games");
+    fs::rename("new.vtr", "games/real.vtr");
+    fs::create_symlink("games/real.vtr", "link.vtr");
+    // The game's option asks for an automatic save before play.
+    Set_Game_State(GS_AUTOSAVE, 1);
+    ASSERT_EQ(Save_Game("games/real.vtr"), SAVE_OK);
+    m_szBytes = Contents("games/real.vtr");
+    std::vector<std::string> before = Files_Here();
+    SimResult result = Run_Sim("play link.vtr --weeks 2 --seed 2");
+    ASSERT_EQ(result.nStatus, 0) << result.szOutput;
+    EXPECT_TRUE(fs::is_symlink("link.vtr"));
+    EXPECT_NE(Contents("games/real.vtr"), m_szBytes);
+    EXPECT_EQ(Files_Here(), before);
+    std::vector<std::string> games;
+    for (const auto& entry : fs::directory_iterator("games")) games.push_back(entry.path().filename().string());
+    EXPECT_EQ(games, std::vector<std::string>{"real.vtr"});
+}
+
+TEST_F(SimPlayFilesTest, ControlCharactersFromAFileReachNoTerminal) {
+    const char szName[] = "\x1b]0;owned\x07\x1b[2J Dynasty";
+    memset(g_League.szGameName, 0, sizeof g_League.szGameName);
+    memcpy(g_League.szGameName, szName, sizeof szName);
+    ASSERT_EQ(Save_Game("hostile.vtr"), SAVE_OK);
+    SimResult result = Run_Sim("info hostile.vtr");
+    ASSERT_EQ(result.nStatus, 0) << result.szOutput;
+    EXPECT_EQ(result.szOutput.find('\x1b'), std::string::npos);
+    EXPECT_EQ(result.szOutput.find('\x07'), std::string::npos);
+    EXPECT_NE(result.szOutput.find("Game name:  \\x1b]0;owned\\x07\\x1b[2J Dynasty\n"), std::string::npos)
+        << result.szOutput;
+}
+
+TEST_F(SimPlayFilesTest, ScratchFolderThatCannotBeMadeStopsTheCommand) {
+    const char* szOld = getenv("TMPDIR");
+    std::string szSaved = szOld ? szOld : "";
+    setenv("TMPDIR", (m_WorkDir / "no-such-folder").c_str(), 1);
+    SimResult result = Run_Sim("bench games --count 1");
+    if (szOld)
+        setenv("TMPDIR", szSaved.c_str(), 1);
+    else
+        unsetenv("TMPDIR");
+    EXPECT_EQ(result.nStatus, 1) << result.szOutput;
+    EXPECT_NE(result.szOutput.find("scratch folder"), std::string::npos) << result.szOutput;
+    EXPECT_FALSE(fs::exists(m_WorkDir / "no-such-folder"));
+}
