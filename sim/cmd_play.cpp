@@ -78,9 +78,10 @@ int Sim_Play(int argc, char** argv) {
         fprintf(stderr, "brakvell-sim: %s is in use by another process\n", szShown.c_str());
         return 1;
     }
-    std::string szFolder = std::filesystem::path(szFile).parent_path().string();
-    if (nLock != GAME_FILE_LOCKED || access(szFile, W_OK) != 0 ||
-        access(szFolder.empty() ? "." : szFolder.c_str(), W_OK) != 0) {
+    // The new file is made beside the one at the end of any links.
+    std::error_code error;
+    std::string szFolder = std::filesystem::canonical(szFile, error).parent_path().string();
+    if (nLock != GAME_FILE_LOCKED || error || access(szFile, W_OK) != 0 || access(szFolder.c_str(), W_OK) != 0) {
         fprintf(stderr, "brakvell-sim: %s is not a saved game that can be written back\n", szShown.c_str());
         return 1;
     }
