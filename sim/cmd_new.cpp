@@ -1,4 +1,5 @@
 // brakvell-sim new: a new game from the default league.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,11 +17,16 @@
 namespace {
 const char* const USAGE = "new --team T --difficulty D [--shuffle] [--equalize] [--simulation] [--seed S] --out FILE";
 
-bool Parse_Number(const char* szText, long nLo, long nHi, long* pValue) {
+bool Parse_Number(const char* szName, const char* szText, long nLo, long nHi, long* pValue) {
     char* pEnd = nullptr;
-    long n = strtol(szText, &pEnd, 10);
-    if (!*szText || *pEnd != '\0' || n < nLo || n > nHi) return false;
-    *pValue = n;
+    errno = 0;
+    long long n = strtoll(szText, &pEnd, 10);
+    if (!*szText || *pEnd != '\0') return false;
+    if (errno == ERANGE || n < nLo || n > nHi) {
+        fprintf(stderr, "brakvell-sim: %s %s is out of range (%ld to %ld)\n", szName, Printable(szText).c_str(), nLo, nHi);
+        return false;
+    }
+    *pValue = (long)n;
     return true;
 }
 
@@ -47,9 +53,9 @@ bool Parse_Arguments(int argc, char** argv, NewArguments* pArgs) {
         } else if (strcmp(szArg, "--team") == 0) {
             pArgs->szTeam = argv[++i];
         } else if (strcmp(szArg, "--difficulty") == 0) {
-            if (!Parse_Number(argv[++i], 0, NUMBER_OF_DIFFICULTIES - 1, &pArgs->nDifficulty)) return false;
+            if (!Parse_Number(szArg, argv[++i], 0, NUMBER_OF_DIFFICULTIES - 1, &pArgs->nDifficulty)) return false;
         } else if (strcmp(szArg, "--seed") == 0) {
-            if (!Parse_Number(argv[++i], 0, 0xFFFFFFFFL, &pArgs->nSeed)) return false;
+            if (!Parse_Number(szArg, argv[++i], 0, MAXIMUM_SEED, &pArgs->nSeed)) return false;
         } else if (strcmp(szArg, "--out") == 0) {
             pArgs->szOut = argv[++i];
         } else {

@@ -65,6 +65,9 @@ TEST_F(SimNewTest, WrongArgumentsAndAMissingLeague) {
         EXPECT_NE(result.szOutput.find("usage: brakvell-sim new"), std::string::npos) << szArgs;
     }
     EXPECT_FALSE(std::filesystem::exists("x.vtr"));
+    SimResult seed = Run_Sim("new --team 3 --difficulty 1 --seed 4294967296 --out x.vtr");
+    EXPECT_EQ(seed.nStatus, 2);
+    EXPECT_NE(seed.szOutput.find("--seed 4294967296 is out of range"), std::string::npos) << seed.szOutput;
     std::filesystem::remove("Universe.dat");
     SimResult missing = Run_Sim("new --team 3 --difficulty 1 --out x.vtr");
     EXPECT_EQ(missing.nStatus, 1);
