@@ -27,7 +27,7 @@ int Sim_Info(int argc, char** argv) {
     Print_Save_Mode(info.nSaveMode);
     printf("Teams:      %d\n", Number_Of_Teams());
     printf("Season:     %d, week %d\n", Current_Calendar_Year(), Current_Week() + 1);
-    printf("Game name:  %.*s\n", (int)strnlen(g_League.szGameName, sizeof g_League.szGameName), g_League.szGameName);
+    printf("Game name:  %s\n", Printable(g_League.szGameName, sizeof g_League.szGameName).c_str());
     printf("Checksum:   %s\n", info.bChecksumMatches ? "matches" : "does not match");
     return 0;
 }

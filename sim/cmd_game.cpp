@@ -91,7 +91,7 @@ int Game_Command(int argc, char** argv) {
     if (argc < 3) return Sim_Usage(szUsage);
     long nSeed = 1;
     for (int i = 3; i < argc; i++)
-        if (!Parse_Option(i, argc, argv, "--seed", nSeed)) return Sim_Usage(szUsage);
+        if (!Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED)) return Sim_Usage(szUsage);
     if (!Load_League_File(argv[0])) return 1;
     TNUM nHome = Find_Team(argv[1]), nVisitor = Find_Team(argv[2]);
     if (nHome == NO_TEAM || nVisitor == NO_TEAM || nHome == nVisitor) {
@@ -234,11 +234,12 @@ int Sim_Bench(int argc, char** argv) {
     if (argc < 1 || strcmp(argv[0], "games") != 0) return Sim_Usage(szUsage);
     long nCount = 200, nSeed = 1;
     for (int i = 1; i < argc; i++)
-        if (!Parse_Option(i, argc, argv, "--count", nCount) && !Parse_Option(i, argc, argv, "--seed", nSeed))
+        if (!Parse_Option(i, argc, argv, "--count", nCount, 1, 10000000) &&
+            !Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED))
             return Sim_Usage(szUsage);
-    if (nCount < 1) return Sim_Usage(szUsage);
     // The new game and the play-by-play files go to a scratch folder, not the caller's.
-    ScratchFolder folder = Enter_Scratch_Folder("brakvell-bench", ".");
+    ScratchFolder folder;
+    if (!Enter_Scratch_Folder("brakvell-bench", ".", &folder)) return 1;
     if (!Start_Bench_League(folder, (uint32_t)nSeed)) {
         Leave_Scratch_Folder(folder);
         fprintf(stderr, "brakvell-sim: bench games needs %s in the working folder\n", UNIVERSE_FILE);

@@ -35,9 +35,9 @@ int Sim_Measure(int argc, char** argv) {
     if (argc < 1) return Sim_Usage(USAGE);
     long nSeasons = 5, nSeed = 1;
     for (int i = 1; i < argc; i++)
-        if (!Parse_Option(i, argc, argv, "--seasons", nSeasons) && !Parse_Option(i, argc, argv, "--seed", nSeed))
+        if (!Parse_Option(i, argc, argv, "--seasons", nSeasons, 1, 1000) &&
+            !Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED))
             return Sim_Usage(USAGE);
-    if (nSeasons < 1) return Sim_Usage(USAGE);
     std::error_code error;
     fs::path universe = fs::absolute(argv[0], error);
     if (!fs::is_regular_file(universe, error)) {
@@ -46,7 +46,8 @@ int Sim_Measure(int argc, char** argv) {
     }
     // New games clear the output folder and write the fame file: they do it
     // in a scratch folder that holds the league and the name lists beside it.
-    ScratchFolder folder = Enter_Scratch_Folder("brakvell-measure", universe.parent_path());
+    ScratchFolder folder;
+    if (!Enter_Scratch_Folder("brakvell-measure", universe.parent_path(), &folder)) return 1;
     fs::create_symlink(universe, UNIVERSE_FILE, error);
     Set_Play_By_Play_File(false);
     LeagueSums sums = {};

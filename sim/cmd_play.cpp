@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <strings.h>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "base/random.h"
+#include "commands/start_up.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"
@@ -35,7 +37,8 @@ void Print_Week_Played() {
         char szVisitor[TEXT_SIZE], szHome[TEXT_SIZE];
         Get_Team_Abbreviation(game.nVisitor, szVisitor);
         Get_Team_Abbreviation(game.nHome, szHome);
-        printf("%s %s %d at %s %d", nGames++ ? "," : "", szVisitor, game.nVisitorScore, szHome, game.nHomeScore);
+        printf("%s %s %d at %s %d", nGames++ ? "," : "", Printable(szVisitor).c_str(), game.nVisitorScore,
+               Printable(szHome).c_str(), game.nHomeScore);
     }
     printf("%s\n", nGames ? "" : " no games");
 }
@@ -56,27 +59,54 @@ double Median(std::vector<double> values) {
 
 int Sim_Play(int argc, char** argv) {
     const char* szUsage = "play FILE --weeks N [--seed S]";
-    long nWeeks = 0, nSeed = 1;
+    long nWeeks = 0, nSeed = -1;
     for (int i = 1; i < argc; i++)
-        if (!Parse_Option(i, argc, argv, "--weeks", nWeeks) && !Parse_Option(i, argc, argv, "--seed", nSeed))
+        if (!Parse_Option(i, argc, argv, "--weeks", nWeeks, 1, 1000) &&
+            !Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED))
             return Sim_Usage(szUsage);
     if (argc < 1 || nWeeks < 1) return Sim_Usage(szUsage);
     const char* szFile = argv[0];
-    if (!Load_League_File(szFile)) {
-        fprintf(stderr, "brakvell-sim: cannot load %s; it is left as it was\n", szFile);
+    std::string szShown = Printable(szFile);
+    // The default league is where every new game starts, not a game to play on.
+    if (strcasecmp(std::filesystem::path(szFile).filename().c_str(), UNIVERSE_FILE) == 0) {
+        fprintf(stderr, "brakvell-sim: %s is the default league; play a saved game made by 'new'\n", szShown.c_str());
         return 1;
+    }
+    // Refused before any week is played: the weeks could not be kept.
+    int nLock = Lock_Game_File(szFile);
+    if (nLock == GAME_FILE_IN_USE) {
+        fprintf(stderr, "brakvell-sim: %s is in use by another process\n", szShown.c_str());
+        return 1;
+    }
+    // The new file is made beside the one at the end of any links.
+    std::error_code error;
+    std::string szFolder = std::filesystem::canonical(szFile, error).parent_path().string();
+    if (nLock != GAME_FILE_LOCKED || error || access(szFile, W_OK) != 0 || access(szFolder.c_str(), W_OK) != 0) {
+        fprintf(stderr, "brakvell-sim: %s is not a saved game that can be written back\n", szShown.c_str());
+        return 1;
+    }
+    if (!Load_League_File(szFile)) {
+        fprintf(stderr, "brakvell-sim: cannot load %s; it is left as it was\n", szShown.c_str());
+        return 1;
+    }
+    if (nSeed < 0) {
+        nSeed = Clock_Seed();
+        printf("Seed %ld\n", nSeed);
     }
     Seed_Random((uint32_t)nSeed);
     Set_Play_By_Play_File(false);
+    // Only the file given is written, and only at the end.
+    Skip_Automatic_Saves(true);
     SeasonLoopObserver observer{};
     observer.pRedraw_Page = Print_Week_Played;
     Set_Season_Loop_Observer(observer);
     int nSeason = Current_Season_Index();
-    Play_Weeks((int)std::min(nWeeks, 1000L));  // a season is shorter
+    Play_Weeks((int)nWeeks);
     Set_Season_Loop_Observer(SeasonLoopObserver{});
+    Skip_Automatic_Saves(false);
     if (Current_Season_Index() != nSeason) printf("Started the %d season\n", Current_Calendar_Year());
     if (Save_Game(szFile) != SAVE_OK) {
-        fprintf(stderr, "brakvell-sim: cannot save %s\n", szFile);
+        fprintf(stderr, "brakvell-sim: cannot save %s\n", szShown.c_str());
         return 1;
     }
     return 0;
@@ -86,11 +116,12 @@ int Bench_Season(int argc, char** argv) {
     const char* szUsage = "bench season [--count N] [--seed S]";
     long nCount = 3, nSeed = 1;
     for (int i = 1; i < argc; i++)
-        if (!Parse_Option(i, argc, argv, "--count", nCount) && !Parse_Option(i, argc, argv, "--seed", nSeed))
+        if (!Parse_Option(i, argc, argv, "--count", nCount, 1, 1000) &&
+            !Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED))
             return Sim_Usage(szUsage);
-    if (nCount < 1) return Sim_Usage(szUsage);
     // The new game and the reports of the new seasons go to a scratch folder, not the caller's.
-    ScratchFolder folder = Enter_Scratch_Folder("brakvell-bench-season", ".");
+    ScratchFolder folder;
+    if (!Enter_Scratch_Folder("brakvell-bench-season", ".", &folder)) return 1;
     if (!Link_Universe(folder)) {
         Leave_Scratch_Folder(folder);
         fprintf(stderr, "brakvell-sim: bench season needs %s in the working folder\n", UNIVERSE_FILE);

@@ -1,5 +1,6 @@
 #include "sim/commands.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
@@ -52,27 +53,68 @@ int Sim_Usage(const char* szUsage) {
     return 2;
 }
 
-bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValue) {
+bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValue, long nLo, long nHi) {
     if (strcmp(argv[i], szName) != 0 || i + 1 >= argc) return false;
+    const char* szValue = argv[i + 1];
     char* pEnd = nullptr;
-    nValue = strtol(argv[i + 1], &pEnd, 10);
-    if (!pEnd || *pEnd != '\0' || pEnd == argv[i + 1]) return false;
+    errno = 0;
+    long long nRead = strtoll(szValue, &pEnd, 10);
+    if (!pEnd || *pEnd != '\0' || pEnd == szValue) return false;
+    // Cut to 32 bits, 4294967297 would quietly be 1.
+    if (errno == ERANGE || nRead < nLo || nRead > nHi) {
+        fprintf(stderr, "brakvell-sim: %s %s is out of range (%ld to %ld)\n", szName, Printable(szValue).c_str(), nLo,
+                nHi);
+        return false;
+    }
+    nValue = (long)nRead;
     i++;
     return true;
 }
 
-ScratchFolder Enter_Scratch_Folder(const char* szStem, const std::filesystem::path& gameFolder) {
+std::string Printable(const char* szText, size_t nMaximum) {
+    std::string szOut;
+    for (size_t i = 0; szText && i < nMaximum && szText[i]; i++) {
+        unsigned char c = (unsigned char)szText[i];
+        if (c < 0x20 || c == 0x7f) {
+            char szEscape[8];
+            snprintf(szEscape, sizeof szEscape, "\\x%02x", c);
+            szOut += szEscape;
+        } else {
+            szOut += (char)c;
+        }
+    }
+    return szOut;
+}
+
+bool Enter_Scratch_Folder(const char* szStem, const std::filesystem::path& gameFolder, ScratchFolder* pFolder) {
     namespace fs = std::filesystem;
     std::error_code error;
     ScratchFolder folder;
     folder.old = fs::current_path(error);
     fs::path game = fs::absolute(gameFolder, error);
-    folder.scratch = fs::temp_directory_path(error) / (std::string(szStem) + "-" + std::to_string(getpid()));
-    fs::create_directories(folder.scratch, error);
+    fs::path temporary = fs::temp_directory_path(error);
+    if (error) {
+        fprintf(stderr, "brakvell-sim: no temporary folder for a scratch folder\n");
+        return false;
+    }
+    // Made here and now, never one that is already there: another user could have put it in our way.
+    std::string szTemplate = (temporary / (std::string(szStem) + "-XXXXXX")).string();
+    if (!mkdtemp(szTemplate.data())) {
+        fprintf(stderr, "brakvell-sim: cannot make a scratch folder in %s\n", temporary.c_str());
+        return false;
+    }
+    folder.scratch = szTemplate;
     if (fs::is_directory(game / "names", error))
         fs::create_directory_symlink(game / "names", folder.scratch / "names", error);
+    error.clear();
     fs::current_path(folder.scratch, error);
-    return folder;
+    if (error) {
+        fs::remove_all(folder.scratch, error);
+        fprintf(stderr, "brakvell-sim: cannot enter the scratch folder %s\n", szTemplate.c_str());
+        return false;
+    }
+    *pFolder = folder;
+    return true;
 }
 
 void Leave_Scratch_Folder(const ScratchFolder& folder) {

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #define BRAKVELL_VERSION 2187
 #define BRAKVELL_VERSION_TEXT "2.1.8.7"
@@ -20,8 +21,12 @@ const SimCommand* Sim_Commands();
 // Prints "usage: brakvell-sim <usage>" on stderr and returns 2.
 int Sim_Usage(const char* szUsage);
 // An option with a whole-number value at argv[i] ("--seed 7"): true when it
-// is szName with a number, and i then steps over the value.
-bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValue);
+// is szName with a number from nLo to nHi, and i then steps over the value.
+// A number out of range is reported by the option's name.
+bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValue, long nLo, long nHi);
+constexpr long MAXIMUM_SEED = 0xFFFFFFFFL;  // the generator takes 32 bits
+// Text from a file as it may reach a terminal: control characters as \xNN.
+std::string Printable(const char* szText, size_t nMaximum = (size_t)-1);
 
 // A scratch folder in the temporary directory becomes the working folder, so
 // that files a command writes (play-by-play, reports, saves) never land in the
@@ -30,7 +35,9 @@ bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValu
 struct ScratchFolder {
     std::filesystem::path old, scratch;
 };
-ScratchFolder Enter_Scratch_Folder(const char* szStem, const std::filesystem::path& gameFolder);
+// A fresh folder of our own or nothing: false, with a message, when it
+// cannot be made or entered.
+bool Enter_Scratch_Folder(const char* szStem, const std::filesystem::path& gameFolder, ScratchFolder* pFolder);
 void Leave_Scratch_Folder(const ScratchFolder& folder);
 
 // A league file loaded as the game loads one, and made ready as every load is.

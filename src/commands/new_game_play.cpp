@@ -7,6 +7,7 @@
 #include "commands/shuffle.h"
 #include "commands/start_up.h"
 #include "database/player.h"
+#include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "finance/finance.h"
@@ -142,6 +143,8 @@ bool Play_New_Game(const NewGameForm& form) {
     Set_Fame_Manager_Name(form.szManager.c_str());
     Copy_Field(g_League.szManager, sizeof g_League.szManager, form.szManager.c_str());
     Store_Game_Name(New_Game_Title());
+    // A new career has no file yet: its season's save must not take the loaded game's.
+    Remember_Game_File(nullptr);
 
     Set_Game_State(GS_CURRENT_PAGE, PAGE_STANDINGS);
     Set_Every_Aging_Parameter();

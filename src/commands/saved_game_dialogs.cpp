@@ -65,7 +65,15 @@ bool Delete_Saved_Game(const char* szFile) {
 }
 
 bool Resume_Saved_Game(const char* szFile) {
-    if (!Load_Game(szFile)) return false;
+    if (Lock_Game_File(szFile) == GAME_FILE_IN_USE) {
+        Message_Box("Game in use", "\"%s\" is being played by another copy of Brakvell.", szFile);
+        return false;
+    }
+    if (!Load_Game(szFile)) {
+        // The game still in memory keeps its own file.
+        Lock_Game_File(Current_Game_File().c_str());
+        return false;
+    }
     After_League_Loaded();
     Set_Game_State(GS_RATING_VALID, 0);
     // Nothing is being played now; a flag left set in the file would refuse every save and exit.

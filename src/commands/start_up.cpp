@@ -20,6 +20,14 @@
 #include "platform/files.h"
 #include "platform/platform.h"
 
+uint32_t Clock_Seed() {
+    // The time alone would give two starts in one second the same league.
+    auto nSinceBoot = (uint32_t)std::chrono::duration_cast<std::chrono::milliseconds>(
+                          std::chrono::steady_clock::now().time_since_epoch())
+                          .count();
+    return (uint32_t)time(nullptr) ^ nSinceBoot;
+}
+
 namespace {
 
 void Seed_Generators(const StartUpOptions& options) {
@@ -50,6 +58,7 @@ StartUpReport Start_Up_Core(const StartUpOptions& options) {
     Set_Game_State(GS_CURRENT_PAGE, PAGE_NONE);
     Seed_Generators(options);
     Delete_Log();
+    Remove_Abandoned_Saves("");
     report.bFirstStart = !Fame_File_Exists();
     if (report.bFirstStart) Rebuild_Fame_File();
     if (options.windowSteps) options.windowSteps();

@@ -8,6 +8,9 @@
 
 #include "database/league_database.h"
 
+// The game generator's seed when none is given: the clock.
+uint32_t Clock_Seed();
+
 struct StartUpOptions {
     bool bSeedFromClock = true;
     uint32_t nSeed = 0;  // both generators' seed when not from the clock

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "database/league_database.h"
 
@@ -26,7 +27,18 @@ enum { SAVE_OK = 0, SAVE_CANNOT_CREATE = 1, SAVE_WRITE_FAILED = 2 };
 // under a temporary name and renamed over szPath only when it is complete,
 // so an old save is never lost. pfnCloseDialog, if given, closes the dialog
 // that asked for the save once the file is open.
+// A link is followed: the file at its end is replaced and keeps its mode;
+// anything but a regular file we may write is refused (SAVE_CANNOT_CREATE).
 int Save_Game(const char* szPath, void (*pfnCloseDialog)() = nullptr);
+// Holds a saved game against other processes while this one works on it:
+// a lock on the file, handed to the new file when Save_Game replaces it.
+// Taking a lock gives up the one held before, unless the new one is refused.
+enum { GAME_FILE_LOCKED = 0, GAME_FILE_IN_USE = 1, GAME_FILE_UNUSABLE = 2 };
+int Lock_Game_File(const char* szPath);
+void Unlock_Game_File();
+// Deletes the temporary files of saves killed half-way in a folder ("" for
+// the game folder); a save still being written is left alone. How many went.
+int Remove_Abandoned_Saves(const char* szFolder);
 
 // Reads a file of any generation. The league in memory changes only when the
 // whole file decoded; then the conversions for its version run. Failures are
@@ -55,6 +67,25 @@ int Ask_Save_Before_Leaving();
 // The Save Game dialog's commit of a name typed by the user (".vtr" is
 // appended). True when the game was saved.
 bool Save_Game_As(const char* szName, void (*pfnCloseDialog)() = nullptr);
+
+// The one rule for a file name made from a game name, typed or stored in a
+// file: not empty, short enough to be kept whole, no folder separators or
+// control characters, not "." or "..". A name that passes stays in the game folder.
+bool Usable_Game_Name(const char* szName);
+// "<name>.vtr" in the game folder, or "" when the name breaks the rule.
+std::string Game_Name_File(const char* szName);
+
+// The file the game in memory was last loaded from or saved to ("" for a new
+// game): a season's save may replace that file and no other game's.
+void Remember_Game_File(const char* szPath);
+const std::string& Current_Game_File();
+// The file the new season's save writes: "<game name>.vtr", or "<game name>
+// 2.vtr" and up when that file holds another game; "" when the name breaks the rule.
+std::string New_Season_File();
+
+// The tool saves only the file it was given, itself, when its weeks are
+// played: while this is on, the season's save and the save before play are skipped.
+void Skip_Automatic_Saves(bool bSkip);
 
 // Automatic saves called by the season loop, each reporting its own failure.
 // Before nWeeks are played: "[Auto Save].vtr" when the option is on and

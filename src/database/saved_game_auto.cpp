@@ -2,6 +2,7 @@
 // left, the Save Game dialog's commit, and the season loop's automatic saves.
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -16,23 +17,56 @@ const char* const WRITE_ERROR_TEXT =
     "Brakvell was unable to write the saved game file, probably because of low hard drive space. You can use "
     "the 'Resume' dialog to erase old saved game files.";
 
-std::string Game_File_Name() {
-    return std::string(g_League.szGameName, strnlen(g_League.szGameName, sizeof g_League.szGameName - 1)) + ".vtr";
-}
-
 bool File_Exists(const std::string& szPath) {
     struct stat status;
-    return stat(szPath.c_str(), &status) == 0;
+    return lstat(szPath.c_str(), &status) == 0;
 }
 
-// A saved game lives in the game folder under a name the game can keep whole.
-bool Usable_Game_Name(const char* szName) {
-    size_t nLength = strlen(szName);
-    return nLength > 0 && nLength < sizeof g_League.szGameName && !strpbrk(szName, "/\\") &&
-           strcmp(szName, ".") != 0 && strcmp(szName, "..") != 0;
+// Two names of one file: links and "./" must not make it another game's.
+bool Same_File(const std::string& szA, const std::string& szB) {
+    struct stat a, b;
+    return stat(szA.c_str(), &a) == 0 && stat(szB.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
+
+std::string g_szGameFile;
+bool g_bSkipAutomaticSaves = false;
 
 }  // namespace
+
+bool Usable_Game_Name(const char* szName) {
+    if (!szName) return false;
+    size_t nLength = strlen(szName);
+    if (nLength == 0 || nLength >= sizeof g_League.szGameName) return false;
+    if (strcmp(szName, ".") == 0 || strcmp(szName, "..") == 0) return false;
+    for (const char* p = szName; *p; p++)
+        if (*p == '/' || *p == '\\' || (unsigned char)*p < 0x20 || *p == 0x7f) return false;
+    return true;
+}
+
+std::string Game_Name_File(const char* szName) {
+    return Usable_Game_Name(szName) ? std::string(szName) + ".vtr" : std::string();
+}
+
+void Remember_Game_File(const char* szPath) {
+    // Whole, so that a later change of working folder cannot make it name another file.
+    char* szResolved = szPath && *szPath ? realpath(szPath, nullptr) : nullptr;
+    g_szGameFile = szResolved ? szResolved : (szPath ? szPath : "");
+    free(szResolved);
+}
+
+const std::string& Current_Game_File() { return g_szGameFile; }
+
+std::string New_Season_File() {
+    std::string szName(g_League.szGameName, strnlen(g_League.szGameName, sizeof g_League.szGameName - 1));
+    std::string szFile = Game_Name_File(szName.c_str());
+    if (szFile.empty()) return szFile;
+    // A number keeps the other game; the numbered name may be longer than a typed one could be.
+    for (int nNumber = 2; File_Exists(szFile) && !Same_File(szFile, g_szGameFile); nNumber++)
+        szFile = szName + " " + std::to_string(nNumber) + ".vtr";
+    return szFile;
+}
+
+void Skip_Automatic_Saves(bool bSkip) { g_bSkipAutomaticSaves = bSkip; }
 
 int Ask_Save_Before_Leaving() {
     if (!Game_Has_Unsaved_Changes()) return LEAVE_GAME;
@@ -52,7 +86,7 @@ bool Save_Game_As(const char* szName, void (*pfnCloseDialog)()) {
         Message_Box("File Open Error", "%s", OPEN_ERROR_TEXT);
         return false;
     }
-    std::string szPath = std::string(szName) + ".vtr";
+    std::string szPath = Game_Name_File(szName);
     if (File_Exists(szPath) &&
         Ask_Ok_Cancel("Filename in use", "A saved game with that name already exists. Overwrite?") != ANSWER_OK)
         return false;
@@ -71,14 +105,16 @@ bool Save_Game_As(const char* szName, void (*pfnCloseDialog)()) {
 }
 
 int Auto_Save_Before_Play(int nWeeks) {
-    if (!Get_Game_State(GS_AUTOSAVE) || nWeeks <= Current_Week() % 4) return -1;
+    if (g_bSkipAutomaticSaves || !Get_Game_State(GS_AUTOSAVE) || nWeeks <= Current_Week() % 4) return -1;
     int nResult = Save_Game(AUTO_SAVE_FILE);
     if (nResult != SAVE_OK) Message_Box("Auto Save", "Brakvell could not auto-save the game file!");
     return nResult;
 }
 
 int Save_New_Season_Game() {
-    int nResult = Save_Game(Game_File_Name().c_str());
+    if (g_bSkipAutomaticSaves) return SAVE_OK;
+    std::string szFile = New_Season_File();
+    int nResult = szFile.empty() ? SAVE_CANNOT_CREATE : Save_Game(szFile.c_str());
     if (nResult == SAVE_CANNOT_CREATE)
         Message_Box("File Open Error", "Brakvell was unable to automatically save the game.");
     else if (nResult == SAVE_WRITE_FAILED)

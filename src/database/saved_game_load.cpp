@@ -188,5 +188,6 @@ bool Load_Game(const char* szPath) {
         Saved_Data_Checksum(*pScratch) == (uint32_t)pScratch->anGameState[GS_SAVED_SUM];
     memcpy(&g_League, pScratch.get(), sizeof g_League);
     Post_Load_Conversions(nVersion);
+    Remember_Game_File(szPath);
     return true;
 }

@@ -1,6 +1,9 @@
 #include "halloffame/fame_file.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -37,10 +40,21 @@ bool Read_Fame_File(FameFile* pFame) {
     return true;
 }
 
+// mkstemp makes the file for its owner alone; the fame file is as any other file.
+static mode_t New_Fame_Mode() {
+    mode_t nMask = umask(0);
+    umask(nMask);
+    return 0666 & ~nMask;
+}
+
 bool Write_Fame_File(const FameFile* pFame) {
     std::string szPath = Fame_Path();
-    std::string szTemporary = szPath + ".tmp";
-    FILE* pFile = fopen(szTemporary.c_str(), "wb");
+    // A name of our own: a fixed one could be a link someone left in the way.
+    std::string szTemporary = szPath + ".XXXXXX";
+    int nFd = mkstemp(szTemporary.data());
+    FILE* pFile = nFd >= 0 ? fdopen(nFd, "wb") : nullptr;
+    if (nFd >= 0 && !pFile) close(nFd);
+    if (nFd >= 0) fchmod(nFd, New_Fame_Mode());
     bool bDone = pFile != nullptr;
     if (pFile) {
         bDone = fwrite(pFame, 1, sizeof *pFame, pFile) == sizeof *pFame;
@@ -50,7 +64,7 @@ bool Write_Fame_File(const FameFile* pFame) {
     }
     if (bDone) bDone = rename(szTemporary.c_str(), szPath.c_str()) == 0;
     if (!bDone) {
-        remove(szTemporary.c_str());
+        if (nFd >= 0) remove(szTemporary.c_str());
         Quick_Message("Couldn't read '%s' for writing.", FAME_FILE_NAME);
     }
     return bDone;

@@ -1,4 +1,8 @@
 // The Save Game and Resume Game dialogs' work on the game folder.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -125,6 +129,19 @@ TEST_F(SavedGameDialogsTest, AGameSavedWhilePlayingResumesIdle) {
     Set_Game_State(GS_SIMULATING, 0);
     ASSERT_TRUE(Resume_Saved_Game("Stuck.vtr"));
     EXPECT_EQ(Get_Game_State(GS_SIMULATING), 0);
+}
+
+TEST_F(SavedGameDialogsTest, AGameOpenInAnotherCopyIsNotResumed) {
+    ASSERT_EQ(Save_Game("Busy.vtr"), SAVE_OK);
+    Set_Game_State(GS_CURRENT_WEEK, 8);
+    int nOther = open("Busy.vtr", O_RDONLY);
+    ASSERT_EQ(flock(nOther, LOCK_EX), 0);
+    EXPECT_FALSE(Resume_Saved_Game("Busy.vtr"));
+    EXPECT_TRUE(Noticed("Game in use", "\"Busy.vtr\" is being played by another copy of Brakvell."));
+    EXPECT_EQ(Current_Week(), 8);
+    close(nOther);
+    EXPECT_TRUE(Resume_Saved_Game("Busy.vtr"));
+    Unlock_Game_File();
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // brakvell-sim new as a user runs it, from a folder holding the game's data.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
+#include "halloffame/fame_file.h"
 #include "new_game_fixture.h"
 
 namespace {
@@ -62,9 +65,33 @@ TEST_F(SimNewTest, WrongArgumentsAndAMissingLeague) {
         EXPECT_NE(result.szOutput.find("usage: brakvell-sim new"), std::string::npos) << szArgs;
     }
     EXPECT_FALSE(std::filesystem::exists("x.vtr"));
+    SimResult seed = Run_Sim("new --team 3 --difficulty 1 --seed 4294967296 --out x.vtr");
+    EXPECT_EQ(seed.nStatus, 2);
+    EXPECT_NE(seed.szOutput.find("--seed 4294967296 is out of range"), std::string::npos) << seed.szOutput;
     std::filesystem::remove("Universe.dat");
     SimResult missing = Run_Sim("new --team 3 --difficulty 1 --out x.vtr");
     EXPECT_EQ(missing.nStatus, 1);
     EXPECT_NE(missing.szOutput.find("no Universe.dat in this folder"), std::string::npos) << missing.szOutput;
     EXPECT_FALSE(std::filesystem::exists("x.vtr"));
+}
+
+TEST_F(SimNewTest, WritesOnlyItsOutFile) {
+    std::filesystem::create_directory("Output");
+    std::ofstream("Output/Stndng99.txt") << "last season";
+    SimResult first = Run_Sim("new --team 3 --difficulty 1 --seed 5 --out first.vtr");
+    ASSERT_EQ(first.nStatus, 0) << first.szOutput;
+    EXPECT_EQ(File_Bytes("Output/Stndng99.txt"), "last season");
+    EXPECT_FALSE(std::filesystem::exists(FAME_FILE_NAME));
+    // A fame file of the caller's is read, never rewritten.
+    std::ofstream(FAME_FILE_NAME) << "fame";
+    std::filesystem::create_directory("sub");
+    SimResult second = Run_Sim("new --team 3 --difficulty 1 --seed 5 --out sub/../second.vtr");
+    ASSERT_EQ(second.nStatus, 0) << second.szOutput;
+    EXPECT_EQ(File_Bytes(FAME_FILE_NAME), "fame");
+    EXPECT_EQ(File_Bytes("first.vtr"), File_Bytes("second.vtr"));
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(".")) files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"Output", "Universe.dat", FAME_FILE_NAME, "first.vtr", "names",
+                                               "second.vtr", "sub"}));
 }

@@ -1,3 +1,6 @@
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -100,14 +103,39 @@ TEST_F(FameFileTest, UnreadableFileIsNeitherReadNorOverwritten) {
 
 TEST_F(FameFileTest, FailedWriteLeavesOldFileAndSaysSo) {
     Rebuild_Fame_File();
-    fs::create_directory(std::string(FAME_FILE_NAME) + ".tmp");  // the temporary cannot be created
     FameFile fame;
     Read_Fame_File(&fame);
     fame.anSettings[FS_UPDATE_TIME] = 99;
-    EXPECT_FALSE(Write_Fame_File(&fame));
+    // The temporary cannot be written in full, whoever runs the test.
+    rlimit old;
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 16;
+    auto pOldHandler = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool bWritten = Write_Fame_File(&fame);
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, pOldHandler);
+    EXPECT_FALSE(bWritten);
     EXPECT_EQ(Headless_Notices().back().text, "Couldn't read 'VantorFame.dat' for writing.");
-    fs::remove(std::string(FAME_FILE_NAME) + ".tmp");
     EXPECT_EQ(Get_Fame_Setting(FS_UPDATE_TIME), 0);
+    for (const auto& entry : fs::directory_iterator("."))
+        EXPECT_EQ(entry.path().filename().string().rfind(std::string(FAME_FILE_NAME) + ".", 0), std::string::npos)
+            << entry.path();
+}
+
+TEST_F(FameFileTest, TemporaryNameIsOurOwn) {
+    Rebuild_Fame_File();
+    // Whatever waits under the old fixed name is neither followed nor in the way.
+    fs::create_directory("elsewhere");
+    std::ofstream("elsewhere/target") << "keep";
+    fs::create_symlink("elsewhere/target", std::string(FAME_FILE_NAME) + ".tmp");
+    ASSERT_TRUE(Set_Fame_Setting(FS_UPDATE_TIME, 5));
+    EXPECT_EQ(Get_Fame_Setting(FS_UPDATE_TIME), 5);
+    std::ifstream target("elsewhere/target");
+    std::string szText;
+    target >> szText;
+    EXPECT_EQ(szText, "keep");
 }
 
 TEST_F(FameFileTest, FileIsFoundWhateverItsCase) {
