@@ -7,13 +7,12 @@
 #include <unistd.h>
 #include <zlib.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "database/explode.h"
