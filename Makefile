@@ -40,10 +40,12 @@ sanitize: deps
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# Only the fuzzers: the rest is built and tested by gcc.
 fuzz: deps
-	CXX=clang++ cmake -S . -B $(FUZZDIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRAKVELL_FUZZ=ON -DBRAKVELL_SHELL=OFF -DBRAKVELL_BENCH=OFF
-	cmake --build $(FUZZDIR) -j $(JOBS)
-	@echo "fuzz targets are in $(FUZZDIR); e.g. $(FUZZDIR)/fuzz_load tests/data/corpus -max_total_time=60"
+	cmake -S . -B $(FUZZDIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRAKVELL_FUZZ=ON -DBRAKVELL_SHELL=OFF -DBRAKVELL_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(FUZZDIR) -j $(JOBS) --target fuzzers
+	@echo "fuzz targets are in $(FUZZDIR); e.g. $(FUZZDIR)/fuzz_load tests/data/corpus -max_total_time=60;"
+	@echo "fuzz_play_week and fuzz_integrity start from the Universe.dat of the folder they run in (e.g. $(BUILD)/game)"
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZDIR)

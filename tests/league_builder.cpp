@@ -179,6 +179,15 @@ void Build_Sample_League(uint32_t nSeed, int nTeams) {
     g_League.anGameState[GS_SIMULATING] = 0;
     g_League.anGameState[GS_SAVE_MODE] = 1;
     g_League.anGameState[GS_USER_TEAM] = 3;
+    // Drawn like the rest, then kept where a load accepts them.
+    g_League.anGameState[GS_DIFFICULTY] %= NUMBER_OF_DIFFICULTIES;
+    g_League.anGameState[GS_MANAGED_TEAM] %= nTeams;
+    for (int nTeam = 0; nTeam < nTeams; nTeam++)
+        for (auto& slot : g_League.aTeams[nTeam].data.anSchedule)
+            if (slot[SLOT_OPPONENT] > 0) {
+                int nOpponent = (slot[SLOT_OPPONENT] - 1) % nTeams;
+                slot[SLOT_OPPONENT] = nOpponent == nTeam ? 0 : nOpponent + 1;
+            }
     for (int i = 1; i < nHistory && i < NUMBER_OF_HISTORY_RECORDS; i++) {
         HistoryRecord& record = g_League.aHistory[i];
         record.nYear = 1990 + draw.Below(NUMBER_OF_POSITIONS);

@@ -18,7 +18,6 @@ enum NewGameOption {
 
 constexpr int MANAGER_NAME_LIMIT = 63;  // "Vantor Name:"
 constexpr int NICKNAME_LIMIT = 31;      // the team's nickname
-constexpr int NUMBER_OF_DIFFICULTIES = 4;
 
 struct NewGameForm {
     TNUM nTeam = 0;               // the chosen franchise

@@ -18,9 +18,21 @@ constexpr int NO_RECORD = -1;
 constexpr int LAST_HISTORY_RECORD = NUMBER_OF_HISTORY_RECORDS - 2; // the last one is never handed out
 constexpr int TEAMS_PER_CONFERENCE = 16;
 constexpr int MOST_GAMES_IN_A_SEASON = 30;
+// Bounds past which sums of money and counts could wrap in 32 bits, or a year
+// could not be a season of this game.
+constexpr int EARLIEST_START_YEAR = 1900;
+constexpr int LATEST_START_YEAR = 2200;
+constexpr int LAST_YEAR = 9999;  // a load takes a league with no year yet (0) up to here
+constexpr int LAST_WEEK = SCHEDULE_SLOTS + SEASON_CALENDAR_ENTRIES;
+constexpr int MAXIMUM_SALARY = 999999;        // thousands of dollars, as the bonus
+constexpr int64_t MAXIMUM_PAYROLL = 1000000;  // thousands: a franchise's salaries and bonuses
+constexpr int MAXIMUM_MONEY = 1000000000;     // a stored financial figure; twice it still fits
+constexpr int MAXIMUM_PREDICTED = 99999;
+constexpr int STORED_FINANCIAL_FIELDS = 80;
 
 struct Checker {
     std::vector<std::string>* pOut;
+    bool bRangesOnly;  // only what a load refuses
     int nCount = 0;
     void operator()(const char* szFormat, ...) __attribute__((format(printf, 2, 3))) {
         nCount++;
@@ -41,16 +53,19 @@ struct Range {
     int nLo, nHi;
 };
 
-const Range PLAYER_RANGES[] = {
+// The ones the game indexes, divides or sums with: a load refuses them.
+const Range PLAYER_LIMITS[] = {
     {VS_POSITION, "position", 0, 13},
+    {VS_BONUS, "bonus", 0, MAXIMUM_SALARY},
+};
+const Range PLAYER_RANGES[] = {
+    {VS_CONTRACT_LEFT, "contract years left", 0, 10},
+    {VS_CONTRACT_YEARS, "contract length", 0, 10},
+    {VS_INJURY_WEEKS, "injury weeks", 0, 999},
     {VS_HEIGHT, "height", 50, 100},
     {VS_WEIGHT, "weight", 100, 500},
     {VS_FORTY, "40-yard time", 0, 1000},
     {VS_EXPERIENCE, "experience", -4, 40},
-    {VS_BONUS, "bonus", 0, 999999},
-    {VS_CONTRACT_LEFT, "contract years left", 0, 10},
-    {VS_CONTRACT_YEARS, "contract length", 0, 10},
-    {VS_INJURY_WEEKS, "injury weeks", 0, 999},
 };
 
 const char* Team_Label(int nTeam) {
@@ -79,7 +94,7 @@ int Count_Franchises(Checker& violation) {
         if (bGap) violation("%s is in use after an unused team code", Team_Label(nTeam));
         nTeams++;
     }
-    if (nTeams < 2) violation("%d teams in use; a league needs at least 2", nTeams);
+    if (!violation.bRangesOnly && nTeams < 2) violation("%d teams in use; a league needs at least 2", nTeams);
     if (nTeams != Number_Of_Teams())
         violation("the count of teams in use says %d, the team blocks say %d", Number_Of_Teams(), nTeams);
     return nTeams;
@@ -87,12 +102,90 @@ int Count_Franchises(Checker& violation) {
 
 void Check_League_Rules(Checker& violation) {
     int nGames = g_League.anRules[LR_GAMES_PER_SEASON];
-    if (nGames < 8 || nGames > 16 || nGames % 2 != 0)
+    if (!violation.bRangesOnly && (nGames < 8 || nGames > 16 || nGames % 2 != 0))
         violation("games per season %d, not an even 8..16", nGames);
     int nCap = g_League.anRules[LR_SALARY_CAP];
-    if (nCap < 30000000 || nCap > 999000000) violation("salary cap %d outside 30,000,000..999,000,000", nCap);
+    if (!violation.bRangesOnly && (nCap < 30000000 || nCap > 999000000))
+        violation("salary cap %d outside 30,000,000..999,000,000", nCap);
     int nSeason = g_League.anGameState[GS_SEASON_INDEX];
     if (nSeason < 0 || nSeason >= NUMBER_OF_SEASONS) violation("season index %d outside 0..99", nSeason);
+    int nStart = g_League.anRules[LR_START_YEAR];
+    if (nStart < 0 || nStart > LAST_YEAR)
+        violation("start year %d outside 0..%d", nStart, LAST_YEAR);
+    else if (!violation.bRangesOnly && (nStart < EARLIEST_START_YEAR || nStart > LATEST_START_YEAR))
+        violation("start year %d outside %d..%d", nStart, EARLIEST_START_YEAR, LATEST_START_YEAR);
+}
+
+// A league with no team in use yet keeps its zeros where teams are named.
+bool Team_In_Use(int nTeam, int nTeams) {
+    return (nTeam >= 0 && nTeam < nTeams) || (nTeams == 0 && nTeam == 0);
+}
+
+// A calendar of zeros is a league whose first season is not set up yet.
+bool Calendar_Set() {
+    for (int nEntry : g_League.anCalendar)
+        if (nEntry != 0) return true;
+    return false;
+}
+
+void Check_Calendar(Checker& violation, int nTeams) {
+    const int32_t* anCalendar = g_League.anCalendar;
+    for (int nEntry = 0; nEntry < SEASON_CALENDAR_ENTRIES; nEntry++)
+        if (anCalendar[nEntry] < 0 || anCalendar[nEntry] > LAST_WEEK)
+            violation("calendar entry %d is week %d, outside 0..%d", nEntry, anCalendar[nEntry], LAST_WEEK);
+    if (!violation.bRangesOnly && Calendar_Set()) {
+        if (anCalendar[0] > SCHEDULE_SLOTS)
+            violation("the first playoff week %d is after the schedule's %d weeks", anCalendar[0], SCHEDULE_SLOTS);
+        for (int nEntry = 1; nEntry < SEASON_CALENDAR_ENTRIES; nEntry++)
+            if (anCalendar[nEntry] != anCalendar[0] + nEntry)
+                violation("calendar entry %d is week %d, not the week after entry %d", nEntry, anCalendar[nEntry],
+                          nEntry - 1);
+    }
+    int nWeek = g_League.anGameState[GS_CURRENT_WEEK];
+    if (nWeek < 0 || nWeek > LAST_WEEK) violation("current week %d outside 0..%d", nWeek, LAST_WEEK);
+    int nDifficulty = g_League.anGameState[GS_DIFFICULTY];
+    if (nDifficulty < 0 || nDifficulty >= NUMBER_OF_DIFFICULTIES)
+        violation("difficulty %d outside 0..%d", nDifficulty, NUMBER_OF_DIFFICULTIES - 1);
+    for (int nEntry : {GS_USER_TEAM, GS_MANAGED_TEAM}) {
+        int nTeam = g_League.anGameState[nEntry];
+        if (!Team_In_Use(nTeam, nTeams))
+            violation("game-state entry %d names team %d, not in use", nEntry, nTeam);
+    }
+    for (int nSlot = 0; nSlot < NUMBER_OF_PLAYOFF_SLOTS; nSlot++) {
+        int nTeam = g_League.abPlayoffTeams[nSlot];
+        if (nTeam != NO_TEAM && !Team_In_Use(nTeam, nTeams))
+            violation("playoff slot %d holds team %d, not in use", nSlot, nTeam);
+    }
+}
+
+// Schedule slots name teams in use and game records that exist.
+void Check_Schedule(Checker& violation, int nTeam, int nTeams) {
+    for (int nSlot = 0; nSlot < SCHEDULE_SLOTS; nSlot++) {
+        const int32_t* pSlot = g_League.aTeams[nTeam].data.anSchedule[nSlot];
+        int nEntry = pSlot[SLOT_OPPONENT];
+        int nOpponent = (nEntry > 0 ? nEntry : -(int64_t)nEntry) - 1;
+        bool bItself = nOpponent == nTeam && !violation.bRangesOnly;
+        if (nEntry != 0 && (nOpponent >= nTeams || bItself))
+            violation("%s: schedule slot %d names opponent %d", Team_Label(nTeam), nSlot, nEntry);
+        int nRecord = pSlot[SLOT_GAME_RECORD];
+        if (nRecord < 0 || nRecord >= NUMBER_OF_GAME_RECORDS)
+            violation("%s: schedule slot %d names game record %d", Team_Label(nTeam), nSlot, nRecord);
+    }
+}
+
+void Check_Money(Checker& violation, int nTeam) {
+    const int32_t* anFinancial = g_League.aTeams[nTeam].data.anFinancial;
+    for (int nField = 0; nField < STORED_FINANCIAL_FIELDS; nField++)
+        if (anFinancial[nField] < -MAXIMUM_MONEY || anFinancial[nField] > MAXIMUM_MONEY)
+            violation("%s: financial field %d is %d, beyond %d either way%s", Team_Label(nTeam), nField,
+                      anFinancial[nField], MAXIMUM_MONEY, nField == FIN_CASH ? " (cash)" : "");
+    int64_t nPayroll = 0;
+    for (const PlayerRecord& player : g_League.aTeams[nTeam].aPlayers)
+        if (player.anVital[VS_PLAYER_ID] != 0)
+            nPayroll += (int64_t)player.anVital[VS_SALARY] + player.anVital[VS_BONUS];
+    if (nPayroll > MAXIMUM_PAYROLL)
+        violation("%s: salaries and bonuses of %lld thousand, more than %lld thousand", Team_Label(nTeam),
+                  (long long)nPayroll, (long long)MAXIMUM_PAYROLL);
 }
 
 void Check_Cities(Checker& violation) {
@@ -111,7 +204,7 @@ void Check_Teams(Checker& violation, int nTeams) {
     for (int nTeam = 0; nTeam < nTeams; nTeam++) {
         const TeamBlock& team = g_League.aTeams[nTeam];
         int nControl = team.data.anStats[TEAM_STAT_CONTROL];
-        if (nControl != COMPUTER_MANAGED && nControl != HUMAN_MANAGED)
+        if (!violation.bRangesOnly && nControl != COMPUTER_MANAGED && nControl != HUMAN_MANAGED)
             violation("%s: control %d is neither 0 nor 1", Team_Label(nTeam), nControl);
         int nDivision = team.data.anStats[TEAM_STAT_DIVISION];
         if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS)
@@ -119,12 +212,14 @@ void Check_Teams(Checker& violation, int nTeams) {
         else
             anConference[nDivision / 4]++;
         int nCity = team.data.anStats[TEAM_STAT_CITY];
-        if (nCity < 0 || nCity >= Number_Of_Cities())
+        if (!violation.bRangesOnly && (nCity < 0 || nCity >= Number_Of_Cities()))
             violation("%s: city %d is not in the city table (%d cities)", Team_Label(nTeam), nCity,
                       Number_Of_Cities());
-        for (int nString = TS_ABBREVIATION; nString <= TS_STADIUM_PICTURE; nString++)
+        for (int nString = TS_ABBREVIATION; !violation.bRangesOnly && nString <= TS_STADIUM_PICTURE; nString++)
             if (strnlen(team.aszStrings[nString], 32) == 32)
                 violation("%s: team string %d is not terminated", Team_Label(nTeam), nString);
+        Check_Schedule(violation, nTeam, nTeams);
+        if (violation.bRangesOnly) continue;
         if (nTeam + 1 < nTeams) {
             const TeamBlock& next = g_League.aTeams[nTeam + 1];
             int nOrder = strncmp(team.aszStrings[TS_CITY], next.aszStrings[TS_CITY], 32);
@@ -133,14 +228,14 @@ void Check_Teams(Checker& violation, int nTeams) {
         }
     }
     for (int nLeague = 0; nLeague < NUMBER_OF_LEAGUES; nLeague++)
-        if (anConference[nLeague] > TEAMS_PER_CONFERENCE)
+        if (!violation.bRangesOnly && anConference[nLeague] > TEAMS_PER_CONFERENCE)
             violation("conference %d has %d teams, more than %d", nLeague, anConference[nLeague],
                       TEAMS_PER_CONFERENCE);
     for (int nDraft = 0; nDraft < 3; nDraft++)
         for (int nRound = 0; nRound < 7; nRound++)
             for (int nTeam = 0; nTeam < nTeams; nTeam++) {
                 int nOwner = g_League.abDraftPicks[nDraft][nRound][nTeam];
-                if (nOwner >= nTeams)
+                if (!violation.bRangesOnly && nOwner >= nTeams)
                     violation("draft %d round %d pick of %s is owned by team %d, not in use", nDraft,
                               nRound + 1, Team_Label(nTeam), nOwner);
             }
@@ -207,6 +302,26 @@ bool Team_Checked(int nTeam, int nTeams) {
 
 void Check_Player_Fields(Checker& violation, int nTeam, int nSlot, const PlayerRecord& player) {
     const char* szTeam = Team_Label(nTeam);
+    for (const Range& range : PLAYER_LIMITS) {
+        int nValue = player.anVital[range.nIndex];
+        if (nValue < range.nLo || nValue > range.nHi)
+            violation("%s slot %d: %s %d outside %d..%d", szTeam, nSlot, range.szName, nValue, range.nLo,
+                      range.nHi);
+    }
+    // Prospects have no contract until they are drafted.
+    bool bProspect = nTeam >= DRAFT_POOL_TEAMS;
+    int nSalary = player.anVital[VS_SALARY];
+    if (!violation.bRangesOnly && !bProspect && nSalary < MINIMUM_SALARY)
+        violation("%s slot %d: salary %d below %d", szTeam, nSlot, nSalary, MINIMUM_SALARY);
+    if (nSalary < 0 || nSalary > MAXIMUM_SALARY)
+        violation("%s slot %d: salary %d outside 0..%d", szTeam, nSlot, nSalary, MAXIMUM_SALARY);
+    for (int nCounter = 0; nCounter < NUMBER_OF_COUNTERS; nCounter++) {
+        int nValue = player.anStats[PERIOD_PREDICTED][nCounter];
+        if (nValue < -MAXIMUM_PREDICTED || nValue > MAXIMUM_PREDICTED)
+            violation("%s slot %d: predicted counter %d is %d, beyond %d either way", szTeam, nSlot, nCounter,
+                      nValue, MAXIMUM_PREDICTED);
+    }
+    if (violation.bRangesOnly) return;
     for (const Range& range : PLAYER_RANGES) {
         int nValue = player.anVital[range.nIndex];
         if (nValue < range.nLo || nValue > range.nHi)
@@ -217,10 +332,6 @@ void Check_Player_Fields(Checker& violation, int nTeam, int nSlot, const PlayerR
     int nAgeHi = nTeam == HALL_OF_FAME_TEAM ? 1000 : 55; // members keep growing older
     if (nAge < 16 || nAge > nAgeHi)
         violation("%s slot %d: age %d outside 16..%d", szTeam, nSlot, nAge, nAgeHi);
-    // Prospects have no contract until they are drafted.
-    bool bProspect = nTeam >= DRAFT_POOL_TEAMS;
-    if (!bProspect && player.anVital[VS_SALARY] < MINIMUM_SALARY)
-        violation("%s slot %d: salary %d below %d", szTeam, nSlot, player.anVital[VS_SALARY], MINIMUM_SALARY);
     int nBirth = player.anVital[VS_BIRTH_DATE];
     int nMonth = nBirth / 100 % 100, nDay = nBirth % 100;
     if (nBirth / 10000 < 1800 || nMonth < 1 || nMonth > 12 || nDay < 1 || nDay > 31)
@@ -289,6 +400,7 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
             violation("%s slot %d: history entry %d names record %d", szTeam, nSlot, nEntry, nRecord);
             continue;
         }
+        if (violation.bRangesOnly) continue;
         auto [it, bNew] = owners.emplace(nRecord, nTeam * PLAYERS_PER_TEAM + nSlot);
         if (!bNew)
             violation("%s slot %d: history record %d is also listed by team %d slot %d", szTeam, nSlot,
@@ -321,7 +433,8 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
     // Free agents and prospects play no games and keep theirs until signed.
     bool bListed = std::find(std::begin(player.anHistory), std::end(player.anHistory), nOpen) !=
                    std::end(player.anHistory);
-    if (nTeam < NUMBER_OF_FRANCHISES && nOpen > NO_RECORD && nOpen <= LAST_HISTORY_RECORD && bListed) {
+    if (!violation.bRangesOnly && nTeam < NUMBER_OF_FRANCHISES && nOpen > NO_RECORD && nOpen <= LAST_HISTORY_RECORD &&
+        bListed) {
         int nOpenYear = g_League.aHistory[nOpen].nYear;
         if (nOpenYear != 0 && nOpenYear != nYearNow)
             violation("%s slot %d: open record %d is of %d, not of the current season %d", szTeam, nSlot, nOpen,
@@ -346,34 +459,43 @@ void Check_Rosters(Checker& violation, int nTeams) {
                 violation("%s is not in use but slot %d holds player %d", Team_Label(nTeam), nSlot, nId);
                 continue;
             }
-            if (bEmptySeen)
+            if (bEmptySeen && !violation.bRangesOnly)
                 violation("%s slot %d: player %d follows an empty slot", Team_Label(nTeam), nSlot, nId);
             if (nId < 0) violation("%s slot %d: negative player ID %d", Team_Label(nTeam), nSlot, nId);
             auto [it, bNew] = ids.emplace(nId, nTeam * PLAYERS_PER_TEAM + nSlot);
-            if (!bNew)
+            if (!bNew && !violation.bRangesOnly)
                 violation("%s slot %d: player ID %d is also held by team %d slot %d", Team_Label(nTeam),
                           nSlot, nId, it->second / PLAYERS_PER_TEAM, it->second % PLAYERS_PER_TEAM);
             Check_Player_Fields(violation, nTeam, nSlot, player);
-            Check_Player_Periods(violation, nTeam, nSlot, player);
+            if (!violation.bRangesOnly) Check_Player_Periods(violation, nTeam, nSlot, player);
             Check_Player_History(violation, nTeam, nSlot, player, owners);
-            Check_Player_Team_Codes(violation, nTeam, nSlot, player, nTeams);
+            if (!violation.bRangesOnly) Check_Player_Team_Codes(violation, nTeam, nSlot, player, nTeams);
         }
     }
-    if (g_League.aHistory[NUMBER_OF_HISTORY_RECORDS - 1].nYear != 0)
+    if (!violation.bRangesOnly && g_League.aHistory[NUMBER_OF_HISTORY_RECORDS - 1].nYear != 0)
         violation("history record %d, which is never handed out, is in use", NUMBER_OF_HISTORY_RECORDS - 1);
 }
 } // namespace
 
-int Check_League_Integrity(std::vector<std::string>* pViolations) {
-    Checker violation{pViolations};
+namespace {
+int Check(std::vector<std::string>* pViolations, bool bRangesOnly) {
+    Checker violation{pViolations, bRangesOnly};
     Check_League_Rules(violation);
     int nTeams = Count_Franchises(violation);
-    Check_Cities(violation);
+    Check_Calendar(violation, nTeams);
+    if (!bRangesOnly) Check_Cities(violation);
     Check_Teams(violation, nTeams);
-    Check_Team_Codes(violation, nTeams);
+    if (!bRangesOnly) Check_Team_Codes(violation, nTeams);
     Check_Rosters(violation, nTeams);
+    // After the players, whose own pay is named first.
+    for (int nTeam = 0; nTeam < nTeams; nTeam++) Check_Money(violation, nTeam);
     return violation.nCount;
 }
+}  // namespace
+
+int Check_League_Integrity(std::vector<std::string>* pViolations) { return Check(pViolations, false); }
+
+int Check_League_Ranges(std::vector<std::string>* pViolations) { return Check(pViolations, true); }
 
 int Count_Unowned_History_Records() {
     std::vector<bool> listed(NUMBER_OF_HISTORY_RECORDS, false);

@@ -62,7 +62,7 @@ enum {
     GS_SEASON_INDEX = 22,
     GS_CURRENT_WEEK = 23,
     GS_HOF_VIEW_LEVEL = 24,
-    GS_DIFFICULTY = 25,
+    GS_DIFFICULTY = 25,  // 0..NUMBER_OF_DIFFICULTIES - 1
     GS_CURRENT_PAGE = 26,
     GS_RESERVED_27 = 27,  // cleared for a new game; nothing reads it
     GS_USER_TEAM = 28,
@@ -107,6 +107,9 @@ enum {
     GS_SAVED_SUM = 98,
     NUMBER_OF_GAME_STATE_ENTRIES = 100
 };
+
+constexpr int NUMBER_OF_DIFFICULTIES = 4;  // "Fan", "Coach", "Manager", "Vantor"
+constexpr int SEASON_CALENDAR_ENTRIES = 6;  // the first playoff week, then the later rounds
 
 // The pages, by their command numbers as stored in GS_CURRENT_PAGE.
 enum {
@@ -188,7 +191,7 @@ struct LeagueDatabase {
     uint8_t abReserved3[4];
     int8_t abPlayoffTeams[32];
     int32_t anPlayoffScores[31];
-    int32_t anCalendar[6];
+    int32_t anCalendar[SEASON_CALENDAR_ENTRIES];
     HistoryRecord aHistory[NUMBER_OF_HISTORY_RECORDS];
     uint8_t abTail[524288];
 };

@@ -1,17 +1,22 @@
 // Reading saved games and the database file. The whole file is read and
 // decoded into a scratch image first; the live league is replaced only when
 // every chunk decoded, so a damaged file never costs the user his league.
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "database/explode.h"
+#include "database/integrity.h"
 #include "database/saved_game.h"
 #include "database/saved_game_internal.h"
 #include "platform/platform.h"
@@ -35,12 +40,26 @@ struct FileReader {
     }
 };
 
+enum { READ_OK, READ_FAILED, NOT_A_FILE };
+
 // Reads at most nLimit + 1 bytes, so that an over-long file shows as such.
-bool Read_File(const char* szPath, size_t nLimit, std::vector<uint8_t>* pBytes) {
-    FILE* pFile = fopen(szPath, "rb");
-    if (!pFile) return false;
+// Only a regular file is read: a pipe or a device could block for ever or
+// never end. Opened without blocking so that a pipe with no writer is seen
+// for what it is instead of waiting for one.
+int Read_File(const char* szPath, size_t nLimit, std::vector<uint8_t>* pBytes) {
+    int nFd = open(szPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (nFd < 0) return READ_FAILED;
     struct stat status;
-    size_t nExpected = fstat(fileno(pFile), &status) == 0 && S_ISREG(status.st_mode) ? (size_t)status.st_size : 0;
+    if (fstat(nFd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(nFd);
+        return NOT_A_FILE;
+    }
+    FILE* pFile = fdopen(nFd, "rb");
+    if (!pFile) {
+        close(nFd);
+        return READ_FAILED;
+    }
+    size_t nExpected = (size_t)status.st_size;
     pBytes->resize(Min_Size(nExpected, nLimit) + 1);
     size_t nRead = 0;
     while (nRead <= nLimit) {
@@ -52,7 +71,7 @@ bool Read_File(const char* szPath, size_t nLimit, std::vector<uint8_t>* pBytes) 
     bool bError = ferror(pFile) != 0;
     fclose(pFile);
     pBytes->resize(nRead);
-    return !bError;
+    return bError ? READ_FAILED : READ_OK;
 }
 
 bool Is_Universe_File(const char* szPath) {
@@ -135,6 +154,11 @@ int Decode_File(FileReader& reader, int nVersion, LeagueDatabase* pScratch) {
     return DECODED;
 }
 
+void Swap_Leagues(LeagueDatabase* pOther) {
+    uint8_t* pLive = reinterpret_cast<uint8_t*>(&g_League);
+    std::swap_ranges(pLive, pLive + sizeof g_League, reinterpret_cast<uint8_t*>(pOther));
+}
+
 }  // namespace
 
 const SavedGameInfo& Last_Load_Info() { return g_LastLoad; }
@@ -142,7 +166,12 @@ const SavedGameInfo& Last_Load_Info() { return g_LastLoad; }
 bool Load_Game(const char* szPath) {
     g_LastLoad = {0, -1, false};
     std::vector<uint8_t> bytes;
-    if (!szPath || !Read_File(szPath, MAXIMUM_FILE_SIZE, &bytes)) {
+    int nRead = szPath ? Read_File(szPath, MAXIMUM_FILE_SIZE, &bytes) : READ_FAILED;
+    if (nRead == NOT_A_FILE) {
+        Message_Box("File Load Error", "\"%s\" is not a file that can hold a game.", szPath);
+        return false;
+    }
+    if (nRead != READ_OK) {
         Message_Box("File Load Error", "Couldn't open \"%s\"", szPath ? szPath : "");
         return false;
     }
@@ -156,6 +185,12 @@ bool Load_Game(const char* szPath) {
         return false;
     }
     g_LastLoad.nVersion = nVersion;
+    if (nVersion > SAVED_GAME_VERSION) {
+        // Its layout may have moved; reading it as ours would play nonsense.
+        Message_Box("Read Error", "The file \"%s\" was saved by a newer version of Brakvell (V%d.%03d).", szPath,
+                    nVersion / 1000, nVersion % 1000);
+        return false;
+    }
     const uint8_t* pRest = nullptr;
     if (nVersion >= FIRST_ZLIB_VERSION && reader.Take(HEADER_SIZE - SHORT_HEADER_SIZE, &pRest))
         g_LastLoad.nSaveMode = pRest[21 - SHORT_HEADER_SIZE];
@@ -186,8 +221,24 @@ bool Load_Game(const char* szPath) {
     }
     g_LastLoad.bChecksumMatches =
         Saved_Data_Checksum(*pScratch) == (uint32_t)pScratch->anGameState[GS_SAVED_SUM];
-    memcpy(&g_League, pScratch.get(), sizeof g_League);
+    // Our own files carry the sum of what was saved; older ones summed other
+    // things, so for them the range checks below are the only guard.
+    if (nVersion == SAVED_GAME_VERSION && !g_LastLoad.bChecksumMatches) {
+        Message_Box("Read Error", "The file \"%s\" is damaged: its checksum does not match its contents.", szPath);
+        return false;
+    }
+    // The conversions work on the live league, so the old one waits in the
+    // scratch image until the converted one has passed its range checks.
+    Swap_Leagues(pScratch.get());
     Post_Load_Conversions(nVersion);
+    std::vector<std::string> problems;
+    if (Check_League_Ranges(&problems) > 0) {
+        Swap_Leagues(pScratch.get());
+        Count_Teams();
+        Rebuild_Players_After_Load();
+        Message_Box("Read Error", "The file \"%s\" is damaged: %s.", szPath, problems[0].c_str());
+        return false;
+    }
     Remember_Game_File(szPath);
     return true;
 }

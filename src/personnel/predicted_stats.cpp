@@ -18,7 +18,7 @@ struct FactorRow {
     signed char nCounter;
     short anFactor[NUMBER_OF_DEVELOP_MODES];
 };
-const FactorRow FACTOR_ROWS[] = {
+constexpr FactorRow FACTOR_ROWS[] = {
     {0, 0, {50, 50, 50, 0, 100}},       {0, 1, {50, 50, 50, 0, 100}},       {0, 2, {25, 100, 50, 50, 50}},
     {0, 3, {50, 200, 100, 100, 100}},   {0, 5, {50, 200, 100, 100, 100}},   {0, 6, {50, 200, 100, 100, 100}},
     {0, 4, {-50, -100, -50, -100, 0}},  {0, 13, {-50, -100, -50, -100, 0}}, {0, 7, {100, 25, 50, 50, 50}},

@@ -48,6 +48,24 @@ inline std::vector<uint8_t> File_Header(const char* szDigits, bool bLong) {
     return bytes;
 }
 
+// A current-format file of the image exactly as it is, whatever its stored
+// sum, compressed here with zlib's own one-shot call.
+inline void Write_Image_File(const std::string& szPath, const LeagueDatabase& league, int nVersion) {
+    std::string szDigits = std::to_string(nVersion);
+    std::vector<uint8_t> bytes = File_Header(szDigits.c_str(), true);
+    const uint8_t* pImage = reinterpret_cast<const uint8_t*>(&league);
+    const size_t nChunk = 66938, nChunks = 100;
+    for (size_t i = 0; i < nChunks; i++) {
+        size_t nPlain = i + 1 == nChunks ? sizeof league - nChunk * (nChunks - 1) : nChunk;
+        uLongf nPacked = compressBound(nPlain);
+        std::vector<uint8_t> packed(nPacked);
+        compress2(packed.data(), &nPacked, pImage + i * nChunk, nPlain, 6);
+        Put_Le32(bytes, (uint32_t)nPacked);
+        bytes.insert(bytes.end(), packed.begin(), packed.begin() + (long)nPacked);
+    }
+    Write_Bytes(szPath, bytes);
+}
+
 // Records the captions of progress windows and counts their steps.
 struct ProgressLog {
     std::vector<std::string> captions;

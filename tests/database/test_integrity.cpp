@@ -277,3 +277,46 @@ TEST_F(IntegrityTest, StoredTeamCodesNameTeamsInUse) {
     EXPECT_TRUE(Reports("slot 1: destination 2 is no team in use"));
     EXPECT_TRUE(Reports("slot 2: history record 20 names team 2, not in use"));
 }
+
+// What a load refuses is a part of the full check; what the full check alone
+// reports (order, plausibility) a load lets through.
+TEST_F(IntegrityTest, TheLoadRangesAreAPartOfTheFullCheck) {
+    EXPECT_EQ(Check_League_Ranges(nullptr), 0);
+    Set_League_Rule(LR_START_YEAR, 1850);                           // implausible, not harmful
+    g_League.anCalendar[0] = 17;                                    // the rest of the rounds not set
+    g_League.aTeams[1].data.anSchedule[4][SLOT_OPPONENT] = 2;      // team 1 against itself
+    std::vector<std::string> ranges;
+    EXPECT_EQ(Check_League_Ranges(&ranges), 0) << (ranges.empty() ? "" : ranges[0]);
+    EXPECT_TRUE(Reports("start year 1850 outside 1900..2200"));
+    EXPECT_TRUE(Reports("calendar entry 1 is week 0, not the week after entry 0"));
+    EXPECT_TRUE(Reports("Team 1 (): schedule slot 4 names opponent 2"));
+
+    Set_League_Rule(LR_START_YEAR, 10000);
+    g_League.anCalendar[2] = 29;
+    Set_Game_State(GS_USER_TEAM, 2);
+    g_League.abPlayoffTeams[NUMBER_OF_PLAYOFF_SLOTS - 1] = 2;
+    g_League.aTeams[0].data.anFinancial[FIN_CASH] = 1000000001;
+    Player(1, 2).anVital[VS_SALARY] = -1;
+    EXPECT_EQ(Check_League_Ranges(&ranges), 6);
+    for (const std::string& szRange : ranges) EXPECT_TRUE(Reports(szRange)) << szRange;
+    EXPECT_TRUE(Reports("start year 10000 outside 0..9999"));
+    EXPECT_TRUE(Reports("calendar entry 2 is week 29, outside 0..28"));
+    EXPECT_TRUE(Reports("game-state entry 28 names team 2, not in use"));
+    EXPECT_TRUE(Reports("playoff slot 30 holds team 2, not in use"));
+    EXPECT_TRUE(Reports("Team 0 (): financial field 68 is 1000000001, beyond 1000000000 either way (cash)"));
+    EXPECT_TRUE(Reports("Team 1 () slot 2: salary -1 outside 0..999999"));
+}
+
+TEST_F(IntegrityTest, PayrollsThatCouldWrapAreRefusedPlayerByPlayerAndAsATeam) {
+    // Each within the bounds, together more than a billion dollars.
+    for (PNUM nSlot = 0; nSlot < 3; nSlot++) {
+        Player(0, nSlot).anVital[VS_SALARY] = 300000;
+        Player(0, nSlot).anVital[VS_BONUS] = 100000;
+    }
+    std::vector<std::string> ranges;
+    EXPECT_EQ(Check_League_Ranges(&ranges), 1);
+    EXPECT_TRUE(Reports("Team 0 (): salaries and bonuses of 1200000 thousand, more than 1000000 thousand"));
+    Player(0, 0).anVital[VS_BONUS] = 0;
+    Player(0, 1).anVital[VS_BONUS] = 0;
+    EXPECT_EQ(Check_League_Ranges(nullptr), 0);  // exactly a billion still fits
+}

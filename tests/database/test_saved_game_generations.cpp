@@ -178,7 +178,7 @@ std::vector<uint8_t> Oldest_Image(int nTeams) {
         image[nData] = 3;                                          // kick returner
         Put32(image, nData + TEAM_STATS_OFFSET + 4 * TEAM_STAT_DIVISION, nTeam % 6);
         Put32(image, nData + (1 + 480 + 60 + 20 + 80 + 1199) * 4, 77);  // last yearly integer
-        Put32(image, nData + (1929 - 1) * 4, 500 + nTeam);         // last schedule integer
+        Put32(image, nData + (1929 - 1) * 4, 250 + nTeam);         // last schedule integer
         for (int nSlot = 0; nSlot < 3; nSlot++) {
             size_t nPlayer = Old_Player(nTeam, nSlot);
             snprintf(reinterpret_cast<char*>(&image[nPlayer]), 20, "Last%d", nSlot);
@@ -200,8 +200,8 @@ std::vector<uint8_t> Oldest_Image(int nTeams) {
     Put32(image, 2275164 + 4 * GS_SEASON_INDEX, 2);
     Put32(image, 2275164 + 4 * 99, 11);
     image[2275564] = 12;
-    image[2275668] = 13;
-    image[2275668 + 30] = 14;
+    image[2275668] = 1;  // teams in use, or none: a load refuses any other
+    image[2275668 + 30] = (uint8_t)NO_TEAM;
     image[2275699] = 99;  // padding: not copied
     Put32(image, 2275700, 15);
     Put32(image, 2275824 - 4, 16);
@@ -229,7 +229,7 @@ TEST_F(GenerationTest, OldestLayoutMovesEveryField) {
         EXPECT_EQ(team.data.abReturners[KICK_RETURNER], 3);
         EXPECT_EQ(team.data.anStats[TEAM_STAT_DIVISION], EXPECTED_DIVISIONS[nTeam]);
         EXPECT_EQ(team.data.anYearly[99][YR_OUTCOME], 77);
-        EXPECT_EQ(team.data.anSchedule[SCHEDULE_SLOTS - 1][SLOT_GAME_RECORD], 500 + nTeam);
+        EXPECT_EQ(team.data.anSchedule[SCHEDULE_SLOTS - 1][SLOT_GAME_RECORD], 250 + nTeam);
         for (PNUM nSlot = 0; nSlot < 3; nSlot++) {
             const PlayerRecord& player = team.aPlayers[nSlot];
             EXPECT_EQ(player.szLastName[4], '0' + nSlot);
@@ -250,8 +250,8 @@ TEST_F(GenerationTest, OldestLayoutMovesEveryField) {
     EXPECT_EQ(Current_Season_Index(), 2);
     EXPECT_EQ(Get_Game_State(NUMBER_OF_GAME_STATE_ENTRIES - 1), 11);
     EXPECT_EQ(g_League.abStandingsOrder[0][0], 12);
-    EXPECT_EQ(g_League.abPlayoffTeams[0], 13);
-    EXPECT_EQ(g_League.abPlayoffTeams[30], 14);
+    EXPECT_EQ(g_League.abPlayoffTeams[0], 1);
+    EXPECT_EQ(g_League.abPlayoffTeams[30], NO_TEAM);
     EXPECT_EQ(g_League.abPlayoffTeams[31], 0);
     EXPECT_EQ(g_League.anPlayoffScores[0], 15);
     EXPECT_EQ(g_League.anPlayoffScores[30], 16);
