@@ -253,7 +253,8 @@ void Check_Team_Codes(Checker& violation, int nTeams) {
         for (int nSlot = 0; nSlot < SCHEDULE_SLOTS; nSlot++) {
             int nEntry = g_League.aTeams[nTeam].data.anSchedule[nSlot][SLOT_OPPONENT];
             if (nEntry == 0) continue;
-            int nOpponent = (nEntry > 0 ? nEntry : -nEntry) - 1;
+            int64_t nMagnitude = nEntry > 0 ? (int64_t)nEntry : -(int64_t)nEntry;  // a damaged INT_MIN too
+            int nOpponent = nMagnitude > NUMBER_OF_FRANCHISES ? NO_TEAM : (int)nMagnitude - 1;
             if (!inUse(nOpponent) || nOpponent == nTeam) {
                 violation("%s slot %d: opponent %d is not another team in use", Team_Label(nTeam), nSlot,
                           nOpponent);

@@ -20,6 +20,8 @@ struct CodeMap {
 
 // A slot holds +(code + 1) or -(code + 1); the sign says who was named first.
 int Renumber_Opponent(int nEntry, const CodeMap& newCode) {
+    // A damaged entry names no block; left as it is, the range check refuses it.
+    if (nEntry > NUMBER_OF_FRANCHISES || nEntry < -NUMBER_OF_FRANCHISES) return nEntry;
     if (nEntry > 0) return newCode(nEntry - 1) + 1;
     if (nEntry < 0) return -(newCode(-nEntry - 1) + 1);
     return 0;

@@ -67,6 +67,7 @@ TNUM Get_Schedule_Opponent(TNUM nTeam, int nSlot) {
     const int32_t* pSlot = Read_Slot(nTeam, nSlot, "Get_Schedule_Opponent");
     if (!pSlot || pSlot[SLOT_OPPONENT] == 0) return NO_TEAM;
     int nEntry = pSlot[SLOT_OPPONENT];
+    if (nEntry > NUMBER_OF_FRANCHISES || nEntry < -NUMBER_OF_FRANCHISES) return NO_TEAM;  // damaged
     return (TNUM)((nEntry > 0 ? nEntry : -nEntry) - 1);
 }
 
