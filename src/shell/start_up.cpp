@@ -1,9 +1,11 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWidget>
 #include <cerrno>
 #include <ctime>
@@ -69,8 +71,11 @@ void Listen_For_Update_Answer(QWidget* pWindow, const QString& szWindowArgument)
         while (QLocalSocket* pSocket = pServer->nextPendingConnection()) {
             QObject::connect(pSocket, &QLocalSocket::readyRead, pSocket, [pSocket] {
                 if (!pSocket->canReadLine()) return;
-                Take_Update_Answer(pSocket->readLine());
+                QByteArray line = pSocket->readLine();
                 pSocket->disconnectFromServer();
+                // The answer may show a box; its event loop must not run inside
+                // the socket's own signal, which may delete the socket under it.
+                QTimer::singleShot(0, qApp, [line] { Take_Update_Answer(line); });
             });
             QObject::connect(pSocket, &QLocalSocket::disconnected, pSocket, &QObject::deleteLater);
         }
