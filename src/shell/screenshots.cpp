@@ -14,6 +14,7 @@
 #include "database/league_database.h"
 #include "season/season_loop.h"
 #include "shell/command_table.h"
+#include "shell/dialogs.h"
 #include "shell/main_window.h"
 
 namespace {
@@ -26,6 +27,19 @@ const PageShot PAGES[] = {
     {PAGE_CALENDAR, "calendar"},   {PAGE_GAMES, "games"},       {PAGE_PLAYOFFS, "playoffs"},
     {PAGE_HALL_OF_FAME, "halloffame"},
 };
+
+// The dialogs a user opens from the menus once a game is running.
+struct DialogShot {
+    int idDialog;
+    const char* szName;
+};
+const DialogShot DIALOGS[] = {
+    {DIALOG_TICKETS, "tickets"},   {DIALOG_CONCESSIONS, "concessions"}, {DIALOG_BROADCAST, "broadcast"},
+    {DIALOG_EXPENSES, "expenses"}, {DIALOG_HISTORY, "history"},         {DIALOG_DATABASE_NOTES, "notes"},
+    {DIALOG_OPTIONS, "options"},   {DIALOG_INJURY_CONTINGENCY, "injury"}, {DIALOG_SAVE_GAME, "save"},
+    {DIALOG_RESUME_GAME, "resume"}, {DIALOG_ABOUT, "about"},
+};
+QString g_szNextModal;  // the file name the next modal window is saved under
 
 // Lets the window settle: layout, painting, and a window manager if there is one.
 void Settle(int nMilliseconds) {
@@ -48,7 +62,9 @@ void Dismiss_Modal_Windows(const QString& szFolder, QTimer* pTimer) {
         QWidget* pModal = QApplication::activeModalWidget();
         if (!pModal) return;
         fprintf(stderr, "dismissing \"%s\"\n", pModal->windowTitle().toUtf8().constData());
-        Save(pModal, QDir(szFolder).filePath(QString("modal-%1.png").arg(++nCount)));
+        QString szName = g_szNextModal.isEmpty() ? QString("modal-%1").arg(++nCount) : g_szNextModal;
+        g_szNextModal.clear();
+        Save(pModal, QDir(szFolder).filePath(szName + ".png"));
         if (QDialog* pDialog = qobject_cast<QDialog*>(pModal)) pDialog->reject();
         else pModal->close();
     });
@@ -83,6 +99,17 @@ void Shoot_Pages(MainWindow& window, const QString& szFolder, const char* szSize
         Save(&window, QDir(szFolder).filePath(QString("%1-%2.png").arg(shot.szName, szSize)));
     }
 }
+
+// Each dialog as it opens; the dismisser saves it and closes it as Escape would.
+void Shoot_Dialogs(MainWindow& window) {
+    for (const DialogShot& shot : DIALOGS) {
+        if (!Dialog_Registered(shot.idDialog)) continue;
+        g_szNextModal = QString("dialog-%1").arg(shot.szName);
+        Do_Dialog(&window, shot.idDialog);
+        g_szNextModal.clear();
+        Settle(100);
+    }
+}
 }  // namespace
 
 QString Screenshot_Folder(int argc, char** argv) {
@@ -107,6 +134,7 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     window.resize(window.Minimum_Width(), window.Minimum_Height());
     Settle(500);
     Shoot_Pages(window, szFolder, "minimum");
+    Shoot_Dialogs(window);
 
     // Without a window manager (a bare X server) maximising does nothing: fill the screen instead.
     QSize normal = window.size();
