@@ -210,18 +210,6 @@ void Set_Team_String(const char* szText, TNUM nTeam, int nIndex) {
     Copy_Field(g_League.aTeams[nTeam].aszStrings[nIndex], nWidth, szText);
 }
 
-void Swap_Team_Blocks(TNUM nTeamA, TNUM nTeamB) {
-    static TeamBlock temp;
-    memcpy(&temp, &g_League.aTeams[nTeamA], sizeof temp);
-    memcpy(&g_League.aTeams[nTeamA], &g_League.aTeams[nTeamB], sizeof temp);
-    memcpy(&g_League.aTeams[nTeamB], &temp, sizeof temp);
-    int& nUser = g_League.anGameState[GS_USER_TEAM];
-    if (nUser == nTeamA)
-        nUser = nTeamB;
-    else if (nUser == nTeamB)
-        nUser = nTeamA;
-}
-
 static bool Block_In_Use(int nTeam) { return g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] != TEAM_NOT_IN_USE; }
 
 static int Compare_Teams(int nTeamA, int nTeamB) {

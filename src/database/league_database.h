@@ -284,7 +284,6 @@ void Renumber_Team_Codes(const TNUM anNewCode[NUMBER_OF_FRANCHISES]);
 typedef void (*GameRecordTeamsHook)(const TNUM anNewCode[NUMBER_OF_FRANCHISES]);
 void Set_Game_Record_Teams_Hook(GameRecordTeamsHook pHook);
 void Erase_Team(TNUM nTeam);  // the blocks behind close up, their stored codes with them
-void Swap_Team_Blocks(TNUM nTeamA, TNUM nTeamB);  // the user's team follows
 
 // Cities.
 int Number_Of_Cities();  // leading entries with a name
