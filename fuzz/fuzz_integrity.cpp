@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,24 +14,19 @@
 #include "platform/headless.h"
 
 namespace {
-std::unique_ptr<LeagueDatabase> g_pSound;
 unsigned g_nRuns = 0;
 }  // namespace
 
 // Run from a folder holding Universe.dat to start from the default league;
 // elsewhere the damage falls on an empty one.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    StartUpOptions options;
-    options.bSeedFromClock = false;
-    options.nSeed = 1;
-    Start_Up_Core(options);
-    g_pSound = std::make_unique<LeagueDatabase>();
-    memcpy(g_pSound.get(), &g_League, sizeof g_League);
+    Start_Seeded_Core();
+    Keep_Sound_League();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
-    memcpy(&g_League, g_pSound.get(), sizeof g_League);
+    Restore_Sound_League();
     Apply_Patches(pData, nSize);
     Count_Teams();
     std::vector<std::string> all, ranges;

@@ -6,8 +6,29 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
+#include "commands/start_up.h"
 #include "database/league_database.h"
+
+// The core started as the programs start it, with a fixed seed so that runs repeat.
+inline StartUpReport Start_Seeded_Core() {
+    StartUpOptions options;
+    options.bSeedFromClock = false;
+    options.nSeed = 1;
+    return Start_Up_Core(options);
+}
+
+// The sound league every input damages: kept once, put back before each input.
+inline std::unique_ptr<LeagueDatabase>& Sound_League() {
+    static std::unique_ptr<LeagueDatabase> pSound;
+    return pSound;
+}
+inline void Keep_Sound_League() {
+    Sound_League() = std::make_unique<LeagueDatabase>();
+    memcpy(Sound_League().get(), &g_League, sizeof g_League);
+}
+inline void Restore_Sound_League() { memcpy(&g_League, Sound_League().get(), sizeof g_League); }
 
 // Applies every whole patch of the input to the league; a cut last one is dropped.
 inline void Apply_Patches(const uint8_t* pData, size_t nSize) {

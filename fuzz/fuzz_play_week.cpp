@@ -4,7 +4,6 @@
 // sanitizers of the fuzz build watch for both).
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <cstdio>
 
 #include "base/random.h"
@@ -16,28 +15,20 @@
 #include "season/season_loop.h"
 #include "simulation/game.h"
 
-namespace {
-std::unique_ptr<LeagueDatabase> g_pSound;
-}  // namespace
-
 // Needs Universe.dat in the folder it runs from: a new game on the default
 // league is the sound league every input damages.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    StartUpOptions options;
-    options.bSeedFromClock = false;
-    options.nSeed = 1;
-    if (!Start_Up_Core(options).bUniverseLoaded || !Start_Default_New_Game(0, 1)) {
+    if (!Start_Seeded_Core().bUniverseLoaded || !Start_Default_New_Game(0, 1)) {
         fprintf(stderr, "fuzz_play_week: run it in a folder that holds Universe.dat\n");
         abort();
     }
     Set_Play_By_Play_File(false);
-    g_pSound = std::make_unique<LeagueDatabase>();
-    memcpy(g_pSound.get(), &g_League, sizeof g_League);
+    Keep_Sound_League();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
-    memcpy(&g_League, g_pSound.get(), sizeof g_League);
+    Restore_Sound_League();
     Apply_Patches(pData, nSize);
     Headless_Reset();
     Count_Teams();
