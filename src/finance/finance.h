@@ -21,3 +21,12 @@ void Set_Trade_Value_Hook(int (*pfnValue)(TNUM nTeam, PNUM nPlayer));
 // Prices, budgets, cash and last season's figures of every franchise of a
 // league just created.
 void Initialise_League_Finances();
+
+// A computer manager's broadcast policy at a cash level (FIN_WEALTH): pay
+// television or a blackout while money is short, normal broadcasts once the
+// team is rich, and the policy it has in between.
+int Computer_Broadcast_Policy(int nCashLevel, int nPolicy);
+// The broadcast policy, ticket and concession prices and the scouting and
+// medical budgets a computer manager sets from the team's cash and payroll.
+// Draws one random number.
+void Set_Computer_Money_Settings(TNUM nTeam);
