@@ -2,6 +2,7 @@
 
 #include "database/player.h"
 #include "database/team.h"
+#include "finance/finance.h"
 #include "personnel/injuries.h"
 #include "personnel/player_creation.h"
 #include "personnel/ratings.h"
@@ -9,6 +10,9 @@
 namespace {
 constexpr int RELEASE_ABOVE_ROSTER = 65;  // a larger roster makes room before it signs
 constexpr int REVIEW_CYCLE = 6;          // weeks between a team's reviews
+constexpr int FIRST_RELEASED_SLOT = 77;  // the review lets slots 77..79 go
+constexpr int SMALLEST_TRIMMED_ROSTER = 53;  // a payroll over the cap never thins the roster below this
+constexpr int PAYROLL_ROUNDS = 100;
 
 // Healthy players of each position.
 void Count_Healthy(TNUM nTeam, int* anCount) {
@@ -55,11 +59,31 @@ bool Add_Player_At(TNUM nTeam, int nPosition) {
 }
 
 bool Computer_Managed(TNUM nTeam) { return Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) == COMPUTER_MANAGED; }
-
-// The review proper (releases, a signing, a release of a player the team can
-// spare, the payroll, the money settings) comes with the computer's trading.
-void Review_Roster_And_Payroll(TNUM) {}
 }  // namespace
+
+// The review proper, in its fixed order: the last three slots are let go, a
+// payroll at the cap sheds its weakest while the roster can spare them, and
+// the money settings are renewed.
+void Review_Roster_And_Payroll(TNUM nTeam) {
+    if (nTeam < 0 || nTeam >= NUMBER_OF_FRANCHISES || !Valid_Team(nTeam)) return;
+    // From the top down, so that closing one gap moves nobody into a slot still to be released.
+    for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= FIRST_RELEASED_SLOT; nSlot--)
+        if (Is_Valid_Player(nTeam, (PNUM)nSlot)) Release_To_Free_Agency(nTeam, (PNUM)nSlot);
+
+    // A signing from the pool while there is money and cap room, or else the
+    // release of a player an eliminated team can spare, both judged by the
+    // trade engine's offer score: they come with the computer's trading.
+
+    int nCap = Get_League_Rule(LR_SALARY_CAP) / 1000;
+    for (int nRound = 0; nRound < PAYROLL_ROUNDS && Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) >= nCap; nRound++) {
+        if (Number_Of_Players(nTeam) <= SMALLEST_TRIMMED_ROSTER) break;  // the rounds left could do nothing
+        PNUM nWeakest = Weakest_Player(nTeam);
+        if (nWeakest == NO_PLAYER) break;
+        Release_To_Free_Agency(nTeam, nWeakest);
+    }
+
+    Set_Computer_Money_Settings(nTeam);
+}
 
 PNUM Weakest_Player(TNUM nTeam) {
     int anCount[NUMBER_OF_POSITIONS];
