@@ -1,0 +1,98 @@
+// "&Start Next Season" from the window with a contract running out on the
+// person's team: the question comes first, No keeps the league as it was and
+// Yes goes on into the next season.
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+#include "database/player.h"
+#include "database/saved_game.h"
+#include "database/team.h"
+#include "league_builder.h"
+#include "personnel/roster.h"
+#include "modal_driver.h"
+#include "season/playoffs.h"
+#include "season/schedule.h"
+#include "season/season_loop.h"
+#include "shell/command_table.h"
+#include "simulation/game.h"
+
+namespace {
+constexpr TNUM PERSONS_TEAM = 3;
+const char* const EXPIRING_QUESTION =
+    "Your team(s) have players with expiring contracts. You should renegotiate these contracts before starting a "
+    "new season (especially if you are close to the salary cap), or you may lose important players. Start a new "
+    "season anyway?";
+
+QAction* Only_Play_Item(MainWindow& window) {
+    window.Refresh_Menus();
+    QList<QAction*> actions = window.Menu(MENU_PLAY)->actions();
+    return actions.size() == 1 ? actions[0] : nullptr;
+}
+}  // namespace
+
+class NextSeasonTest : public QObject {
+    Q_OBJECT
+    WindowTestBench m_Bench;
+    MainWindow*& m_pWindow = m_Bench.pWindow;
+
+  private slots:
+    void initTestCase() {
+        m_Bench.Start();
+        QString szGame = m_Bench.szOldFolder + "/game/";
+        QDir().mkdir("names");
+        for (const QString& szFile : QDir(szGame + "names").entryList(QDir::Files))
+            QFile::copy(szGame + "names/" + szFile, "names/" + szFile);
+    }
+    void cleanupTestCase() { m_Bench.Finish(); }
+
+    void An_Expiring_Contract_Is_Asked_About_Before_The_Next_Season() {
+        if (!Build_Default_Season_League((m_Bench.szOldFolder + "/game/Universe.dat").toUtf8().constData(), 5))
+            QSKIP("no default league in this build");
+        Set_Play_By_Play_File(false);
+        // The season as it stands after the final, the person's team with one contract running out.
+        Set_Game_State(GS_CURRENT_WEEK, Last_Playoff_Week() + 1);
+        g_League.abPlayoffTeams[Champion_Slot()] = PERSONS_TEAM;
+        Set_Team_Stat(PERSONS_TEAM, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+        Set_Game_State(GS_MANAGED_TEAM, PERSONS_TEAM);
+        for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(PERSONS_TEAM); nPlayer++)
+            Set_Player_Vital_Stat(PERSONS_TEAM, nPlayer, VS_CONTRACT_LEFT, 3);
+        Set_Player_Vital_Stat(PERSONS_TEAM, 0, VS_CONTRACT_LEFT, 1);
+        Copy_Field(g_League.szGameName, sizeof g_League.szGameName, "Turn");
+        Organise_Computer_Teams();  // as the final's week left them
+        int nSeason = Current_Season_Index();
+        uint32_t nBefore = Saved_Data_Checksum();
+
+        QAction* pStart = Only_Play_Item(*m_pWindow);
+        QVERIFY(pStart);
+        QCOMPARE(pStart->text(), QString("&Start Next Season"));
+        QList<SeenBox> seen;
+        Answer_Box(QMessageBox::No, &seen);
+        pStart->trigger();
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].szTitle, QString("Start New Season"));
+        QCOMPARE(seen[0].szText, QString(EXPIRING_QUESTION));
+        QCOMPARE(Saved_Data_Checksum(), nBefore);
+        QCOMPARE(Current_Season_Index(), nSeason);
+        QVERIFY(!QFile::exists("Turn.vtr"));
+        pStart = Only_Play_Item(*m_pWindow);
+        QVERIFY(pStart);
+        QCOMPARE(pStart->text(), QString("&Start Next Season"));
+
+        seen.clear();
+        Answer_Box(QMessageBox::Yes, &seen);
+        pStart->trigger();
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].szText, QString(EXPIRING_QUESTION));
+        QCOMPARE(Current_Season_Index(), nSeason + 1);
+        QCOMPARE(Current_Week(), 0);
+        QVERIFY(!Season_Is_Over());
+        QVERIFY(QFile::exists("Turn.vtr"));  // saved on its own at the turn of the season
+        m_pWindow->Refresh_Menus();
+        QVERIFY(m_pWindow->Menu(MENU_PLAY)->actions().value(0)->text() != "&Start Next Season");
+        Set_Play_By_Play_File(true);
+    }
+};
+
+QTEST_MAIN(NextSeasonTest)
+#include "test_next_season.moc"
