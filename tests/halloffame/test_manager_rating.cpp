@@ -1,0 +1,293 @@
+// The manager rating, the top-ten tables and Retire against a permanent file
+// in the scratch folder.
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "database/team.h"
+#include "database/text_format.h"
+#include "halloffame/manager_rating.h"
+#include "platform/headless.h"
+#include "platform/platform.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+class ManagerRatingTest : public LeagueTest {
+  protected:
+    void SetUp() override {
+        LeagueTest::SetUp();
+        Build_Page_League(4);
+        for (TNUM nTeam = 0; nTeam < 4; nTeam++) {
+            Set_Team_String("Sam Hollow", nTeam, TS_MANAGER);
+            Set_Team_Financial_Stat(nTeam, FIN_MARKET_HANDICAP, 0);  // an average market
+        }
+        Set_Team_Stat(USER, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    }
+    static constexpr TNUM USER = 1;
+
+    // Every completed season alike, and the season under way with games of its own.
+    static void Play_Seasons(TNUM nTeam, int nSeasons, int nWins, int nLosses, int nTies, int nPlayoffWins,
+                             int nPlayoffLosses) {
+        Set_Game_State(GS_SEASON_INDEX, nSeasons);
+        for (int nYear = 0; nYear <= nSeasons; nYear++) {
+            Set_Team_Yearly_Stat(nTeam, nYear, YR_WINS, nWins);
+            Set_Team_Yearly_Stat(nTeam, nYear, YR_LOSSES, nLosses);
+            Set_Team_Yearly_Stat(nTeam, nYear, YR_TIES, nTies);
+            Set_Team_Yearly_Stat(nTeam, nYear, YR_PLAYOFF_WINS, nPlayoffWins);
+            Set_Team_Yearly_Stat(nTeam, nYear, YR_PLAYOFF_LOSSES, nPlayoffLosses);
+        }
+    }
+    static FameFile Read() {
+        FameFile fame;
+        Read_Fame_File(&fame);
+        return fame;
+    }
+    static std::string File_Bytes() {
+        std::ifstream file(FAME_FILE_NAME, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(file)), {});
+    }
+    static bool Told(const char* szTitle) {
+        for (const RecordedNotice& notice : Headless_Notices())
+            if (notice.title == szTitle) return true;
+        return false;
+    }
+};
+
+constexpr int VANTOR = 3;
+constexpr int MANAGER = 2;
+}  // namespace
+
+TEST_F(ManagerRatingTest, RatingFollowsTheWorkedExamples) {
+    Set_Team_Financial_Stat(USER, FIN_MARKET_HANDICAP, 0);
+    Play_Seasons(USER, 1, 16, 0, 0, 3, 0);
+    EXPECT_EQ(Manager_Rating(USER), 375);  // ratio(1188, 316, 1000)
+    char szText[TEXT_SIZE];
+    Rating_Text(Manager_Rating(USER), szText);
+    EXPECT_STREQ(szText, "37.5");
+
+    // The season under way does not count: during the first one every rating is 0.
+    Set_Game_State(GS_SEASON_INDEX, 0);
+    EXPECT_EQ(Manager_Rating(USER), 0);
+
+    // Ten perfect seasons without playoffs in an average market: exactly 100.0.
+    Play_Seasons(USER, 10, 16, 0, 0, 0, 0);
+    EXPECT_EQ(Manager_Rating(USER), 1000);
+    Play_Seasons(USER, 40, 16, 0, 0, 0, 0);
+    EXPECT_EQ(Manager_Rating(USER), 1000);  // tenure stops growing at ten seasons
+}
+
+TEST_F(ManagerRatingTest, NoGamesLeaveOnlyTheHandicap) {
+    Play_Seasons(USER, 1, 0, 0, 0, 0, 0);
+    Set_Team_Financial_Stat(USER, FIN_MARKET_HANDICAP, 100);
+    EXPECT_EQ(Manager_Rating(USER), 32);
+    Set_Team_Financial_Stat(USER, FIN_MARKET_HANDICAP, -100);
+    EXPECT_EQ(Manager_Rating(USER), 0);  // never below zero
+}
+
+TEST_F(ManagerRatingTest, DamagedSeasonIndexGivesNoRating) {
+    Play_Seasons(USER, 1, 16, 0, 0, 0, 0);
+    Set_Team_Financial_Stat(USER, FIN_MARKET_HANDICAP, 50);
+    Set_Game_State(GS_SEASON_INDEX, -4);  // the rounded root would take it for four seasons
+    EXPECT_EQ(Manager_Rating(USER), 0);
+    Set_Game_State(GS_SEASON_INDEX, 5000);
+    EXPECT_GE(Manager_Rating(USER), 0);  // reads the record's years only
+}
+
+TEST_F(ManagerRatingTest, TiesCountHalfAndPlayoffWinsCountTwice) {
+    TeamCareerTotals totals = {8, 7, 2, 0, 0};
+    EXPECT_EQ(Vantor_Rating(totals, 0, 10), 529);  // (2 + 16) / 34
+    totals.nPlayoffWins = 2;
+    EXPECT_EQ(Vantor_Rating(totals, 0, 10), 647);  // (2 + 20) / 34
+    totals.nPlayoffLosses = 5;  // playoff losses cost nothing
+    EXPECT_EQ(Vantor_Rating(totals, 0, 10), 647);
+}
+
+TEST_F(ManagerRatingTest, HallOfFameTeamIsBestHumanLaterOnTies) {
+    Set_Team_Stat(0, TEAM_STAT_CONTROL, COMPUTER_MANAGED);
+    Play_Seasons(0, 3, 16, 0, 0, 3, 0);  // the best record, but the computer's
+    Play_Seasons(USER, 3, 8, 8, 0, 0, 0);
+    EXPECT_EQ(Hall_Of_Fame_Team(), USER);
+    Set_Team_Stat(3, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    Play_Seasons(3, 3, 8, 8, 0, 0, 0);
+    EXPECT_EQ(Hall_Of_Fame_Team(), 3);
+    Play_Seasons(USER, 3, 9, 7, 0, 0, 0);
+    EXPECT_EQ(Hall_Of_Fame_Team(), USER);
+    Set_Team_Stat(USER, TEAM_STAT_CONTROL, COMPUTER_MANAGED);
+    Set_Team_Stat(3, TEAM_STAT_CONTROL, COMPUTER_MANAGED);
+    EXPECT_EQ(Hall_Of_Fame_Team(), NO_TEAM);
+}
+
+TEST_F(ManagerRatingTest, QualifyingNeedsMoreThanTheTenth) {
+    FameFile fame;
+    memset(&fame, 0, sizeof fame);
+    Fill_Built_In_Fame_Entries(&fame);
+    int nTenth = fame.aTables[MANAGER][FAME_ENTRIES - 1].nRating;
+    EXPECT_FALSE(Rating_Qualifies(fame, MANAGER, nTenth));
+    EXPECT_TRUE(Rating_Qualifies(fame, MANAGER, nTenth + 1));
+    EXPECT_FALSE(Rating_Qualifies(fame, FAME_LEVELS, 9999));
+    EXPECT_TRUE(Logged("Invalid nLevel in Rating_Qualifies: 4"));
+}
+
+TEST_F(ManagerRatingTest, EqualRatingGoesBelowAndTheTenthFallsOff) {
+    FameFile fame;
+    memset(&fame, 0, sizeof fame);
+    Fill_Built_In_Fame_Entries(&fame);
+    FameFile before = fame;
+    FameEntry entry = Manager_Fame_Entry(USER, fame.aTables[MANAGER][3].nRating);
+    EXPECT_EQ(Insert_Fame_Entry(&fame, MANAGER, entry), 4);
+    EXPECT_STREQ(fame.aTables[MANAGER][4].szManager, "Sam Hollow");
+    for (int i = 0; i < 4; i++) EXPECT_EQ(memcmp(&fame.aTables[MANAGER][i], &before.aTables[MANAGER][i], sizeof entry), 0);
+    for (int i = 5; i < FAME_ENTRIES; i++)
+        EXPECT_EQ(memcmp(&fame.aTables[MANAGER][i], &before.aTables[MANAGER][i - 1], sizeof entry), 0) << i;
+    // The other levels are not touched; a rating no better than the tenth changes nothing.
+    EXPECT_EQ(memcmp(&fame.aTables[VANTOR], &before.aTables[VANTOR], sizeof fame.aTables[VANTOR]), 0);
+    FameFile kept = fame;
+    entry.nRating = fame.aTables[MANAGER][FAME_ENTRIES - 1].nRating;
+    EXPECT_EQ(Insert_Fame_Entry(&fame, MANAGER, entry), -1);
+    EXPECT_EQ(memcmp(&fame, &kept, sizeof fame), 0);
+}
+
+TEST_F(ManagerRatingTest, EntryCarriesTheCareer) {
+    Play_Seasons(USER, 4, 10, 5, 1, 2, 1);
+    Set_Team_Financial_Stat(USER, FIN_MARKET_HANDICAP, -40);
+    FameEntry entry = Manager_Fame_Entry(USER, 777);
+    EXPECT_STREQ(entry.szManager, "Sam Hollow");
+    EXPECT_STREQ(entry.szHome, "City1");
+    EXPECT_EQ(entry.nFirstSeason, 2003);
+    EXPECT_EQ(entry.nLastSeason, 2006);
+    EXPECT_EQ(entry.nWins, 40);
+    EXPECT_EQ(entry.nLosses, 20);
+    EXPECT_EQ(entry.nTies, 4);
+    EXPECT_EQ(entry.nPlayoffWins, 8);
+    EXPECT_EQ(entry.nPlayoffLosses, 4);
+    EXPECT_EQ(entry.nRating, 777);
+    EXPECT_EQ(entry.nHandicap, -40);
+}
+
+TEST_F(ManagerRatingTest, SecretCodeIsSixDigitsFromTheName) {
+    int nCode = Secret_Code("Sam Hollow");
+    EXPECT_EQ(nCode, Secret_Code("Sam Hollow"));
+    EXPECT_GE(nCode, 100000);
+    EXPECT_LE(nCode, 999999);
+    EXPECT_NE(nCode, Secret_Code("Sam Hollows"));
+    EXPECT_NE(Secret_Code("ab"), Secret_Code("ba"));
+    EXPECT_GE(Secret_Code(""), 100000);
+}
+
+TEST_F(ManagerRatingTest, NotQualifyingAskedOnceAndWritesNothing) {
+    Rebuild_Fame_File();
+    std::string szBefore = File_Bytes();
+    Set_Game_State(GS_DIFFICULTY, MANAGER);
+    Play_Seasons(USER, 1, 16, 0, 0, 3, 0);  // 37.5, far below the tenth
+    Headless_Push_Answer(ANSWER_NO);
+    EXPECT_FALSE(Retire());
+    Headless_Push_Answer(ANSWER_YES);
+    EXPECT_TRUE(Retire());
+    ASSERT_EQ(Headless_Questions().size(), 2u);
+    EXPECT_EQ(Headless_Questions()[0].title, "Retirement");
+    EXPECT_EQ(Headless_Questions()[0].text,
+              "Your Vantor Rating of 37.5 does not qualify for the Vantor Hall Of Fame. Retire anyway?");
+    EXPECT_EQ(File_Bytes(), szBefore);
+}
+
+TEST_F(ManagerRatingTest, QualifyingAnsweredNoPlaysOn) {
+    Rebuild_Fame_File();
+    std::string szBefore = File_Bytes();
+    Play_Seasons(USER, 10, 16, 0, 0, 3, 0);
+    Headless_Push_Answer(ANSWER_NO);
+    EXPECT_FALSE(Retire());
+    ASSERT_EQ(Headless_Questions().size(), 1u);
+    EXPECT_EQ(Headless_Questions()[0].text,
+              "Congratulations. Your score qualifies for the Vantor Hall Of Fame. Are you sure you want to retire?");
+    EXPECT_EQ(File_Bytes(), szBefore);
+}
+
+TEST_F(ManagerRatingTest, ValidFirstAtVantorIsWhiteWithSecretCode) {
+    Rebuild_Fame_File();
+    Set_Game_State(GS_DIFFICULTY, VANTOR);
+    Set_Game_State(GS_RATING_VALID, 1);
+    Play_Seasons(USER, 10, 16, 0, 0, 3, 0);
+    Headless_Push_Answer(ANSWER_YES);
+    ASSERT_TRUE(Retire());
+    FameFile fame = Read();
+    EXPECT_STREQ(fame.aTables[VANTOR][0].szManager, "Sam Hollow");
+    EXPECT_EQ(fame.aTables[VANTOR][0].nFlag, FAME_WHITE);
+    EXPECT_EQ(fame.aTables[VANTOR][0].nRating, Manager_Rating(USER));
+    EXPECT_EQ(fame.aTables[VANTOR][1].nRating, 761);
+    EXPECT_EQ(fame.aTables[MANAGER][0].nRating, 761);
+    ASSERT_TRUE(Told("Congratulations!"));
+    EXPECT_EQ(Headless_Notices().back().text,
+              "You have earned the #1 spot at the VANTOR level of difficulty. Your secret code is " +
+                  std::to_string(Secret_Code("Sam Hollow")) + ".");
+    EXPECT_FALSE(Told("Vantor Rating"));
+}
+
+TEST_F(ManagerRatingTest, ValidButNotFirstOrNotVantorSaysNothing) {
+    Set_Game_State(GS_RATING_VALID, 1);
+    Play_Seasons(USER, 10, 16, 0, 0, 3, 0);
+    Rebuild_Fame_File();
+    Set_Game_State(GS_DIFFICULTY, MANAGER);  // first place, but not at the Vantor level
+    Headless_Push_Answer(ANSWER_YES);
+    ASSERT_TRUE(Retire());
+    EXPECT_EQ(Read().aTables[MANAGER][0].nFlag, FAME_WHITE);
+    Play_Seasons(USER, 10, 13, 3, 0, 0, 0);  // 81.3: second at Vantor
+    Set_Game_State(GS_DIFFICULTY, VANTOR);
+    Rebuild_Fame_File();
+    FameFile fame = Read();
+    fame.aTables[VANTOR][0].nRating = 900;
+    Write_Fame_File(&fame);
+    Headless_Push_Answer(ANSWER_YES);
+    ASSERT_TRUE(Retire());
+    EXPECT_EQ(Read().aTables[VANTOR][1].nFlag, FAME_WHITE);
+    EXPECT_FALSE(Told("Congratulations!"));
+    EXPECT_FALSE(Told("Vantor Rating"));
+}
+
+TEST_F(ManagerRatingTest, InvalidRatingIsGrayEvenAtTheTop) {
+    Rebuild_Fame_File();
+    Set_Game_State(GS_DIFFICULTY, VANTOR);
+    Set_Game_State(GS_RATING_VALID, 0);
+    Play_Seasons(USER, 10, 16, 0, 0, 3, 0);
+    Headless_Push_Answer(ANSWER_YES);
+    ASSERT_TRUE(Retire());
+    EXPECT_EQ(Read().aTables[VANTOR][0].nFlag, FAME_GRAY);
+    EXPECT_FALSE(Told("Congratulations!"));
+    ASSERT_TRUE(Told("Vantor Rating"));
+    EXPECT_NE(Headless_Notices().back().text.find("It will be shown in gray."), std::string::npos);
+}
+
+TEST_F(ManagerRatingTest, MissingFileGetsTheBuiltInTablesAndTheEntry) {
+    Set_Game_State(GS_DIFFICULTY, MANAGER);
+    Play_Seasons(USER, 10, 13, 3, 0, 0, 0);  // 81.3
+    Headless_Push_Answer(ANSWER_YES);
+    ASSERT_TRUE(Retire());
+    FameFile fame = Read();
+    EXPECT_EQ(fame.aTables[MANAGER][0].nRating, 813);
+    EXPECT_EQ(fame.aTables[MANAGER][1].nRating, 761);
+    EXPECT_EQ(fame.aTables[0][0].nRating, 761);
+}
+
+TEST_F(ManagerRatingTest, UnreadableFileIsNeverWrittenOver) {
+    fs::create_directory(FAME_FILE_NAME);  // opens, but every read fails
+    Play_Seasons(USER, 10, 13, 3, 0, 0, 0);
+    Headless_Push_Answer(ANSWER_YES);
+    EXPECT_TRUE(Retire());
+    EXPECT_TRUE(fs::is_directory(FAME_FILE_NAME));
+    EXPECT_EQ(Headless_Notices().back().text, "Couldn't read 'VantorFame.dat' for writing.");
+}
+
+TEST_F(ManagerRatingTest, ShortFileKeepsWhatItHeld) {
+    Rebuild_Fame_File();
+    std::string szBytes = File_Bytes().substr(0, sizeof(FameEntry) * FAME_ENTRIES + 100);
+    { std::ofstream(FAME_FILE_NAME, std::ios::binary) << szBytes; }
+    Set_Game_State(GS_DIFFICULTY, VANTOR);
+    Play_Seasons(USER, 1, 16, 0, 0, 3, 0);  // 37.5 beats the zeros past the end
+    Headless_Push_Answer(ANSWER_YES);
+    ASSERT_TRUE(Retire());
+    std::string szAfter = File_Bytes();
+    ASSERT_EQ(szAfter.size(), FAME_FILE_SIZE);
+    EXPECT_EQ(szAfter.substr(0, szBytes.size()), szBytes);
+    EXPECT_EQ(Read().aTables[VANTOR][0].nRating, 375);
+}
