@@ -22,11 +22,7 @@ static bool Save_Before_Leaving(MainWindow& window) {
 }
 
 bool Leave_Game_Check(MainWindow& window) {
-    if (Get_Game_State(GS_RATING_VALID) &&
-        Ask_Yes_No("Vantor Rating Warning",
-                   "Leaving this game and resuming it later will invalidate your Vantor Rating. Leave anyway?") !=
-            ANSWER_YES)
-        return false;
+    if (!Confirm_Leaving_Rated_Game()) return false;
     // A running fantasy draft writes its state file here once the draft exists.
     switch (Ask_Save_Before_Leaving()) {
     case LEAVE_GAME: return true;
