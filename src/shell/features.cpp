@@ -21,5 +21,6 @@ void Register_Features() {
     Register_Saved_Game_Dialogs();
     Register_Settings_Dialogs();
     Register_Budget_Dialogs();
+    Register_Hall_Of_Fame_Dialog();
     Register_Play_Commands();
 }
