@@ -38,18 +38,10 @@ TEST_F(InducteesTest, OnlyMembersWhoseYearHasPassedShowInSlotOrder) {
     EXPECT_STREQ(shown[0].szVotes, "100%");
     EXPECT_STREQ(shown[1].szVotes, "85%");
     EXPECT_EQ(shown[2].nYearInducted, 2001);
-    char szPosition[TEXT_SIZE];
-    Get_Position_Abbreviation(1, szPosition);
-    EXPECT_STREQ(shown[1].szPosition, szPosition);
 
     std::vector<InducteeLine> all = Hall_Of_Fame_Inductees(false);
     ASSERT_EQ(all.size(), 5u);
     EXPECT_TRUE(all[2].bWaiting);
     EXPECT_TRUE(all[3].bWaiting);
     EXPECT_FALSE(all[4].bWaiting);
-}
-
-TEST_F(InducteesTest, EmptyHallShowsNothing) {
-    EXPECT_TRUE(Hall_Of_Fame_Inductees(true).empty());
-    EXPECT_TRUE(Hall_Of_Fame_Inductees(false).empty());
 }
