@@ -1,5 +1,6 @@
 #include "halloffame/manager_rating.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "base/random.h"

@@ -2,8 +2,6 @@
 // team's totals over its completed seasons, the rating in tenths, the
 // top-ten tables of the permanent file and the Retire questions.
 #pragma once
-#include <cstdint>
-
 #include "database/league_database.h"
 #include "halloffame/fame_file.h"
 

@@ -1,7 +1,9 @@
 // The Vantor Hall Of Fame page: the level being viewed as its pressed button,
 // ten managers and the current one, white text for ratings earned without
 // help, gray for the others, orange for the built-in legends.
+#include "commands/game_commands.h"
 #include "database/text_format.h"
+#include "platform/page_layout.h"
 #include "platform/platform.h"
 #include "reports/hall_of_fame_page.h"
 #include "shell/drawing.h"
@@ -13,6 +15,7 @@
 namespace {
 const QColor BUILT_IN_COLOUR(255, 180, 40);
 const QColor GRAY_COLOUR(127, 127, 127);
+const QColor STAND_IN_BACKGROUND(24, 28, 52);  // white and gray text stay readable without the picture
 
 QColor Row_Colour(int nFlag) {
     if (nFlag == FAME_BUILT_IN) return BUILT_IN_COLOUR;
@@ -48,6 +51,8 @@ void Draw_Level_Button(const PageDevice& device, int nLevel) {
 }
 
 void Draw_Hall_Of_Fame(const PageDevice& device) {
+    if (Page_Background_Picture(Page_Background(PAGE_HALL_OF_FAME)).isNull())
+        Fill_Rectangle(device, 0, 0, LOGICAL_PAGE_WIDTH, LOGICAL_PAGE_HEIGHT, STAND_IN_BACKGROUND);
     HallOfFamePage page;
     Fill_Hall_Of_Fame_Page(&page);
     Draw_Level_Button(device, page.nLevel);
