@@ -4,7 +4,6 @@
 #include "commands/game_commands.h"
 #include "database/text_format.h"
 #include "platform/page_layout.h"
-#include "platform/platform.h"
 #include "reports/hall_of_fame_page.h"
 #include "shell/drawing.h"
 #include "shell/page_support.h"
@@ -33,29 +32,34 @@ void Draw_Row(const PageDevice& device, const HallOfFameRow& row, int nTop) {
     }
 }
 
-// The pressed button of the level viewed; a plain one with the level's name
-// when the picture is missing.
-void Draw_Level_Button(const PageDevice& device, int nLevel) {
-    char szPicture[TEXT_SIZE];
-    Format_Text(szPicture, "News\\Diffbtn%d.jpg", nLevel);
-    int nLeft = HOF_BUTTON_LEFT + HOF_BUTTON_STEP * nLevel;
-    if (!Store_Picture(0, szPicture).isNull()) {
-        Draw_Store_Picture(*device.pPainter, device.nWidth, device.nHeight, szPicture, nLeft, HOF_BUTTON_TOP,
-                           HOF_BUTTON_WIDTH, HOF_BUTTON_HEIGHT);
-        return;
+// The pressed button of the level viewed over the background's four; plain
+// buttons with the levels' names when a picture is missing.
+void Draw_Level_Buttons(const PageDevice& device, int nViewed, bool bBackground) {
+    for (int nLevel = 0; nLevel < FAME_LEVELS; nLevel++) {
+        char szPicture[TEXT_SIZE];
+        Format_Text(szPicture, "News\\Diffbtn%d.jpg", nLevel);
+        int nLeft = HOF_BUTTON_LEFT + HOF_BUTTON_STEP * nLevel;
+        bool bViewed = nLevel == nViewed;
+        if (bViewed && !Store_Picture(0, szPicture).isNull()) {
+            Draw_Store_Picture(*device.pPainter, device.nWidth, device.nHeight, szPicture, nLeft, HOF_BUTTON_TOP,
+                               HOF_BUTTON_WIDTH, HOF_BUTTON_HEIGHT);
+            continue;
+        }
+        if (bBackground && !bViewed) continue;
+        char szName[TEXT_SIZE];
+        Get_Difficulty_Name(nLevel, szName);
+        Draw_Page_Button(device,
+                         {nLeft, HOF_BUTTON_TOP, nLeft + HOF_BUTTON_WIDTH, HOF_BUTTON_TOP + HOF_BUTTON_HEIGHT},
+                         QString::fromUtf8(szName), bViewed);
     }
-    char szName[TEXT_SIZE];
-    Get_Difficulty_Name(nLevel, szName);
-    Draw_Page_Button(device, {nLeft, HOF_BUTTON_TOP, nLeft + HOF_BUTTON_WIDTH, HOF_BUTTON_TOP + HOF_BUTTON_HEIGHT},
-                     QString::fromUtf8(szName), true);
 }
 
 void Draw_Hall_Of_Fame(const PageDevice& device) {
-    if (Page_Background_Picture(Page_Background(PAGE_HALL_OF_FAME)).isNull())
-        Fill_Rectangle(device, 0, 0, LOGICAL_PAGE_WIDTH, LOGICAL_PAGE_HEIGHT, STAND_IN_BACKGROUND);
+    bool bBackground = !Page_Background_Picture(Page_Background(PAGE_HALL_OF_FAME)).isNull();
+    if (!bBackground) Fill_Rectangle(device, 0, 0, LOGICAL_PAGE_WIDTH, LOGICAL_PAGE_HEIGHT, STAND_IN_BACKGROUND);
     HallOfFamePage page;
     Fill_Hall_Of_Fame_Page(&page);
-    Draw_Level_Button(device, page.nLevel);
+    Draw_Level_Buttons(device, page.nLevel, bBackground);
     for (int i = 0; i < FAME_ENTRIES; i++) Draw_Row(device, page.aRows[i], HOF_FIRST_ROW_TOP + HOF_ROW_STEP * i);
     Draw_Row(device, page.own, HOF_OWN_ROW_TOP);
 }
