@@ -15,15 +15,21 @@
 namespace {
 const char* Flag_Word(int nFlag) {
     switch (nFlag) {
-    case FAME_BUILT_IN: return "built-in";
-    case FAME_WHITE: return "white";
-    case FAME_GRAY: return "gray";
-    default: return "?";
+    case FAME_BUILT_IN:
+        return "built-in";
+    case FAME_WHITE:
+        return "white";
+    case FAME_GRAY:
+        return "gray";
+    default:
+        return "?";
     }
 }
 
 // The file's texts need not end inside their fields, nor be printable.
-std::string Field(const char* pField, size_t nWidth) { return Printable(std::string(pField, strnlen(pField, nWidth)).c_str()); }
+std::string Field(const char* pField, size_t nWidth) {
+    return Printable(std::string(pField, strnlen(pField, nWidth)).c_str());
+}
 
 void Print_Level(const FameFile& fame, int nLevel) {
     char szLevel[TEXT_SIZE];
@@ -42,7 +48,7 @@ void Print_Level(const FameFile& fame, int nLevel) {
                Flag_Word(e.nFlag));
     }
 }
-}  // namespace
+} // namespace
 
 int Sim_Fame(int argc, char** argv) {
     if (argc > 1) return Sim_Usage("fame [FILE]");

@@ -11,10 +11,10 @@ struct InducteeLine {
     int nPosition;
     int nYearInducted;
     int nVotes;
-    bool bWaiting;  // inducted this calendar year or later: not shown yet
+    bool bWaiting; // inducted this calendar year or later: not shown yet
     char szName[TEXT_SIZE];
-    char szPosition[TEXT_SIZE];  // abbreviation
-    char szVotes[TEXT_SIZE];     // "92%"
+    char szPosition[TEXT_SIZE]; // abbreviation
+    char szVotes[TEXT_SIZE];    // "92%"
 };
 
 // Every member; with bShownOnly the ones whose year is already past.

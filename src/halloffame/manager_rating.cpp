@@ -11,10 +11,10 @@
 namespace {
 constexpr int FULL_TENURE = 1000;         // per mille: ten seasons and more
 constexpr int TENURE_SCALE = 100000;      // root(100000 x n) per mille after n seasons
-constexpr int SECRET_CODE_FIRST = 100000;  // six digits
+constexpr int SECRET_CODE_FIRST = 100000; // six digits
 constexpr int SECRET_CODE_SPAN = 900000;
 constexpr int VANTOR_LEVEL = NUMBER_OF_DIFFICULTIES - 1;
-}  // namespace
+} // namespace
 
 TeamCareerTotals Team_Career_Totals(TNUM nTeam) {
     TeamCareerTotals totals = {};
@@ -45,7 +45,9 @@ int Manager_Rating(TNUM nTeam) {
                          Get_Game_State(GS_SEASON_INDEX));
 }
 
-void Rating_Text(int nRating, char* szOut) { Format_Text(szOut, "%d.%d", nRating / 10, nRating % 10); }
+void Rating_Text(int nRating, char* szOut) {
+    Format_Text(szOut, "%d.%d", nRating / 10, nRating % 10);
+}
 
 TNUM Hall_Of_Fame_Team() {
     TNUM nBest = NO_TEAM;
@@ -122,10 +124,11 @@ int Secret_Code(const char* szManager) {
 static void Judge_Entry(FameEntry* pEntry, int nLevel, int nPlace) {
     if (!Get_Game_State(GS_RATING_VALID)) {
         pEntry->nFlag = FAME_GRAY;
-        Message_Box("Vantor Rating",
-                    "You used either Commissioner Mode, Advanced Game Options, or Resume Game to achieve your Vantor "
-                    "Rating. It will be shown in gray. Vantor Ratings earned without these features are shown in "
-                    "white.");
+        Message_Box(
+            "Vantor Rating",
+            "You used either Commissioner Mode, Advanced Game Options, or Resume Game to achieve your Vantor "
+            "Rating. It will be shown in gray. Vantor Ratings earned without these features are shown in "
+            "white.");
         return;
     }
     pEntry->nFlag = FAME_WHITE;
@@ -158,9 +161,10 @@ bool Retire() {
                     szRating);
         return Ask_Yes_No("Retirement", szText) == ANSWER_YES;
     }
-    if (Ask_Yes_No("Retirement",
-                   "Congratulations. Your score qualifies for the Vantor Hall Of Fame. Are you sure you want to "
-                   "retire?") != ANSWER_YES)
+    if (Ask_Yes_No(
+            "Retirement",
+            "Congratulations. Your score qualifies for the Vantor Hall Of Fame. Are you sure you want to "
+            "retire?") != ANSWER_YES)
         return false;
     FameEntry entry = Manager_Fame_Entry(nTeam, nRating);
     Judge_Entry(&entry, nLevel, Fame_Insert_Position(fame, nLevel, nRating));

@@ -14,7 +14,7 @@ TeamCareerTotals Team_Career_Totals(TNUM nTeam);
 // The rating in tenths from totals, the market handicap (-100..100) and the
 // number of completed seasons; 0 before the first season is complete.
 int Vantor_Rating(const TeamCareerTotals& totals, int nHandicap, int nSeasons);
-int Manager_Rating(TNUM nTeam);  // from the league
+int Manager_Rating(TNUM nTeam); // from the league
 // "%d.%d" of a rating in tenths; szOut holds TEXT_SIZE characters.
 void Rating_Text(int nRating, char* szOut);
 

@@ -39,8 +39,8 @@ void Field_Text(const char* pField, size_t nWidth, char* szOut) {
     szOut[nCopy] = '\0';
 }
 
-void Fill_Results(HallOfFameRow* pRow, int nWins, int nLosses, int nTies, int nPlayoffWins, int nPlayoffLosses,
-                  int nRating) {
+void Fill_Results(HallOfFameRow* pRow, int nWins, int nLosses, int nTies, int nPlayoffWins,
+                  int nPlayoffLosses, int nRating) {
     Record_Text(nWins, nLosses, nTies, pRow->aszColumns[HOF_RECORD]);
     Winning_Percentage_Text(nWins, nLosses, pRow->aszColumns[HOF_PERCENTAGE]);
     Dialog_Format(pRow->aszColumns[HOF_PLAYOFFS], "%d-%d", nPlayoffWins, nPlayoffLosses);
@@ -69,26 +69,29 @@ void Fill_Own(TNUM nTeam, HallOfFameRow* pRow) {
     Field_Text(szText, sizeof szText, pRow->aszColumns[HOF_NAME]);
     Get_Team_Label(nTeam, szText);
     Field_Text(szText, sizeof szText, pRow->aszColumns[HOF_HOME]);
-    Own_Seasons_Text(Get_League_Rule(LR_START_YEAR), Get_Game_State(GS_SEASON_INDEX), pRow->aszColumns[HOF_SEASONS]);
+    Own_Seasons_Text(Get_League_Rule(LR_START_YEAR), Get_Game_State(GS_SEASON_INDEX),
+                     pRow->aszColumns[HOF_SEASONS]);
     TeamCareerTotals totals = Team_Career_Totals(nTeam);
     Fill_Results(pRow, totals.nWins, totals.nLosses, totals.nTies, totals.nPlayoffWins, totals.nPlayoffLosses,
                  Manager_Rating(nTeam));
 }
-}  // namespace
+} // namespace
 
 void Fill_Hall_Of_Fame_Page(HallOfFamePage* pPage) {
     *pPage = {};
     pPage->nLevel = Clamp(0, Get_Game_State(GS_HOF_VIEW_LEVEL), FAME_LEVELS - 1);
     FameFile fame;
     Read_Fame_File(&fame);
-    for (int i = 0; i < FAME_ENTRIES; i++) Fill_Entry(fame.aTables[pPage->nLevel][i], &pPage->aRows[i]);
+    for (int i = 0; i < FAME_ENTRIES; i++)
+        Fill_Entry(fame.aTables[pPage->nLevel][i], &pPage->aRows[i]);
     if (pPage->nLevel == Get_Game_State(GS_DIFFICULTY)) Fill_Own(Hall_Of_Fame_Team(), &pPage->own);
 }
 
 int Hall_Of_Fame_Button_At(int x, int y) {
     for (int nLevel = 0; nLevel < FAME_LEVELS; nLevel++) {
         int nLeft = HOF_BUTTON_LEFT + HOF_BUTTON_STEP * nLevel;
-        if (Page_Spot(x, y, nLeft, HOF_BUTTON_TOP, nLeft + HOF_BUTTON_WIDTH, HOF_BUTTON_TOP + HOF_BUTTON_HEIGHT))
+        if (Page_Spot(x, y, nLeft, HOF_BUTTON_TOP, nLeft + HOF_BUTTON_WIDTH,
+                      HOF_BUTTON_TOP + HOF_BUTTON_HEIGHT))
             return nLevel;
     }
     return -1;

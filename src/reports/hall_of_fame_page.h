@@ -32,15 +32,15 @@ struct HallOfFameColumn {
 extern const HallOfFameColumn HOF_COLUMN_PLACES[HOF_COLUMNS];
 
 struct HallOfFameRow {
-    bool bShown;  // an empty entry of a damaged file shows nothing
-    int nFlag;    // FAME_* colour flag; the manager's own line counts white
+    bool bShown; // an empty entry of a damaged file shows nothing
+    int nFlag;   // FAME_* colour flag; the manager's own line counts white
     char aszColumns[HOF_COLUMNS][DIALOG_TEXT];
 };
 
 struct HallOfFamePage {
-    int nLevel;  // GS_HOF_VIEW_LEVEL, 0..3
+    int nLevel; // GS_HOF_VIEW_LEVEL, 0..3
     HallOfFameRow aRows[FAME_ENTRIES];
-    HallOfFameRow own;  // shown only when the level viewed is the game's
+    HallOfFameRow own; // shown only when the level viewed is the game's
 };
 
 void Fill_Hall_Of_Fame_Page(HallOfFamePage* pPage);
@@ -50,7 +50,7 @@ int Hall_Of_Fame_Button_At(int x, int y);
 bool Click_Hall_Of_Fame_Button(int x, int y);
 
 // The texts of a line.
-void Winning_Percentage_Text(int nWins, int nLosses, char* szOut);  // ".625", "1.000"
+void Winning_Percentage_Text(int nWins, int nLosses, char* szOut); // ".625", "1.000"
 // The current manager's seasons: "--" before the first is complete, "2003"
 // after one, "2003-2006" after four.
 void Own_Seasons_Text(int nFirst, int nCompleted, char* szOut);

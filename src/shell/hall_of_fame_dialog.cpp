@@ -54,15 +54,15 @@ int Run_Hall_Of_Fame(QWidget* pOwner) {
     QTreeWidget* pList = new QTreeWidget(&dialog);
     pList->setColumnCount(INDUCTEE_COLUMNS);
     QStringList headings;
-    for (const char* szHeading : HEADINGS) headings << szHeading;
+    for (const char* szHeading : HEADINGS)
+        headings << szHeading;
     pList->setHeaderLabels(headings);
     pList->setRootIsDecorated(false);
     pList->header()->setStretchLastSection(true);
     for (const InducteeLine& line : Hall_Of_Fame_Inductees(true)) {
-        InducteeItem* pItem = new InducteeItem(QStringList{QString::fromUtf8(line.szName),
-                                                           QString::fromUtf8(line.szPosition),
-                                                           QString::number(line.nYearInducted),
-                                                           QString::fromUtf8(line.szVotes)});
+        InducteeItem* pItem = new InducteeItem(
+            QStringList{QString::fromUtf8(line.szName), QString::fromUtf8(line.szPosition),
+                        QString::number(line.nYearInducted), QString::fromUtf8(line.szVotes)});
         pItem->setData(COLUMN_POSITION, SORT_KEY, line.nPosition);
         pItem->setData(COLUMN_YEAR, SORT_KEY, line.nYearInducted);
         pItem->setData(COLUMN_VOTES, SORT_KEY, line.nVotes);
@@ -82,6 +82,8 @@ int Run_Hall_Of_Fame(QWidget* pOwner) {
     QObject::connect(pButtons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     return dialog.exec() == QDialog::Accepted ? 1 : 0;
 }
-}  // namespace
+} // namespace
 
-void Register_Hall_Of_Fame_Dialog() { Register_Dialog(DIALOG_HALL_OF_FAME, Run_Hall_Of_Fame); }
+void Register_Hall_Of_Fame_Dialog() {
+    Register_Dialog(DIALOG_HALL_OF_FAME, Run_Hall_Of_Fame);
+}

@@ -9,7 +9,7 @@ class InducteesTest : public LeagueTest {
     void SetUp() override {
         LeagueTest::SetUp();
         Build_Page_League(2);
-        Set_Game_State(GS_SEASON_INDEX, 7);  // 2010
+        Set_Game_State(GS_SEASON_INDEX, 7); // 2010
     }
     static void Induct(PNUM nSlot, const char* szLast, int nPosition, int nYear, int nVotes) {
         Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, nSlot, VS_PLAYER_ID, 9000 + nSlot);
@@ -20,15 +20,15 @@ class InducteesTest : public LeagueTest {
         Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, nSlot, VS_VOTES, nVotes);
     }
 };
-}  // namespace
+} // namespace
 
 TEST_F(InducteesTest, OnlyMembersWhoseYearHasPassedShowInSlotOrder) {
     ASSERT_EQ(Current_Calendar_Year(), 2010);
     Induct(0, "Early", 0, 2004, 100);
     Induct(1, "Edge", 1, 2009, 85);
-    Induct(3, "Now", 2, 2010, 90);  // inducted this year: still waiting
+    Induct(3, "Now", 2, 2010, 90); // inducted this year: still waiting
     Induct(4, "Later", 3, 2015, 76);
-    Induct(6, "Gap", 4, 2001, 77);  // after an empty slot
+    Induct(6, "Gap", 4, 2001, 77); // after an empty slot
     std::vector<InducteeLine> shown = Hall_Of_Fame_Inductees(true);
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ(shown[0].nSlot, 0);

@@ -21,7 +21,7 @@ class ManagerRatingTest : public LeagueTest {
         Build_Page_League(4);
         for (TNUM nTeam = 0; nTeam < 4; nTeam++) {
             Set_Team_String("Sam Hollow", nTeam, TS_MANAGER);
-            Set_Team_Financial_Stat(nTeam, FIN_MARKET_HANDICAP, 0);  // an average market
+            Set_Team_Financial_Stat(nTeam, FIN_MARKET_HANDICAP, 0); // an average market
         }
         Set_Team_Stat(USER, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     }
@@ -57,11 +57,11 @@ class ManagerRatingTest : public LeagueTest {
 
 constexpr int VANTOR = 3;
 constexpr int MANAGER = 2;
-}  // namespace
+} // namespace
 
 TEST_F(ManagerRatingTest, RatingFollowsTheWorkedExamples) {
     Play_Seasons(USER, 1, 16, 0, 0, 3, 0);
-    EXPECT_EQ(Manager_Rating(USER), 375);  // ratio(1188, 316, 1000)
+    EXPECT_EQ(Manager_Rating(USER), 375); // ratio(1188, 316, 1000)
     char szText[TEXT_SIZE];
     Rating_Text(Manager_Rating(USER), szText);
     EXPECT_STREQ(szText, "37.5");
@@ -83,12 +83,12 @@ TEST_F(ManagerRatingTest, RatingFollowsTheWorkedExamples) {
     Set_Team_Financial_Stat(USER, FIN_MARKET_HANDICAP, -100);
     EXPECT_EQ(Manager_Rating(USER), 0);
     // Ties count half, playoff wins once more, playoff losses nothing.
-    EXPECT_EQ(Vantor_Rating({8, 7, 2, 2, 5}, 0, 10), 647);  // (2 + 20) / 34
+    EXPECT_EQ(Vantor_Rating({8, 7, 2, 2, 5}, 0, 10), 647); // (2 + 20) / 34
 }
 
 TEST_F(ManagerRatingTest, HallOfFameTeamIsBestHumanLaterOnTies) {
     Set_Team_Stat(0, TEAM_STAT_CONTROL, COMPUTER_MANAGED);
-    Play_Seasons(0, 3, 16, 0, 0, 3, 0);  // the best record, but the computer's
+    Play_Seasons(0, 3, 16, 0, 0, 3, 0); // the best record, but the computer's
     Play_Seasons(USER, 3, 8, 8, 0, 0, 0);
     EXPECT_EQ(Hall_Of_Fame_Team(), USER);
     Set_Team_Stat(3, TEAM_STAT_CONTROL, HUMAN_MANAGED);
@@ -119,7 +119,7 @@ TEST_F(ManagerRatingTest, NotQualifyingAskedOnceAndWritesNothing) {
     Rebuild_Fame_File();
     std::string szBefore = File_Bytes();
     Set_Game_State(GS_DIFFICULTY, MANAGER);
-    Play_Seasons(USER, 1, 16, 0, 0, 3, 0);  // 37.5, far below the tenth
+    Play_Seasons(USER, 1, 16, 0, 0, 3, 0); // 37.5, far below the tenth
     Headless_Push_Answer(ANSWER_NO);
     EXPECT_FALSE(Retire());
     Headless_Push_Answer(ANSWER_YES);
@@ -138,8 +138,8 @@ TEST_F(ManagerRatingTest, QualifyingAnsweredNoPlaysOn) {
     Headless_Push_Answer(ANSWER_NO);
     EXPECT_FALSE(Retire());
     ASSERT_EQ(Headless_Questions().size(), 1u);
-    EXPECT_EQ(Headless_Questions()[0].text,
-              "Congratulations. Your score qualifies for the Vantor Hall Of Fame. Are you sure you want to retire?");
+    EXPECT_EQ(Headless_Questions()[0].text, "Congratulations. Your score qualifies for the Vantor Hall Of "
+                                            "Fame. Are you sure you want to retire?");
     EXPECT_EQ(File_Bytes(), szBefore);
 }
 
@@ -167,9 +167,9 @@ TEST_F(ManagerRatingTest, ValidFirstAtVantorIsWhiteWithSecretCode) {
 
 TEST_F(ManagerRatingTest, ValidFirstBelowVantorSaysNothing) {
     Rebuild_Fame_File();
-    Set_Game_State(GS_DIFFICULTY, MANAGER);  // first place, but not at the Vantor level
+    Set_Game_State(GS_DIFFICULTY, MANAGER); // first place, but not at the Vantor level
     Set_Game_State(GS_RATING_VALID, 1);
-    Play_Seasons(USER, 10, 10, 5, 1, 2, 1);  // 78.1
+    Play_Seasons(USER, 10, 10, 5, 1, 2, 1); // 78.1
     Headless_Push_Answer(ANSWER_YES);
     ASSERT_TRUE(Retire());
     FameEntry entry = Read().aTables[MANAGER][0];
@@ -197,7 +197,7 @@ TEST_F(ManagerRatingTest, InvalidRatingIsGrayEvenAtTheTop) {
 
 TEST_F(ManagerRatingTest, MissingFileGetsTheBuiltInTablesAndTheEntry) {
     Set_Game_State(GS_DIFFICULTY, MANAGER);
-    Play_Seasons(USER, 10, 13, 3, 0, 0, 0);  // 81.3
+    Play_Seasons(USER, 10, 13, 3, 0, 0, 0); // 81.3
     Headless_Push_Answer(ANSWER_YES);
     ASSERT_TRUE(Retire());
     FameFile fame = Read();
@@ -207,7 +207,7 @@ TEST_F(ManagerRatingTest, MissingFileGetsTheBuiltInTablesAndTheEntry) {
 }
 
 TEST_F(ManagerRatingTest, UnreadableFileIsNeverWrittenOver) {
-    fs::create_directory(FAME_FILE_NAME);  // opens, but every read fails
+    fs::create_directory(FAME_FILE_NAME); // opens, but every read fails
     Play_Seasons(USER, 10, 13, 3, 0, 0, 0);
     Headless_Push_Answer(ANSWER_YES);
     EXPECT_TRUE(Retire());
@@ -220,7 +220,7 @@ TEST_F(ManagerRatingTest, ShortFileKeepsWhatItHeld) {
     std::string szBytes = File_Bytes().substr(0, sizeof(FameEntry) * FAME_ENTRIES + 100);
     { std::ofstream(FAME_FILE_NAME, std::ios::binary) << szBytes; }
     Set_Game_State(GS_DIFFICULTY, VANTOR);
-    Play_Seasons(USER, 1, 16, 0, 0, 3, 0);  // 37.5 beats the zeros past the end
+    Play_Seasons(USER, 1, 16, 0, 0, 3, 0); // 37.5 beats the zeros past the end
     Headless_Push_Answer(ANSWER_YES);
     ASSERT_TRUE(Retire());
     std::string szAfter = File_Bytes();

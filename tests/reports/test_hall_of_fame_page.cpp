@@ -22,7 +22,7 @@ class HallOfFamePageTest : public LeagueTest {
     }
     static std::string Text(const HallOfFameRow& row, int nColumn) { return row.aszColumns[nColumn]; }
 };
-}  // namespace
+} // namespace
 
 TEST_F(HallOfFamePageTest, TenRowsOfTheViewedLevelAndTheOwnLine) {
     FameFile fame;
@@ -45,7 +45,7 @@ TEST_F(HallOfFamePageTest, TenRowsOfTheViewedLevelAndTheOwnLine) {
         EXPECT_EQ(page.aRows[i].nFlag, i == 3 ? FAME_GRAY : FAME_BUILT_IN) << i;
     }
     EXPECT_EQ(Text(page.aRows[0], HOF_RATING), "76.1");
-    EXPECT_EQ(Text(page.aRows[3], HOF_RECORD), "96-46");  // no ties: two figures
+    EXPECT_EQ(Text(page.aRows[3], HOF_RECORD), "96-46"); // no ties: two figures
     EXPECT_EQ(Text(page.aRows[0], HOF_RECORD), "152-58-6");
 
     ASSERT_TRUE(page.own.bShown);
@@ -67,7 +67,7 @@ TEST_F(HallOfFamePageTest, OwnLineOnlyAtTheGamesLevel) {
     EXPECT_EQ(page.nLevel, 3);
     EXPECT_FALSE(page.own.bShown);
     EXPECT_TRUE(page.aRows[9].bShown);
-    Set_Game_State(GS_HOF_VIEW_LEVEL, 77);  // a damaged game views the top level
+    Set_Game_State(GS_HOF_VIEW_LEVEL, 77); // a damaged game views the top level
     Fill_Hall_Of_Fame_Page(&page);
     EXPECT_EQ(page.nLevel, 3);
 }
@@ -83,7 +83,7 @@ TEST_F(HallOfFamePageTest, OwnSeasonsAndPercentages) {
     Winning_Percentage_Text(10, 6, szText);
     EXPECT_STREQ(szText, ".625");
     Winning_Percentage_Text(2, 1, szText);
-    EXPECT_STREQ(szText, ".666");  // cut, not rounded
+    EXPECT_STREQ(szText, ".666"); // cut, not rounded
     Winning_Percentage_Text(16, 0, szText);
     EXPECT_STREQ(szText, "1.000");
     Winning_Percentage_Text(0, 0, szText);
@@ -93,7 +93,7 @@ TEST_F(HallOfFamePageTest, OwnSeasonsAndPercentages) {
 TEST_F(HallOfFamePageTest, DamagedFileShowsNoGarbage) {
     FameFile fame;
     Read_Fame_File(&fame);
-    memset(fame.aTables[1][0].szManager, 'M', sizeof fame.aTables[1][0].szManager);  // no terminator
+    memset(fame.aTables[1][0].szManager, 'M', sizeof fame.aTables[1][0].szManager); // no terminator
     memset(&fame.aTables[1][9], 0, sizeof fame.aTables[1][9]);
     Write_Fame_File(&fame);
     HallOfFamePage page;
@@ -105,8 +105,9 @@ TEST_F(HallOfFamePageTest, DamagedFileShowsNoGarbage) {
 
 TEST_F(HallOfFamePageTest, LevelButtonsHaveExactEdges) {
     EXPECT_EQ(Hall_Of_Fame_Button_At(HOF_BUTTON_LEFT, HOF_BUTTON_TOP), 0);
-    EXPECT_EQ(Hall_Of_Fame_Button_At(HOF_BUTTON_LEFT + HOF_BUTTON_WIDTH, HOF_BUTTON_TOP), -1);  // the gap
-    EXPECT_EQ(Hall_Of_Fame_Button_At(HOF_BUTTON_LEFT + HOF_BUTTON_STEP, HOF_BUTTON_TOP + HOF_BUTTON_HEIGHT - 1), 1);
+    EXPECT_EQ(Hall_Of_Fame_Button_At(HOF_BUTTON_LEFT + HOF_BUTTON_WIDTH, HOF_BUTTON_TOP), -1); // the gap
+    EXPECT_EQ(
+        Hall_Of_Fame_Button_At(HOF_BUTTON_LEFT + HOF_BUTTON_STEP, HOF_BUTTON_TOP + HOF_BUTTON_HEIGHT - 1), 1);
     EXPECT_EQ(Hall_Of_Fame_Button_At(HOF_BUTTON_LEFT + 4 * HOF_BUTTON_STEP, HOF_BUTTON_TOP), -1);
     EXPECT_EQ(Hall_Of_Fame_Button_At(HOF_BUTTON_LEFT, HOF_BUTTON_TOP - 1), -1);
     EXPECT_EQ(Hall_Of_Fame_Button_At(HOF_BUTTON_LEFT, HOF_BUTTON_TOP + HOF_BUTTON_HEIGHT), -1);

@@ -17,7 +17,7 @@
 
 namespace {
 constexpr TNUM USER = 1;
-constexpr int LEVEL = 2;  // "Manager"
+constexpr int LEVEL = 2; // "Manager"
 
 // Ten seasons of a career; 16-0 with three playoff wins a year rates 118.8.
 void Career(int nWins, int nLosses, int nPlayoffWins) {
@@ -34,7 +34,7 @@ QByteArray Fame_Bytes() {
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
-}  // namespace
+} // namespace
 
 class HallOfFameTest : public QObject {
     Q_OBJECT
@@ -50,7 +50,8 @@ class HallOfFameTest : public QObject {
         Set_Game_State(GS_DRAFT_ROUND, 7);
         Set_Team_Stat(USER, TEAM_STAT_CONTROL, HUMAN_MANAGED);
         Set_Team_String("Rita Vance", USER, TS_MANAGER);
-        for (TNUM nTeam = 0; nTeam < 4; nTeam++) Set_Team_Financial_Stat(nTeam, FIN_MARKET_HANDICAP, 0);
+        for (TNUM nTeam = 0; nTeam < 4; nTeam++)
+            Set_Team_Financial_Stat(nTeam, FIN_MARKET_HANDICAP, 0);
         Set_Game_State(GS_DIFFICULTY, LEVEL);
         Set_Game_State(GS_HOF_VIEW_LEVEL, LEVEL);
         Rebuild_Fame_File();
@@ -67,8 +68,10 @@ class HallOfFameTest : public QObject {
         QVERIFY(m_pWindow->Do_Command(CMD_RETIRE));
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].szTitle, QString("Retirement"));
-        QCOMPARE(seen[0].szText,
-                 QString("Your Vantor Rating of 50.0 does not qualify for the Vantor Hall Of Fame. Retire anyway?"));
+        QCOMPARE(
+            seen[0].szText,
+            QString(
+                "Your Vantor Rating of 50.0 does not qualify for the Vantor Hall Of Fame. Retire anyway?"));
         QVERIFY(m_pWindow->isVisible());
         QCOMPARE(Fame_Bytes(), before);
     }
@@ -77,14 +80,15 @@ class HallOfFameTest : public QObject {
         Career(12, 4, 1);
         QVERIFY(m_pWindow->Command_Action(PAGE_HALL_OF_FAME)->isEnabled());
         QStringList drawn;
-        Watch_Page_Text([&drawn](const QString& szText, const QRect&, const QFont&, int) { drawn << szText; });
+        Watch_Page_Text(
+            [&drawn](const QString& szText, const QRect&, const QFont&, int) { drawn << szText; });
         QVERIFY(m_pWindow->Do_Command(PAGE_HALL_OF_FAME));
         QCOMPARE(Get_Game_State(GS_CURRENT_PAGE), PAGE_HALL_OF_FAME);
         PageView* pView = m_pWindow->Page_View();
         pView->grab();
         QVERIFY(drawn.contains("Walt Brennard"));
         QVERIFY(drawn.contains("Ned Sorrell"));
-        QVERIFY(drawn.contains("Rita Vance"));  // the current manager's own line
+        QVERIFY(drawn.contains("Rita Vance")); // the current manager's own line
         QVERIFY(drawn.contains("City1 Nick1"));
         QVERIFY(drawn.contains("2003-2012"));
         QCOMPARE(m_pWindow->Command_Action(CMD_HELP_PAGE)->text(), QString("&Help on Vantor Hall Of Fame"));
@@ -106,7 +110,7 @@ class HallOfFameTest : public QObject {
     }
 
     void Players_List_Shows_The_Inducted_Members() {
-        Set_Game_State(GS_SEASON_INDEX, 7);  // 2010
+        Set_Game_State(GS_SEASON_INDEX, 7); // 2010
         const struct {
             const char* szLast;
             int nYear, nVotes;
@@ -122,20 +126,22 @@ class HallOfFameTest : public QObject {
         QStringList names, byVotes;
         On_Modal("Hall Of Fame", [&](QWidget* pDialog) {
             QTreeWidget* pList = pDialog->findChild<QTreeWidget*>();
-            for (int i = 0; i < pList->topLevelItemCount(); i++) names << pList->topLevelItem(i)->text(0);
-            pList->header()->sectionClicked(3);  // by votes, as numbers
-            for (int i = 0; i < pList->topLevelItemCount(); i++) byVotes << pList->topLevelItem(i)->text(3);
+            for (int i = 0; i < pList->topLevelItemCount(); i++)
+                names << pList->topLevelItem(i)->text(0);
+            pList->header()->sectionClicked(3); // by votes, as numbers
+            for (int i = 0; i < pList->topLevelItemCount(); i++)
+                byVotes << pList->topLevelItem(i)->text(3);
             Button(pDialog, "OK")->click();
         });
         QVERIFY(m_pWindow->Do_Command(CMD_PLAYERS_HALL_OF_FAME));
-        QCOMPARE(names, QStringList({"Al Alder", "Al Birch", "Al Dogwood"}));  // slot order, Cedar still waits
+        QCOMPARE(names, QStringList({"Al Alder", "Al Birch", "Al Dogwood"})); // slot order, Cedar still waits
         QCOMPARE(byVotes, QStringList({"77%", "85%", "100%"}));
     }
 
     // Last: the window closes.
     void Retire_Writes_A_Qualifying_Entry_And_Closes() {
         Career(16, 0, 3);
-        Set_Game_State(GS_RATING_VALID, 0);  // gray, with its message
+        Set_Game_State(GS_RATING_VALID, 0); // gray, with its message
         QList<SeenBox> seen;
         On_Modal("Retirement", [&](QWidget* pBox) {
             seen.append({pBox->windowTitle(), qobject_cast<QMessageBox*>(pBox)->text()});
@@ -146,14 +152,14 @@ class HallOfFameTest : public QObject {
         QCOMPARE(seen.size(), 2);
         QVERIFY(seen[0].szText.startsWith("Congratulations. Your score qualifies"));
         QCOMPARE(seen[1].szTitle, QString("Vantor Rating"));
-        QVERIFY(!m_pWindow->isVisible());  // closed without the offer to save
+        QVERIFY(!m_pWindow->isVisible()); // closed without the offer to save
         FameFile fame;
         QVERIFY(Read_Fame_File(&fame));
         QCOMPARE(QString(fame.aTables[LEVEL][0].szManager), QString("Rita Vance"));
         QCOMPARE(fame.aTables[LEVEL][0].nRating, 1188);
         QCOMPARE(fame.aTables[LEVEL][0].nFlag, (int)FAME_GRAY);
         QCOMPARE(fame.aTables[LEVEL][1].nRating, 761);
-        QVERIFY(fame.anSettings[FS_WINDOW_RIGHT] > 0);  // the rectangle stored as Exit stores it
+        QVERIFY(fame.anSettings[FS_WINDOW_RIGHT] > 0); // the rectangle stored as Exit stores it
     }
 };
 

@@ -14,10 +14,11 @@ const std::string UNIVERSE = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
 
 size_t Count(const std::string& szText, const std::string& szWhat) {
     size_t nCount = 0;
-    for (size_t n = szText.find(szWhat); n != std::string::npos; n = szText.find(szWhat, n + 1)) nCount++;
+    for (size_t n = szText.find(szWhat); n != std::string::npos; n = szText.find(szWhat, n + 1))
+        nCount++;
     return nCount;
 }
-}  // namespace
+} // namespace
 
 using SimFameTest = LeagueTest;
 
@@ -26,7 +27,7 @@ TEST_F(SimFameTest, ListsEveryLevelWithItsColours) {
     FameFile fame;
     Read_Fame_File(&fame);
     FameEntry& entry = fame.aTables[3][0];
-    memset(entry.szManager, 'Q', sizeof entry.szManager);  // no terminator in the field
+    memset(entry.szManager, 'Q', sizeof entry.szManager); // no terminator in the field
     entry.szManager[1] = '\x1b';
     entry.nFlag = FAME_GRAY;
     fame.aTables[1][9].nFlag = FAME_WHITE;
@@ -46,11 +47,12 @@ TEST_F(SimFameTest, MissingFileShowsTheBuiltInTablesUnreadableFails) {
     SimResult missing = Run_Sim("fame");
     EXPECT_EQ(missing.nStatus, 0);
     EXPECT_EQ(missing.szOutput.rfind("no VantorFame.dat here", 0), 0u) << missing.szOutput;
-    EXPECT_FALSE(std::filesystem::exists(FAME_FILE_NAME));  // only looked
+    EXPECT_FALSE(std::filesystem::exists(FAME_FILE_NAME)); // only looked
     std::filesystem::create_directory(FAME_FILE_NAME);
     SimResult unreadable = Run_Sim("fame");
     EXPECT_EQ(unreadable.nStatus, 1);
-    EXPECT_NE(unreadable.szOutput.find("cannot read VantorFame.dat"), std::string::npos) << unreadable.szOutput;
+    EXPECT_NE(unreadable.szOutput.find("cannot read VantorFame.dat"), std::string::npos)
+        << unreadable.szOutput;
 }
 
 TEST_F(SimFameTest, LeagueMembersWithTheWaitingMarked) {
