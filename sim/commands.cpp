@@ -25,6 +25,7 @@ int Sim_New(int argc, char** argv);
 int Sim_Play(int argc, char** argv);
 int Sim_Report(int argc, char** argv);
 int Sim_Measure(int argc, char** argv);
+int Sim_Fame(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -43,6 +44,7 @@ static const SimCommand COMMANDS[] = {
     {"play", "play FILE --weeks N [--seed S]", "play weeks of a saved game and save it back", Sim_Play},
     {"report", "report FILE", "the season's league averages per team-game beside the real league's", Sim_Report},
     {"measure", "measure FILE [--seasons N] [--seed S]", "regular seasons of new games of the league, averaged per team-game", Sim_Measure},
+    {"fame", "fame [FILE]", "both halls of fame: VantorFame.dat's managers and FILE's players", Sim_Fame},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

@@ -164,3 +164,10 @@ bool Store_Window_Rect(const WindowRect& rect) {
     const int anValues[4] = {rect.nLeft, rect.nTop, rect.nRight, rect.nBottom};
     return Set_Fame_Settings(anWords, anValues, 4);
 }
+
+bool Confirm_Leaving_Rated_Game() {
+    if (!Get_Game_State(GS_RATING_VALID)) return true;
+    return Ask_Yes_No("Vantor Rating Warning",
+                      "Leaving this game and resuming it later will invalidate your Vantor Rating. Leave anyway?") ==
+           ANSWER_YES;
+}

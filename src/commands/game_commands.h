@@ -29,6 +29,11 @@ const char* Refusal_Text(Refusal refusal);
 // current week, and return true (the command does nothing else).
 bool Refuse_While_Simulating(Refusal refusal);
 
+// Before the current game is left (New Game, Resume Game, Exit, closing the
+// window): while the manager rating still counts, the warning that resuming
+// later gives it up. True: leave.
+bool Confirm_Leaving_Rated_Game();
+
 // Trades are open in Commissioner Mode, before the deadline week and once the
 // season is over; otherwise the notice is shown and the answer is false.
 bool Check_Trading_Deadline();

@@ -51,6 +51,9 @@ void Choose_New_Game_Team(NewGameForm* pForm, TNUM nTeam);
 void Set_New_Game_Option(NewGameForm* pForm, int nOption, bool bChecked);
 // Options this build can apply (Random Players and Fantasy Draft come later).
 bool New_Game_Option_Available(int nOption);
+// Every check box of the page is an advanced option: each makes a league
+// other than the shipped one, so a game started with any of them rates gray.
+bool New_Game_Keeps_Rating(const NewGameForm& form);
 // The Play button: the chosen team becomes the user's and the league is set
 // up. False, with nothing changed, when the form names no team in use or no
 // difficulty level.

@@ -114,6 +114,12 @@ void Empty_Output_Folder() {
         if (!fs::remove(fs::path(szFolder) / szName, ec)) Error_Log("Couldn't delete '%s'", szName.c_str());
 }
 
+bool New_Game_Keeps_Rating(const NewGameForm& form) {
+    for (bool bChecked : form.abOption)
+        if (bChecked) return false;
+    return true;
+}
+
 bool Play_New_Game(const NewGameForm& form) {
     if (form.nTeam < 0 || form.nTeam >= NUMBER_OF_FRANCHISES || !Valid_Team(form.nTeam)) {
         Error_Log("Invalid nTeam in Play_New_Game(%d)", form.nTeam);
@@ -137,7 +143,7 @@ bool Play_New_Game(const NewGameForm& form) {
         Set_League_Rule(LR_FIXED_AGING, 1);
     else
         Random_Development_Shift();
-    Set_Game_State(GS_RATING_VALID, 0);
+    Set_Game_State(GS_RATING_VALID, New_Game_Keeps_Rating(form));
 
     Set_New_Game_State();
     Set_Fame_Manager_Name(form.szManager.c_str());

@@ -28,8 +28,10 @@ enum VITAL_STAT : int {
     VS_DRAFT_PICK = 16,  // round x 10000 + pick
     VS_INJURY_DAMAGE = 17,
     VS_LAST_INJURY = 18,
-    VS_DECLINE_RATE = 19,  // hall of fame: year inducted
-    VS_GROWTH_RATE = 20,   // hall of fame: percentage of votes
+    VS_DECLINE_RATE = 19,
+    VS_YEAR_INDUCTED = 19,  // the same field for members of the hall of fame
+    VS_GROWTH_RATE = 20,
+    VS_VOTES = 20,  // the same field for members: percentage of votes
     VS_PEAK_START = 21,
     VS_PEAK_END = 22,
     VS_CONTRACT_YEARS = 25,

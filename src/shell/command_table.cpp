@@ -20,7 +20,7 @@ const MenuCommand COMMANDS[] = {
     {MENU_GAME, CMD_RESUME_GAME, "&Resume Game...", nullptr, Command_Resume_Game, DIALOG_RESUME_GAME, false, false},
     {MENU_GAME, CMD_SAVE_GAME, "&Save Game...", "Ctrl+S", Command_Save_Game, DIALOG_SAVE_GAME, false, false},
     {MENU_GAME, CMD_DATABASE_NOTES, "&Database Notes...", nullptr, nullptr, DIALOG_DATABASE_NOTES, false, true},
-    {MENU_GAME, CMD_RETIRE, "Re&tire", nullptr, Command_Retire, 0, false, true},
+    {MENU_GAME, CMD_RETIRE, "Re&tire", nullptr, Command_Retire, 0, true, true},
     {MENU_GAME, PAGE_HALL_OF_FAME, "&Vantor Hall Of Fame", nullptr, nullptr, 0, false, false},
     {MENU_GAME, CMD_EXIT, "E&xit", nullptr, Command_Exit, 0, true, true},
     {MENU_TEAM, CMD_OFFENSE, "&Offense...", "Ctrl+O", nullptr, DIALOG_OFFENSE, false, false},

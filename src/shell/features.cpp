@@ -13,6 +13,7 @@ void Register_Features() {
     Register_Playoffs_Page();
     Register_Championship_Page();
     Register_History_Dialog();
+    Register_Hall_Of_Fame_Page();
     Register_Leaders_Page();
     Register_Calendar_Page();
     Register_Games_Page();
@@ -20,5 +21,6 @@ void Register_Features() {
     Register_Saved_Game_Dialogs();
     Register_Settings_Dialogs();
     Register_Budget_Dialogs();
+    Register_Hall_Of_Fame_Dialog();
     Register_Play_Commands();
 }

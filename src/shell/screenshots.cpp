@@ -37,7 +37,7 @@ const DialogShot DIALOGS[] = {
     {DIALOG_TICKETS, "tickets"},   {DIALOG_CONCESSIONS, "concessions"}, {DIALOG_BROADCAST, "broadcast"},
     {DIALOG_EXPENSES, "expenses"}, {DIALOG_HISTORY, "history"},         {DIALOG_DATABASE_NOTES, "notes"},
     {DIALOG_OPTIONS, "options"},   {DIALOG_INJURY_CONTINGENCY, "injury"}, {DIALOG_SAVE_GAME, "save"},
-    {DIALOG_RESUME_GAME, "resume"}, {DIALOG_ABOUT, "about"},
+    {DIALOG_RESUME_GAME, "resume"}, {DIALOG_ABOUT, "about"}, {DIALOG_HALL_OF_FAME, "halloffame"},
 };
 QString g_szNextModal;  // the file name the next modal window is saved under
 

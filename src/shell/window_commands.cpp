@@ -5,6 +5,7 @@
 #include "commands/game_commands.h"
 #include "database/league_database.h"
 #include "database/saved_game.h"
+#include "halloffame/manager_rating.h"
 #include "platform/platform.h"
 #include "season/season_loop.h"
 #include "shell/dialogs.h"
@@ -22,11 +23,7 @@ static bool Save_Before_Leaving(MainWindow& window) {
 }
 
 bool Leave_Game_Check(MainWindow& window) {
-    if (Get_Game_State(GS_RATING_VALID) &&
-        Ask_Yes_No("Vantor Rating Warning",
-                   "Leaving this game and resuming it later will invalidate your Vantor Rating. Leave anyway?") !=
-            ANSWER_YES)
-        return false;
+    if (!Confirm_Leaving_Rated_Game()) return false;
     // A running fantasy draft writes its state file here once the draft exists.
     switch (Ask_Save_Before_Leaving()) {
     case LEAVE_GAME: return true;
@@ -54,8 +51,11 @@ void Command_Save_Game(MainWindow& window) {
     if (Dialog_Registered(DIALOG_SAVE_GAME)) Do_Dialog(&window, DIALOG_SAVE_GAME);
 }
 
-// The retirement check arrives with the hall of fame's rating.
-void Command_Retire(MainWindow&) { Refuse_While_Simulating(REFUSE_RETIRE); }
+// A retiring manager leaves without the offer to save: the career is over.
+void Command_Retire(MainWindow& window) {
+    if (Refuse_While_Simulating(REFUSE_RETIRE)) return;
+    if (Retire()) window.Close_Without_Prompt();
+}
 
 void Command_Exit(MainWindow& window) { window.close(); }
 

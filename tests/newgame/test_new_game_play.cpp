@@ -46,7 +46,7 @@ TEST_F(NewGameTest, PlayMakesTheChosenTeamTheUsersAndStartsTheGame) {
     EXPECT_EQ(Get_Game_State(GS_MANAGED_TEAM), 4);
     EXPECT_EQ(Get_Game_State(GS_CONFERENCE_VIEW), Get_Team_Division(4) / 4);
     EXPECT_EQ(Get_Game_State(GS_CURRENT_PAGE), PAGE_STANDINGS);
-    EXPECT_EQ(Get_Game_State(GS_RATING_VALID), 0);
+    EXPECT_EQ(Get_Game_State(GS_RATING_VALID), 1);  // no advanced option: the rating counts
     EXPECT_EQ(Get_League_Rule(LR_FIXED_AGING), 0);
     EXPECT_GT(Get_Team_Financial_Stat(4, FIN_CASH), 3000000);
 
@@ -123,6 +123,21 @@ TEST_F(NewGameTest, SimulationModeFixesEveryonesAging) {
             ASSERT_EQ(Get_Player_Vital_Stat(nTeam, n, VS_PEAK_END), 31);
         }
     EXPECT_GT(nPlayers, 1500);
+}
+
+TEST_F(NewGameTest, EveryAdvancedOptionGivesUpTheRating) {
+    NewGameForm form = Open_Page(2, 0);
+    EXPECT_TRUE(New_Game_Keeps_Rating(form));
+    for (int nOption = 0; nOption < NUMBER_OF_NEW_GAME_OPTIONS; nOption++) {
+        NewGameForm checked = form;
+        checked.abOption[nOption] = true;
+        EXPECT_FALSE(New_Game_Keeps_Rating(checked)) << nOption;
+    }
+    // A game that ran with a valid rating does not lend it to the next one.
+    Set_Game_State(GS_RATING_VALID, 1);
+    form.abOption[NEW_GAME_EQUALIZE] = true;
+    ASSERT_TRUE(Play_New_Game(form));
+    EXPECT_EQ(Get_Game_State(GS_RATING_VALID), 0);
 }
 
 TEST_F(NewGameTest, AgingLeavesTheHallOfFameRecordsAlone) {

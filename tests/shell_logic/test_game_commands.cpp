@@ -141,3 +141,18 @@ TEST_F(GameCommandsTest, TradingDeadline) {
     EXPECT_TRUE(Check_Trading_Deadline());
     EXPECT_EQ(Headless_Notices().size(), 1u);
 }
+
+TEST_F(GameCommandsTest, LeavingARatedGameAsksFirst) {
+    EXPECT_TRUE(Confirm_Leaving_Rated_Game());
+    EXPECT_TRUE(Headless_Questions().empty());
+    Set_Game_State(GS_RATING_VALID, 1);
+    Headless_Push_Answer(ANSWER_NO);
+    EXPECT_FALSE(Confirm_Leaving_Rated_Game());
+    Headless_Push_Answer(ANSWER_YES);
+    EXPECT_TRUE(Confirm_Leaving_Rated_Game());
+    ASSERT_EQ(Headless_Questions().size(), 2u);
+    EXPECT_EQ(Headless_Questions()[0].title, "Vantor Rating Warning");
+    EXPECT_EQ(Headless_Questions()[0].text,
+              "Leaving this game and resuming it later will invalidate your Vantor Rating. Leave anyway?");
+    EXPECT_EQ(Get_Game_State(GS_RATING_VALID), 1);  // a resumed game is what gives it up
+}
