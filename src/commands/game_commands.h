@@ -29,8 +29,8 @@ const char* Refusal_Text(Refusal refusal);
 // current week, and return true (the command does nothing else).
 bool Refuse_While_Simulating(Refusal refusal);
 
-// Trades are open in Commissioner Mode, before the deadline week and once the
-// season is over; otherwise the notice is shown and the answer is false.
+// Trades are open while signings are (Signing_Window_Open); otherwise the
+// notice is shown and the answer is false.
 bool Check_Trading_Deadline();
 
 // Update check at start: off when the switch word holds FS_NO_UPDATE_CHECK;
