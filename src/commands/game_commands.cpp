@@ -5,6 +5,7 @@
 #include "base/random.h"
 #include "database/league_database.h"
 #include "halloffame/fame_file.h"
+#include "personnel/contracts.h"
 #include "platform/platform.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"
@@ -76,7 +77,7 @@ bool Refuse_While_Simulating(Refusal refusal) {
 }
 
 bool Check_Trading_Deadline() {
-    if (Get_Game_State(GS_COMMISSIONER) || Current_Week() < TRADE_DEADLINE_WEEK || Season_Is_Over()) return true;
+    if (Signing_Window_Open()) return true;
     Message_Box("Trading Deadline", "No trades are allowed after week %d of the season.", TRADE_DEADLINE_WEEK);
     return false;
 }

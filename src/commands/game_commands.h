@@ -34,8 +34,8 @@ bool Refuse_While_Simulating(Refusal refusal);
 // later gives it up. True: leave.
 bool Confirm_Leaving_Rated_Game();
 
-// Trades are open in Commissioner Mode, before the deadline week and once the
-// season is over; otherwise the notice is shown and the answer is false.
+// Trades are open while signings are (Signing_Window_Open); otherwise the
+// notice is shown and the answer is false.
 bool Check_Trading_Deadline();
 
 // Update check at start: off when the switch word holds FS_NO_UPDATE_CHECK;

@@ -110,12 +110,6 @@ int Seed_Slot(int nConference, int nSeed) {
     return SEED_SLOTS[nConference][nSeed - 1];
 }
 
-int Champion_Slot() { return Number_Of_Conferences() == 1 ? 28 : CHAMPION_SLOT; }
-
-TNUM Get_League_Champion() { return g_League.abPlayoffTeams[Champion_Slot()]; }
-
-bool Season_Is_Over() { return Current_Week() != 0 && Get_League_Champion() != NO_TEAM; }
-
 void Clear_Playoff_Slots() {
     for (int nSlot = 0; nSlot < PLAYOFF_SLOTS; nSlot++) {
         g_League.abPlayoffTeams[nSlot] = NO_TEAM;

@@ -7,10 +7,9 @@
 //   round 4: 28-29 (league final)
 // A winner moves from its slot to slot / 2 + 16.
 #pragma once
-#include "database/league_database.h"
+#include "database/season_state.h"
 
 constexpr int PLAYOFF_SLOTS = 31;
-constexpr int CHAMPION_SLOT = 30;
 constexpr int PLAYOFF_ROUNDS = 4;
 constexpr int TEAM_ELIMINATED = -1000;  // from Get_Magic_Number
 
@@ -18,10 +17,6 @@ TNUM Get_Playoff_Team(int nSlot);
 int Get_Playoff_Score(int nSlot);
 // Seed 1..6 of a conference to its slot.
 int Seed_Slot(int nConference, int nSeed);
-// The slot of the league champion: 28 with one conference, else 30.
-int Champion_Slot();
-TNUM Get_League_Champion();  // NO_TEAM until decided
-bool Season_Is_Over();        // past week 0 with the champion known
 
 // Empties every slot and seeds the field from the current standings. The
 // season loop runs it on the first playoff week; before then the standings

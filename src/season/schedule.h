@@ -2,6 +2,7 @@
 // a random schedule for any other league, the six playoff weeks and the
 // kickoff times.
 #pragma once
+#include "database/season_state.h"
 #include "database/team.h"
 
 constexpr int TEMPLATE_WEEKS = 17;
@@ -9,7 +10,6 @@ constexpr int MAX_TEMPLATE_GAMES = 16;
 constexpr int NO_TEMPLATE_GAME = -1;  // "none" from the template readers
 constexpr int PLAYOFF_WEEKS = 6;
 constexpr int LEAGUE_BYE_WEEK = 6;       // even leagues with a random schedule rest here
-constexpr int TRADE_DEADLINE_WEEK = 12;  // no trades from this week on
 constexpr int LAST_PLAYOFF_START = SCHEDULE_SLOTS - 4;  // the four playoff rounds need slots
 
 // Clears weeks 0..21 of every team, fills the regular season and sets the playoff weeks.

@@ -119,12 +119,6 @@ int Conference_Division_Count(int nConference) {
     return nCount;
 }
 
-int Number_Of_Conferences() {
-    int nCount = 0;
-    while (nCount < NUMBER_OF_LEAGUES && League_Team_Count(nCount) > 0) nCount++;
-    return nCount;
-}
-
 void Recompute_Standings() {
     Rank_League();
     Order_Divisions();

@@ -1,7 +1,7 @@
 // Standings: division order, league rank and the head-to-head records taken
 // from the season's stored games.
 #pragma once
-#include "database/league_database.h"
+#include "database/season_state.h"
 
 constexpr int DIVISION_PLACES = 13;
 
@@ -19,7 +19,6 @@ GameCount Count_Stored_Results(TNUM nTeam, int nFilter, TNUM nOpponent = NO_TEAM
 
 int Get_Division_Score(TNUM nTeam);
 int Get_League_Score(TNUM nTeam);
-int Number_Of_Conferences();               // leading conferences with at least one team
 int Conference_Division_Count(int nConference);  // divisions with teams
 
 // Division order, league rank (record field 10) and, before the playoffs, the
