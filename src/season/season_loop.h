@@ -31,4 +31,7 @@ bool Start_Next_Season();
 void Process_Offseason();
 // The set-up of a new season: playoff slots emptied, development, the
 // free-agent pool filled, the schedule, the standings, history records.
-void Set_Up_New_Season();
+// A new game's league shifts every player; a season after an off-season
+// only the franchises' players.
+enum { SEASON_AFTER_OFFSEASON, SEASON_OF_NEW_GAME };
+void Set_Up_New_Season(int nKind = SEASON_AFTER_OFFSEASON);
