@@ -96,7 +96,7 @@ enum {
     GS_TEXT_STANDINGS = 79,
     GS_TEXT_AWARDS = 80,
     GS_TEXT_FINANCES = 81,
-    GS_DRAFT_LIST_ORDER = 84,  // 0 by score, 1 by position
+    GS_DRAFT_LIST_ORDER = 84,  // 0 by score (free agents: salary), 1 by position
     GS_DRAFT_ORDER_TEAM = 86,  // the draft order window's filters
     GS_DRAFT_ORDER_POSITION = 87,
     GS_TRADING_BLOCK_WISH = 88,

@@ -346,10 +346,24 @@ PNUM Release_To_Free_Agency(TNUM nTeam, PNUM nPlayer) {
     return nSlot;
 }
 
-// Re-sorts the free-agent pool after a release. The pool's order (by salary, or
-// grouped by position) is kept by the free-agency code, which fills this in;
-// until then the pool stays in slot order.
-void Sort_Free_Agents() {}
+namespace {
+// Grouped by position, quarterbacks first, the dearest of each position on top.
+int Free_Agent_Sort_Key(PNUM nPlayer) {
+    int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nPlayer, VS_SALARY);
+    if (!Get_Game_State(GS_DRAFT_LIST_ORDER)) return nSalary;
+    return 1400000 - 100000 * Get_Player_Vital_Stat(FREE_AGENT_TEAM, nPlayer, VS_POSITION) + nSalary;
+}
+}  // namespace
+
+// Neighbour exchange, one pass per player: equal keys keep their order, so a
+// re-sort after one release moves nobody else.
+void Sort_Free_Agents() {
+    int nAgents = Number_Of_Players(FREE_AGENT_TEAM);
+    for (int nPass = 0; nPass < nAgents; nPass++)
+        for (PNUM nPlayer = 0; nPlayer + 1 < nAgents; nPlayer++)
+            if (Free_Agent_Sort_Key(nPlayer) < Free_Agent_Sort_Key((PNUM)(nPlayer + 1)))
+                Swap_Players(FREE_AGENT_TEAM, nPlayer, FREE_AGENT_TEAM, (PNUM)(nPlayer + 1));
+}
 
 // ---- The player-ID index ----
 

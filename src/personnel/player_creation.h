@@ -3,12 +3,13 @@
 // identity, a development level and a made-up past.
 #pragma once
 #include "database/league_database.h"
+#include "database/player.h"
 
 constexpr int MAX_PLAYER_TEMPLATES = 1000;
 constexpr int TEMPLATE_MIN_STARTS = 12;  // predicted starts a template must exceed
 constexpr int COLLEGE_CLASS_SIZE = 237;
 constexpr int LAST_FREE_AGENT_FILL_SLOT = 64;
-constexpr int FREE_AGENT_SALARY = 225;
+constexpr int FREE_AGENT_SALARY = MINIMUM_SALARY;
 
 // Empties the pool and fills it from the franchises in use, then warns about
 // positions with no or few entries ("Missing Player Data").

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <vector>
 
 #include "base/random.h"
 #include "database/integrity.h"
@@ -239,6 +240,54 @@ TEST_F(PlayerTest, ReleaseBreaksSurplusTiesTowardsTheHigherPosition) {
     Release_To_Free_Agency(0, 0);
     EXPECT_EQ(ID(FREE_AGENT_TEAM, 3), 2003);
     EXPECT_EQ(ID(FREE_AGENT_TEAM, 4), 2005);  // kicker 2004, the last K, removed
+}
+
+// ---- The free-agent pool's order ----
+
+namespace {
+void Put_Agent(PNUM nPlayer, int nID, int nPosition, int nSalary) {
+    Clear_Player(FREE_AGENT_TEAM, nPlayer);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, nPlayer, VS_PLAYER_ID, nID);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, nPlayer, VS_POSITION, nPosition);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, nPlayer, VS_SALARY, nSalary);
+}
+std::vector<int> Pool_IDs() {
+    std::vector<int> anIDs;
+    for (PNUM n = 0; n < Number_Of_Players(FREE_AGENT_TEAM); n++)
+        anIDs.push_back(Get_Player_Vital_Stat(FREE_AGENT_TEAM, n, VS_PLAYER_ID));
+    return anIDs;
+}
+}  // namespace
+
+TEST_F(PlayerTest, FreeAgentsSortBySalaryAndKeepTheOrderOfEquals) {
+    // A salary below the minimum reads as the minimum and ties with it.
+    Put_Agent(0, 1, POS_K, MINIMUM_SALARY);
+    Put_Agent(1, 2, POS_QB, 800);
+    Put_Agent(2, 3, POS_WR, 100);
+    Put_Agent(3, 4, POS_QB, 5000);
+    Put_Agent(4, 5, POS_P, 800);
+    Put_Agent(5, 6, POS_RB, MINIMUM_SALARY);
+    Sort_Free_Agents();
+    EXPECT_EQ(Pool_IDs(), (std::vector<int>{4, 2, 5, 1, 3, 6}));
+    Sort_Free_Agents();
+    EXPECT_EQ(Pool_IDs(), (std::vector<int>{4, 2, 5, 1, 3, 6}));
+
+    // Grouped by position, quarterbacks first; a punter's salary cannot lift him above a kicker.
+    Set_Game_State(GS_DRAFT_LIST_ORDER, 1);
+    Put_Agent(6, 7, POS_K, 9000);
+    Sort_Free_Agents();
+    EXPECT_EQ(Pool_IDs(), (std::vector<int>{4, 2, 6, 3, 7, 1, 5}));
+}
+
+TEST_F(PlayerTest, ADearReleaseGoesToTheTopOfTheFullPool) {
+    for (int n = 0; n < PLAYERS_PER_TEAM; n++) Put_Agent((PNUM)n, 1000 + n, n % NUMBER_OF_POSITIONS, 300 + 10 * (80 - n));
+    Put_Player(0, 0, 5);
+    Set_Player_Vital_Stat(0, 0, VS_SALARY, 2000);
+    EXPECT_EQ(Release_To_Free_Agency(0, 0), 0);
+    EXPECT_EQ(Number_Of_Players(FREE_AGENT_TEAM), PLAYERS_PER_TEAM);
+    for (PNUM n = 1; n < PLAYERS_PER_TEAM; n++)
+        ASSERT_LE(Get_Player_Vital_Stat(FREE_AGENT_TEAM, n, VS_SALARY),
+                  Get_Player_Vital_Stat(FREE_AGENT_TEAM, (PNUM)(n - 1), VS_SALARY));
 }
 
 // ---- Departures give their history back ----

@@ -2,7 +2,6 @@
 
 #include "database/player.h"
 #include "database/season_state.h"
-#include "database/team.h"
 #include "personnel/ratings.h"
 #include "test_support.h"
 
@@ -159,18 +158,4 @@ TEST_F(ContractsTest, SigningWindow) {
     Set_Game_State(GS_COMMISSIONER, 0);
     Decide_Champion(1);
     EXPECT_TRUE(Signing_Window_Open());
-}
-
-TEST_F(ContractsTest, CapRoomCountsASigningOnlyFromAnotherTeam) {
-    Set_League_Rule(LR_SALARY_CAP, 90000000);
-    PNUM nStar = Star();
-    int nPayroll = Get_Team_Financial_Stat(0, FIN_PAYROLL);
-    EXPECT_EQ(Cap_Room(0, 0, nStar), 90000 - nPayroll);
-    EXPECT_EQ(Cap_Room(1, 0, nStar), 90000 - Get_Team_Financial_Stat(1, FIN_PAYROLL) - Cap_Impact(0, nStar));
-    Set_Player_Vital_Stat(0, nStar, VS_SALARY, 1000);
-    Set_Player_Vital_Stat(0, nStar, VS_BONUS, 700);
-    Set_Player_Vital_Stat(0, nStar, VS_CONTRACT_YEARS, 0);
-    EXPECT_EQ(Cap_Impact(0, nStar), 1000);
-    Set_Player_Vital_Stat(0, nStar, VS_CONTRACT_YEARS, 7);
-    EXPECT_EQ(Cap_Impact(0, nStar), 1100);
 }
