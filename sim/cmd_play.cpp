@@ -12,10 +12,15 @@
 
 #include "base/random.h"
 #include "commands/start_up.h"
+#include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"
+#include "personnel/aging.h"
+#include "personnel/negotiation.h"
 #include "platform/files.h"
+#include "platform/platform.h"
+#include "season/playoffs.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
 #include "season/stored_games.h"
@@ -55,16 +60,87 @@ double Median(std::vector<double> values) {
     size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
+
+// The rest of the season, playoffs and all; false when it does not move on.
+bool Finish_Season() {
+    while (!Season_Is_Over()) {
+        int nWeek = Current_Week();
+        Play_Weeks(SCHEDULE_SLOTS);
+        if (Current_Week() == nWeek && !Season_Is_Over()) return false;
+    }
+    return true;
+}
+
+// The finished season's champion, then what its off-season did and left:
+// "2011: champion BUF; off-season 150 retired, 1 inducted, 12 released;
+// franchise ages mean 26.9, oldest 39; history records 23456".
+void Print_Season_Line(int nYear, TNUM nChampion) {
+    char szChampion[TEXT_SIZE] = "none";
+    if (nChampion != NO_TEAM) Get_Team_Abbreviation(nChampion, szChampion);
+    int64_t nAges = 0;
+    int nPlayers = 0, nOldest = 0;
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
+        if (!Valid_Team(nTeam)) continue;
+        for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {
+            if (!Is_Valid_Player(nTeam, nPlayer)) continue;
+            int nAge = Get_Player_Vital_Stat(nTeam, nPlayer, VS_AGE);
+            nAges += nAge;
+            nPlayers++;
+            nOldest = std::max(nOldest, nAge);
+        }
+    }
+    AgingTally tally = Get_Aging_Tally();
+    printf("%d: champion %s; off-season %d retired, %d inducted, %d released; franchise ages mean %.1f, oldest %d; "
+           "history records %d\n",
+           nYear, Printable(szChampion).c_str(), tally.nRetirements, tally.nInductions, tally.nReleases,
+           nPlayers ? (double)nAges / nPlayers : 0.0, nOldest, Count_History_Records_In_Use());
+}
+
+// Whole seasons: each finished, then the turn to the next (the expiring
+// contracts question answered Yes, as the headless front end does).
+bool Play_Seasons(long nSeasons) {
+    for (long n = 0; n < nSeasons; n++) {
+        if (!Finish_Season()) {
+            fprintf(stderr, "brakvell-sim: the %d season does not finish\n", Current_Calendar_Year());
+            return false;
+        }
+        int nYear = Current_Calendar_Year();
+        TNUM nChampion = Get_League_Champion();
+        int nSeason = Current_Season_Index();
+        Play_Weeks(1);
+        if (Current_Season_Index() != nSeason + 1) {
+            fprintf(stderr, "brakvell-sim: the season after %d did not start\n", nYear);
+            return false;
+        }
+        Print_Season_Line(nYear, nChampion);
+    }
+    return true;
+}
 }  // namespace
 
 int Sim_Play(int argc, char** argv) {
-    const char* szUsage = "play FILE --weeks N [--seed S]";
-    long nWeeks = 0, nSeed = -1;
-    for (int i = 1; i < argc; i++)
+    const char* szUsage = "play FILE --weeks N | --seasons N [--seed S] [--contracts ask|sign|release]";
+    long nWeeks = 0, nSeasons = 0, nSeed = -1;
+    ContractPolicy nPolicy = CONTRACT_POLICY_SIGN;
+    for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], "--contracts") == 0 && i + 1 < argc) {
+            const char* szPolicy = argv[++i];
+            if (strcmp(szPolicy, "ask") == 0)
+                nPolicy = CONTRACT_POLICY_ASK;
+            else if (strcmp(szPolicy, "sign") == 0)
+                nPolicy = CONTRACT_POLICY_SIGN;
+            else if (strcmp(szPolicy, "release") == 0)
+                nPolicy = CONTRACT_POLICY_RELEASE;
+            else
+                return Sim_Usage(szUsage);
+            continue;
+        }
         if (!Parse_Option(i, argc, argv, "--weeks", nWeeks, 1, 1000) &&
+            !Parse_Option(i, argc, argv, "--seasons", nSeasons, 1, NUMBER_OF_SEASONS) &&
             !Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED))
             return Sim_Usage(szUsage);
-    if (argc < 1 || nWeeks < 1) return Sim_Usage(szUsage);
+    }
+    if (argc < 1 || (nWeeks < 1) == (nSeasons < 1)) return Sim_Usage(szUsage);
     const char* szFile = argv[0];
     std::string szShown = Printable(szFile);
     // The default league is where every new game starts, not a game to play on.
@@ -97,19 +173,25 @@ int Sim_Play(int argc, char** argv) {
     Set_Play_By_Play_File(false);
     // Only the file given is written, and only at the end.
     Skip_Automatic_Saves(true);
-    SeasonLoopObserver observer{};
-    observer.pRedraw_Page = Print_Week_Played;
-    Set_Season_Loop_Observer(observer);
     int nSeason = Current_Season_Index();
-    Play_Weeks((int)nWeeks);
-    Set_Season_Loop_Observer(SeasonLoopObserver{});
+    bool bPlayed = true;
+    if (nSeasons > 0) {
+        Set_Contract_Policy(nPolicy);
+        bPlayed = Play_Seasons(nSeasons);
+    } else {
+        SeasonLoopObserver observer{};
+        observer.pRedraw_Page = Print_Week_Played;
+        Set_Season_Loop_Observer(observer);
+        Play_Weeks((int)nWeeks);
+        Set_Season_Loop_Observer(SeasonLoopObserver{});
+        if (Current_Season_Index() != nSeason) printf("Started the %d season\n", Current_Calendar_Year());
+    }
     Skip_Automatic_Saves(false);
-    if (Current_Season_Index() != nSeason) printf("Started the %d season\n", Current_Calendar_Year());
     if (Save_Game(szFile) != SAVE_OK) {
         fprintf(stderr, "brakvell-sim: cannot save %s\n", szShown.c_str());
         return 1;
     }
-    return 0;
+    return bPlayed ? 0 : 1;
 }
 
 int Bench_Season(int argc, char** argv) {
@@ -146,5 +228,50 @@ int Bench_Season(int argc, char** argv) {
     Leave_Scratch_Folder(folder);
     if (!bLoaded) return 1;
     printf("ms/season: %.0f\n", Median(times));
+    return 0;
+}
+
+// One off-season's retirements and renewals of the whole league, each run
+// from the same league at its season's end.
+int Bench_Offseason(int argc, char** argv) {
+    const char* szUsage = "bench offseason [--count N] [--seed S]";
+    long nCount = 20, nSeed = 1;
+    for (int i = 1; i < argc; i++)
+        if (!Parse_Option(i, argc, argv, "--count", nCount, 1, 10000) &&
+            !Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED))
+            return Sim_Usage(szUsage);
+    ScratchFolder folder;
+    if (!Enter_Scratch_Folder("brakvell-bench-offseason", ".", &folder)) return 1;
+    if (!Link_Universe(folder)) {
+        Leave_Scratch_Folder(folder);
+        fprintf(stderr, "brakvell-sim: bench offseason needs %s in the working folder\n", UNIVERSE_FILE);
+        return 1;
+    }
+    bool bLoaded = Start_Default_Game((uint32_t)nSeed);
+    Set_Game_State(GS_AUTOSAVE, 0);
+    Set_Play_By_Play_File(false);
+    Set_Contract_Policy(CONTRACT_POLICY_SIGN);
+    bLoaded = bLoaded && Finish_Season();
+    std::vector<double> times;
+    if (bLoaded) {
+        std::vector<LeagueDatabase> saved(1, g_League);
+        for (long n = 0; n < nCount; n++) {
+            g_League = saved[0];
+            Seed_Random((uint32_t)nSeed);
+            double fCpuStart = Cpu_Ms();
+            Retirements_And_Renewals();
+            Close_Progress();
+            double fCpu = Cpu_Ms() - fCpuStart;
+            times.push_back(fCpu);
+            AgingTally tally = Get_Aging_Tally();
+            printf("off-season %ld: %.2f ms on the processor, %d retired, %d released\n", n + 1, fCpu,
+                   tally.nRetirements, tally.nReleases);
+        }
+        g_League = saved[0];
+    }
+    Set_Play_By_Play_File(true);
+    Leave_Scratch_Folder(folder);
+    if (!bLoaded) return 1;
+    printf("ms/offseason: %.1f\n", Median(times));
     return 0;
 }

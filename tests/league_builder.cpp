@@ -228,7 +228,7 @@ bool Build_Default_Season_League(const char* szUniverse, uint32_t nSeed) {
     Set_Game_State(GS_CURRENT_WEEK, 0);
     Copy_Field(g_League.szGameName, sizeof g_League.szGameName, "Default League");  // names the season's saves
     Initialise_League_Finances();
-    Set_Up_New_Season();
+    Set_Up_New_Season(SEASON_OF_NEW_GAME);
     return true;
 }
 

@@ -156,7 +156,7 @@ bool Play_New_Game(const NewGameForm& form) {
     Set_Every_Aging_Parameter();
     Empty_Output_Folder();
     Initialise_League_Finances();
-    Set_Up_New_Season();
+    Set_Up_New_Season(SEASON_OF_NEW_GAME);
     After_League_Loaded();
     return true;
 }

@@ -16,6 +16,7 @@ enum VITAL_STAT : int {
     VS_WEIGHT = 3,  // pounds
     VS_FORTY = 4,   // hundredths of a second
     VS_BIRTH_DATE = 5,  // year x 10000 + month x 100 + day
+    VS_FAME_MERIT = 6,  // reserved, kept as loaded; the hall-of-fame score counts it
     VS_AGE = 7,
     VS_EXPERIENCE = 8,  // -4..-1 college classes, 0 rookie
     VS_COLLEGE = 9,
@@ -283,6 +284,7 @@ void Sort_History_Lists();
 int Allocate_History_Record();  // the first free record, or -1
 void Free_History_Record(int nRecord);
 int Get_History_Year(int nRecord);
+int Count_History_Records_In_Use();
 int Get_History_Experience(int nRecord);
 TNUM Get_History_Team(int nRecord);
 

@@ -26,6 +26,13 @@ void Free_History_Record(int nRecord) {
     if (History_Record_In_Range(nRecord)) memset(&g_League.aHistory[nRecord], 0, sizeof(HistoryRecord));
 }
 
+int Count_History_Records_In_Use() {
+    int nUsed = 0;
+    for (const HistoryRecord& record : g_League.aHistory)
+        if (record.nYear != 0) nUsed++;
+    return nUsed;
+}
+
 int Get_History_Year(int nRecord) { return History_Record_In_Range(nRecord) ? g_League.aHistory[nRecord].nYear : 0; }
 
 int Get_History_Experience(int nRecord) {
@@ -66,6 +73,8 @@ int Open_History_Record(TNUM nTeam, PNUM nPlayer, bool bMakeOpen) {
     HistoryRecord& history = g_League.aHistory[nRecord];
     history.nYear = Current_Calendar_Year();
     history.nTeam = (uint8_t)nTeam;
+    // The season he is in: negative while he is still at college.
+    history.nExperience = pRecord->anVital[VS_EXPERIENCE];
     if (bMakeOpen) pRecord->nOpenRecord = nRecord;
     return nRecord;
 }

@@ -6,7 +6,7 @@
 #include "base/random.h"
 #include "database/colleges.h"
 #include "database/player.h"
-#include "personnel/growth.h"
+#include "personnel/aging.h"
 #include "personnel/names.h"
 #include "personnel/player_creation_internal.h"
 #include "personnel/ratings.h"

@@ -39,7 +39,7 @@ void Open_Franchise_Histories() {
 }
 }  // namespace
 
-void Set_Up_New_Season() {
+void Set_Up_New_Season(int nKind) {
     char szCaption[64];
     snprintf(szCaption, sizeof szCaption, "Setting up %d season...", Current_Calendar_Year());
     Open_Progress(szCaption, 100);
@@ -51,7 +51,12 @@ void Set_Up_New_Season() {
     // season index moved on.
     Step_Progress(20);
     Clear_Playoff_Slots();
-    if (!Get_League_Rule(LR_FIXED_AGING)) Random_Development_Shift();
+    if (!Get_League_Rule(LR_FIXED_AGING)) {
+        if (nKind == SEASON_OF_NEW_GAME)
+            Random_Development_Shift();
+        else
+            Random_Yearly_Fluctuation();
+    }
     Step_Progress(20);
     Fill_Free_Agent_Pool();
     Sort_Free_Agents();

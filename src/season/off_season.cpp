@@ -4,6 +4,7 @@
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "finance/finance.h"
+#include "personnel/aging.h"
 #include "personnel/ratings.h"
 #include "platform/platform.h"
 #include "season/playoffs.h"
@@ -33,17 +34,60 @@ void Close_Season_Books() {
     }
 }
 
-// Steps 2, 4 and 6 of the off-season: retirements and contract renewals of
-// the pool and of every franchise, and the computer managers' roster work.
-// They come with aging and free agency.
-void Retirements_And_Renewals() {}
-
 void Age_Hall_Of_Fame() {
     for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++)
         if (Is_Valid_Player(HALL_OF_FAME_TEAM, nPlayer))
             Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, nPlayer, VS_AGE,
                                   Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, nPlayer, VS_AGE) + 1);
 }
+
+// The season end of every player of a team, slot by slot: a slot is looked
+// at again when its player left, because the later players moved up.
+void Season_End_Of_Team(TNUM nTeam) {
+    for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM;) {
+        if (!Is_Valid_Player(nTeam, nPlayer)) {
+            nPlayer++;
+            continue;
+        }
+        int nID = Get_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID);
+        if (Season_End_Step(nTeam, nPlayer) == 1 || Get_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID) == nID)
+            nPlayer++;
+    }
+}
+
+// The computer manager's own off-season roster work: it comes with free
+// agency and trades.
+void Computer_Offseason_Roster_Work(TNUM) {}
+}  // namespace
+
+// Steps 2 to 6 of the off-season: the free agents, the hall of fame's year,
+// the person's teams, then inside the progress window (left open for the
+// steps after) the computer's teams.
+void Retirements_And_Renewals() {
+    Reset_Aging_Tally();
+    Season_End_Of_Team(FREE_AGENT_TEAM);
+    Age_Hall_Of_Fame();
+    int nComputerTeams = 0;
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
+        if (!Valid_Team(nTeam)) continue;
+        if (Human_Managed(nTeam))
+            Season_End_Of_Team(nTeam);
+        else
+            nComputerTeams++;
+    }
+    Open_Progress("Processing Offseason...", 100);
+    Step_Progress(1);
+    int nStep = nComputerTeams > 0 ? 99 / nComputerTeams : 0;
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
+        if (!Valid_Team(nTeam) || Human_Managed(nTeam)) continue;
+        Season_End_Of_Team(nTeam);
+        Computer_Offseason_Roster_Work(nTeam);
+        Step_Progress(nStep);
+    }
+    Step_Progress(99 - nStep * nComputerTeams);
+}
+
+namespace {
 
 void Roll_Over_Statistics() {
     for (TNUM nTeam = 0; nTeam <= TOTAL_NUMBER_OF_TEAMS; nTeam++)
@@ -88,9 +132,6 @@ void Process_Offseason() {
     Notify_Season_Reports();
     Close_Season_Books();
     Retirements_And_Renewals();
-    Age_Hall_Of_Fame();
-    Open_Progress("Processing Offseason...", 100);
-    Step_Progress(100);
     Roll_Over_Statistics();
     Team_Based_Development();
     Close_Progress();

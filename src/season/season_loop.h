@@ -29,6 +29,13 @@ void Stop_Season_Loop();
 // contracts, the off-season, the automatic save. False when the user declined.
 bool Start_Next_Season();
 void Process_Offseason();
+// Steps 2 to 6 of the off-season: every season-end step of the free agents,
+// the person's teams and the computer's; the last inside the progress window
+// "Processing Offseason...", which it leaves open for the steps after.
+void Retirements_And_Renewals();
 // The set-up of a new season: playoff slots emptied, development, the
 // free-agent pool filled, the schedule, the standings, history records.
-void Set_Up_New_Season();
+// A new game's league shifts every player; a season after an off-season
+// only the franchises' players.
+enum { SEASON_AFTER_OFFSEASON, SEASON_OF_NEW_GAME };
+void Set_Up_New_Season(int nKind = SEASON_AFTER_OFFSEASON);

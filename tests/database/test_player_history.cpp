@@ -133,3 +133,20 @@ TEST_F(HistoryTest, SortingOrdersEveryListByYear) {
     for (int k = 0; k < 4; k++) EXPECT_EQ(Get_History_Year(anList[k]), 2001 + k);
     EXPECT_EQ(anList[4], -1);
 }
+
+// Each simulated season's record says which season of his it was, so that a
+// college season (negative) is told from a professional one; the pool counts
+// what is taken.
+TEST_F(HistoryTest, AnOpenedRecordCarriesHisExperienceAndCounts) {
+    int nInUse = Count_History_Records_In_Use();
+    Set_Player_Vital_Stat(2, 4, VS_EXPERIENCE, 6);
+    int nRecord = Open_History_Record(2, 4, true);
+    EXPECT_EQ(Get_History_Experience(nRecord), 6);
+    EXPECT_EQ(Count_History_Records_In_Use(), nInUse + 1);
+    // Reopened unused after a move or as a prospect: the experience follows him.
+    Set_Player_Vital_Stat(2, 4, VS_EXPERIENCE, -2);
+    EXPECT_EQ(Open_History_Record(2, 4, true), nRecord);
+    EXPECT_EQ(Get_History_Experience(nRecord), -2);
+    Remove_All_History(2, 4);
+    EXPECT_EQ(Count_History_Records_In_Use(), nInUse);
+}

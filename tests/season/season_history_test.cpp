@@ -62,7 +62,9 @@ TEST_F(SeasonHistoryTest, AFullPoolLeavesTheNewSeasonUnrecorded) {
     Expect_Sound("four weeks with the pool full");
     int nChanged = 0, nPlayed = 0;
     for (int n = 0; n < NUMBER_OF_HISTORY_RECORDS; n++)
-        if (Counters_Used(before[(size_t)n]) &&
+        // Retirements give records back, and the new season may take them:
+        // only a record still of its old year must be untouched.
+        if (Counters_Used(before[(size_t)n]) && g_League.aHistory[n].nYear == before[(size_t)n].nYear &&
             memcmp(&before[(size_t)n], &g_League.aHistory[n], sizeof(HistoryRecord)) != 0)
             nChanged++;
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)

@@ -10,6 +10,7 @@
 #include "database/team.h"
 #include "default_season_fixture.h"
 #include "personnel/injuries.h"
+#include "personnel/negotiation.h"
 #include "platform/platform.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"
@@ -166,6 +167,22 @@ TEST_F(ExpiringContractsTest, NoLeavesTheSeasonOverAndEverythingAsItWas) {
     EXPECT_TRUE(Season_Is_Over());
     EXPECT_EQ(Current_Week(), 23);
     EXPECT_EQ(Current_Season_Index(), 0);
+}
+
+// Yes goes on: the off-season runs and each expiring contract of a person's
+// team is put to the negotiation, whose answer here is to let him go.
+TEST_F(ExpiringContractsTest, YesGoesOnAndTheExpiringContractsAreNegotiated) {
+    Set_Contract_Policy(CONTRACT_POLICY_RELEASE);
+    Headless_Push_Answer(ANSWER_YES);
+    EXPECT_TRUE(Start_Next_Season());
+    Set_Contract_Policy(CONTRACT_POLICY_ASK);
+    EXPECT_EQ(Current_Season_Index(), 1);
+    EXPECT_EQ(Current_Week(), 0);
+    for (int nID : {100, 101}) {
+        TNUM nTeam = NO_TEAM;
+        EXPECT_TRUE(Find_Player_ID(nID, &nTeam));
+        EXPECT_EQ(nTeam, FREE_AGENT_TEAM) << nID;
+    }
 }
 
 // The yearly records end with season index 99: no season may follow it.

@@ -3,7 +3,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "database/integrity.h"
 #include "database/saved_game.h"
 #include "default_season_fixture.h"
 
@@ -52,4 +54,34 @@ TEST_F(SimPlayTest, BadArgumentsAndBadFilesChangeNothing) {
     EXPECT_NE(result.szOutput.find("cannot load"), std::string::npos) << result.szOutput;
     EXPECT_EQ(Contents(szDamaged), szBytes);
     EXPECT_EQ(Run_Sim("play missing.vtr --weeks 1").nStatus, 1);
+}
+
+// Whole seasons: one line each, the same for the same seed, and the league
+// saved at the start of the season after, sound.
+TEST_F(SimPlayTest, PlaysWholeSeasonsOneLineEachAndTheSameForTheSameSeed) {
+    std::string szCopy = (m_WorkDir / "copy.vtr").string();
+    std::filesystem::copy_file(m_szFile, szCopy);
+    int nSeason = Current_Season_Index();
+    SimResult result = Run_Sim("play \"" + m_szFile + "\" --seasons 2 --seed 11 --contracts release");
+    ASSERT_EQ(result.nStatus, 0) << result.szOutput;
+    size_t nLines = 0;
+    for (size_t nAt = result.szOutput.find("champion "); nAt != std::string::npos;
+         nAt = result.szOutput.find("champion ", nAt + 1))
+        nLines++;
+    EXPECT_EQ(nLines, 2u) << result.szOutput;
+    EXPECT_NE(result.szOutput.find(" retired, "), std::string::npos);
+    EXPECT_NE(result.szOutput.find("history records "), std::string::npos);
+    EXPECT_EQ(Run_Sim("play \"" + szCopy + "\" --seasons 2 --seed 11 --contracts release").szOutput, result.szOutput);
+    EXPECT_EQ(Contents(szCopy), Contents(m_szFile));
+    ASSERT_TRUE(Load_Game(m_szFile.c_str()));
+    EXPECT_EQ(Current_Season_Index(), nSeason + 2);
+    EXPECT_EQ(Current_Week(), 0);
+    std::vector<std::string> violations;
+    EXPECT_EQ(Check_League_Integrity(&violations), 0) << violations.front();
+
+    for (const char* szArguments : {"--seasons 1 --weeks 1", "--seasons 0", "--seasons 1 --contracts maybe",
+                                    "--seasons 1 --contracts"}) {
+        SimResult bad = Run_Sim("play \"" + m_szFile + "\" " + szArguments);
+        EXPECT_EQ(bad.nStatus, 2) << szArguments;
+    }
 }

@@ -61,6 +61,25 @@ TEST_F(LeagueTest, BenchEndsWithGamesPerSecond) {
         << "the new game is made in a scratch folder, not the caller's";
 }
 
+TEST_F(LeagueTest, BenchOffseasonEndsWithItsTime) {
+    std::string szUniverse = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
+    if (!std::filesystem::exists(szUniverse)) GTEST_SKIP() << "no default league built";
+    std::filesystem::create_symlink(szUniverse, m_WorkDir / "Universe.dat");
+    SimResult bench = Run_Sim("bench offseason --count 2 --seed 2");
+    ASSERT_EQ(bench.nStatus, 0) << bench.szOutput;
+    size_t nLast = bench.szOutput.rfind("ms/offseason: ");
+    ASSERT_NE(nLast, std::string::npos);
+    EXPECT_EQ(bench.szOutput.find('\n', nLast), bench.szOutput.size() - 1);
+    // Every run starts from the same league: the same off-season each time.
+    size_t nFirst = bench.szOutput.find("off-season 1: "), nSecond = bench.szOutput.find("off-season 2: ");
+    ASSERT_NE(nSecond, std::string::npos);
+    auto tail = [&](size_t nAt) {
+        size_t nFrom = bench.szOutput.find(", ", nAt);
+        return bench.szOutput.substr(nFrom, bench.szOutput.find('\n', nAt) - nFrom);
+    };
+    EXPECT_EQ(tail(nFirst), tail(nSecond));
+}
+
 // A league written as a saved game and played from the file.
 TEST_F(LeagueTest, GameCommandReadsASavedLeague) {
     Build_Game_League(3, 2);
