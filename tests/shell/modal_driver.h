@@ -68,6 +68,24 @@ inline void Answer_Box(QMessageBox::StandardButton button, QList<SeenBox>* pSeen
     });
 }
 
+// Runs act while a timer answers every message box that opens: Yes where the
+// box has it, else OK. Returns what each box said, in order.
+inline QList<SeenBox> Answer_Every_Box_Yes(std::function<void()> act) {
+    QList<SeenBox> seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&seen] {
+        QMessageBox* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!pBox) return;
+        seen.append({pBox->windowTitle(), pBox->text()});
+        QAbstractButton* pButton = pBox->button(QMessageBox::Yes);
+        if (!pButton) pButton = pBox->button(QMessageBox::Ok);
+        if (pButton) pButton->click();
+    });
+    timer.start(5);
+    act();
+    return seen;
+}
+
 template <class T>
 T* Child(QWidget* pWindow, const char* szName) {
     return pWindow->findChild<T*>(szName);

@@ -1,6 +1,6 @@
 // "&Start Next Season" from the window with a contract running out on the
 // person's team: the question comes first, No keeps the league as it was and
-// Yes goes on into the next season.
+// Yes goes on into the next season, re-signing him when asked.
 #include <QAction>
 #include <QMenu>
 #include <QTest>
@@ -79,11 +79,19 @@ class NextSeasonTest : public QObject {
         QVERIFY(pStart);
         QCOMPARE(pStart->text(), QString("&Start Next Season"));
 
-        seen.clear();
-        Answer_Box(QMessageBox::Yes, &seen);
-        pStart->trigger();
-        QCOMPARE(seen.size(), 1);
+        // Yes, and Yes again to re-signing the one whose contract runs out.
+        int nExpiringID = Get_Player_Vital_Stat(PERSONS_TEAM, 0, VS_PLAYER_ID);
+        seen = Answer_Every_Box_Yes([pStart] { pStart->trigger(); });
+        QVERIFY(seen.size() >= 2);
         QCOMPARE(seen[0].szText, QString(EXPIRING_QUESTION));
+        bool bAskedToSign = false;
+        for (const SeenBox& box : seen) bAskedToSign |= box.szText.endsWith("Sign him at these terms?");
+        QVERIFY(bAskedToSign);
+        TNUM nTeam;
+        PNUM nSlot;
+        QVERIFY(Find_Player_ID(nExpiringID, &nTeam, &nSlot));
+        QCOMPARE(nTeam, PERSONS_TEAM);
+        QVERIFY(Get_Player_Vital_Stat(nTeam, nSlot, VS_CONTRACT_LEFT) >= 2);
         QCOMPARE(Current_Season_Index(), nSeason + 1);
         QCOMPARE(Current_Week(), 0);
         QVERIFY(!Season_Is_Over());
