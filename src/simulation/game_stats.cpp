@@ -125,6 +125,8 @@ void Credit_Game_Starters(GameRecord* g) {
     };
     for (int nSide = 0; nSide < SIDES; nSide++) {
         TNUM nTeam = g->anTeam[nSide];
+        // A thin roster's two-way player fills a spot in both units but starts once.
+        bool abStarted[PLAYERS_PER_TEAM] = {};
         for (const auto& unit : STARTERS) {
             PNUM anUsed[LINEUP_SIZE];
             for (PNUM& n : anUsed) n = NO_PLAYER;
@@ -134,6 +136,8 @@ void Credit_Game_Starters(GameRecord* g) {
                     Error_Log("Bad nPlayer in Credit_Game_Starters()");
                     continue;
                 }
+                if (abStarted[nSlot]) continue;
+                abStarted[nSlot] = true;
                 Increment_Stat(g, nTeam, nSlot, ANY_GROUP, SS_STARTS, 1);
             }
         }

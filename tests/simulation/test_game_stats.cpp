@@ -93,6 +93,20 @@ TEST_F(GameTest, StartersAreTheTwentyTwoOfTheBaseUnits) {
     EXPECT_EQ(Counter(1, 2, PERIOD_THIS_SEASON, SS_STARTS), 0);  // the third quarterback
 }
 
+// With no defenders left, offensive players fill the defence as well: each
+// still starts the game once.
+TEST_F(GameTest, ATwoWayStarterStartsOnce) {
+    for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= 0; nSlot--)
+        if (Is_Valid_Player(0, (PNUM)nSlot) && Get_Player_Side(0, (PNUM)nSlot) == SIDE_DEFENCE) Remove_Player(0, (PNUM)nSlot);
+    Set_Up_Game(&m_Game, 1, 0, Current_Week());
+    int nStarts = 0;
+    for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+        EXPECT_LE(Counter(0, nSlot, PERIOD_THIS_SEASON, SS_STARTS), 1) << "slot " << (int)nSlot;
+        nStarts += Counter(0, nSlot, PERIOD_THIS_SEASON, SS_STARTS);
+    }
+    EXPECT_GE(nStarts, 11);
+}
+
 // However a touchdown is scored, and from whatever distance a field goal is
 // tried, the box score shows it in one column.
 TEST_F(GameTest, EveryTouchdownAndEveryFieldGoalBandShareAColumn) {
