@@ -6,6 +6,7 @@
 #include "database/player.h"
 #include "database/team.h"
 #include "personnel/contracts.h"
+#include "personnel/injuries.h"
 #include "personnel/ratings.h"
 #include "personnel/renewal.h"
 #include "platform/platform.h"
@@ -85,7 +86,7 @@ int Season_End_Step(TNUM nTeam, PNUM nPlayer) {
 
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_AGE, nAge + 1);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_INJURY_WEEKS, 0);
-    Set_Player_Vital_Stat(nTeam, nPlayer, VS_INJURY, -1);
+    Set_Player_Vital_Stat(nTeam, nPlayer, VS_INJURY, NO_INJURY);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_EXPERIENCE, Next_Experience(nTeam, nPlayer, nExperience));
 
     if (bFranchise) {

@@ -7,6 +7,7 @@
 #include "database/colleges.h"
 #include "database/player.h"
 #include "personnel/aging.h"
+#include "personnel/injuries.h"
 #include "personnel/names.h"
 #include "personnel/player_creation_internal.h"
 #include "personnel/ratings.h"
@@ -168,7 +169,7 @@ void Give_New_Identity(TNUM nTeam, PNUM nPlayer) {
     int nPosition = Vital(nTeam, nPlayer, VS_POSITION);
     for (int nIndex : {VS_SALARY, VS_CONTRACT_LEFT, VS_CONTRACT_YEARS, VS_BONUS, VS_INJURY_WEEKS})
         Set_Vital(nTeam, nPlayer, nIndex, 0);
-    Set_Vital(nTeam, nPlayer, VS_INJURY, -1);
+    Set_Vital(nTeam, nPlayer, VS_INJURY, NO_INJURY);
     Set_Vital(nTeam, nPlayer, VS_LAST_INJURY, -1);
     // The template's own past is not his.
     for (int nIndex : {VS_DRAFTED, VS_DRAFT_PICK, VS_INJURY_DAMAGE, VS_PLACED, VS_PLAYED})
