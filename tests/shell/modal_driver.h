@@ -2,6 +2,8 @@
 // modal loop that is about to start, for the window it expects.
 #pragma once
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,6 +32,13 @@ struct WindowTestBench {
         pWindow = new MainWindow;
         Install_Qt_Platform(pWindow);
         pWindow->show();
+    }
+    // The build's name lists, which new players draw from, into the scratch folder.
+    void Copy_Game_Names() {
+        QString szGame = szOldFolder + "/game/";
+        QDir().mkdir("names");
+        for (const QString& szFile : QDir(szGame + "names").entryList(QDir::Files))
+            QFile::copy(szGame + "names/" + szFile, "names/" + szFile);
     }
     void Finish() {
         Platform_Install(nullptr);

@@ -39,10 +39,7 @@ class NextSeasonTest : public QObject {
   private slots:
     void initTestCase() {
         m_Bench.Start();
-        QString szGame = m_Bench.szOldFolder + "/game/";
-        QDir().mkdir("names");
-        for (const QString& szFile : QDir(szGame + "names").entryList(QDir::Files))
-            QFile::copy(szGame + "names/" + szFile, "names/" + szFile);
+        m_Bench.Copy_Game_Names();
     }
     void cleanupTestCase() { m_Bench.Finish(); }
 

@@ -39,9 +39,7 @@ class PlayCommandsTest : public QObject {
         // The default league, when the build made one.
         QString szGame = m_Bench.szOldFolder + "/game/";
         QFile::copy(szGame + "Universe.dat", "Universe.dat");
-        QDir().mkdir("names");
-        for (const QString& szFile : QDir(szGame + "names").entryList(QDir::Files))
-            QFile::copy(szGame + "names/" + szFile, "names/" + szFile);
+        m_Bench.Copy_Game_Names();
     }
     void cleanupTestCase() { m_Bench.Finish(); }
     void init() {
