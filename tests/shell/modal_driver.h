@@ -2,9 +2,9 @@
 // modal loop that is about to start, for the window it expects.
 #pragma once
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
