@@ -25,17 +25,20 @@ class TradeTest : public LeagueTest {
         Set_Game_State(GS_USER_TEAM, Number_Of_Teams() - 1);  // out of the way of teams 0 and 1
     }
     static void Size_Roster(TNUM nTeam, int nPlayers) {
-        while (Number_Of_Players(nTeam) > nPlayers) Delete_Player(nTeam, (PNUM)(Number_Of_Players(nTeam) - 1));
+        // Kickers stay, or organising the roster would create new ones.
+        for (PNUM nPlayer = (PNUM)(Number_Of_Players(nTeam) - 1); nPlayer >= 0 && Number_Of_Players(nTeam) > nPlayers; nPlayer--)
+            if (Get_Player_Side(nTeam, nPlayer) != SIDE_KICKERS) Delete_Player(nTeam, nPlayer);
         while (Number_Of_Players(nTeam) < nPlayers) Make_Journeyman(nTeam, First_Empty_Slot(nTeam), POS_LB);
     }
-    // The team owns exactly nPicks picks of the next draft, none of the later ones.
+    // The team owns exactly its own first nPicks picks of the next draft; the
+    // rest of its picks go to a team the tests leave alone.
     static void Own_Next_Draft_Picks(TNUM nTeam, int nPicks) {
-        TNUM nOther = nTeam == 0 ? 1 : 0;
+        uint8_t nOther = (uint8_t)(Number_Of_Teams() - 2);
         for (auto& aRounds : g_League.abDraftPicks)
             for (auto& aOriginals : aRounds)
                 for (uint8_t& nOwner : aOriginals)
-                    if (nOwner == (uint8_t)nTeam) nOwner = (uint8_t)nOther;
-        for (int nPick = 0; nPick < nPicks; nPick++) g_League.abDraftPicks[0][nPick][nOther] = (uint8_t)nTeam;
+                    if (nOwner == (uint8_t)nTeam) nOwner = nOther;
+        for (int nPick = 0; nPick < nPicks; nPick++) g_League.abDraftPicks[0][nPick][nTeam] = (uint8_t)nTeam;
     }
     static void Set_Cap_Impact(TNUM nTeam, PNUM nPlayer, int nThousands) {
         Set_Player_Vital_Stat(nTeam, nPlayer, VS_BONUS, 0);

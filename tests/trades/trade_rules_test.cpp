@@ -204,7 +204,7 @@ TEST_F(TradeTest, TheCapDeadlockStartsAtTwiceTheCap) {
 
 TEST_F(TradeTest, ItemsReadAsThePageShowsThem) {
     Size_Roster(0, 60);
-    Own_Next_Draft_Picks(0, 2);
+    Own_Next_Draft_Picks(0, 1);
     g_League.abDraftPicks[0][1][1] = 0;  // the second round's pick of team 1 comes second in the walk
     TRADE_OFFER offer = One_For_One(60 + 1, 0);
     char szText[TRADE_TEXT_WIDTH], szAbbreviation[32];
