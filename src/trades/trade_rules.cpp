@@ -20,6 +20,10 @@ void Set_Refusal(TradeRefusal* pRefusal, const char* szTitle, const char* szText
 
 void Nickname(TNUM nTeam, char* szOut) { Get_Team_Nickname(nTeam, szOut); }
 
+// Only franchises in use trade; the pools pass Valid_Team but have no
+// roster limits, cap or cash to hold them to.
+bool Trading_Team(TNUM nTeam) { return nTeam >= 0 && nTeam < NUMBER_OF_FRANCHISES && Valid_Team(nTeam); }
+
 int Salary_Cap_Thousands() { return Get_League_Rule(LR_SALARY_CAP) / 1000; }
 
 // Refuses what no page could have built: gaps in a list, an item twice, a
@@ -66,7 +70,7 @@ int Trade_Minimum_Roster(TNUM nTeam) {
 
 bool Trade_Is_Legal(const TRADE_OFFER& offer, char* szReason) {
     szReason[0] = '\0';
-    if (!Valid_Team(offer.anTeam[0]) || !Valid_Team(offer.anTeam[1])) {
+    if (!Trading_Team(offer.anTeam[0]) || !Trading_Team(offer.anTeam[1])) {
         snprintf(szReason, TRADE_TEXT_WIDTH, "The offer names a team that is not in the league.");
         return false;
     }

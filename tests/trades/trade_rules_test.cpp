@@ -81,6 +81,8 @@ TEST_F(TradeTest, OffersNoPageCouldBuildAreRefusedWithAText) {
     Expect_Refused(offer, "not in the league");
     offer.anTeam[1] = NO_TEAM;
     Expect_Refused(offer, "not in the league");
+    offer.anTeam[1] = FREE_AGENT_TEAM;  // a pool is no trading partner
+    Expect_Refused(offer, "not in the league");
     offer = One_For_One(0, 1);
     offer.anTeam[1] = 0;
     Expect_Refused(offer, "itself");
