@@ -40,6 +40,11 @@ void Promote_Newcomer(TNUM nTeam, PNUM nNewcomer) {
     }
 }
 
+int Returner_ID(TNUM nTeam, int nKind) {
+    PNUM nPlayer = Get_Team_Returner(nTeam, nKind);
+    return Is_Valid_Player(nTeam, nPlayer) ? Get_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID) : 0;
+}
+
 // Nobody holds his history any more once he is not placed.
 void Free_Held_History(const PlayerRecord& player) {
     for (int nRecord : player.anHistory)
@@ -77,6 +82,11 @@ bool Implement_Trade(const TRADE_OFFER& offer) {
             g_League.abDraftPicks[pick.nDraft][pick.nRound][pick.nOriginalTeam] = (uint8_t)anTeam[1 - nSide];
         }
 
+    int aanReturners[TRADE_SIDES][2];
+    for (int nSide = 0; nSide < TRADE_SIDES; nSide++)
+        for (int nKind : {KICK_RETURNER, PUNT_RETURNER})
+            aanReturners[nSide][nKind] = Returner_ID(anTeam[nSide], nKind);
+
     // The record carries its history list; clearing the old slot leaves the
     // list to the held copy alone.
     static HeldPlayers aHeld[TRADE_SIDES];
@@ -107,6 +117,11 @@ bool Implement_Trade(const TRADE_OFFER& offer) {
         }
     }
     for (TNUM nTeam : anTeam) Compact_Team(nTeam);
+    // A returner who left would leave his slot to whoever moved into it.
+    for (int nSide = 0; nSide < TRADE_SIDES; nSide++)
+        if (Returner_ID(anTeam[nSide], KICK_RETURNER) != aanReturners[nSide][KICK_RETURNER] ||
+            Returner_ID(anTeam[nSide], PUNT_RETURNER) != aanReturners[nSide][PUNT_RETURNER])
+            Choose_Returners(anTeam[nSide]);
 
     Set_Team_Financial_Stat(anTeam[0], FIN_CASH, (int)(anOldCash[0] - nCash));
     Set_Team_Financial_Stat(anTeam[1], FIN_CASH, (int)(anOldCash[1] + nCash));

@@ -162,3 +162,18 @@ TEST_F(TradeTest, TradeActivityIsOneCountThatACompletedTradeMarks) {
     After_Completed_Trade(&offer);
     EXPECT_EQ(Get_Game_State(GS_TRADE_ACTIVITY), 6);
 }
+
+TEST_F(TradeTest, AReturnerWhoLeavesIsReplacedByTheBestAtReturns) {
+    Set_Game_State(GS_USER_TEAM, 0);  // the user's roster is only regrouped, not organised
+    Size_Roster(0, 55);
+    PNUM nReturner = Get_Team_Returner(0, KICK_RETURNER);
+    ASSERT_TRUE(Is_Valid_Player(0, nReturner));
+    TRADE_OFFER offer;
+    Clear_Trade_Offer(&offer, 0, 1);
+    offer.aanItems[0][0] = (int8_t)nReturner;
+    ASSERT_TRUE(Implement_Trade(offer));
+    PNUM anAfter[2] = {Get_Team_Returner(0, KICK_RETURNER), Get_Team_Returner(0, PUNT_RETURNER)};
+    Choose_Returners(0);
+    EXPECT_EQ(anAfter[0], Get_Team_Returner(0, KICK_RETURNER));
+    EXPECT_EQ(anAfter[1], Get_Team_Returner(0, PUNT_RETURNER));
+}
