@@ -89,7 +89,7 @@ bool Implement_Trade(const TRADE_OFFER& offer) {
 
     // The record carries its history list; clearing the old slot leaves the
     // list to the held copy alone.
-    static HeldPlayers aHeld[TRADE_SIDES];
+    HeldPlayers aHeld[TRADE_SIDES];
     for (int nSide = 0; nSide < TRADE_SIDES; nSide++) {
         aHeld[nSide].nCount = 0;
         for (int nIndex = 0; nIndex < Count_Trade_Items(offer, nSide); nIndex++) {

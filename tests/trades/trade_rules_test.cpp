@@ -190,18 +190,20 @@ TEST_F(TradeTest, ATeamInDebtMayNotRaiseItsPayroll) {
 }
 
 TEST_F(TradeTest, TheCapDeadlockStartsAtTwiceTheCap) {
-    int nBoth = Get_Team_Financial_Stat(0, FIN_PAYROLL) + Get_Team_Financial_Stat(1, FIN_PAYROLL);
-    Set_League_Rule(LR_SALARY_CAP, nBoth / 2 * 1000 + (nBoth % 2 ? 1000 : 0));
-    EXPECT_EQ(Trade_Cap_Deadlock(0, 1), nBoth % 2 == 0);
-    Set_League_Rule(LR_SALARY_CAP, nBoth / 2 * 1000);
+    auto Both = [] { return Get_Team_Financial_Stat(0, FIN_PAYROLL) + Get_Team_Financial_Stat(1, FIN_PAYROLL); };
+    Set_Cap_Impact(0, 0, 1000);
+    if (Both() % 2) Set_Cap_Impact(0, 0, 1001);  // an even sum, so that half of it is exact
+    ASSERT_EQ(Both() % 2, 0);
+    int nHalf = Both() / 2;
+    Set_League_Rule(LR_SALARY_CAP, (nHalf + 1) * 1000);
+    EXPECT_FALSE(Trade_Cap_Deadlock(0, 1));
+    Set_League_Rule(LR_SALARY_CAP, nHalf * 1000);
     EXPECT_TRUE(Trade_Cap_Deadlock(0, 1));
     TradeRefusal refusal{};
     EXPECT_TRUE(Trade_Page_Opening_Refusal(0, 1, &refusal));
     EXPECT_STREQ(refusal.szTitle, "Salary Cap");
     Set_Game_State(GS_COMMISSIONER, 1);
     EXPECT_FALSE(Trade_Page_Opening_Refusal(0, 1, &refusal));
-    Set_League_Rule(LR_SALARY_CAP, (nBoth / 2 + 1) * 1000);
-    EXPECT_FALSE(Trade_Cap_Deadlock(0, 1));
 }
 
 TEST_F(TradeTest, ItemsReadAsThePageShowsThem) {
