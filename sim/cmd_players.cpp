@@ -12,8 +12,6 @@
 #include "personnel/ratings.h"
 #include "sim/commands.h"
 
-namespace {
-
 // A team code, or a team's abbreviation (case ignored).
 bool Parse_Team(const char* szArg, TNUM* pTeam) {
     char* pEnd = nullptr;
@@ -34,6 +32,8 @@ bool Parse_Team(const char* szArg, TNUM* pTeam) {
     }
     return false;
 }
+
+namespace {
 
 bool Load_And_Find_Team(const char* szFile, const char* szTeam, TNUM* pTeam) {
     if (!Load_League_File(szFile)) return false;

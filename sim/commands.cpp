@@ -26,6 +26,7 @@ int Sim_Play(int argc, char** argv);
 int Sim_Report(int argc, char** argv);
 int Sim_Measure(int argc, char** argv);
 int Sim_Fame(int argc, char** argv);
+int Sim_Offer(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -45,6 +46,8 @@ static const SimCommand COMMANDS[] = {
     {"report", "report FILE", "the season's league averages per team-game beside the real league's", Sim_Report},
     {"measure", "measure FILE [--seasons N] [--seed S]", "regular seasons of new games of the league, averaged per team-game", Sim_Measure},
     {"fame", "fame [FILE]", "both halls of fame: VantorFame.dat's managers and FILE's players", Sim_Fame},
+    {"offer", "offer FILE --from A --give SLOT,... --to B --get SLOT,... [--give-picks N,...] [--get-picks N,...] [--cash N] [--apply]",
+     "show a trade offer's items and whether it is legal; --apply carries it out and saves", Sim_Offer},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

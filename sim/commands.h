@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "database/league_database.h"
+
 #define BRAKVELL_VERSION 2187
 #define BRAKVELL_VERSION_TEXT "2.1.8.7"
 
@@ -39,6 +41,9 @@ struct ScratchFolder {
 // cannot be made or entered.
 bool Enter_Scratch_Folder(const char* szStem, const std::filesystem::path& gameFolder, ScratchFolder* pFolder);
 void Leave_Scratch_Folder(const ScratchFolder& folder);
+
+// A team code, or a team's abbreviation (case ignored), of a team in use.
+bool Parse_Team(const char* szArg, TNUM* pTeam);
 
 // A league file loaded as the game loads one, and made ready as every load is.
 bool Load_League_File(const char* szFile);

@@ -1,0 +1,164 @@
+// brakvell-sim offer: one trade offer built from slots and picks, shown as
+// the trade page lists it, checked, and with --apply carried out and saved.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <strings.h>
+#include <string>
+#include <unistd.h>
+
+#include "database/league_database.h"
+#include "database/player.h"
+#include "database/saved_game.h"
+#include "database/text_format.h"
+#include "sim/commands.h"
+#include "trades/implement_trade.h"
+#include "trades/trade_rules.h"
+
+namespace {
+const char* const USAGE =
+    "offer FILE --from A --give SLOT,... --to B --get SLOT,... [--give-picks N,...] [--get-picks N,...] "
+    "[--cash N] [--apply]";
+
+// "3,17,40": whole numbers 0..nHighest, at most TRADE_ITEMS of them.
+bool Parse_List(const char* szList, int nHighest, int* anOut, int* pCount) {
+    *pCount = 0;
+    std::string szRest = szList;
+    size_t nStart = 0;
+    while (nStart <= szRest.size()) {
+        size_t nEnd = szRest.find(',', nStart);
+        std::string szItem = szRest.substr(nStart, nEnd == std::string::npos ? std::string::npos : nEnd - nStart);
+        char* pEnd = nullptr;
+        long n = strtol(szItem.c_str(), &pEnd, 10);
+        if (szItem.empty() || *pEnd != '\0' || n < 0 || n > nHighest || *pCount >= TRADE_ITEMS) return false;
+        anOut[(*pCount)++] = (int)n;
+        if (nEnd == std::string::npos) break;
+        nStart = nEnd + 1;
+    }
+    return true;
+}
+
+struct SideRequest {
+    const char* szTeam = nullptr;
+    const char* szSlots = nullptr;
+    const char* szPicks = nullptr;
+};
+
+// The side's items as the page stores them: slots as given, picks after the
+// players. A slot without a player would read as a pick: it is named in
+// *pEmptySlot instead (else -1).
+bool Fill_Side(TRADE_OFFER* pOffer, int nSide, const SideRequest& request, int* pEmptySlot) {
+    *pEmptySlot = -1;
+    int anSlots[TRADE_ITEMS], anPicks[TRADE_ITEMS], nSlots = 0, nPicks = 0;
+    if (request.szSlots && !Parse_List(request.szSlots, PLAYERS_PER_TEAM - 1, anSlots, &nSlots)) return false;
+    if (request.szPicks && !Parse_List(request.szPicks, INT8_MAX, anPicks, &nPicks)) return false;
+    if (nSlots + nPicks > TRADE_ITEMS) return false;
+    int nPlayers = Number_Of_Players(pOffer->anTeam[nSide]), nItem = 0;
+    for (int i = 0; i < nSlots; i++) {
+        if (!Is_Valid_Player(pOffer->anTeam[nSide], (PNUM)anSlots[i]) && *pEmptySlot < 0) *pEmptySlot = anSlots[i];
+        pOffer->aanItems[nSide][nItem++] = (int8_t)anSlots[i];
+    }
+    for (int i = 0; i < nPicks; i++) {
+        if (nPlayers + anPicks[i] > INT8_MAX) return false;
+        pOffer->aanItems[nSide][nItem++] = (int8_t)(nPlayers + anPicks[i]);
+    }
+    return true;
+}
+
+void Print_Side(const TRADE_OFFER& offer, int nSide) {
+    char szName[32], szText[TRADE_TEXT_WIDTH];
+    Get_Team_Nickname(offer.anTeam[nSide], szName);
+    Format_Trade_Roster_Count(offer.anTeam[nSide], szText);
+    printf("%s %s, %s:\n", nSide == 0 ? "The" : "in exchange for... the", szName, szText);
+    for (int nIndex = 0; nIndex < Count_Trade_Items(offer, nSide); nIndex++) {
+        Format_Trade_Item(offer, nSide, nIndex, szText);
+        printf("  %d: %s\n", offer.aanItems[nSide][nIndex], szText[0] ? szText : "(no such item)");
+    }
+    if (Trade_Cash_Field(offer, nSide) > 0) printf("  and  $%d million\n", Trade_Cash_Field(offer, nSide));
+}
+
+// Written back only when the file can take it, as play does.
+bool Writable_Game(const char* szFile) {
+    std::string szShown = Printable(szFile);
+    if (strcasecmp(std::filesystem::path(szFile).filename().c_str(), UNIVERSE_FILE) == 0) {
+        fprintf(stderr, "brakvell-sim: %s is the default league; trade in a saved game made by 'new'\n", szShown.c_str());
+        return false;
+    }
+    int nLock = Lock_Game_File(szFile);
+    std::error_code error;
+    std::string szFolder = std::filesystem::canonical(szFile, error).parent_path().string();
+    if (nLock != GAME_FILE_LOCKED || error || access(szFile, W_OK) != 0 || access(szFolder.c_str(), W_OK) != 0) {
+        fprintf(stderr, "brakvell-sim: %s is not a saved game that can be written back\n", szShown.c_str());
+        return false;
+    }
+    return true;
+}
+}  // namespace
+
+int Sim_Offer(int argc, char** argv) {
+    SideRequest aSides[TRADE_SIDES];
+    long nCash = 0;
+    bool bApply = false;
+    for (int i = 1; i < argc; i++) {
+        const char** pszValue = nullptr;
+        if (strcmp(argv[i], "--from") == 0) pszValue = &aSides[0].szTeam;
+        if (strcmp(argv[i], "--to") == 0) pszValue = &aSides[1].szTeam;
+        if (strcmp(argv[i], "--give") == 0) pszValue = &aSides[0].szSlots;
+        if (strcmp(argv[i], "--get") == 0) pszValue = &aSides[1].szSlots;
+        if (strcmp(argv[i], "--give-picks") == 0) pszValue = &aSides[0].szPicks;
+        if (strcmp(argv[i], "--get-picks") == 0) pszValue = &aSides[1].szPicks;
+        if (pszValue && i + 1 < argc) {
+            *pszValue = argv[++i];
+            continue;
+        }
+        if (strcmp(argv[i], "--apply") == 0) {
+            bApply = true;
+            continue;
+        }
+        if (!Parse_Option(i, argc, argv, "--cash", nCash, -TRADE_CASH_LIMIT, TRADE_CASH_LIMIT)) return Sim_Usage(USAGE);
+    }
+    if (argc < 1 || !aSides[0].szTeam || !aSides[1].szTeam) return Sim_Usage(USAGE);
+    const char* szFile = argv[0];
+    if (bApply && !Writable_Game(szFile)) return 1;
+    if (!Load_League_File(szFile)) {
+        fprintf(stderr, "brakvell-sim: cannot load %s\n", Printable(szFile).c_str());
+        return 1;
+    }
+    TNUM anTeam[TRADE_SIDES];
+    for (int nSide = 0; nSide < TRADE_SIDES; nSide++)
+        if (!Parse_Team(aSides[nSide].szTeam, &anTeam[nSide])) {
+            fprintf(stderr, "brakvell-sim: no team \"%s\" in \"%s\"\n", Printable(aSides[nSide].szTeam).c_str(),
+                    Printable(szFile).c_str());
+            return 1;
+        }
+    TRADE_OFFER offer;
+    Clear_Trade_Offer(&offer, anTeam[0], anTeam[1]);
+    offer.nCash = (int32_t)nCash;
+    for (int nSide = 0; nSide < TRADE_SIDES; nSide++) {
+        int nEmptySlot;
+        if (!Fill_Side(&offer, nSide, aSides[nSide], &nEmptySlot)) return Sim_Usage(USAGE);
+        if (nEmptySlot >= 0) {
+            char szName[32];
+            Get_Team_Nickname(anTeam[nSide], szName);
+            printf("Legality: The %s have no player in slot %d.\n", szName, nEmptySlot);
+            return 1;
+        }
+    }
+    Print_Side(offer, 0);
+    Print_Side(offer, 1);
+    char szReason[TRADE_TEXT_WIDTH];
+    bool bLegal = Trade_Is_Legal(offer, szReason);
+    printf("Legality: %s\n", bLegal ? "legal" : szReason);
+    // The partner's judgement and answer come here.
+    printf("Partner: not judged\n");
+    if (!bLegal) return 1;
+    if (!bApply) return 0;
+    if (!Implement_Trade(offer)) return 1;
+    if (Save_Game(szFile) != SAVE_OK) {
+        fprintf(stderr, "brakvell-sim: cannot save %s\n", Printable(szFile).c_str());
+        return 1;
+    }
+    printf("Traded and saved\n");
+    return 0;
+}
