@@ -63,8 +63,7 @@ TEST_F(TradeLeagueTest, EveryTeamsNeedsStayInRangeAndTellItsPositionsApart) {
     }
 }
 
-TEST_F(TradeLeagueTest, EveryNeedComesFromTheTeamsOwnRosterAndRecord) {
-    // A losing record lowers the starter needs and raises the youth needs.
+TEST_F(TradeLeagueTest, ALosingRecordValuesStartersLessAndYouthMore) {
     TeamNeeds before;
     Raw_Team_Needs(0, &before);
     for (int nGame = 0; nGame < 6; nGame++) Add_Team_Loss(0, true);

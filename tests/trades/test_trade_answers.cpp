@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <string>
 
 #include "base/random.h"
 #include "trades/trade_answers.h"
@@ -33,17 +32,6 @@ TEST(TradeAnswers, TheLineFollowsTheRemainderWithinTheTier) {
             ASSERT_GE(nLine, Answer_Line(nScore - 1)) << nScore;
         }
     }
-}
-
-TEST(TradeAnswers, EveryTierHasSixteenDistinctLines) {
-    for (int nTier = 0; nTier < ANSWER_TIERS; nTier++)
-        for (int nLine = 0; nLine < ANSWER_LINES; nLine++) {
-            std::string line = Answer_Text(nTier, nLine);
-            EXPECT_FALSE(line.empty()) << nTier << " " << nLine;
-            for (int nOther = 0; nOther < nLine; nOther++) EXPECT_NE(line, Answer_Text(nTier, nOther));
-        }
-    EXPECT_STREQ(Answer_Text(ANSWER_TIERS, 0), "");
-    EXPECT_STREQ(Answer_Text(0, ANSWER_LINES), "");
 }
 
 TEST(TradeAnswers, AnEmptyOfferDrawsItsLineOnceAndOtherScoresDrawNothing) {
