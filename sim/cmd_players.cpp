@@ -1,5 +1,5 @@
-// brakvell-sim commands that show players: one player's card figures, and a
-// roster in depth-chart order.
+// brakvell-sim commands that show players: one player's card figures, a
+// roster in depth-chart order, and what a team needs.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +11,7 @@
 #include "database/text_format.h"
 #include "personnel/ratings.h"
 #include "sim/commands.h"
+#include "trades/team_needs.h"
 
 // A team code, or a team's abbreviation (case ignored).
 bool Parse_Team(const char* szArg, TNUM* pTeam) {
@@ -113,5 +114,27 @@ int Sim_Roster(int argc, char** argv) {
         printf(" %6d%s%s\n", Get_Player_Season_Stat(nTeam, p, PERIOD_PREDICTED, SS_SEASON_WORTH),
                p == nKick ? " KR" : "", p == nPunt ? " PR" : "");
     }
+    return 0;
+}
+
+int Sim_Needs(int argc, char** argv) {
+    if (argc != 2) return Sim_Usage("needs FILE TEAM");
+    TNUM nTeam = NO_TEAM;
+    if (!Load_And_Find_Team(argv[0], argv[1], &nTeam)) return 1;
+    char szTeam[32], szCity[32], szNickname[32];
+    Get_Team_String(nTeam, TS_ABBREVIATION, szTeam);
+    Get_Team_String(nTeam, TS_CITY, szCity);
+    Get_Team_String(nTeam, TS_NICKNAME, szNickname);
+    TeamNeeds needs;
+    Compute_Team_Needs(nTeam, &needs);
+    printf("%s %s (%s) needs, per mille of the league average\n", szCity, szNickname, szTeam);
+    printf("Position          Starter Veteran  Young\n");
+    for (int p = 0; p < NUMBER_OF_POSITIONS; p++) {
+        char szPosition[TEXT_SIZE];
+        Get_Position_Name(p, szPosition);
+        printf("%-16s %8d %7d %6d\n", szPosition, needs.aanNeed[NEED_STARTER][p], needs.aanNeed[NEED_VETERAN_BACKUP][p],
+               needs.aanNeed[NEED_YOUNG_BACKUP][p]);
+    }
+    printf("Hint:\n%s\n", Needs_List_Text(needs).c_str());
     return 0;
 }

@@ -18,6 +18,7 @@ int Sim_Standings(int argc, char** argv);
 int Sim_Playoffs(int argc, char** argv);
 int Sim_Player(int argc, char** argv);
 int Sim_Roster(int argc, char** argv);
+int Sim_Needs(int argc, char** argv);
 int Sim_Finances(int argc, char** argv);
 int Sim_Game(int argc, char** argv);
 int Sim_Bench(int argc, char** argv);
@@ -37,6 +38,7 @@ static const SimCommand COMMANDS[] = {
     {"playoffs", "playoffs FILE", "print the playoff field and bracket of a saved league", Sim_Playoffs},
     {"player", "player FILE TEAM SLOT", "show one player's ratings and values", Sim_Player},
     {"roster", "roster FILE TEAM", "list a roster in depth-chart order with ratings", Sim_Roster},
+    {"needs", "needs FILE TEAM", "a team's needs at every position and the hint they give", Sim_Needs},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
     {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},
     {"bench", "bench games|season|offseason [--count N] [--seed S]", "time games, seasons or one off-season's retirements and renewals", Sim_Bench},

@@ -43,6 +43,18 @@ int Minimum_Roster_Count(int nPosition) {
     return MINIMUM[nPosition];
 }
 
+int Starters_Count(int nPosition) {
+    static const int STARTERS[NUMBER_OF_POSITIONS] = {1, 2, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 1, 1};
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) return 0;
+    return STARTERS[nPosition];
+}
+
+int Position_Scale(int nPosition) {
+    static const int SCALE[NUMBER_OF_POSITIONS] = {3500, 1100, 800, 1300, 700, 700, 800, 1000, 700, 700, 1400, 1100, 600, 600};
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) return 0;
+    return SCALE[nPosition];
+}
+
 // ---- Vital stats ----
 
 int Get_Player_Vital_Stat(TNUM nTeam, PNUM nPlayer, int nIndex) {

@@ -195,6 +195,11 @@ int Get_Player_Side(TNUM nTeam, PNUM nPlayer);
 // healthy ones a computer-managed team keeps.
 int Ideal_Roster_Count(int nPosition);
 int Minimum_Roster_Count(int nPosition);
+// Players who start at the position; the last of them stands at depth count - 1.
+int Starters_Count(int nPosition);
+// What a fine player at the position is worth to a trade, against which the
+// team needs measure their players' values.
+int Position_Scale(int nPosition);
 
 // Vital stats. The getter stores and returns MINIMUM_SALARY for a lower salary.
 int Get_Player_Vital_Stat(TNUM nTeam, PNUM nPlayer, int nIndex);

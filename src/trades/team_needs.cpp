@@ -1,0 +1,205 @@
+#include "trades/team_needs.h"
+
+#include "base/random.h"
+#include "database/season_state.h"
+#include "database/team.h"
+#include "database/text_format.h"
+#include "personnel/ratings.h"
+
+namespace {
+
+constexpr int NEED_WITHOUT_DEPTH = 1200;  // a starter or his backup missing
+constexpr int RECORD_WEIGHT = 50;         // per game of losses over wins
+constexpr int OLDEST_PROSPECT = 30;       // older players add nothing to the youth row
+constexpr int PROSPECT_PRIME = 25;        // after this the youth value fades by age
+constexpr int NEEDS_LIST_LINES = 5;
+constexpr int PLAIN_NEED = 1200;   // league-relative needs below this are flattened towards 600
+constexpr int LOWEST_NEED = 600;
+constexpr int HIGHEST_NEED = 2000;
+
+int Record_Weight(TNUM nTeam) { return (Get_Team_Losses(nTeam) - Get_Team_Wins(nTeam)) * RECORD_WEIGHT; }
+
+int Starter_Need(TNUM nTeam, int nPosition, int nRecordWeight) {
+    int nScale = Position_Scale(nPosition);
+    PNUM nStarter = Player_At_Depth(nTeam, nPosition, Starters_Count(nPosition) - 1);
+    PNUM nBackup = Player_At_Depth(nTeam, nPosition, Starters_Count(nPosition));
+    if (nStarter == NO_PLAYER || nBackup == NO_PLAYER) return NEED_WITHOUT_DEPTH;
+    int e = Max(0, Ratio(1000, Player_Current_Value(nTeam, nStarter), nScale));
+    int g = Ratio(1000, Player_Current_Value(nTeam, nBackup), nScale);
+    int h = Max(2000 - e, 1200 - Max(g, 0) / 3);
+    return Ratio(h, 1000 - nRecordWeight, 1000);
+}
+
+int Depth_Need(TNUM nTeam, int nPosition) {
+    int nTotal = 0;
+    for (int nDepth = Starters_Count(nPosition);; nDepth++) {
+        PNUM nPlayer = Player_At_Depth(nTeam, nPosition, nDepth);
+        if (nPlayer == NO_PLAYER) break;
+        nTotal += Max(0, Player_Current_Value(nTeam, nPlayer));
+    }
+    int nBackups = Ideal_Roster_Count(nPosition) - Starters_Count(nPosition);
+    return 1700 - Ratio(2000, nTotal, Position_Scale(nPosition) * nBackups);
+}
+
+int Youth_Need(TNUM nTeam, int nPosition, int nRecordWeight) {
+    int c = (2 * Ideal_Roster_Count(nPosition) - 1) * Position_Scale(nPosition);
+    int nSum = 0;
+    for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {
+        if (!Is_Valid_Player(nTeam, nPlayer) || Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION) != nPosition)
+            continue;
+        int nAge = Get_Player_Vital_Stat(nTeam, nPlayer, VS_AGE);
+        if (nAge > OLDEST_PROSPECT) continue;
+        int y = (Player_Potential_Value(nTeam, nPlayer) + Player_Current_Value(nTeam, nPlayer)) / 2 + 500;
+        if (nAge > PROSPECT_PRIME) y = Ratio(y, OLDEST_PROSPECT + 1 - nAge, 9);
+        nSum += Max(0, y);
+    }
+    return Ratio(2000 - Ratio(2500, nSum, c), nRecordWeight + 1000, 1000);
+}
+
+// Plain needs are flattened, pressing ones damped above 1400 and capped.
+int League_Relative_Need(int nNeed, int64_t nLeagueSum, int nTeams, int nPosition) {
+    // Over the league average, not the sum: over the sum every team's need
+    // lands near 1000/teams and the flattening makes them all alike. An
+    // average below 1 (needs gone negative) is taken as 1.
+    if (nLeagueSum < nTeams) nLeagueSum = nTeams;
+    int g = Ratio(1000LL * nTeams, nNeed, nLeagueSum);
+    if (g < PLAIN_NEED)
+        g = Max(g / 2 + LOWEST_NEED, LOWEST_NEED);
+    else if (g > PRESSING_NEED)
+        g = Min((g - PRESSING_NEED) / 2 + PRESSING_NEED, HIGHEST_NEED);
+    if (nPosition == POS_K || nPosition == POS_P) g = Ratio(g, 3, 4);
+    return g;
+}
+
+const char* const NEED_TEXTS[NEED_ROWS] = {"A starting %s", "A backup %s", "A young %s"};
+
+}  // namespace
+
+PNUM Player_At_Depth(TNUM nTeam, int nPosition, int nDepth) {
+    if (nDepth < 0) return NO_PLAYER;
+    for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {
+        if (!Is_Valid_Player(nTeam, nPlayer) || Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION) != nPosition)
+            continue;
+        if (nDepth-- == 0) return nPlayer;
+    }
+    return NO_PLAYER;
+}
+
+// Without a last starter at his position he would start.
+int Player_Role(TNUM nTeam, PNUM nPlayer, TNUM nFor) {
+    int nPosition = Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION);
+    PNUM nStarter = Player_At_Depth(nFor, nPosition, Starters_Count(nPosition) - 1);
+    if (nStarter == NO_PLAYER || Player_Current_Value(nTeam, nPlayer) >= Player_Current_Value(nFor, nStarter))
+        return NEED_STARTER;
+    return Get_Player_Vital_Stat(nTeam, nPlayer, VS_AGE) < Get_Player_Vital_Stat(nTeam, nPlayer, VS_PEAK_START)
+               ? NEED_YOUNG_BACKUP
+               : NEED_VETERAN_BACKUP;
+}
+
+int Age_Adjusted_Value(int nValue, int nAge) {
+    // Index 0 is age 20; from 27 on nothing is added.
+    static const int MULTIPLIER[25] = {150, 145, 140, 135, 130, 125, 120, 115, 110, 105, 100, 95, 90,
+                                       85,  80,  75,  70,  65,  60,  55,  50,  40,  30,  20,  10};
+    static const int ADDITION[25] = {150, 150, 125, 100, 75, 50, 25};
+    int i = Clamp(0, nAge - 20, 24);
+    return Ratio(nValue, MULTIPLIER[i], 100) + ADDITION[i];
+}
+
+int Salary_Burden(TNUM nTeam, PNUM nPlayer) {
+    int y = Max(1, Get_Player_Vital_Stat(nTeam, nPlayer, VS_CONTRACT_LEFT));
+    return (int)((int64_t)y * Max(0, Get_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY) - 1000) / (y + 1));
+}
+
+// A user's player whose contract runs out once the season is over is worth
+// nothing to a computer team: he would leave before he played for it.
+int Player_Worth(TNUM nTeam, PNUM nPlayer, TNUM nFor) {
+    if (Get_Player_Vital_Stat(nTeam, nPlayer, VS_CONTRACT_LEFT) <= 1 && Season_Is_Over() && Human_Managed(nTeam))
+        return 0;
+    int nBurden = Salary_Burden(nTeam, nPlayer);
+    nBurden = Ratio(nBurden, 1000, Get_Team_Financial_Stat(nFor, FIN_WEALTH));
+    nBurden = Ratio(nBurden, Get_Team_Financial_Stat(nFor, FIN_PAYROLL_INDEX) + 1000, 2000);
+    nBurden = Ratio(nBurden, 3000, Get_Team_Financial_Stat(nFor, FIN_START_VALUE_INDEX) + 2000);
+    if (nTeam == nFor) nBurden = Ratio(nBurden, 1000, Get_Game_State(GS_DIFFICULTY) * 400 + 1800);
+    return Age_Adjusted_Value(Player_Trade_Value(nTeam, nPlayer), Get_Player_Vital_Stat(nTeam, nPlayer, VS_AGE)) -
+           nBurden;
+}
+
+void Raw_Team_Needs(TNUM nTeam, TeamNeeds* pNeeds) {
+    int w = Record_Weight(nTeam);
+    for (int p = 0; p < NUMBER_OF_POSITIONS; p++) {
+        pNeeds->aanNeed[NEED_STARTER][p] = Starter_Need(nTeam, p, w);
+        pNeeds->aanNeed[NEED_VETERAN_BACKUP][p] = Depth_Need(nTeam, p);
+        pNeeds->aanNeed[NEED_YOUNG_BACKUP][p] = Youth_Need(nTeam, p, w);
+    }
+}
+
+void Compute_Team_Needs(TNUM nTeam, TeamNeeds* pNeeds) {
+    int64_t aanSum[NEED_ROWS][NUMBER_OF_POSITIONS] = {};
+    int nTeams = 0;
+    for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++) {
+        if (!Valid_Team(t)) continue;
+        TeamNeeds raw;
+        Raw_Team_Needs(t, &raw);
+        for (int r = 0; r < NEED_ROWS; r++)
+            for (int p = 0; p < NUMBER_OF_POSITIONS; p++) aanSum[r][p] += raw.aanNeed[r][p];
+        nTeams++;
+    }
+    Raw_Team_Needs(nTeam, pNeeds);
+    if (nTeams == 0) nTeams = 1;
+    for (int r = 0; r < NEED_ROWS; r++)
+        for (int p = 0; p < NUMBER_OF_POSITIONS; p++)
+            pNeeds->aanNeed[r][p] = League_Relative_Need(pNeeds->aanNeed[r][p], aanSum[r][p], nTeams, p);
+}
+
+std::string Needs_List_Text(const TeamNeeds& needs) {
+    TeamNeeds left = needs;
+    std::string text;
+    for (int nLine = 1; nLine <= NEEDS_LIST_LINES; nLine++) {
+        int nRow = 0, nPosition = 0;
+        for (int r = 0; r < NEED_ROWS; r++)
+            for (int p = 0; p < NUMBER_OF_POSITIONS; p++)
+                if (left.aanNeed[r][p] > left.aanNeed[nRow][nPosition]) nRow = r, nPosition = p;
+        int nWeight = left.aanNeed[nRow][nPosition];
+        left.aanNeed[nRow][nPosition] = INT32_MIN;  // taken
+        char szName[TEXT_SIZE], szNeed[TEXT_SIZE], szLine[TEXT_SIZE];
+        if (nRow == NEED_VETERAN_BACKUP && Starters_Count(nPosition) > 1) {
+            Get_Position_At_Text(nPosition, szName);
+            Format_Text(szNeed, "More depth %s", szName);
+        } else {
+            Get_Position_Name_Lower(nPosition, szName);
+            Format_Text(szNeed, NEED_TEXTS[nRow], szName);
+        }
+        Format_Text(szLine, "(%d) %s", nLine, szNeed);
+        if (!text.empty()) text += '\n';
+        text += szLine;
+        if (nWeight <= PRESSING_NEED) break;
+    }
+    return text;
+}
+
+std::string Seeking_Phrase(const TeamNeeds& needs) {
+    int anSum[NUMBER_OF_POSITIONS];
+    for (int p = 0; p < NUMBER_OF_POSITIONS; p++)
+        anSum[p] = needs.aanNeed[NEED_STARTER][p] + needs.aanNeed[NEED_VETERAN_BACKUP][p] +
+                   needs.aanNeed[NEED_YOUNG_BACKUP][p];
+    std::string phrase;
+    int nPrevious = -1;
+    for (int nNamed = 0; nNamed < 2; nNamed++) {
+        int nBest = -1;
+        for (int p = 0; p < NUMBER_OF_POSITIONS; p++)
+            if (p != nPrevious && (nBest < 0 || anSum[p] > anSum[nBest])) nBest = p;
+        char szName[TEXT_SIZE];
+        Get_Position_Name(nBest, szName);
+        std::string name = szName;
+        if (!name.empty() && name.back() == 'y')
+            name.replace(name.size() - 1, 1, "ies");
+        else if (!name.empty() && name.back() == 's')
+            name += "es";
+        else
+            name += "s";
+        phrase += name + ", ";
+        if (anSum[nBest] <= PRESSING_NEED) break;
+        nPrevious = nBest;
+    }
+    return phrase;
+}
