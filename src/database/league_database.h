@@ -43,7 +43,7 @@ enum {
     LR_FANTASY_DRAFT,
     LR_OPTION,
     LR_FIXED_AGING,
-    LR_ADJUSTMENT,
+    LR_TRADE_REPUTATION,  // the user's standing with computer managers, -2000..2000
     NUMBER_OF_LEAGUE_RULES
 };
 

@@ -154,6 +154,6 @@ int Offer_Score(const TRADE_OFFER& offer, const TeamNeeds& needs) {
     int64_t nReceived = (int64_t)Value_Received(offer, needs) + Offered_Picks_Value(offer, 0) + std::max(m, (int64_t)0);
     int64_t nGiven = (int64_t)Value_Given(offer, needs) + Offered_Picks_Value(offer, 1) + std::max((int64_t)0, -m);
     int nScore = Score_Of_Values(nReceived, nGiven);
-    if (bUser) nScore += Get_League_Rule(LR_ADJUSTMENT) / 10 - 200 * Get_Game_State(GS_DIFFICULTY) + 200;
+    if (bUser) nScore += Get_League_Rule(LR_TRADE_REPUTATION) / 10 - 200 * Get_Game_State(GS_DIFFICULTY) + 200;
     return nScore;
 }

@@ -158,8 +158,8 @@ TEST_F(LeagueDatabaseTest, CitiesSortAndEraseFollowReferences) {
 }
 
 TEST_F(LeagueDatabaseTest, RulesAndCalendar) {
-    Set_League_Rule(LR_ADJUSTMENT, 1900);
-    EXPECT_EQ(Add_League_Rule(LR_ADJUSTMENT, 500, -2000, 2000), 2000);
+    Set_League_Rule(LR_TRADE_REPUTATION, 1900);
+    EXPECT_EQ(Add_League_Rule(LR_TRADE_REPUTATION, 500, -2000, 2000), 2000);
     Get_League_Rule(NUMBER_OF_LEAGUE_RULES);
     EXPECT_TRUE(Logged("Invalid index in Get_League_Rule(8)"));
     Set_League_Rule(LR_START_YEAR, 2026);

@@ -78,7 +78,7 @@ TEST_F(TradeLeagueTest, TheEmptyOfferScoreIsAMarkThatNoHandicapMoves) {
     for (int nDifficulty = 0; nDifficulty < NUMBER_OF_DIFFICULTIES; nDifficulty++)
         for (int nReputation : {-2000, 0, 2000}) {
             Set_Game_State(GS_DIFFICULTY, nDifficulty);
-            Set_League_Rule(LR_ADJUSTMENT, nReputation);
+            Set_League_Rule(LR_TRADE_REPUTATION, nReputation);
             EXPECT_EQ(Score(Offer({}, {nStarter})), EMPTY_OFFER_SCORE);
             EXPECT_EQ(Score(Offer({}, {nStarter}, -3)), EMPTY_OFFER_SCORE);  // asking for cash too
             EXPECT_EQ(Score(Offer({}, {})), EMPTY_OFFER_SCORE);
@@ -126,12 +126,12 @@ TEST_F(TradeLeagueTest, CashFromOutsideNeverOverflowsTheScore) {
 TEST_F(TradeLeagueTest, TheUserPaysForDifficultyAndEarnsReputation) {
     Make_Users_Team(PROPOSER);
     TRADE_OFFER offer = Fair_Looking_Offer();
-    Set_League_Rule(LR_ADJUSTMENT, 0);
+    Set_League_Rule(LR_TRADE_REPUTATION, 0);
     Set_Game_State(GS_DIFFICULTY, 1);
     int nCoach = Score(offer);
     Set_Game_State(GS_DIFFICULTY, 3);
     EXPECT_EQ(Score(offer), nCoach - 2 * DIFFICULTY_STEP);
-    Set_League_Rule(LR_ADJUSTMENT, 2000);
+    Set_League_Rule(LR_TRADE_REPUTATION, 2000);
     EXPECT_EQ(Score(offer), nCoach - 2 * DIFFICULTY_STEP + 200);
 
     // A computer team's offer carries no handicap.
