@@ -1,6 +1,7 @@
 #include "trades/implement_trade.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "database/player.h"
 #include "database/team.h"
@@ -43,6 +44,11 @@ void Promote_Newcomer(TNUM nTeam, PNUM nNewcomer) {
 int Returner_ID(TNUM nTeam, int nKind) {
     PNUM nPlayer = Get_Team_Returner(nTeam, nKind);
     return Is_Valid_Player(nTeam, nPlayer) ? Get_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID) : 0;
+}
+
+// A fortune near the limit of the field stays there rather than wrap to a debt.
+int Cash_In_Range(int64_t nCash) {
+    return (int)std::clamp<int64_t>(nCash, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
 }
 
 // Nobody holds his history any more once he is not placed.
@@ -123,8 +129,8 @@ bool Implement_Trade(const TRADE_OFFER& offer) {
             Returner_ID(anTeam[nSide], PUNT_RETURNER) != aanReturners[nSide][PUNT_RETURNER])
             Choose_Returners(anTeam[nSide]);
 
-    Set_Team_Financial_Stat(anTeam[0], FIN_CASH, (int)(anOldCash[0] - nCash));
-    Set_Team_Financial_Stat(anTeam[1], FIN_CASH, (int)(anOldCash[1] + nCash));
+    Set_Team_Financial_Stat(anTeam[0], FIN_CASH, Cash_In_Range(anOldCash[0] - nCash));
+    Set_Team_Financial_Stat(anTeam[1], FIN_CASH, Cash_In_Range(anOldCash[1] + nCash));
 
     bool bCommissioner = Get_Game_State(GS_COMMISSIONER) != 0;
     for (TNUM nTeam : anTeam) {

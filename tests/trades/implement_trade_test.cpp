@@ -27,6 +27,12 @@ TEST_F(TradeTest, NegativeCashIsPaidByThePartner) {
     ASSERT_TRUE(Implement_Trade(offer));
     EXPECT_EQ(Get_Team_Financial_Stat(0, FIN_CASH), 13000000);
     EXPECT_EQ(Get_Team_Financial_Stat(1, FIN_CASH), 17000000);
+
+    // A fortune near the field's limit stays there instead of wrapping to a debt.
+    Set_Team_Financial_Stat(0, FIN_CASH, 2000000000);
+    offer.nCash = -999;
+    ASSERT_TRUE(Implement_Trade(offer));
+    EXPECT_GT(Get_Team_Financial_Stat(0, FIN_CASH), 2000000000);
 }
 
 TEST_F(TradeTest, APickChangesOwnerAndKeepsItsOriginalTeam) {
