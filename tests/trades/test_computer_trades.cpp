@@ -144,26 +144,6 @@ TEST_F(ComputerTradesTest, TheSameSeedGivesTheSameLeague) {
     EXPECT_EQ(told[0], told[1]);
 }
 
-TEST_F(ComputerTradesTest, TheSearchOnlyKeepsLegalOffersOfDistinctPositions) {
-    for (uint32_t nSeed = 1; nSeed <= SEEDS / 4; nSeed++) {
-        Seed_Random(nSeed);
-        TNUM nA = (TNUM)Random(Number_Of_Teams()), nB = (TNUM)((nA + 1 + Random(Number_Of_Teams() - 1)) % Number_Of_Teams());
-        TeamNeeds needsA, needsB;
-        Compute_Team_Needs(nA, &needsA);
-        Compute_Team_Needs(nB, &needsB);
-        TRADE_OFFER offer;
-        Clear_Trade_Offer(&offer, nA, nB);
-        SearchedScores scores = Search_Computer_Offer(&offer, needsA, needsB);
-        char szReason[TRADE_TEXT_WIDTH];
-        EXPECT_TRUE(Trade_Is_Legal(offer, szReason)) << szReason;
-        EXPECT_TRUE(Positions_Differ(offer, 0) && Positions_Differ(offer, 1));
-        if (Count_Trade_Items(offer, 0) + Count_Trade_Items(offer, 1) == 0) continue;
-        // The scores handed back are those of the offer kept, not of a step undone.
-        EXPECT_EQ(scores.nSide1, Score_Of_Side(offer, 1));
-        EXPECT_EQ(scores.nSide0, Score_Of_Side(offer, 0));
-    }
-}
-
 TEST_F(ComputerTradesTest, NoProposalsWithoutAPersonTheOptionOrOutsideCommissionerMode) {
     Make_Person(PERSON);
     Set_Game_State(GS_TRADE_ACTIVITY, 12 * TRADE_ACTIVITY_PER_WEEK);
