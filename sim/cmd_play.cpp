@@ -26,6 +26,7 @@
 #include "season/stored_games.h"
 #include "sim/commands.h"
 #include "simulation/game.h"
+#include "trades/computer_trades.h"
 
 namespace {
 // "Week 5: BUF 17 at MIA 24, ..." for the week just played.
@@ -47,6 +48,8 @@ void Print_Week_Played() {
     }
     printf("%s\n", nGames ? "" : " no games");
 }
+
+void Print_Computer_Trade(const char* szLine) { printf("%s\n", Printable(szLine).c_str()); }
 
 // Processor time: on a shared machine the clock on the wall says more about the neighbours.
 double Cpu_Ms() {
@@ -182,7 +185,9 @@ int Sim_Play(int argc, char** argv) {
         SeasonLoopObserver observer{};
         observer.pRedraw_Page = Print_Week_Played;
         Set_Season_Loop_Observer(observer);
+        Set_Computer_Trade_Observer(Print_Computer_Trade);
         Play_Weeks((int)nWeeks);
+        Set_Computer_Trade_Observer(nullptr);
         Set_Season_Loop_Observer(SeasonLoopObserver{});
         if (Current_Season_Index() != nSeason) printf("Started the %d season\n", Current_Calendar_Year());
     }
@@ -273,5 +278,45 @@ int Bench_Offseason(int argc, char** argv) {
     Leave_Scratch_Folder(folder);
     if (!bLoaded) return 1;
     printf("ms/offseason: %.1f\n", Median(times));
+    return 0;
+}
+
+// A week's computer trade rounds for the whole league before the deadline,
+// each run from the same league with the seed moved on; the time of a round
+// is the week's over its rounds.
+int Bench_Trades(int argc, char** argv) {
+    const char* szUsage = "bench trades [--count N] [--seed S]";
+    long nCount = 20, nSeed = 1;
+    for (int i = 1; i < argc; i++)
+        if (!Parse_Option(i, argc, argv, "--count", nCount, 1, 10000) &&
+            !Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED))
+            return Sim_Usage(szUsage);
+    ScratchFolder folder;
+    if (!Enter_Scratch_Folder("brakvell-bench-trades", ".", &folder)) return 1;
+    if (!Link_Universe(folder)) {
+        Leave_Scratch_Folder(folder);
+        fprintf(stderr, "brakvell-sim: bench trades needs %s in the working folder\n", UNIVERSE_FILE);
+        return 1;
+    }
+    bool bLoaded = Start_Default_Game((uint32_t)nSeed);
+    std::vector<double> times;
+    if (bLoaded) {
+        std::vector<LeagueDatabase> saved(1, g_League);
+        for (long n = 0; n < nCount; n++) {
+            g_League = saved[0];
+            Seed_Random((uint32_t)(nSeed + n));
+            int nTrades = 0;
+            double fCpuStart = Cpu_Ms();
+            for (int nRound = 0; nRound < COMPUTER_TRADE_ROUNDS_PER_WEEK; nRound++) nTrades += Computer_Trade_Round();
+            double fCpu = Cpu_Ms() - fCpuStart;
+            times.push_back(fCpu / COMPUTER_TRADE_ROUNDS_PER_WEEK);
+            printf("week %ld: %.2f ms on the processor for %d rounds, %d trades\n", n + 1, fCpu,
+                   COMPUTER_TRADE_ROUNDS_PER_WEEK, nTrades);
+        }
+        g_League = saved[0];
+    }
+    Leave_Scratch_Folder(folder);
+    if (!bLoaded) return 1;
+    printf("ms/round: %.2f\n", Median(times));
     return 0;
 }

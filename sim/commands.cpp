@@ -41,7 +41,7 @@ static const SimCommand COMMANDS[] = {
     {"needs", "needs FILE TEAM", "a team's needs at every position and the hint they give", Sim_Needs},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
     {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},
-    {"bench", "bench games|season|offseason [--count N] [--seed S]", "time games, seasons or one off-season's retirements and renewals", Sim_Bench},
+    {"bench", "bench games|season|offseason|trades [--count N] [--seed S]", "time games, seasons, one off-season's retirements and renewals or a week's computer trade rounds", Sim_Bench},
     {"new", "new --team T --difficulty D [--shuffle] [--equalize] [--simulation] [--seed S] --out FILE",
      "start a new game from the default league", Sim_New},
     {"play", "play FILE --weeks N | --seasons N [--seed S] [--contracts ask|sign|release]", "play weeks or whole seasons of a saved game, then save it", Sim_Play},

@@ -18,6 +18,7 @@
 #include "season/standings.h"
 #include "season/stored_games.h"
 #include "simulation/game.h"
+#include "trades/computer_trades.h"
 #include "trades/roster_review.h"
 
 namespace {
@@ -56,9 +57,14 @@ void Play_Home_Game(TNUM nHome, int nWeek) {
     Close_Progress();
 }
 
-// Step 4 of the week: three attempts at a trade between computer-managed
-// teams, counted in entry 94. They come with the computer's trading.
-void Computer_Trades_Between_Teams() {}
+// Step 4 of the week, before the deadline: three attempts at a trade
+// between computer-managed teams, and the week counted towards the offers
+// made to a person's team after the run.
+void Computer_Trades_Between_Teams() {
+    if (Count_Computer_Managed_Teams() >= 2)
+        for (int nRound = 0; nRound < COMPUTER_TRADE_ROUNDS_PER_WEEK; nRound++) Computer_Trade_Round();
+    Set_Game_State(GS_TRADE_ACTIVITY, Get_Game_State(GS_TRADE_ACTIVITY) + TRADE_ACTIVITY_PER_WEEK);
+}
 
 void Open_Playoff_Week(int nWeek) {
     int nFirst = First_Playoff_Week();
@@ -140,7 +146,7 @@ void Play_Weeks(int nWeeks) {
     Report_Pending_Injury();
     Notify_Play_Menu();
     if (!bWasOver && Season_Is_Over() && Managed_Team_Won_Something()) Notify_Show_Page(PAGE_CHAMPIONSHIP);
-    // Offers from computer teams to the user before the deadline come with the trading block.
+    if (Trades_Allowed()) Computer_Trade_Proposals();
 }
 
 void Play_The_Week() {

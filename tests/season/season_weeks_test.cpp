@@ -6,6 +6,7 @@
 
 #include "database/integrity.h"
 #include "database/player.h"
+#include "database/season_state.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "default_season_fixture.h"
@@ -17,6 +18,8 @@
 #include "season/season_loop.h"
 #include "season/stored_games.h"
 #include "season_fixture.h"
+#include "trades/computer_trades.h"
+#include "trades/implement_trade.h"
 
 extern const PlatformOps g_HeadlessOps;
 
@@ -98,6 +101,18 @@ TEST_F(SeasonWeeksTest, AutoSaveWhenTheWeekModFourIsBelowTheWeeksPlayed) {
     EXPECT_FALSE(std::filesystem::exists(AUTO_SAVE_FILE));
     Play_Weeks(4);  // 6 mod 4 = 2 is below 4
     EXPECT_TRUE(std::filesystem::exists(AUTO_SAVE_FILE));
+}
+
+// Only the weeks before the deadline count towards the offers to a person,
+// and each run of weeks starts the count afresh.
+TEST_F(SeasonWeeksTest, TheWeeksBeforeTheDeadlineCountTowardsTheOffers) {
+    Set_Game_State(GS_CURRENT_WEEK, TRADE_DEADLINE_WEEK - 2);
+    Set_Game_State(GS_TRADE_ACTIVITY, TRADE_COMPLETED_MARK);
+    Play_Weeks(4);
+    EXPECT_EQ(Current_Week(), TRADE_DEADLINE_WEEK + 2);
+    EXPECT_EQ(Get_Game_State(GS_TRADE_ACTIVITY), 2 * TRADE_ACTIVITY_PER_WEEK);
+    Play_Weeks(1);
+    EXPECT_EQ(Get_Game_State(GS_TRADE_ACTIVITY), 0);
 }
 
 TEST_F(SeasonWeeksTest, AfterTheFinalThePlayCommandStartsTheNextSeason) {

@@ -56,6 +56,21 @@ TEST_F(SimPlayTest, BadArgumentsAndBadFilesChangeNothing) {
     EXPECT_EQ(Run_Sim("play missing.vtr --weeks 1").nStatus, 1);
 }
 
+// The weeks before the deadline carry the computer's trades: each told on a
+// line, the same for the same seed, and the league sound after them.
+TEST_F(SimPlayTest, TheWeeksBeforeTheDeadlineTellTheComputersTradesTheSameForTheSameSeed) {
+    std::string szCopy = (m_WorkDir / "copy.vtr").string();
+    std::filesystem::copy_file(m_szFile, szCopy);
+    SimResult result = Run_Sim("play \"" + m_szFile + "\" --weeks 11 --seed 21");
+    ASSERT_EQ(result.nStatus, 0) << result.szOutput;
+    EXPECT_NE(result.szOutput.find("\nTrade: "), std::string::npos) << result.szOutput;
+    EXPECT_EQ(Run_Sim("play \"" + szCopy + "\" --weeks 11 --seed 21").szOutput, result.szOutput);
+    EXPECT_EQ(Contents(szCopy), Contents(m_szFile));
+    ASSERT_TRUE(Load_Game(m_szFile.c_str()));
+    std::vector<std::string> violations;
+    EXPECT_EQ(Check_League_Integrity(&violations), 0) << violations.front();
+}
+
 // Whole seasons: one line each, the same for the same seed, and the league
 // saved at the start of the season after, sound.
 TEST_F(SimPlayTest, PlaysWholeSeasonsOneLineEachAndTheSameForTheSameSeed) {
