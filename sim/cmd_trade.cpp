@@ -1,5 +1,7 @@
 // brakvell-sim offer: one trade offer built from slots and picks, shown as
-// the trade page lists it, checked, and with --apply carried out and saved.
+// the trade page lists it, checked, judged by the partner as the answer page
+// would answer it, with --counter answered by a counter-offer, and with
+// --apply carried out and saved.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,13 +15,16 @@
 #include "database/saved_game.h"
 #include "database/text_format.h"
 #include "sim/commands.h"
+#include "trades/counter_offer.h"
 #include "trades/implement_trade.h"
+#include "trades/trade_answers.h"
 #include "trades/trade_rules.h"
+#include "trades/trade_value.h"
 
 namespace {
 const char* const USAGE =
     "offer FILE --from A --give SLOT,... --to B --get SLOT,... [--give-picks N,...] [--get-picks N,...] "
-    "[--cash N] [--apply]";
+    "[--cash N] [--counter] [--apply]";
 
 // "3,17,40": whole numbers 0..nHighest, at most TRADE_ITEMS of them.
 bool Parse_List(const char* szList, int nHighest, int* anOut, int* pCount) {
@@ -78,6 +83,48 @@ void Print_Side(const TRADE_OFFER& offer, int nSide) {
     if (Trade_Cash_Field(offer, nSide) > 0) printf("  and  $%d million\n", Trade_Cash_Field(offer, nSide));
 }
 
+bool Legal_Offer(const TRADE_OFFER& offer) {
+    char szReason[TRADE_TEXT_WIDTH];
+    return Trade_Is_Legal(offer, szReason);
+}
+
+// The partner's score and answer; a refusal comes with the hint's needs list.
+void Print_Judgement(const TRADE_OFFER& offer) {
+    TeamNeeds needs;
+    Compute_Team_Needs(offer.anTeam[1], &needs);
+    int nScore = Offer_Score(offer, needs);
+    bool bAccepted = Offer_Is_Accepted(nScore);
+    if (nScore == EMPTY_OFFER_SCORE)
+        printf("Partner: nothing offered, refused\n");
+    else
+        printf("Partner: score %d, %s\n", nScore, bAccepted ? "accepted" : "refused");
+    printf("Answer: %s\n", Response_Text(nScore));
+    if (bAccepted) return;
+    printf("Hint:\n");
+    std::string szHint = Needs_List_Text(needs);
+    for (size_t nStart = 0; nStart < szHint.size();) {
+        size_t nEnd = szHint.find('\n', nStart);
+        if (nEnd == std::string::npos) nEnd = szHint.size();
+        printf("  %s\n", szHint.substr(nStart, nEnd - nStart).c_str());
+        nStart = nEnd + 1;
+    }
+}
+
+// The offer the partner would accept; its refusal is the notice's own text.
+void Print_Counter_Offer(const TRADE_OFFER& offer) {
+    TRADE_OFFER counter = offer;
+    if (!Make_Counter_Offer(&counter, Legal_Offer)) {
+        printf("Counter-offer: none\n");
+        return;
+    }
+    printf("Counter-offer:\n");
+    Print_Side(counter, 0);
+    Print_Side(counter, 1);
+    TeamNeeds needs;
+    Compute_Team_Needs(counter.anTeam[1], &needs);
+    printf("Partner: score %d\n", Offer_Score(counter, needs));
+}
+
 // Written back only when the file can take it, as play does.
 bool Writable_Game(const char* szFile) {
     std::string szShown = Printable(szFile);
@@ -99,7 +146,7 @@ bool Writable_Game(const char* szFile) {
 int Sim_Offer(int argc, char** argv) {
     SideRequest aSides[TRADE_SIDES];
     long nCash = 0;
-    bool bApply = false;
+    bool bApply = false, bCounter = false;
     for (int i = 1; i < argc; i++) {
         const char** pszValue = nullptr;
         if (strcmp(argv[i], "--from") == 0) pszValue = &aSides[0].szTeam;
@@ -114,6 +161,10 @@ int Sim_Offer(int argc, char** argv) {
         }
         if (strcmp(argv[i], "--apply") == 0) {
             bApply = true;
+            continue;
+        }
+        if (strcmp(argv[i], "--counter") == 0) {
+            bCounter = true;
             continue;
         }
         if (!Parse_Option(i, argc, argv, "--cash", nCash, -TRADE_CASH_LIMIT, TRADE_CASH_LIMIT)) return Sim_Usage(USAGE);
@@ -150,9 +201,12 @@ int Sim_Offer(int argc, char** argv) {
     char szReason[TRADE_TEXT_WIDTH];
     bool bLegal = Trade_Is_Legal(offer, szReason);
     printf("Legality: %s\n", bLegal ? "legal" : szReason);
-    // The partner's judgement and answer come here.
-    printf("Partner: not judged\n");
-    if (!bLegal) return 1;
+    if (!bLegal) {
+        printf("Partner: not judged\n");
+        return 1;
+    }
+    Print_Judgement(offer);
+    if (bCounter) Print_Counter_Offer(offer);
     if (!bApply) return 0;
     if (!Implement_Trade(offer)) return 1;
     if (Save_Game(szFile) != SAVE_OK) {

@@ -5,5 +5,6 @@
 
 // The ratings into the season-stat accessor, game results and trade values
 // into the money code, the season reports into the off-season, the game
-// records' team codes into the team order. Idempotent.
+// records' team codes into the team order, the standings'
+// elimination into the roster review. Idempotent.
 void Install_Core_Hooks();

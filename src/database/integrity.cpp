@@ -440,6 +440,12 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
         if (nOpenYear != 0 && nOpenYear != nYearNow)
             violation("%s slot %d: open record %d is of %d, not of the current season %d", szTeam, nSlot, nOpen,
                       nOpenYear, nYearNow);
+        // A move, a trade above all, opens a record for the new team: one
+        // still naming the old team would credit his games to it.
+        int nOpenTeam = (TNUM)(g_League.aHistory[nOpen].nTeam & 0xFF);
+        if (nOpenYear == nYearNow && nOpenTeam != nTeam)
+            violation("%s slot %d: open record %d names team %d, not his team %d", szTeam, nSlot, nOpen, nOpenTeam,
+                      nTeam);
     }
 }
 

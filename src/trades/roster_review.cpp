@@ -1,11 +1,14 @@
 #include "trades/roster_review.h"
 
+#include "base/random.h"
 #include "database/player.h"
 #include "database/team.h"
 #include "finance/finance.h"
 #include "personnel/injuries.h"
 #include "personnel/player_creation.h"
 #include "personnel/ratings.h"
+#include "personnel/roster.h"
+#include "trades/trade_value.h"
 
 namespace {
 constexpr int RELEASE_ABOVE_ROSTER = 65;  // a larger roster makes room before it signs
@@ -13,6 +16,15 @@ constexpr int REVIEW_CYCLE = 6;          // weeks between a team's reviews
 constexpr int FIRST_RELEASED_SLOT = 77;  // the review lets slots 77..79 go
 constexpr int SMALLEST_TRIMMED_ROSTER = 53;  // a payroll over the cap never thins the roster below this
 constexpr int PAYROLL_ROUNDS = 100;
+constexpr int SIGNING_LINE = 2000;        // cash level plus roster room the team needs to sign
+constexpr int ROSTER_ROOM = 65;           // the roster size that adds 1000 to the cash level
+constexpr int SIGNING_POOL_SLOTS = 65;    // the pool slots a signing is drawn from
+constexpr int RELEASE_PAYMENT_BASE = 1200;  // cash level at which a release earns nothing
+constexpr int RELEASE_PAYMENT_STEP = 200;   // cash level per million a release is worth
+
+bool (*g_pfnEliminated)(TNUM nTeam) = nullptr;
+
+bool Eliminated(TNUM nTeam) { return g_pfnEliminated && g_pfnEliminated(nTeam); }
 
 // Healthy players of each position.
 void Count_Healthy(TNUM nTeam, int* anCount) {
@@ -59,20 +71,60 @@ bool Add_Player_At(TNUM nTeam, int nPosition) {
 }
 
 bool Computer_Managed(TNUM nTeam) { return Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) == COMPUTER_MANAGED; }
+
+// The pool is no franchise, so the legality check would refuse these offers
+// outright; they are scored as they stand. The team is always side 1, the
+// side whose judgement the score gives.
+int Score_Against_Pool(TNUM nTeam, PNUM nPoolPlayer, PNUM nOwnPlayer, int nCash) {
+    TRADE_OFFER offer;
+    Clear_Trade_Offer(&offer, FREE_AGENT_TEAM, nTeam);
+    if (nPoolPlayer != NO_PLAYER) offer.aanItems[0][0] = (int8_t)nPoolPlayer;
+    if (nOwnPlayer != NO_PLAYER) offer.aanItems[1][0] = (int8_t)nOwnPlayer;
+    offer.nCash = nCash;
+    TeamNeeds needs;
+    Compute_Team_Needs(nTeam, &needs);
+    return Offer_Score(offer, needs);
+}
 }  // namespace
 
+void Set_Elimination_Hook(bool (*pfnEliminated)(TNUM nTeam)) { g_pfnEliminated = pfnEliminated; }
+
+// A team with money and cap room looks at one player of the pool and signs
+// him when he is worth his salary to it; any other team, once out of the
+// race, may sell one of its own to the pool for what its thin cash makes of
+// it.
+void Sign_Or_Release(TNUM nTeam) {
+    int nCashLevel = Get_Team_Financial_Stat(nTeam, FIN_WEALTH);
+    int nCap = Get_League_Rule(LR_SALARY_CAP) / 1000;
+    if (nCashLevel + Ratio(1000, ROSTER_ROOM, Number_Of_Players(nTeam)) >= SIGNING_LINE &&
+        Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) < nCap) {
+        PNUM nPoolPlayer = (PNUM)Random(SIGNING_POOL_SLOTS);
+        if (!Is_Valid_Player(FREE_AGENT_TEAM, nPoolPlayer)) return;
+        int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nPoolPlayer, VS_SALARY);
+        if (!Offer_Is_Accepted(Score_Against_Pool(nTeam, nPoolPlayer, NO_PLAYER, -(nSalary / 1000)))) return;
+        if (Move_Player_To_Team(FREE_AGENT_TEAM, nPoolPlayer, nTeam)) Organise_Team(nTeam);
+        return;
+    }
+    PNUM nPlayer = (PNUM)Random(PLAYERS_PER_TEAM);
+    if (!Is_Valid_Player(nTeam, nPlayer) || !Eliminated(nTeam)) return;
+    int nPayment = (RELEASE_PAYMENT_BASE - nCashLevel) / RELEASE_PAYMENT_STEP;
+    int nScore = Score_Against_Pool(nTeam, NO_PLAYER, nPlayer, nPayment);
+    if (nScore == EMPTY_OFFER_SCORE || nScore <= 0) return;
+    Release_To_Free_Agency(nTeam, nPlayer);
+    Organise_Team(nTeam);
+}
+
 // The review proper, in its fixed order: the last three slots are let go, a
-// payroll at the cap sheds its weakest while the roster can spare them, and
-// the money settings are renewed.
+// signing or a release judged by the offer score, a payroll at the cap sheds
+// its weakest while the roster can spare them, and the money settings are
+// renewed.
 void Review_Roster_And_Payroll(TNUM nTeam) {
     if (nTeam < 0 || nTeam >= NUMBER_OF_FRANCHISES || !Valid_Team(nTeam)) return;
     // From the top down, so that closing one gap moves nobody into a slot still to be released.
     for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= FIRST_RELEASED_SLOT; nSlot--)
         if (Is_Valid_Player(nTeam, (PNUM)nSlot)) Release_To_Free_Agency(nTeam, (PNUM)nSlot);
 
-    // A signing from the pool while there is money and cap room, or else the
-    // release of a player an eliminated team can spare, both judged by the
-    // trade engine's offer score: they come with the computer's trading.
+    Sign_Or_Release(nTeam);
 
     int nCap = Get_League_Rule(LR_SALARY_CAP) / 1000;
     for (int nRound = 0; nRound < PAYROLL_ROUNDS && Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) >= nCap; nRound++) {

@@ -6,9 +6,18 @@
 // large, sign from the pool, or create a player. True when anything was done.
 bool Fill_Roster_Minimums(TNUM nTeam);
 // The review proper of a computer-managed team: slots 77..79 released to the
-// pool, the weakest released while the payroll is at the cap and the roster
+// pool, a signing from the pool or a release to it, the weakest released while the payroll is at the cap and the roster
 // holds more than 53, then the money settings renewed.
 void Review_Roster_And_Payroll(TNUM nTeam);
+// The review's one move in the market: with cash level plus roster room at
+// 2000 or more and the payroll under the cap, a drawn player of the pool is
+// signed when the team scores the signing above 1000; otherwise, when the
+// team is out of the playoff race, a drawn player of its own is released to
+// the pool when the team scores the sale above 0.
+void Sign_Or_Release(TNUM nTeam);
+// Whether a team is out of the playoff race; the standings install it.
+// Without it no team is out.
+void Set_Elimination_Hook(bool (*pfnEliminated)(TNUM nTeam));
 // Every team in use, in team-code order, for the week just played.
 void Review_Computer_Rosters(int nWeek);
 // The player the team misses least: at the position with the largest surplus

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/random.h"
+#include "commands/core_hooks.h"
 #include "commands/start_up.h"
 #include "database/player.h"
 #include "database/saved_game.h"
@@ -16,11 +18,23 @@ namespace {
 constexpr int CAP_OF_ONE_THOUSAND = 1000000;  // dollars: every payroll is over it
 constexpr int HIGHEST_CAP = 999000000;
 constexpr int TRIMMED_ROSTER = 53;
+constexpr int SIGNING_LINE = 2000;
+constexpr int ROSTER_ROOM = 65;
+constexpr int POOL_DRAW = 65;
+constexpr uint32_t SEED = 4711;
+constexpr int DOLLARS_PER_CASH_LEVEL = 15000;  // the cash level is per mille of $15 million
+constexpr TNUM STARRING_TEAM = 2;
+constexpr int PRICELESS = 100000;  // thousands a year: far more than any team would pay
+
+uint32_t g_nSeed = SEED;
+bool g_bEliminated = false;
+bool Test_Elimination(TNUM) { return g_bEliminated; }
 
 class RosterReviewTest : public LeagueTest {
   protected:
     void SetUp() override {
         LeagueTest::SetUp();
+        g_nSeed = SEED;
         std::filesystem::create_directory_symlink(std::string(BRAKVELL_GAME_DIR) + "/names", m_WorkDir / "names");
         ASSERT_TRUE(Load_Game((std::string(BRAKVELL_GAME_DIR) + "/Universe.dat").c_str()));
         for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, 0);
@@ -29,6 +43,38 @@ class RosterReviewTest : public LeagueTest {
     }
     static void Fill_To(TNUM nTeam, int nPlayers) {
         while (Number_Of_Players(nTeam) < nPlayers) Make_Journeyman(nTeam, First_Empty_Slot(nTeam), POS_LB);
+    }
+    void TearDown() override {
+        Install_Core_Hooks();  // the standings' elimination back
+        LeagueTest::TearDown();
+    }
+    // The draw the next Random(n) will give; the generator is left where it was.
+    static int Next_Draw(int n) {
+        Seed_Random(g_nSeed);
+        int nDraw = Random(n);
+        Seed_Random(g_nSeed);
+        return nDraw;
+    }
+    static void Reseed() { Seed_Random(g_nSeed); }
+    static int Line_Cash_Level(TNUM nTeam) { return SIGNING_LINE - Ratio(1000, ROSTER_ROOM, Number_Of_Players(nTeam)); }
+    static void Set_Cash_Level(TNUM nTeam, int nLevel) {
+        Set_Team_Financial_Stat(nTeam, FIN_CASH, nLevel * DOLLARS_PER_CASH_LEVEL);
+        ASSERT_EQ(Get_Team_Financial_Stat(nTeam, FIN_WEALTH), nLevel);
+    }
+    static void Set_Payroll_At_Cap(TNUM nTeam) {
+        Set_League_Rule(LR_SALARY_CAP, Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) * 1000);
+    }
+    // The pool player the next signing draws: another team's first starter,
+    // costing nSalary. The generator is seeded to draw his slot.
+    static int Drawn_Pool_Player(int nSalary) {
+        int nID = ID_At(STARRING_TEAM, 0);
+        Release_To_Free_Agency(STARRING_TEAM, 0);
+        PNUM nSlot;
+        Find_Player_ID(nID, nullptr, &nSlot);
+        EXPECT_LT(nSlot, POOL_DRAW);
+        for (g_nSeed = SEED; Next_Draw(POOL_DRAW) != nSlot;) g_nSeed++;
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VS_SALARY, nSalary);
+        return nID;
     }
     static int ID_At(TNUM nTeam, PNUM nPlayer) { return Get_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID); }
     static TNUM Team_Of(int nID) {
@@ -99,5 +145,66 @@ TEST_F(RosterReviewTest, ATeamIsReviewedEverySixthWeekAndNeverInCommissionerMode
     EXPECT_EQ(Number_Of_Players(1), PLAYERS_PER_TEAM - 3);
     Set_Team_Stat(0, TEAM_STAT_CONTROL, HUMAN_MANAGED);
     Review_Computer_Rosters(nTurnOf0);
+    EXPECT_EQ(Number_Of_Players(0), PLAYERS_PER_TEAM);
+}
+
+TEST_F(RosterReviewTest, ATeamExactlyAtTheSigningLineSignsACheapPoolPlayer) {
+    int nID = Drawn_Pool_Player(MINIMUM_SALARY);
+    Set_Cash_Level(0, Line_Cash_Level(0));
+    int nPlayers = Number_Of_Players(0);
+    Sign_Or_Release(0);
+    EXPECT_EQ(Team_Of(nID), 0);
+    EXPECT_EQ(Number_Of_Players(0), nPlayers + 1);
+}
+
+TEST_F(RosterReviewTest, OneBelowTheSigningLineOrAtTheCapNobodyIsSigned) {
+    g_bEliminated = false;
+    Set_Elimination_Hook(Test_Elimination);
+    int nID = Drawn_Pool_Player(MINIMUM_SALARY);
+    Set_Cash_Level(0, Line_Cash_Level(0) - 1);
+    Sign_Or_Release(0);
+    EXPECT_EQ(Team_Of(nID), FREE_AGENT_TEAM);
+
+    Reseed();
+    Set_Cash_Level(0, SIGNING_LINE);
+    Set_Payroll_At_Cap(0);
+    Sign_Or_Release(0);
+    EXPECT_EQ(Team_Of(nID), FREE_AGENT_TEAM);
+}
+
+TEST_F(RosterReviewTest, APoolPlayerNotWorthHisSalaryIsNotSigned) {
+    int nID = Drawn_Pool_Player(PRICELESS);
+    Set_Cash_Level(0, SIGNING_LINE);
+    Sign_Or_Release(0);
+    EXPECT_EQ(Team_Of(nID), FREE_AGENT_TEAM);
+}
+
+TEST_F(RosterReviewTest, OnlyAnEliminatedTeamSellsItsDrawnPlayerToThePool) {
+    Set_Elimination_Hook(Test_Elimination);
+    Fill_To(0, PLAYERS_PER_TEAM);
+    Set_Payroll_At_Cap(0);
+    Set_Cash_Level(0, 1000);  // the pool pays a million
+    int nID = ID_At(0, (PNUM)Next_Draw(PLAYERS_PER_TEAM));
+
+    g_bEliminated = false;
+    Sign_Or_Release(0);
+    EXPECT_EQ(Team_Of(nID), 0);
+
+    Reseed();
+    g_bEliminated = true;
+    Sign_Or_Release(0);
+    EXPECT_EQ(Team_Of(nID), FREE_AGENT_TEAM);
+    EXPECT_EQ(Number_Of_Players(0), PLAYERS_PER_TEAM - 1);
+}
+
+TEST_F(RosterReviewTest, ARichEliminatedTeamIsOfferedNothingAndKeepsHim) {
+    Set_Elimination_Hook(Test_Elimination);
+    g_bEliminated = true;
+    Fill_To(0, PLAYERS_PER_TEAM);
+    Set_Payroll_At_Cap(0);
+    Set_Cash_Level(0, 1200);  // (1200 - 1200) / 200: no money, score 0
+    int nID = ID_At(0, (PNUM)Next_Draw(PLAYERS_PER_TEAM));
+    Sign_Or_Release(0);
+    EXPECT_EQ(Team_Of(nID), 0);
     EXPECT_EQ(Number_Of_Players(0), PLAYERS_PER_TEAM);
 }

@@ -1,10 +1,13 @@
-// brakvell-sim offer as a user runs it: the items and the legality line,
-// --apply trading and saving a league that check still finds sound, and bad
+// brakvell-sim offer as a user runs it: the items and the legality line, the
+// partner's score, answer and hint, the counter-offer, --apply trading and saving a league that check still finds sound, and bad
 // input refused with the file left as it was.
 #include <string>
 
 #include "database/text_format.h"
+#include "trades/trade_answers.h"
 #include "trades/trade_fixture.h"
+#include "trades/trade_rules.h"
+#include "trades/trade_value.h"
 
 namespace {
 class SimOfferTest : public TradeTest {
@@ -19,6 +22,17 @@ class SimOfferTest : public TradeTest {
     uint32_t File_Checksum() {
         EXPECT_TRUE(Load_Game(m_szFile.c_str()));
         return Saved_Data_Checksum();
+    }
+    // The partner's score as the core gives it for the saved league.
+    int Score_Of(const TRADE_OFFER& offer) {
+        EXPECT_TRUE(Load_Game(m_szFile.c_str()));
+        After_League_Loaded();
+        TeamNeeds needs;
+        Compute_Team_Needs(offer.anTeam[1], &needs);
+        return Offer_Score(offer, needs);
+    }
+    static bool Has(const SimResult& result, const std::string& szText) {
+        return result.szOutput.find(szText) != std::string::npos;
     }
     std::string m_szFile;
 };
@@ -65,4 +79,59 @@ TEST_F(SimOfferTest, BadOffersAreRefusedAndChangeNothing) {
     EXPECT_EQ(Offer("--from 0 --to 1 --cash 1000").nStatus, 2);
     EXPECT_EQ(Offer("--to 1").nStatus, 2);
     EXPECT_EQ(File_Checksum(), nBefore);
+}
+
+TEST_F(SimOfferTest, ARefusedOfferShowsTheScoreItsAnswerAndTheHint) {
+    TRADE_OFFER offer;
+    Clear_Trade_Offer(&offer, 0, 1);
+    offer.aanItems[1][0] = 0;  // the partner's first man for nothing
+    int nScore = Score_Of(offer);
+    ASSERT_FALSE(Offer_Is_Accepted(nScore));
+    SimResult result = Offer("--from 0 --to 1 --get 0");
+    EXPECT_EQ(result.nStatus, 0) << result.szOutput;
+    EXPECT_TRUE(Has(result, "Partner: score " + std::to_string(nScore) + ", refused\n")) << result.szOutput;
+    EXPECT_TRUE(Has(result, std::string("Answer: ") + Response_Text(nScore) + "\n")) << result.szOutput;
+    EXPECT_TRUE(Has(result, "Hint:\n  (1) A ")) << result.szOutput;
+}
+
+TEST_F(SimOfferTest, AnAcceptedGiftGetsTheHandshakeAndNoHint) {
+    TRADE_OFFER offer;
+    Clear_Trade_Offer(&offer, 0, 1);
+    offer.aanItems[0][0] = 0;
+    offer.nCash = 5;
+    int nScore = Score_Of(offer);
+    ASSERT_TRUE(Offer_Is_Accepted(nScore));
+    SimResult result = Offer("--from 0 --give 0 --to 1 --cash 5");
+    EXPECT_TRUE(Has(result, "Partner: score " + std::to_string(nScore) + ", accepted\n")) << result.szOutput;
+    EXPECT_TRUE(Has(result, std::string("Answer: ") + Answer_Text(TIER_ACCEPTED, Answer_Line(nScore)))) << result.szOutput;
+    EXPECT_FALSE(Has(result, "Hint:")) << result.szOutput;
+}
+
+TEST_F(SimOfferTest, AnIllegalOfferIsNotJudged) {
+    SimResult result = Offer("--from 3 --give 0 --to 3");
+    EXPECT_EQ(result.nStatus, 1);
+    EXPECT_TRUE(Has(result, "Partner: not judged\n")) << result.szOutput;
+    EXPECT_FALSE(Has(result, "Answer:")) << result.szOutput;
+}
+
+TEST_F(SimOfferTest, TheCounterOfferIsOneThePartnerAccepts) {
+    SimResult result = Offer("--from 0 --to 1 --get 0 --counter");
+    EXPECT_EQ(result.nStatus, 0) << result.szOutput;
+    size_t nCounter = result.szOutput.find("Counter-offer:\n");
+    ASSERT_NE(nCounter, std::string::npos) << result.szOutput;
+    size_t nScore = result.szOutput.find("Partner: score ", nCounter);
+    ASSERT_NE(nScore, std::string::npos) << result.szOutput;
+    EXPECT_GT(std::stoi(result.szOutput.substr(nScore + 15)), ACCEPTED_SCORE) << result.szOutput;
+    EXPECT_FALSE(Has(result, "Counter-offer: none")) << result.szOutput;
+}
+
+TEST_F(SimOfferTest, ACounterOfferOutOfNothingSaysSo) {
+    // At its trading minimum the team can give nobody, so no addition is legal.
+    Own_Next_Draft_Picks(0, 0);
+    Size_Roster(0, FULL_ROSTER_MINIMUM);
+    ASSERT_EQ(Save_Game(m_szFile.c_str()), SAVE_OK);
+    SimResult result = Offer("--from 0 --to 1 --cash -1 --counter");
+    EXPECT_TRUE(Has(result, "Partner: score 0, refused\n")) << result.szOutput;
+    EXPECT_TRUE(Has(result, "Counter-offer: none\n")) << result.szOutput;
+    EXPECT_TRUE(Has(result, "Nope: I can't make a suitable trade out of that.")) << result.szOutput;
 }

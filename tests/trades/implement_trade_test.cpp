@@ -1,7 +1,11 @@
 // A trade carried out: cash and picks change hands the right way round,
 // players take their whole history with them, a refused offer touches
-// nothing, and the one rule of the trade-activity entry.
+// nothing, the one rule of the trade-activity entry, and a league after a
+// trade that the integrity check finds sound.
+#include <string>
 #include <vector>
+
+#include "database/integrity.h"
 
 #include "personnel/ratings.h"
 #include "personnel/roster.h"
@@ -182,4 +186,65 @@ TEST_F(TradeTest, AReturnerWhoLeavesIsReplacedByTheBestAtReturns) {
     Choose_Returners(0);
     EXPECT_EQ(anAfter[0], Get_Team_Returner(0, KICK_RETURNER));
     EXPECT_EQ(anAfter[1], Get_Team_Returner(0, PUNT_RETURNER));
+}
+
+namespace {
+// The violations whose text holds every one of the pieces.
+int Violations_Naming(const std::vector<std::string>& pieces) {
+    std::vector<std::string> violations;
+    Check_League_Integrity(&violations);
+    int nCount = 0;
+    for (const std::string& szLine : violations) {
+        bool bAll = true;
+        for (const std::string& szPiece : pieces) bAll = bAll && szLine.find(szPiece) != std::string::npos;
+        nCount += bAll;
+    }
+    return nCount;
+}
+}  // namespace
+
+TEST_F(TradeTest, ALeagueAfterATradeIsSoundAndEachFaultATradeCouldLeaveIsNamed) {
+    Own_Next_Draft_Picks(0, 2);
+    Own_Next_Draft_Picks(1, 2);
+    int nID = Get_Player_Vital_Stat(0, 2, VS_PLAYER_ID);
+    TRADE_OFFER offer = One_For_One(2, 4);
+    offer.aanItems[0][1] = 3;
+    offer.aanItems[0][2] = (int8_t)(Number_Of_Players(0) + 1);  // its second pick
+    offer.aanItems[1][1] = (int8_t)Number_Of_Players(1);        // its first pick
+    offer.nCash = -2;
+    ASSERT_TRUE(Implement_Trade(offer));
+    std::vector<std::string> violations;
+    EXPECT_EQ(Check_League_Integrity(&violations), 0) << (violations.empty() ? "" : violations[0]);
+
+    TNUM nTeam;
+    PNUM nSlot;
+    ASSERT_TRUE(Find_Player_ID(nID, &nTeam, &nSlot));
+    ASSERT_EQ(nTeam, 1);
+    std::string szSlot = " slot " + std::to_string(nSlot) + ": ";
+
+    uint8_t& nOwner = g_League.abDraftPicks[0][1][0];
+    uint8_t nOldOwner = nOwner;
+    nOwner = (uint8_t)Number_Of_Teams();
+    EXPECT_EQ(Violations_Naming({"draft 0 round 2 pick", "not in use"}), 1);
+    nOwner = nOldOwner;
+
+    int nSalary = Get_Player_Vital_Stat(1, nSlot, VS_SALARY);
+    Set_Player_Vital_Stat(1, nSlot, VS_SALARY, MINIMUM_SALARY - 1);
+    EXPECT_EQ(Violations_Naming({szSlot, "salary " + std::to_string(MINIMUM_SALARY - 1) + " below"}), 1);
+    Set_Player_Vital_Stat(1, nSlot, VS_SALARY, nSalary);
+
+    int nYears = Get_Player_Vital_Stat(1, nSlot, VS_CONTRACT_LEFT);
+    Set_Player_Vital_Stat(1, nSlot, VS_CONTRACT_LEFT, -1);
+    EXPECT_EQ(Violations_Naming({szSlot, "contract years left -1"}), 1);
+    Set_Player_Vital_Stat(1, nSlot, VS_CONTRACT_LEFT, nYears);
+
+    // His season's record left naming the team he came from.
+    int nOpen = Get_Player_Open_Record(1, nSlot);
+    ASSERT_GE(nOpen, 0);
+    int32_t& nRecordTeam = g_League.aHistory[nOpen].nTeam;
+    int32_t nOldTeam = nRecordTeam;
+    nRecordTeam = 0;
+    EXPECT_EQ(Violations_Naming({szSlot, "open record " + std::to_string(nOpen) + " names team 0, not his team 1"}), 1);
+    nRecordTeam = nOldTeam;
+    EXPECT_EQ(Check_League_Integrity(nullptr), 0);
 }
