@@ -178,6 +178,7 @@ int Sim_Play(int argc, char** argv) {
     Skip_Automatic_Saves(true);
     int nSeason = Current_Season_Index();
     bool bPlayed = true;
+    Set_Computer_Trade_Observer(Print_Computer_Trade);
     if (nSeasons > 0) {
         Set_Contract_Policy(nPolicy);
         bPlayed = Play_Seasons(nSeasons);
@@ -185,12 +186,11 @@ int Sim_Play(int argc, char** argv) {
         SeasonLoopObserver observer{};
         observer.pRedraw_Page = Print_Week_Played;
         Set_Season_Loop_Observer(observer);
-        Set_Computer_Trade_Observer(Print_Computer_Trade);
         Play_Weeks((int)nWeeks);
-        Set_Computer_Trade_Observer(nullptr);
         Set_Season_Loop_Observer(SeasonLoopObserver{});
         if (Current_Season_Index() != nSeason) printf("Started the %d season\n", Current_Calendar_Year());
     }
+    Set_Computer_Trade_Observer(nullptr);
     Skip_Automatic_Saves(false);
     if (Save_Game(szFile) != SAVE_OK) {
         fprintf(stderr, "brakvell-sim: cannot save %s\n", szShown.c_str());
