@@ -119,6 +119,30 @@ bool Play_Seasons(long nSeasons) {
     }
     return true;
 }
+
+// The start the whole-league benches share: --count and --seed, a scratch
+// folder holding a link to the default league, and a new game in it. 0 when
+// the game is ready; otherwise the exit status, with the folder already left.
+int Start_League_Bench(const char* szName, long nMaxCount, int argc, char** argv, long* pCount, long* pSeed,
+                       ScratchFolder* pFolder) {
+    std::string szUsage = std::string("bench ") + szName + " [--count N] [--seed S]";
+    for (int i = 1; i < argc; i++)
+        if (!Parse_Option(i, argc, argv, "--count", *pCount, 1, nMaxCount) &&
+            !Parse_Option(i, argc, argv, "--seed", *pSeed, 0, MAXIMUM_SEED))
+            return Sim_Usage(szUsage.c_str());
+    std::string szStem = std::string("brakvell-bench-") + szName;
+    if (!Enter_Scratch_Folder(szStem.c_str(), ".", pFolder)) return 1;
+    if (!Link_Universe(*pFolder)) {
+        Leave_Scratch_Folder(*pFolder);
+        fprintf(stderr, "brakvell-sim: bench %s needs %s in the working folder\n", szName, UNIVERSE_FILE);
+        return 1;
+    }
+    if (!Start_Default_Game((uint32_t)*pSeed)) {
+        Leave_Scratch_Folder(*pFolder);
+        return 1;
+    }
+    return 0;
+}
 }  // namespace
 
 int Sim_Play(int argc, char** argv) {
@@ -200,25 +224,14 @@ int Sim_Play(int argc, char** argv) {
 }
 
 int Bench_Season(int argc, char** argv) {
-    const char* szUsage = "bench season [--count N] [--seed S]";
     long nCount = 3, nSeed = 1;
-    for (int i = 1; i < argc; i++)
-        if (!Parse_Option(i, argc, argv, "--count", nCount, 1, 1000) &&
-            !Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED))
-            return Sim_Usage(szUsage);
     // The new game and the reports of the new seasons go to a scratch folder, not the caller's.
     ScratchFolder folder;
-    if (!Enter_Scratch_Folder("brakvell-bench-season", ".", &folder)) return 1;
-    if (!Link_Universe(folder)) {
-        Leave_Scratch_Folder(folder);
-        fprintf(stderr, "brakvell-sim: bench season needs %s in the working folder\n", UNIVERSE_FILE);
-        return 1;
-    }
-    bool bLoaded = Start_Default_Game((uint32_t)nSeed);
+    if (int nStatus = Start_League_Bench("season", 1000, argc, argv, &nCount, &nSeed, &folder)) return nStatus;
     Set_Game_State(GS_AUTOSAVE, 0);
     Set_Play_By_Play_File(false);
     std::vector<double> times;
-    for (long n = 0; bLoaded && n < nCount; n++) {
+    for (long n = 0; n < nCount; n++) {
         if (n > 0) Process_Offseason();
         auto start = std::chrono::steady_clock::now();
         double fCpuStart = Cpu_Ms();
@@ -231,7 +244,6 @@ int Bench_Season(int argc, char** argv) {
     }
     Set_Play_By_Play_File(true);
     Leave_Scratch_Folder(folder);
-    if (!bLoaded) return 1;
     printf("ms/season: %.0f\n", Median(times));
     return 0;
 }
@@ -239,24 +251,13 @@ int Bench_Season(int argc, char** argv) {
 // One off-season's retirements and renewals of the whole league, each run
 // from the same league at its season's end.
 int Bench_Offseason(int argc, char** argv) {
-    const char* szUsage = "bench offseason [--count N] [--seed S]";
     long nCount = 20, nSeed = 1;
-    for (int i = 1; i < argc; i++)
-        if (!Parse_Option(i, argc, argv, "--count", nCount, 1, 10000) &&
-            !Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED))
-            return Sim_Usage(szUsage);
     ScratchFolder folder;
-    if (!Enter_Scratch_Folder("brakvell-bench-offseason", ".", &folder)) return 1;
-    if (!Link_Universe(folder)) {
-        Leave_Scratch_Folder(folder);
-        fprintf(stderr, "brakvell-sim: bench offseason needs %s in the working folder\n", UNIVERSE_FILE);
-        return 1;
-    }
-    bool bLoaded = Start_Default_Game((uint32_t)nSeed);
+    if (int nStatus = Start_League_Bench("offseason", 10000, argc, argv, &nCount, &nSeed, &folder)) return nStatus;
     Set_Game_State(GS_AUTOSAVE, 0);
     Set_Play_By_Play_File(false);
     Set_Contract_Policy(CONTRACT_POLICY_SIGN);
-    bLoaded = bLoaded && Finish_Season();
+    bool bLoaded = Finish_Season();
     std::vector<double> times;
     if (bLoaded) {
         std::vector<LeagueDatabase> saved(1, g_League);
@@ -285,38 +286,24 @@ int Bench_Offseason(int argc, char** argv) {
 // each run from the same league with the seed moved on; the time of a round
 // is the week's over its rounds.
 int Bench_Trades(int argc, char** argv) {
-    const char* szUsage = "bench trades [--count N] [--seed S]";
     long nCount = 20, nSeed = 1;
-    for (int i = 1; i < argc; i++)
-        if (!Parse_Option(i, argc, argv, "--count", nCount, 1, 10000) &&
-            !Parse_Option(i, argc, argv, "--seed", nSeed, 0, MAXIMUM_SEED))
-            return Sim_Usage(szUsage);
     ScratchFolder folder;
-    if (!Enter_Scratch_Folder("brakvell-bench-trades", ".", &folder)) return 1;
-    if (!Link_Universe(folder)) {
-        Leave_Scratch_Folder(folder);
-        fprintf(stderr, "brakvell-sim: bench trades needs %s in the working folder\n", UNIVERSE_FILE);
-        return 1;
-    }
-    bool bLoaded = Start_Default_Game((uint32_t)nSeed);
+    if (int nStatus = Start_League_Bench("trades", 10000, argc, argv, &nCount, &nSeed, &folder)) return nStatus;
     std::vector<double> times;
-    if (bLoaded) {
-        std::vector<LeagueDatabase> saved(1, g_League);
-        for (long n = 0; n < nCount; n++) {
-            g_League = saved[0];
-            Seed_Random((uint32_t)(nSeed + n));
-            int nTrades = 0;
-            double fCpuStart = Cpu_Ms();
-            for (int nRound = 0; nRound < COMPUTER_TRADE_ROUNDS_PER_WEEK; nRound++) nTrades += Computer_Trade_Round();
-            double fCpu = Cpu_Ms() - fCpuStart;
-            times.push_back(fCpu / COMPUTER_TRADE_ROUNDS_PER_WEEK);
-            printf("week %ld: %.2f ms on the processor for %d rounds, %d trades\n", n + 1, fCpu,
-                   COMPUTER_TRADE_ROUNDS_PER_WEEK, nTrades);
-        }
+    std::vector<LeagueDatabase> saved(1, g_League);
+    for (long n = 0; n < nCount; n++) {
         g_League = saved[0];
+        Seed_Random((uint32_t)(nSeed + n));
+        int nTrades = 0;
+        double fCpuStart = Cpu_Ms();
+        for (int nRound = 0; nRound < COMPUTER_TRADE_ROUNDS_PER_WEEK; nRound++) nTrades += Computer_Trade_Round();
+        double fCpu = Cpu_Ms() - fCpuStart;
+        times.push_back(fCpu / COMPUTER_TRADE_ROUNDS_PER_WEEK);
+        printf("week %ld: %.2f ms on the processor for %d rounds, %d trades\n", n + 1, fCpu,
+               COMPUTER_TRADE_ROUNDS_PER_WEEK, nTrades);
     }
+    g_League = saved[0];
     Leave_Scratch_Folder(folder);
-    if (!bLoaded) return 1;
     printf("ms/round: %.2f\n", Median(times));
     return 0;
 }
