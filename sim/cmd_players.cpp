@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "database/league_database.h"
 #include "database/player.h"
@@ -55,6 +56,14 @@ void Print_Ratings(TNUM nTeam, PNUM nPlayer, bool bNames) {
     }
 }
 
+// "City Nickname (ABB)", the heading of a team's listing.
+std::string Team_Heading(TNUM nTeam) {
+    char szTeam[32], szCity[32], szNickname[32];
+    Get_Team_String(nTeam, TS_ABBREVIATION, szTeam);
+    Get_Team_String(nTeam, TS_CITY, szCity);
+    Get_Team_String(nTeam, TS_NICKNAME, szNickname);
+    return std::string(szCity) + " " + szNickname + " (" + szTeam + ")";
+}
 }  // namespace
 
 int Sim_Player(int argc, char** argv) {
@@ -96,11 +105,7 @@ int Sim_Roster(int argc, char** argv) {
     if (argc != 2) return Sim_Usage("roster FILE TEAM");
     TNUM nTeam = NO_TEAM;
     if (!Load_And_Find_Team(argv[0], argv[1], &nTeam)) return 1;
-    char szTeam[32], szCity[32], szNickname[32];
-    Get_Team_String(nTeam, TS_ABBREVIATION, szTeam);
-    Get_Team_String(nTeam, TS_CITY, szCity);
-    Get_Team_String(nTeam, TS_NICKNAME, szNickname);
-    printf("%s %s (%s), %d players\n", szCity, szNickname, szTeam, Number_Of_Players(nTeam));
+    printf("%s, %d players\n", Team_Heading(nTeam).c_str(), Number_Of_Players(nTeam));
     printf("Slot Pos Name                           Age Ovr  Ratings              Worth\n");
     PNUM nKick = Get_Team_Returner(nTeam, KICK_RETURNER), nPunt = Get_Team_Returner(nTeam, PUNT_RETURNER);
     for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) {
@@ -121,13 +126,9 @@ int Sim_Needs(int argc, char** argv) {
     if (argc != 2) return Sim_Usage("needs FILE TEAM");
     TNUM nTeam = NO_TEAM;
     if (!Load_And_Find_Team(argv[0], argv[1], &nTeam)) return 1;
-    char szTeam[32], szCity[32], szNickname[32];
-    Get_Team_String(nTeam, TS_ABBREVIATION, szTeam);
-    Get_Team_String(nTeam, TS_CITY, szCity);
-    Get_Team_String(nTeam, TS_NICKNAME, szNickname);
     TeamNeeds needs;
     Compute_Team_Needs(nTeam, &needs);
-    printf("%s %s (%s) needs, per mille of the league average\n", szCity, szNickname, szTeam);
+    printf("%s needs, per mille of the league average\n", Team_Heading(nTeam).c_str());
     printf("Position          Starter Veteran  Young\n");
     for (int p = 0; p < NUMBER_OF_POSITIONS; p++) {
         char szPosition[TEXT_SIZE];
