@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "commands/core_hooks.h"
+#include "database/player.h"
 
 namespace {
 // Every test runs with the wiring the programs get at start-up.
@@ -51,4 +52,10 @@ SimResult Run_Sim(const std::string& szArguments) {
     int nStatus = pclose(pPipe);
     result.nStatus = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
     return result;
+}
+
+TNUM LeagueTest::Team_Of(int nID) {
+    TNUM nTeam = NO_TEAM;
+    Find_Player_ID(nID, &nTeam);
+    return nTeam;
 }

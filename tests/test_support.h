@@ -17,6 +17,8 @@ class LeagueTest : public ::testing::Test {
     // True when the headless log holds a line "ERROR: <text>".
     static bool Logged(const std::string& szText);
     static bool Logged_Nothing();
+    // The team a player with this ID now plays for; NO_TEAM when he left the league.
+    static TNUM Team_Of(int nID);
     std::filesystem::path m_WorkDir;
 
   private:

@@ -36,11 +36,6 @@ class RosterMinimumsTest : public LeagueTest {
     static void Remove_All_At(TNUM nTeam, int nPosition) {
         for (PNUM p; (p = Find_At(nTeam, nPosition)) != NO_PLAYER;) Remove_Player(nTeam, p);
     }
-    static TNUM Team_Of(int nID) {
-        TNUM nTeam = NO_TEAM;
-        Find_Player_ID(nID, &nTeam);
-        return nTeam;
-    }
 };
 }  // namespace
 

@@ -77,11 +77,6 @@ class RosterReviewTest : public LeagueTest {
         return nID;
     }
     static int ID_At(TNUM nTeam, PNUM nPlayer) { return Get_Player_Vital_Stat(nTeam, nPlayer, VS_PLAYER_ID); }
-    static TNUM Team_Of(int nID) {
-        TNUM nTeam = NO_TEAM;
-        Find_Player_ID(nID, &nTeam);
-        return nTeam;
-    }
 };
 }  // namespace
 
