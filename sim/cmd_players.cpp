@@ -128,7 +128,7 @@ int Sim_Needs(int argc, char** argv) {
     if (!Load_And_Find_Team(argv[0], argv[1], &nTeam)) return 1;
     TeamNeeds needs;
     Compute_Team_Needs(nTeam, &needs);
-    printf("%s needs, per mille of the league average\n", Team_Heading(nTeam).c_str());
+    printf("%s needs against the league (1000 for an average team)\n", Team_Heading(nTeam).c_str());
     printf("Position          Starter Veteran  Young\n");
     for (int p = 0; p < NUMBER_OF_POSITIONS; p++) {
         char szPosition[TEXT_SIZE];

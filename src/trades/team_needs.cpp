@@ -1,5 +1,7 @@
 #include "trades/team_needs.h"
 
+#include <cstdlib>
+
 #include "base/random.h"
 #include "database/season_state.h"
 #include "database/team.h"
@@ -16,6 +18,8 @@ constexpr int NEEDS_LIST_LINES = 5;
 constexpr int PLAIN_NEED = 1200;   // league-relative needs below this are flattened towards 600
 constexpr int LOWEST_NEED = 600;
 constexpr int HIGHEST_NEED = 2000;
+constexpr int SPREAD_STEP = 400;      // per mille per mean deviation from the league average
+constexpr int LEAST_DEVIATION = 100;  // so that a need all teams share alike stays plain
 
 int Record_Weight(TNUM nTeam) { return (Get_Team_Losses(nTeam) - Get_Team_Wins(nTeam)) * RECORD_WEIGHT; }
 
@@ -56,13 +60,13 @@ int Youth_Need(TNUM nTeam, int nPosition, int nRecordWeight) {
     return Ratio(2000 - Ratio(2500, nSum, c), nRecordWeight + 1000, 1000);
 }
 
-// Plain needs are flattened, pressing ones damped above 1400 and capped.
-int League_Relative_Need(int nNeed, int64_t nLeagueSum, int nTeams, int nPosition) {
-    // Over the league average, not the sum: over the sum every team's need
-    // lands near 1000/teams and the flattening makes them all alike. An
-    // average below 1 (needs gone negative) is taken as 1.
-    if (nLeagueSum < nTeams) nLeagueSum = nTeams;
-    int g = Ratio(1000LL * nTeams, nNeed, nLeagueSum);
+// Where a team stands in the league at one need: 1000 at the league average,
+// SPREAD_STEP per mille for each mean deviation above or below it. A plain
+// ratio to the average cannot serve: the depth and youth rows go negative for
+// deep teams, so their averages near zero blew every need there up to the cap
+// and a team without a quarterback needed a young tackle more.
+int League_Relative_Need(int nNeed, int nAverage, int nDeviation, int nPosition) {
+    int g = 1000 + Ratio(nNeed - nAverage, SPREAD_STEP, Max(nDeviation, LEAST_DEVIATION));
     if (g < PLAIN_NEED)
         g = Max(g / 2 + LOWEST_NEED, LOWEST_NEED);
     else if (g > PRESSING_NEED)
@@ -134,21 +138,21 @@ void Raw_Team_Needs(TNUM nTeam, TeamNeeds* pNeeds) {
 }
 
 void Compute_Team_Needs(TNUM nTeam, TeamNeeds* pNeeds) {
-    int64_t aanSum[NEED_ROWS][NUMBER_OF_POSITIONS] = {};
+    TeamNeeds aLeague[NUMBER_OF_FRANCHISES];
     int nTeams = 0;
-    for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++) {
-        if (!Valid_Team(t)) continue;
-        TeamNeeds raw;
-        Raw_Team_Needs(t, &raw);
-        for (int r = 0; r < NEED_ROWS; r++)
-            for (int p = 0; p < NUMBER_OF_POSITIONS; p++) aanSum[r][p] += raw.aanNeed[r][p];
-        nTeams++;
-    }
+    for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++)
+        if (Valid_Team(t)) Raw_Team_Needs(t, &aLeague[nTeams++]);
     Raw_Team_Needs(nTeam, pNeeds);
-    if (nTeams == 0) nTeams = 1;
+    if (nTeams == 0) aLeague[nTeams++] = *pNeeds;
     for (int r = 0; r < NEED_ROWS; r++)
-        for (int p = 0; p < NUMBER_OF_POSITIONS; p++)
-            pNeeds->aanNeed[r][p] = League_Relative_Need(pNeeds->aanNeed[r][p], aanSum[r][p], nTeams, p);
+        for (int p = 0; p < NUMBER_OF_POSITIONS; p++) {
+            int64_t nSum = 0, nDeviations = 0;
+            for (int i = 0; i < nTeams; i++) nSum += aLeague[i].aanNeed[r][p];
+            int nAverage = (int)(nSum / nTeams);
+            for (int i = 0; i < nTeams; i++) nDeviations += std::abs(aLeague[i].aanNeed[r][p] - nAverage);
+            pNeeds->aanNeed[r][p] =
+                League_Relative_Need(pNeeds->aanNeed[r][p], nAverage, (int)(nDeviations / nTeams), p);
+        }
 }
 
 std::string Needs_List_Text(const TeamNeeds& needs) {

@@ -10,7 +10,8 @@
 // Row 0: a player who would start; row 1: a backup at or past his peak-start
 // age; row 2: a younger backup. The rows double as a player's role.
 enum { NEED_STARTER, NEED_VETERAN_BACKUP, NEED_YOUNG_BACKUP, NEED_ROWS };
-// Per mille against the league average: 600..2000, kickers and punters 3/4 of that.
+// Against the league: 1000 for an average team, 600..2000, kickers and
+// punters 3/4 of that.
 struct TeamNeeds {
     int aanNeed[NEED_ROWS][NUMBER_OF_POSITIONS];
 };
