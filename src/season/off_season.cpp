@@ -7,6 +7,7 @@
 #include "personnel/aging.h"
 #include "personnel/ratings.h"
 #include "platform/platform.h"
+#include "season/college_draft.h"
 #include "season/playoffs.h"
 #include "season/season_loop.h"
 #include "season/season_loop_internal.h"
@@ -137,6 +138,5 @@ void Process_Offseason() {
     Close_Progress();
     Set_Game_State(GS_SEASON_INDEX, Current_Season_Index() + 1);
     Set_Game_State(GS_CURRENT_WEEK, 0);
-    // The college draft comes between here and the new season once it exists.
-    Set_Up_New_Season();
+    Start_College_Draft();
 }
