@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "base/random.h"
 #include "database/player.h"
@@ -207,6 +208,45 @@ int Team_Season_Outcome_Level(TNUM nTeam, int nDivisionPlace) {
     if (nPlayoffSlot >= 0) return 4;
     if (nDivisionPlace >= 1 && nDivisionPlace <= 3) return 4 - nDivisionPlace;
     return 0;
+}
+
+namespace {
+int Draft_Outcome_Weight(int nOutcome) {
+    switch (nOutcome) {
+        case 8: return 0;
+        case 7: return 100;
+        case 6: return 200;
+        case 5:
+        case 4: return 300;
+        default: return 400;
+    }
+}
+
+int Draft_Key(TNUM nTeam, int nSeasonIndex) {
+    return Get_Team_Yearly_Stat(nTeam, nSeasonIndex, YR_FINAL_RANK) +
+           Draft_Outcome_Weight(Get_Team_Yearly_Stat(nTeam, nSeasonIndex, YR_OUTCOME));
+}
+}  // namespace
+
+// By neighbour exchange on strictly larger keys, so equal teams keep code order.
+int Draft_Order_Of_Season(int nSeasonIndex, TNUM* pOrder) {
+    int anKey[NUMBER_OF_FRANCHISES];
+    int n = 0;
+    for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++) {
+        if (!Valid_Team(t)) continue;
+        pOrder[n] = t;
+        anKey[n++] = Draft_Key(t, nSeasonIndex);
+    }
+    for (bool bSwapped = true; bSwapped;) {
+        bSwapped = false;
+        for (int i = 0; i + 1 < n; i++)
+            if (anKey[i] < anKey[i + 1]) {
+                std::swap(anKey[i], anKey[i + 1]);
+                std::swap(pOrder[i], pOrder[i + 1]);
+                bSwapped = true;
+            }
+    }
+    return n;
 }
 
 void Get_Franchise_History(TNUM nTeam, FranchiseHistory* pHistory) {

@@ -192,6 +192,10 @@ int Get_Team_Winning_Percentage(TNUM nTeam);         // per mille, ties count ha
 int Get_Team_Highest_Playoff_Slot(TNUM nTeam);       // -1 when not in the playoffs
 // 0..8 from the place in the division (0 = first) and the highest playoff slot.
 int Team_Season_Outcome_Level(TNUM nTeam, int nDivisionPlace);
+// The college draft's order by the finish of a season: the franchises in use,
+// the worst first, deep playoff runs last; equal finishes keep code order.
+// Returns how many. The draft, the Draft page and the pick values share it.
+int Draft_Order_Of_Season(int nSeasonIndex, TNUM* pOrder);
 
 // Over the seasons before the current one.
 struct FranchiseHistory {

@@ -22,17 +22,6 @@ constexpr int DIFFICULTY_STEP = 20;      // per cent of the user's cash per diff
 // Ratio in 64 bits for the cash, whose figures come from outside.
 int64_t Wide_Ratio(int64_t a, int64_t b, int64_t c) { return c == 0 ? 0 : (a * b + c / 2) / c; }
 
-int Outcome_Weight(int nOutcome) {
-    switch (nOutcome) {
-        case 8: return 0;
-        case 7: return 100;
-        case 6: return 200;
-        case 5:
-        case 4: return 300;
-        default: return 400;
-    }
-}
-
 bool Offered_Player(const TRADE_OFFER& offer, int nSide, int nItem, PNUM* pPlayer) {
     if (!Trade_Item_Is_Player(offer, nSide, nItem)) return false;
     *pPlayer = offer.aanItems[nSide][nItem];
@@ -89,26 +78,7 @@ int Value_Given(const TRADE_OFFER& offer, const TeamNeeds& needs) {
     return nSum;
 }
 
-// By neighbour exchange, so that equal teams keep their code order.
-int Projected_Draft_Order(TNUM anOrder[]) {
-    int anKey[NUMBER_OF_FRANCHISES];
-    int n = 0;
-    for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++) {
-        if (!Valid_Team(t)) continue;
-        anOrder[n] = t;
-        anKey[n++] = Get_Team_Record_Stat(t, YR_FINAL_RANK) + Outcome_Weight(Get_Team_Record_Stat(t, YR_OUTCOME));
-    }
-    for (bool bSwapped = true; bSwapped;) {
-        bSwapped = false;
-        for (int i = 0; i + 1 < n; i++)
-            if (anKey[i] < anKey[i + 1]) {
-                std::swap(anKey[i], anKey[i + 1]);
-                std::swap(anOrder[i], anOrder[i + 1]);
-                bSwapped = true;
-            }
-    }
-    return n;
-}
+int Projected_Draft_Order(TNUM anOrder[]) { return Draft_Order_Of_Season(Record_Season_Index(), anOrder); }
 
 int Projected_Draft_Place(TNUM nTeam) {
     TNUM anOrder[NUMBER_OF_FRANCHISES];
