@@ -7,6 +7,7 @@
 #include "halloffame/fame_file.h"
 #include "personnel/contracts.h"
 #include "platform/platform.h"
+#include "season/college_draft.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"
 
@@ -171,4 +172,13 @@ bool Confirm_Leaving_Rated_Game() {
     return Ask_Yes_No("Vantor Rating Warning",
                       "Leaving this game and resuming it later will invalidate your Vantor Rating. Leave anyway?") ==
            ANSWER_YES;
+}
+
+bool End_Draft_Command() {
+    if (!College_Draft_Running() ||
+        Ask_Yes_No("End College Draft?", "Ending the College Draft will cause the computer to decide all remaining "
+                                         "draft picks. Are you sure?") != ANSWER_YES)
+        return false;
+    End_College_Draft();
+    return true;
 }

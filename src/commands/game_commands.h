@@ -58,6 +58,9 @@ constexpr int MAXIMUM_PLAY_ENTRIES = 4;
 int Play_Menu_For(bool bSimulating, bool bDraftRunning, int nWeek, int nFirstPlayoffWeek,
                   PlayMenuEntry* pEntries);
 int Play_Menu(PlayMenuEntry* pEntries);  // from the league's state
+// "&End Draft": asked first; on Yes the computer makes every remaining pick
+// and the new season is set up. True when the draft was ended.
+bool End_Draft_Command();
 
 // Main window rectangle in screen pixels (right and bottom exclusive).
 struct WindowRect {

@@ -14,6 +14,7 @@ void Register_Features() {
     Register_Championship_Page();
     Register_History_Dialog();
     Register_Hall_Of_Fame_Page();
+    Register_Draft_Page();
     Register_Leaders_Page();
     Register_Calendar_Page();
     Register_Games_Page();

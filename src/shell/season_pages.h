@@ -10,6 +10,7 @@ void Register_Playoffs_Page();
 void Register_Championship_Page();  // celebrates whenever it is shown
 void Register_History_Dialog();
 void Register_Hall_Of_Fame_Page();  // the managers' Vantor Hall Of Fame
+void Register_Draft_Page();         // with the Play menu's "&End Draft"
 
 // The pointer of a page with chosen headings (nHeading, -1 for none) and a
 // conference switch: a click switches, or opens idDialog for the heading.
