@@ -3,7 +3,6 @@
 // turn in the weekly cycle.
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "base/random.h"
 #include "commands/core_hooks.h"
@@ -221,12 +220,4 @@ TEST_F(RosterReviewTest, OffseasonWorkFillsTheMinimumsTrimsThePayrollThenOrganis
     }
     EXPECT_GE(nKickers, Minimum_Roster_Count(POS_K));
     EXPECT_EQ(Number_Of_Players(0), TRIMMED_ROSTER);
-}
-
-TEST_F(RosterReviewTest, OffseasonWorkUnderTheCapKeepsEveryoneAndNeverSells) {
-    Fill_To(0, 60);
-    std::vector<int> anIDs;
-    for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(0); nPlayer++) anIDs.push_back(ID_At(0, nPlayer));
-    Computer_Offseason_Roster_Work(0);
-    for (int nID : anIDs) EXPECT_EQ(Team_Of(nID), 0) << nID;
 }
