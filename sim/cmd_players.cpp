@@ -105,9 +105,14 @@ int Sim_Roster(int argc, char** argv) {
     if (argc != 2) return Sim_Usage("roster FILE TEAM");
     TNUM nTeam = NO_TEAM;
     if (!Load_And_Find_Team(argv[0], argv[1], &nTeam)) return 1;
+    // The pool lists in its own order, whatever order the file kept; it has no returners, and what
+    // each asks is what a signing team wants to know.
+    bool bPool = nTeam == FREE_AGENT_TEAM;
+    if (bPool) Sort_Free_Agents();
     printf("%s, %d players\n", Team_Heading(nTeam).c_str(), Number_Of_Players(nTeam));
-    printf("Slot Pos Name                           Age Ovr  Ratings              Worth\n");
-    PNUM nKick = Get_Team_Returner(nTeam, KICK_RETURNER), nPunt = Get_Team_Returner(nTeam, PUNT_RETURNER);
+    printf("Slot Pos Name                           Age Ovr  Ratings              Worth%s\n", bPool ? "       Salary" : "");
+    PNUM nKick = bPool ? NO_PLAYER : Get_Team_Returner(nTeam, KICK_RETURNER);
+    PNUM nPunt = bPool ? NO_PLAYER : Get_Team_Returner(nTeam, PUNT_RETURNER);
     for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) {
         if (!Is_Valid_Player(nTeam, p)) continue;
         char szName[FULL_NAME_WIDTH + 8], szPosition[32];
@@ -116,8 +121,14 @@ int Sim_Roster(int argc, char** argv) {
         printf("%4d %-3s %-30s %3d %3d ", p, szPosition, szName, Get_Player_Vital_Stat(nTeam, p, VS_AGE),
                Player_Overall_Rating(nTeam, p));
         Print_Ratings(nTeam, p, false);
-        printf(" %6d%s%s\n", Get_Player_Season_Stat(nTeam, p, PERIOD_PREDICTED, SS_SEASON_WORTH),
+        printf(" %6d%s%s", Get_Player_Season_Stat(nTeam, p, PERIOD_PREDICTED, SS_SEASON_WORTH),
                p == nKick ? " KR" : "", p == nPunt ? " PR" : "");
+        if (bPool) {
+            char szSalary[TEXT_SIZE];
+            Format_Thousands(Get_Player_Vital_Stat(nTeam, p, VS_SALARY), szSalary);
+            printf(" %8s,000", szSalary);
+        }
+        printf("\n");
     }
     return 0;
 }

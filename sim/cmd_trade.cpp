@@ -125,22 +125,6 @@ void Print_Counter_Offer(const TRADE_OFFER& offer) {
     printf("Partner: score %d\n", Offer_Score(counter, needs));
 }
 
-// Written back only when the file can take it, as play does.
-bool Writable_Game(const char* szFile) {
-    std::string szShown = Printable(szFile);
-    if (strcasecmp(std::filesystem::path(szFile).filename().c_str(), UNIVERSE_FILE) == 0) {
-        fprintf(stderr, "brakvell-sim: %s is the default league; trade in a saved game made by 'new'\n", szShown.c_str());
-        return false;
-    }
-    int nLock = Lock_Game_File(szFile);
-    std::error_code error;
-    std::string szFolder = std::filesystem::canonical(szFile, error).parent_path().string();
-    if (nLock != GAME_FILE_LOCKED || error || access(szFile, W_OK) != 0 || access(szFolder.c_str(), W_OK) != 0) {
-        fprintf(stderr, "brakvell-sim: %s is not a saved game that can be written back\n", szShown.c_str());
-        return false;
-    }
-    return true;
-}
 }  // namespace
 
 int Sim_Offer(int argc, char** argv) {
@@ -171,7 +155,7 @@ int Sim_Offer(int argc, char** argv) {
     }
     if (argc < 1 || !aSides[0].szTeam || !aSides[1].szTeam) return Sim_Usage(USAGE);
     const char* szFile = argv[0];
-    if (bApply && !Writable_Game(szFile)) return 1;
+    if (bApply && !Writable_Game(szFile, "trade")) return 1;
     if (!Load_League_File(szFile)) {
         fprintf(stderr, "brakvell-sim: cannot load %s\n", Printable(szFile).c_str());
         return 1;

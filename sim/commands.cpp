@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <strings.h>
 #include <unistd.h>
 #include <cstdlib>
 #include <cstring>
@@ -28,6 +29,7 @@ int Sim_Report(int argc, char** argv);
 int Sim_Measure(int argc, char** argv);
 int Sim_Fame(int argc, char** argv);
 int Sim_Offer(int argc, char** argv);
+int Sim_Sign(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -51,6 +53,8 @@ static const SimCommand COMMANDS[] = {
     {"offer", "offer FILE --from A --give SLOT,... --to B --get SLOT,... [--give-picks N,...] [--get-picks N,...] [--cash N] [--counter] [--apply]",
      "show a trade offer's items, whether it is legal and the partner's answer; --counter asks for a counter-offer, "
      "--apply carries it out and saves", Sim_Offer},
+    {"sign", "sign FILE --team T --slot S [--contracts ask|sign|release]",
+     "sign the free agent in pool slot S to team T by the signing rules and the contract policy, then save", Sim_Sign},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -153,4 +157,22 @@ bool Link_Universe(const ScratchFolder& folder) {
     if (szUniverse.empty()) return false;
     fs::create_symlink(szUniverse, folder.scratch / UNIVERSE_FILE, error);
     return !error;
+}
+
+// Written back only when the file can take it, as play does.
+bool Writable_Game(const char* szFile, const char* szVerb) {
+    std::string szShown = Printable(szFile);
+    if (strcasecmp(std::filesystem::path(szFile).filename().c_str(), UNIVERSE_FILE) == 0) {
+        fprintf(stderr, "brakvell-sim: %s is the default league; %s in a saved game made by 'new'\n", szShown.c_str(),
+                szVerb);
+        return false;
+    }
+    int nLock = Lock_Game_File(szFile);
+    std::error_code error;
+    std::string szFolder = std::filesystem::canonical(szFile, error).parent_path().string();
+    if (nLock != GAME_FILE_LOCKED || error || access(szFile, W_OK) != 0 || access(szFolder.c_str(), W_OK) != 0) {
+        fprintf(stderr, "brakvell-sim: %s is not a saved game that can be written back\n", szShown.c_str());
+        return false;
+    }
+    return true;
 }

@@ -55,3 +55,7 @@ bool Start_Default_Game(uint32_t nSeed);
 // Universe.dat of the caller's folder linked into a scratch folder, for the
 // commands that start a new game there; false when the caller has none.
 bool Link_Universe(const ScratchFolder& folder);
+// A saved game that can be written back (not the default league, not locked
+// by another process, a writable file in a writable folder); otherwise false
+// with a message ("%s in a saved game made by 'new'" for the default league).
+bool Writable_Game(const char* szFile, const char* szVerb);

@@ -12,6 +12,7 @@
 #include "season/season_loop.h"
 #include "season/season_loop_internal.h"
 #include "season/standings.h"
+#include "trades/free_agent_signing.h"
 
 namespace {
 constexpr int DRAFTS = 3, ROUNDS = 7;
@@ -29,8 +30,10 @@ void Advance_Draft_Pick_Years() {
 void Clear_Stored_Games() { memset(g_League.aGames, 0, sizeof g_League.aGames); }
 
 // Step 4: the computer signing round of free agents, then the undrafted
-// prospects join the pool. They come with free agency and the college draft.
-void Sign_Free_Agents_And_Prospects() {}
+// prospects join the pool.
+void Sign_Free_Agents_And_Prospects() {
+    Computer_Signing_Round();
+}
 
 void Open_Franchise_Histories() {
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)

@@ -12,6 +12,7 @@
 #include "season/season_loop.h"
 #include "season/season_loop_internal.h"
 #include "season/standings.h"
+#include "trades/roster_review.h"
 
 namespace {
 
@@ -55,10 +56,6 @@ void Season_End_Of_Team(TNUM nTeam) {
             nPlayer++;
     }
 }
-
-// The computer manager's own off-season roster work: it comes with free
-// agency and trades.
-void Computer_Offseason_Roster_Work(TNUM) {}
 }  // namespace
 
 // Steps 2 to 6 of the off-season: the free agents, the hall of fame's year,

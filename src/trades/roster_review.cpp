@@ -76,16 +76,38 @@ bool Computer_Managed(TNUM nTeam) { return Get_Team_Stat(nTeam, TEAM_STAT_CONTRO
 // outright; they are scored as they stand. The team is always side 1, the
 // side whose judgement the score gives.
 int Score_Against_Pool(TNUM nTeam, PNUM nPoolPlayer, PNUM nOwnPlayer, int nCash) {
+    TeamNeeds needs;
+    Compute_Team_Needs(nTeam, &needs);
+    return Pool_Offer_Score(nTeam, nPoolPlayer, nOwnPlayer, nCash, needs);
+}
+
+// While the payroll is at or above the cap, the weakest goes, as long as the
+// roster can spare him.
+void Trim_Payroll(TNUM nTeam) {
+    int nCap = Get_League_Rule(LR_SALARY_CAP) / 1000;
+    for (int nRound = 0; nRound < PAYROLL_ROUNDS && Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) >= nCap; nRound++) {
+        if (Number_Of_Players(nTeam) <= SMALLEST_TRIMMED_ROSTER) break;  // the rounds left could do nothing
+        PNUM nWeakest = Weakest_Player(nTeam);
+        if (nWeakest == NO_PLAYER) break;
+        Release_To_Free_Agency(nTeam, nWeakest);
+    }
+}
+}  // namespace
+
+int Pool_Offer_Score(TNUM nTeam, PNUM nPoolPlayer, PNUM nOwnPlayer, int nCash, const TeamNeeds& needs) {
     TRADE_OFFER offer;
     Clear_Trade_Offer(&offer, FREE_AGENT_TEAM, nTeam);
     if (nPoolPlayer != NO_PLAYER) offer.aanItems[0][0] = (int8_t)nPoolPlayer;
     if (nOwnPlayer != NO_PLAYER) offer.aanItems[1][0] = (int8_t)nOwnPlayer;
     offer.nCash = nCash;
-    TeamNeeds needs;
-    Compute_Team_Needs(nTeam, &needs);
     return Offer_Score(offer, needs);
 }
-}  // namespace
+
+void Release_Last_Slots(TNUM nTeam) {
+    // From the top down, so that closing one gap moves nobody into a slot still to be released.
+    for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= FIRST_RELEASED_SLOT; nSlot--)
+        if (Is_Valid_Player(nTeam, (PNUM)nSlot)) Release_To_Free_Agency(nTeam, (PNUM)nSlot);
+}
 
 void Set_Elimination_Hook(bool (*pfnEliminated)(TNUM nTeam)) { g_pfnEliminated = pfnEliminated; }
 
@@ -120,21 +142,19 @@ void Sign_Or_Release(TNUM nTeam) {
 // renewed.
 void Review_Roster_And_Payroll(TNUM nTeam) {
     if (nTeam < 0 || nTeam >= NUMBER_OF_FRANCHISES || !Valid_Team(nTeam)) return;
-    // From the top down, so that closing one gap moves nobody into a slot still to be released.
-    for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= FIRST_RELEASED_SLOT; nSlot--)
-        if (Is_Valid_Player(nTeam, (PNUM)nSlot)) Release_To_Free_Agency(nTeam, (PNUM)nSlot);
-
+    Release_Last_Slots(nTeam);
     Sign_Or_Release(nTeam);
-
-    int nCap = Get_League_Rule(LR_SALARY_CAP) / 1000;
-    for (int nRound = 0; nRound < PAYROLL_ROUNDS && Get_Team_Financial_Stat(nTeam, FIN_PAYROLL) >= nCap; nRound++) {
-        if (Number_Of_Players(nTeam) <= SMALLEST_TRIMMED_ROSTER) break;  // the rounds left could do nothing
-        PNUM nWeakest = Weakest_Player(nTeam);
-        if (nWeakest == NO_PLAYER) break;
-        Release_To_Free_Agency(nTeam, nWeakest);
-    }
-
+    Trim_Payroll(nTeam);
     Set_Computer_Money_Settings(nTeam);
+}
+
+// The same pieces as the weekly review, without its turn in the market: the
+// off-season is no time to sell, and the draft is still to come.
+void Computer_Offseason_Roster_Work(TNUM nTeam) {
+    if (nTeam < 0 || nTeam >= NUMBER_OF_FRANCHISES || !Valid_Team(nTeam)) return;
+    Fill_Roster_Minimums(nTeam);
+    Trim_Payroll(nTeam);
+    Organise_Team(nTeam);
 }
 
 PNUM Weakest_Player(TNUM nTeam) {

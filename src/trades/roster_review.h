@@ -2,6 +2,8 @@
 #pragma once
 #include "database/league_database.h"
 
+struct TeamNeeds;
+
 // Roster minimums for one team: release the weakest when the roster is
 // large, sign from the pool, or create a player. True when anything was done.
 bool Fill_Roster_Minimums(TNUM nTeam);
@@ -24,3 +26,14 @@ void Review_Computer_Rosters(int nWeek);
 // of healthy players over the ideal count, the one whose current value least
 // exceeds his salary. NO_PLAYER when nobody plays that position.
 PNUM Weakest_Player(TNUM nTeam);
+// The computer manager's roster work of the off-season: the roster minimums,
+// then the weakest released while the payroll is at the cap and the roster
+// holds more than 53, then the roster organised.
+void Computer_Offseason_Roster_Work(TNUM nTeam);
+// Players in slots 77..79 released to the pool, all three.
+void Release_Last_Slots(TNUM nTeam);
+// Side 1's score, with these needs, of an offer between the pool (side 0,
+// giving nPoolPlayer) and nTeam (giving nOwnPlayer), nCash millions paid by
+// the pool. The pool is no franchise, so the legality check would refuse
+// such offers outright; they are scored as they stand.
+int Pool_Offer_Score(TNUM nTeam, PNUM nPoolPlayer, PNUM nOwnPlayer, int nCash, const TeamNeeds& needs);

@@ -1,7 +1,10 @@
 // The player and roster commands of the headless tool on a saved league.
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 #include <sys/wait.h>
 
 #include "database/player.h"
@@ -60,4 +63,44 @@ TEST_F(PlayerCommandsTest, RosterListsTheDepthChart) {
     EXPECT_LT(nLB, nP);
     EXPECT_NE(r.szOutput.find(" KR"), std::string::npos);
     EXPECT_EQ(Run_Sim("roster missing.vtr 0").nStatus, 1);
+}
+
+// The pool as the list shows it, even from a file that kept it out of order:
+// dearest first, or by position (quarterbacks first) when the league asks for it.
+TEST_F(PlayerCommandsTest, ThePoolListsInItsOwnOrder) {
+    Use_Teams(2);
+    struct Agent {
+        const char* szName;
+        int nPosition;
+        int nSalary;
+    };
+    const Agent AGENTS[] = {{"Cobb", POS_LB, 900},  {"Ames", POS_WR, 3000}, {"Dunn", POS_QB, 400},
+                            {"Birch", POS_QB, 2500}, {"Ely", POS_K, 5000}};
+    PNUM nSlot = 0;
+    for (const Agent& agent : AGENTS) {
+        Make_Player(FREE_AGENT_TEAM, nSlot, 700 + nSlot, agent.nPosition);
+        Set_Player_Last_Name(FREE_AGENT_TEAM, nSlot, agent.szName);
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VS_SALARY, agent.nSalary);
+        nSlot++;
+    }
+    auto Order = [](const std::string& szOutput) {
+        std::vector<std::pair<size_t, std::string>> found;
+        for (const char* szName : {"Cobb", "Ames", "Dunn", "Birch", "Ely"}) found.push_back({szOutput.find(szName), szName});
+        std::sort(found.begin(), found.end());
+        std::string szOrder;
+        for (const auto& [nAt, szName] : found) szOrder += (nAt == std::string::npos ? "?" : szName) + std::string(" ");
+        return szOrder;
+    };
+    ASSERT_EQ(Save_Game("league.vtr"), SAVE_OK);
+    SimResult bySalary = Run_Sim("roster league.vtr 36");
+    ASSERT_EQ(bySalary.nStatus, 0) << bySalary.szOutput;
+    EXPECT_EQ(Order(bySalary.szOutput), "Ely Ames Birch Cobb Dunn ") << bySalary.szOutput;
+    EXPECT_NE(bySalary.szOutput.find("5,000,000"), std::string::npos) << bySalary.szOutput;
+    EXPECT_EQ(bySalary.szOutput.find(" KR"), std::string::npos) << bySalary.szOutput;
+
+    Set_Game_State(GS_DRAFT_LIST_ORDER, 1);
+    ASSERT_EQ(Save_Game("league.vtr"), SAVE_OK);
+    SimResult byPosition = Run_Sim("roster league.vtr 36");
+    ASSERT_EQ(byPosition.nStatus, 0) << byPosition.szOutput;
+    EXPECT_EQ(Order(byPosition.szOutput), "Birch Dunn Ames Cobb Ely ") << byPosition.szOutput;
 }

@@ -203,3 +203,21 @@ TEST_F(RosterReviewTest, ARichEliminatedTeamIsOfferedNothingAndKeepsHim) {
     EXPECT_EQ(Team_Of(nID), 0);
     EXPECT_EQ(Number_Of_Players(0), PLAYERS_PER_TEAM);
 }
+
+TEST_F(RosterReviewTest, OffseasonWorkFillsTheMinimumsTrimsThePayrollThenOrganises) {
+    for (PNUM nPlayer = PLAYERS_PER_TEAM - 1; nPlayer >= 0; nPlayer--)
+        if (Is_Valid_Player(0, nPlayer) && Get_Player_Vital_Stat(0, nPlayer, VS_POSITION) == POS_K) Delete_Player(0, nPlayer);
+    Fill_To(0, 60);
+    Swap_Players(0, 0, 0, (PNUM)(Number_Of_Players(0) - 1));  // a kicker or linebacker at the head of the offence
+    Set_League_Rule(LR_SALARY_CAP, CAP_OF_ONE_THOUSAND);
+
+    Computer_Offseason_Roster_Work(0);
+    int nKickers = 0, nSide = SIDE_OFFENCE;
+    for (PNUM nPlayer = 0; nPlayer < Number_Of_Players(0); nPlayer++) {
+        nKickers += Get_Player_Vital_Stat(0, nPlayer, VS_POSITION) == POS_K;
+        EXPECT_GE(Get_Player_Side(0, nPlayer), nSide) << int(nPlayer);
+        nSide = Get_Player_Side(0, nPlayer);
+    }
+    EXPECT_GE(nKickers, Minimum_Roster_Count(POS_K));
+    EXPECT_EQ(Number_Of_Players(0), TRIMMED_ROSTER);
+}

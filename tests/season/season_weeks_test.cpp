@@ -193,10 +193,12 @@ TEST_F(ExpiringContractsTest, YesGoesOnAndTheExpiringContractsAreNegotiated) {
     Set_Contract_Policy(CONTRACT_POLICY_ASK);
     EXPECT_EQ(Current_Season_Index(), 1);
     EXPECT_EQ(Current_Week(), 0);
-    for (int nID : {100, 101}) {
+    // Let go to the pool, where a computer team short at his position may have signed him.
+    for (TNUM nOldTeam = 0; nOldTeam < 2; nOldTeam++) {
         TNUM nTeam = NO_TEAM;
-        EXPECT_TRUE(Find_Player_ID(nID, &nTeam));
-        EXPECT_EQ(nTeam, FREE_AGENT_TEAM) << nID;
+        EXPECT_TRUE(Find_Player_ID(100 + nOldTeam, &nTeam));
+        EXPECT_NE(nTeam, nOldTeam) << int(nOldTeam);
+        EXPECT_FALSE(Human_Managed(nTeam)) << int(nOldTeam);
     }
 }
 
