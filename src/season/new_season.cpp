@@ -49,7 +49,8 @@ void Set_Up_New_Season(int nKind) {
     Advance_Draft_Pick_Years();
     Clear_Stored_Games();
     Clear_Team_Totals();
-    Sign_Free_Agents_And_Prospects();
+    // A new game's league starts from its rosters as they are.
+    if (nKind == SEASON_AFTER_OFFSEASON) Sign_Free_Agents_And_Prospects();
     // The money's year-end bookkeeping ran at the season's close, before the
     // season index moved on.
     Step_Progress(20);

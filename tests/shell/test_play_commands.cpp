@@ -70,7 +70,7 @@ class PlayCommandsTest : public QObject {
         QCOMPARE(Play_Items(*m_pWindow), QStringList({"&Start Next Season"}));
         Set_Game_State(GS_DRAFT_ROUND, 2);
         m_pWindow->Refresh_Menus();
-        QCOMPARE(Play_Items(*m_pWindow), QStringList({"&End Draft (off)"}));  // the draft comes later
+        QCOMPARE(Play_Items(*m_pWindow), QStringList({"&End Draft"}));
         Set_Game_State(GS_SIMULATING, 1);
         m_pWindow->Refresh_Menus();
         QCOMPARE(Play_Items(*m_pWindow), QStringList({"&Stop"}));
