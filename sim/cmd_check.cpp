@@ -21,8 +21,6 @@ int Sim_Check(int argc, char** argv) {
     int nViolations = Check_League_Integrity(&violations);
     for (const std::string& szViolation : violations)
         printf("%s\n", szViolation.c_str());
-    int nUnowned = Count_Unowned_History_Records();
-    if (nUnowned > 0) printf("note: %d history records are in use by no player\n", nUnowned);
     if (nViolations > 0) {
         printf("%s: %d violation%s\n", szFile, nViolations, nViolations == 1 ? "" : "s");
         return 1;

@@ -25,6 +25,7 @@
 #include "season/season_loop.h"
 #include "season/stored_games.h"
 #include "sim/commands.h"
+#include "sim/season_run.h"
 #include "simulation/game.h"
 #include "trades/computer_trades.h"
 
@@ -50,29 +51,6 @@ void Print_Week_Played() {
 }
 
 void Print_Computer_Trade(const char* szLine) { printf("%s\n", Printable(szLine).c_str()); }
-
-// Processor time: on a shared machine the clock on the wall says more about the neighbours.
-double Cpu_Ms() {
-    timespec now;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-// The rest of the season, playoffs and all; false when it does not move on.
-bool Finish_Season() {
-    while (!Season_Is_Over()) {
-        int nWeek = Current_Week();
-        Play_Weeks(SCHEDULE_SLOTS);
-        if (Current_Week() == nWeek && !Season_Is_Over()) return false;
-    }
-    return true;
-}
 
 // The finished season's champion, then what its off-season did and left:
 // "2011: champion BUF; off-season 150 retired, 1 inducted, 12 released;
@@ -120,29 +98,6 @@ bool Play_Seasons(long nSeasons) {
     return true;
 }
 
-// The start the whole-league benches share: --count and --seed, a scratch
-// folder holding a link to the default league, and a new game in it. 0 when
-// the game is ready; otherwise the exit status, with the folder already left.
-int Start_League_Bench(const char* szName, long nMaxCount, int argc, char** argv, long* pCount, long* pSeed,
-                       ScratchFolder* pFolder) {
-    std::string szUsage = std::string("bench ") + szName + " [--count N] [--seed S]";
-    for (int i = 1; i < argc; i++)
-        if (!Parse_Option(i, argc, argv, "--count", *pCount, 1, nMaxCount) &&
-            !Parse_Option(i, argc, argv, "--seed", *pSeed, 0, MAXIMUM_SEED))
-            return Sim_Usage(szUsage.c_str());
-    std::string szStem = std::string("brakvell-bench-") + szName;
-    if (!Enter_Scratch_Folder(szStem.c_str(), ".", pFolder)) return 1;
-    if (!Link_Universe(*pFolder)) {
-        Leave_Scratch_Folder(*pFolder);
-        fprintf(stderr, "brakvell-sim: bench %s needs %s in the working folder\n", szName, UNIVERSE_FILE);
-        return 1;
-    }
-    if (!Start_Default_Game((uint32_t)*pSeed)) {
-        Leave_Scratch_Folder(*pFolder);
-        return 1;
-    }
-    return 0;
-}
 }  // namespace
 
 int Sim_Play(int argc, char** argv) {
@@ -170,28 +125,7 @@ int Sim_Play(int argc, char** argv) {
     if (argc < 1 || (nWeeks < 1) == (nSeasons < 1)) return Sim_Usage(szUsage);
     const char* szFile = argv[0];
     std::string szShown = Printable(szFile);
-    // The default league is where every new game starts, not a game to play on.
-    if (strcasecmp(std::filesystem::path(szFile).filename().c_str(), UNIVERSE_FILE) == 0) {
-        fprintf(stderr, "brakvell-sim: %s is the default league; play a saved game made by 'new'\n", szShown.c_str());
-        return 1;
-    }
-    // Refused before any week is played: the weeks could not be kept.
-    int nLock = Lock_Game_File(szFile);
-    if (nLock == GAME_FILE_IN_USE) {
-        fprintf(stderr, "brakvell-sim: %s is in use by another process\n", szShown.c_str());
-        return 1;
-    }
-    // The new file is made beside the one at the end of any links.
-    std::error_code error;
-    std::string szFolder = std::filesystem::canonical(szFile, error).parent_path().string();
-    if (nLock != GAME_FILE_LOCKED || error || access(szFile, W_OK) != 0 || access(szFolder.c_str(), W_OK) != 0) {
-        fprintf(stderr, "brakvell-sim: %s is not a saved game that can be written back\n", szShown.c_str());
-        return 1;
-    }
-    if (!Load_League_File(szFile)) {
-        fprintf(stderr, "brakvell-sim: cannot load %s; it is left as it was\n", szShown.c_str());
-        return 1;
-    }
+    if (!Open_Game_To_Write_Back(szFile)) return 1;
     if (nSeed < 0) {
         nSeed = Clock_Seed();
         printf("Seed %ld\n", nSeed);

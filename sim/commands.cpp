@@ -30,6 +30,7 @@ int Sim_Measure(int argc, char** argv);
 int Sim_Fame(int argc, char** argv);
 int Sim_Offer(int argc, char** argv);
 int Sim_Sign(int argc, char** argv);
+int Sim_Soak(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -43,7 +44,7 @@ static const SimCommand COMMANDS[] = {
     {"needs", "needs FILE TEAM", "a team's needs at every position and the hint they give", Sim_Needs},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
     {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},
-    {"bench", "bench games|season|offseason|trades [--count N] [--seed S]", "time games, seasons, one off-season's retirements and renewals or a week's computer trade rounds", Sim_Bench},
+    {"bench", "bench games|season|offseason|trades|cycle [--count N] [--seed S]", "time games, seasons, one off-season's retirements and renewals, a week's computer trade rounds or whole season cycles", Sim_Bench},
     {"new", "new --team T --difficulty D [--shuffle] [--equalize] [--simulation] [--seed S] --out FILE",
      "start a new game from the default league", Sim_New},
     {"play", "play FILE --weeks N | --seasons N [--seed S] [--contracts ask|sign|release]", "play weeks or whole seasons of a saved game, then save it", Sim_Play},
@@ -55,6 +56,9 @@ static const SimCommand COMMANDS[] = {
      "--apply carries it out and saves", Sim_Offer},
     {"sign", "sign FILE --team T --slot S [--contracts ask|sign|release]",
      "sign the free agent in pool slot S to team T by the signing rules and the contract policy, then save", Sim_Sign},
+    {"soak", "soak [FILE | --new] --seasons N --seed S [--teams-fixture 8|2] [--reload K] [--plot FILE.svg]",
+     "many seasons with every team in the computer's hands, the league checked after each, a line of drift "
+     "figures per season; FILE is saved at the end", Sim_Soak},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -141,12 +145,12 @@ bool Load_League_File(const char* szFile) {
     return true;
 }
 
-bool Start_Default_Game(uint32_t nSeed) {
+bool Start_Default_Game(uint32_t nSeed, int nTeams) {
     StartUpOptions options;
     options.bSeedFromClock = false;
     options.nSeed = nSeed;
     if (!Start_Up_Core(options).bUniverseLoaded) return false;
-    return Start_Default_New_Game(0, 1);
+    return Start_Default_New_Game(0, 1, nTeams);
 }
 
 bool Link_Universe(const ScratchFolder& folder) {

@@ -50,8 +50,8 @@ bool Load_League_File(const char* szFile);
 // The program's start, seeded, then the default league of the working folder
 // as a new game: team 0 at "Coach", no options, as
 // `new --team 0 --difficulty 1 --seed S` makes it. False when Universe.dat is
-// missing or cannot be set up.
-bool Start_Default_Game(uint32_t nSeed);
+// missing or cannot be set up. nTeams > 0 keeps only the first nTeams franchises.
+bool Start_Default_Game(uint32_t nSeed, int nTeams = 0);
 // Universe.dat of the caller's folder linked into a scratch folder, for the
 // commands that start a new game there; false when the caller has none.
 bool Link_Universe(const ScratchFolder& folder);

@@ -3,11 +3,13 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <new>
 #include <strings.h>
 
 #include "commands/game_commands.h"
 #include "commands/start_up.h"
+#include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"
@@ -136,4 +138,48 @@ void Set_New_Game_Option(NewGameForm* pForm, int nOption, bool bChecked) {
 
 bool New_Game_Option_Available(int nOption) {
     return nOption == NEW_GAME_SHUFFLE || nOption == NEW_GAME_EQUALIZE || nOption == NEW_GAME_SIMULATION;
+}
+
+namespace {
+// A code of a team gone reads as no team where a season was played, and the
+// pick it held goes back to the team it was first given to.
+void Forget_Team_Codes(int nTeams) {
+    for (int nDraft = 0; nDraft < (int)(sizeof g_League.abDraftPicks / sizeof g_League.abDraftPicks[0]); nDraft++)
+        for (int nRound = 0; nRound < NUMBER_OF_DRAFT_ROUNDS; nRound++)
+            for (int nTeam = 0; nTeam < nTeams; nTeam++)
+                if (g_League.abDraftPicks[nDraft][nRound][nTeam] >= nTeams)
+                    g_League.abDraftPicks[nDraft][nRound][nTeam] = (uint8_t)nTeam;
+    for (TeamBlock& team : g_League.aTeams)
+        for (PlayerRecord& player : team.aPlayers) {
+            if (player.anVital[VS_PLAYER_ID] == 0) continue;
+            int32_t& nDrafted = player.anVital[VS_DRAFTED];
+            int nBy = nDrafted / DRAFTED_TEAM_UNIT - 1;
+            if (nBy >= nTeams && nBy < NUMBER_OF_FRANCHISES) nDrafted %= DRAFTED_TEAM_UNIT;
+            int nDestination = player.anVital[VS_DESTINATION];
+            if (nDestination >= nTeams && nDestination < NUMBER_OF_FRANCHISES) player.anVital[VS_DESTINATION] = NO_TEAM;
+        }
+    for (HistoryRecord& record : g_League.aHistory) {
+        int nTeam = (TNUM)(record.nTeam & 0xFF);
+        if (record.nYear != 0 && nTeam >= nTeams && nTeam < NUMBER_OF_FRANCHISES)
+            record.nTeam = (int32_t)(((uint32_t)record.nTeam & ~0xFFu) | ((uint32_t)NO_TEAM & 0xFF));
+    }
+    for (int nEntry : {GS_USER_TEAM, GS_MANAGED_TEAM})
+        if (g_League.anGameState[nEntry] >= nTeams) g_League.anGameState[nEntry] = 0;
+}
+}  // namespace
+
+bool Keep_First_Franchises(int nTeams) {
+    if (nTeams < 2 || nTeams > NUMBER_OF_FRANCHISES || nTeams > Number_Of_Teams()) return false;
+    for (TNUM nTeam = (TNUM)nTeams; nTeam < NUMBER_OF_FRANCHISES; nTeam++) {
+        for (int nPlayer = PLAYERS_PER_TEAM - 1; nPlayer >= 0; nPlayer--)
+            if (Is_Valid_Player(nTeam, (PNUM)nPlayer)) Delete_Player(nTeam, (PNUM)nPlayer);
+        Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, TEAM_NOT_IN_USE);
+    }
+    Count_Teams();
+    // Two conferences of one division each: every size has a final.
+    constexpr int FIRST_DIVISION_OF_SECOND_CONFERENCE = NUMBER_OF_DIVISIONS / NUMBER_OF_LEAGUES;
+    for (TNUM nTeam = 0; nTeam < nTeams; nTeam++)
+        Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, nTeam < nTeams / 2 ? 0 : FIRST_DIVISION_OF_SECOND_CONFERENCE);
+    Forget_Team_Codes(nTeams);
+    return true;
 }

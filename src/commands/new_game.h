@@ -66,3 +66,9 @@ void Set_New_Game_State();
 std::string New_Game_Title();
 // Every file in "Output/" deleted; the folder is made when there is none.
 void Empty_Output_Folder();
+// The league cut down to its first nTeams franchises (2..32), for small
+// leagues that play quickly: the others' players leave through the delete
+// path, the teams kept split into two one-division conferences, and codes of
+// the teams gone are taken out of picks, draft marks and history. Before
+// Play, which makes the schedule. False, nothing changed, for a bad count.
+bool Keep_First_Franchises(int nTeams);

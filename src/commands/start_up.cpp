@@ -102,9 +102,10 @@ int Check_Team_Names() {
     return nBlank;
 }
 
-bool Start_Default_New_Game(TNUM nTeam, int nDifficulty) {
+bool Start_Default_New_Game(TNUM nTeam, int nDifficulty, int nTeams) {
     NewGameForm form;
     if (!Open_New_Game_Page(&form)) return false;
+    if (nTeams > 0 && !Keep_First_Franchises(nTeams)) return false;
     if (nTeam < 0 || nTeam >= NUMBER_OF_FRANCHISES || !Valid_Team(nTeam)) return false;
     Choose_New_Game_Team(&form, nTeam);
     form.nDifficulty = nDifficulty;

@@ -44,4 +44,5 @@ int Check_Team_Names();
 // The default league of the working folder as a new game, without its page:
 // the team, the level, no options, the manager's name the page prefills.
 // False (nothing played) when Universe.dat cannot be loaded or the team is not in use.
-bool Start_Default_New_Game(TNUM nTeam, int nDifficulty);
+// nTeams > 0 keeps only the first nTeams franchises (Keep_First_Franchises).
+bool Start_Default_New_Game(TNUM nTeam, int nDifficulty, int nTeams = 0);

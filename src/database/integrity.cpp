@@ -414,11 +414,6 @@ void Check_Player_History(Checker& violation, int nTeam, int nSlot, const Player
         if (nYear > nYearNow)
             violation("%s slot %d: history record %d is of %d, after the current year %d", szTeam, nSlot,
                       nRecord, nYear, nYearNow);
-        // More games than a season holds: seasons were poured together.
-        int nGames = g_League.aHistory[nRecord].anStats[SS_GAMES];
-        if (nGames > MOST_GAMES_IN_A_SEASON)
-            violation("%s slot %d: history record %d holds %d games, more than one season's %d", szTeam, nSlot,
-                      nRecord, nGames, MOST_GAMES_IN_A_SEASON);
         if (nYear < nLastYear)
             violation("%s slot %d: history entry %d (%d) comes after a season of %d", szTeam, nSlot, nEntry,
                       nYear, nLastYear);
@@ -482,6 +477,71 @@ void Check_Rosters(Checker& violation, int nTeams) {
     if (!violation.bRangesOnly && g_League.aHistory[NUMBER_OF_HISTORY_RECORDS - 1].nYear != 0)
         violation("history record %d, which is never handed out, is in use", NUMBER_OF_HISTORY_RECORDS - 1);
 }
+
+// Whatever the league's rule, no season holds more games than its schedule
+// and every playoff week.
+int Most_Games_In_A_Season() {
+    int nGames = g_League.anRules[LR_GAMES_PER_SEASON];
+    return (nGames > 0 && nGames < MOST_GAMES_IN_A_SEASON ? nGames : MOST_GAMES_IN_A_SEASON) + SEASON_CALENDAR_ENTRIES;
+}
+
+// The pool as a whole: records nobody lists are lost to it for good, and a
+// record of more games than a season (seasons poured together) is found
+// whether a player lists it or not.
+void Check_History_Pool(Checker& violation) {
+    int nUnowned = Count_Unowned_History_Records();
+    if (nUnowned > 0) violation("%d history records are in use by no player", nUnowned);
+    int nMost = Most_Games_In_A_Season();
+    for (int nRecord = 0; nRecord <= LAST_HISTORY_RECORD; nRecord++) {
+        const HistoryRecord& record = g_League.aHistory[nRecord];
+        if (record.nYear != 0 && record.anStats[SS_GAMES] > nMost)
+            violation("history record %d (%d) holds %d games, more than a season's %d", nRecord, record.nYear,
+                      record.anStats[SS_GAMES], nMost);
+    }
+}
+
+// Each team in use stands once in the standings, in its own division's row.
+// Standings ever ordered mark their empty places; zeros throughout were never ordered.
+void Check_Standings_Order(Checker& violation, int nTeams) {
+    const int8_t* pFirst = &g_League.abStandingsOrder[0][0];
+    if (std::find(pFirst, pFirst + sizeof g_League.abStandingsOrder, NO_TEAM) == pFirst + sizeof g_League.abStandingsOrder)
+        return;
+    std::vector<int> places(nTeams, 0);
+    bool bAny = false;
+    for (int nDivision = 0; nDivision < NUMBER_OF_DIVISIONS; nDivision++)
+        for (int8_t nTeam : g_League.abStandingsOrder[nDivision]) {
+            if (nTeam < 0 || nTeam >= nTeams) continue;
+            bAny = true;
+            places[nTeam]++;
+            if (g_League.aTeams[nTeam].data.anStats[TEAM_STAT_DIVISION] != nDivision)
+                violation("%s stands in division %d, not its own %d", Team_Label(nTeam), nDivision,
+                          g_League.aTeams[nTeam].data.anStats[TEAM_STAT_DIVISION]);
+        }
+    for (int nTeam = 0; bAny && nTeam < nTeams; nTeam++)
+        if (places[nTeam] != 1) violation("%s stands %d times in the standings", Team_Label(nTeam), places[nTeam]);
+}
+
+// Outside the draft a franchise keeps a playable roster and the pool its
+// order, and no prospect waits for a draft that is not running.
+void Check_Roster_Sizes(Checker& violation, int nTeams) {
+    if (College_Draft_Running()) return;
+    for (int nTeam = DRAFT_POOL_TEAMS; nTeam < NUMBER_OF_TEAM_BLOCKS; nTeam++)
+        if (g_League.aTeams[nTeam].aPlayers[0].anVital[VS_PLAYER_ID] != 0)
+            violation("%s holds prospects outside the draft", Team_Label(nTeam));
+    if (!Free_Agents_In_Order()) violation("the free agents are out of their order");
+    // Rosters are judged from the first week played: the off-season's
+    // departures are made good by the draft, the pool and the first review.
+    if (!Calendar_Set() || g_League.anGameState[GS_CURRENT_WEEK] == 0) return;
+    for (int nTeam = 0; nTeam < nTeams; nTeam++) {
+        // Not the least at each position: the computer makes a shortage good
+        // one a week, and a trade can take a team's only kicker in between.
+        int nPlayers = 0;
+        for (const PlayerRecord& player : g_League.aTeams[nTeam].aPlayers)
+            if (player.anVital[VS_PLAYER_ID] != 0) nPlayers++;
+        if (nPlayers < SMALLEST_ROSTER)
+            violation("%s has %d players, fewer than %d", Team_Label(nTeam), nPlayers, SMALLEST_ROSTER);
+    }
+}
 } // namespace
 
 namespace {
@@ -494,6 +554,11 @@ int Check(std::vector<std::string>* pViolations, bool bRangesOnly) {
     Check_Teams(violation, nTeams);
     if (!bRangesOnly) Check_Team_Codes(violation, nTeams);
     Check_Rosters(violation, nTeams);
+    if (!bRangesOnly) {
+        Check_History_Pool(violation);
+        Check_Standings_Order(violation, nTeams);
+        Check_Roster_Sizes(violation, nTeams);
+    }
     // After the players, whose own pay is named first.
     for (int nTeam = 0; nTeam < nTeams; nTeam++) Check_Money(violation, nTeam);
     return violation.nCount;

@@ -360,10 +360,15 @@ PNUM Release_To_Free_Agency(TNUM nTeam, PNUM nPlayer) {
 
 namespace {
 // Grouped by position, quarterbacks first, the dearest of each position on top.
-int Free_Agent_Sort_Key(PNUM nPlayer) {
-    int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nPlayer, VS_SALARY);
+int Free_Agent_Order_Key(const int32_t* anVital) {
+    int nSalary = Max(anVital[VS_SALARY], MINIMUM_SALARY);  // as the salary getter reads it
     if (!Get_Game_State(GS_DRAFT_LIST_ORDER)) return nSalary;
-    return 1400000 - 100000 * Get_Player_Vital_Stat(FREE_AGENT_TEAM, nPlayer, VS_POSITION) + nSalary;
+    return 1400000 - 100000 * anVital[VS_POSITION] + nSalary;
+}
+
+int Free_Agent_Sort_Key(PNUM nPlayer) {
+    Get_Player_Vital_Stat(FREE_AGENT_TEAM, nPlayer, VS_SALARY);  // a salary below the least is raised on the way
+    return Free_Agent_Order_Key(g_League.aTeams[FREE_AGENT_TEAM].aPlayers[nPlayer].anVital);
 }
 }  // namespace
 
@@ -375,6 +380,14 @@ void Sort_Free_Agents() {
         for (PNUM nPlayer = 0; nPlayer + 1 < nAgents; nPlayer++)
             if (Free_Agent_Sort_Key(nPlayer) < Free_Agent_Sort_Key((PNUM)(nPlayer + 1)))
                 Swap_Players(FREE_AGENT_TEAM, nPlayer, FREE_AGENT_TEAM, (PNUM)(nPlayer + 1));
+}
+
+bool Free_Agents_In_Order() {
+    const PlayerRecord* aPool = g_League.aTeams[FREE_AGENT_TEAM].aPlayers;
+    for (int nPlayer = 0; nPlayer + 1 < PLAYERS_PER_TEAM && aPool[nPlayer + 1].anVital[VS_PLAYER_ID] != 0; nPlayer++)
+        if (Free_Agent_Order_Key(aPool[nPlayer].anVital) < Free_Agent_Order_Key(aPool[nPlayer + 1].anVital))
+            return false;
+    return true;
 }
 
 // ---- The player-ID index ----

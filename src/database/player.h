@@ -195,6 +195,8 @@ int Get_Player_Side(TNUM nTeam, PNUM nPlayer);
 // healthy ones a computer-managed team keeps.
 int Ideal_Roster_Count(int nPosition);
 int Minimum_Roster_Count(int nPosition);
+// The fewest players a franchise holds outside the draft; a roster never holds more than PLAYERS_PER_TEAM.
+constexpr int SMALLEST_ROSTER = 53;
 // Players who start at the position; the last of them stands at depth count - 1.
 int Starters_Count(int nPosition);
 // What a fine player at the position is worth to a trade, against which the
@@ -264,7 +266,14 @@ PNUM Release_To_Free_Agency(TNUM nTeam, PNUM nPlayer);
 // him. True only when he was placed on the destination's roster; a full
 // roster refuses him and he stays where he was.
 bool Move_Player_To_Team(TNUM nTeam, PNUM nPlayer, TNUM nDestination);
+// Players the franchises took from the free-agent pool since the last reset,
+// for the tool's lines: every signing, the computer's and a person's, moves
+// a player through Move_Player_To_Team.
+void Reset_Signing_Tally();
+int Get_Signing_Tally();
 void Sort_Free_Agents();
+// The pool stands as Sort_Free_Agents leaves it; reads the record only.
+bool Free_Agents_In_Order();
 
 // The player-ID index.
 bool Find_Player_ID(int nPlayerID, TNUM* pTeam = nullptr, PNUM* pPlayer = nullptr);

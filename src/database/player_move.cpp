@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 
 namespace {
+int g_nSignings = 0;
+
 // The slot after the last player whose side is his or an earlier one, so that
 // the roster stays grouped by side.
 int Insertion_Slot(TNUM nTeam, int nSide) {
@@ -37,5 +39,9 @@ bool Move_Player_To_Team(TNUM nTeam, PNUM nPlayer, TNUM nDestination) {
     Copy_Player(nDestination, (PNUM)nInsert, nTeam, nPlayer);
     Remove_Player(nTeam, nPlayer);
     Open_History_Record(nDestination, (PNUM)nInsert, true);
+    if (nTeam == FREE_AGENT_TEAM && nDestination < NUMBER_OF_FRANCHISES) g_nSignings++;
     return true;
 }
+
+void Reset_Signing_Tally() { g_nSignings = 0; }
+int Get_Signing_Tally() { return g_nSignings; }

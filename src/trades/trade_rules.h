@@ -2,10 +2,11 @@
 // one: adding and removing items, the cash fields and the item texts. The
 // page only binds widgets to these; the tool and the tests use them as they are.
 #pragma once
+#include "database/player.h"
 #include "trades/trade_offer.h"
 
 constexpr int TRADE_ROSTER_LIMIT = PLAYERS_PER_TEAM;
-constexpr int FULL_ROSTER_MINIMUM = 53;  // less the unused picks of the next draft
+constexpr int FULL_ROSTER_MINIMUM = SMALLEST_ROSTER;  // less the unused picks of the next draft
 constexpr int TRADE_CASH_LIMIT = 999;    // millions in either cash field
 constexpr int TRADE_TEXT_WIDTH = 160;
 

@@ -190,8 +190,8 @@ TEST_F(IntegrityTest, AFranchisePlayersOpenRecordIsThisSeasons) {
     EXPECT_TRUE(Violations().empty());
     // Two seasons of a regular in one record.
     g_League.aHistory[0].anStats[SS_GAMES] = 32;
-    EXPECT_TRUE(Reports("slot 0: history record 0 holds 32 games, more than one season's 30"));
-    g_League.aHistory[0].anStats[SS_GAMES] = 30;
+    EXPECT_TRUE(Reports("history record 0 (2025) holds 32 games, more than a season's 22"));
+    g_League.aHistory[0].anStats[SS_GAMES] = 16 + SEASON_CALENDAR_ENTRIES;
     EXPECT_TRUE(Violations().empty());
     // A free agent keeps his until he is signed.
     Make_Player(FREE_AGENT_TEAM, 0, 600);
@@ -238,17 +238,22 @@ TEST_F(IntegrityTest, LeagueRulesAndCities) {
     EXPECT_TRUE(Reports("City 3 (Gamma) follows an empty city entry"));
 }
 
-TEST_F(IntegrityTest, UnownedHistoryRecordsAreCountedNotReported) {
+// Records left behind never come back to the pool: over a long run they fill it.
+TEST_F(IntegrityTest, UnownedHistoryRecordsAreCountedAndReported) {
     Add_History(0, 0, 0, 0, 2025);
+    EXPECT_TRUE(Violations().empty());
     g_League.aHistory[7].nYear = 2020; // left behind by a removed player
     g_League.aHistory[8].nYear = 2021;
     EXPECT_EQ(Count_Unowned_History_Records(), 2);
-    EXPECT_TRUE(Violations().empty());
+    EXPECT_TRUE(Reports("2 history records are in use by no player"));
 }
 
 TEST_F(IntegrityTest, StoredTeamCodesNameTeamsInUse) {
     ASSERT_EQ(Schedule_Game(0, 1, 0), 1);
     g_League.abPlayoffTeams[30] = 1;
+    std::fill(&g_League.abStandingsOrder[0][0], &g_League.abStandingsOrder[0][0] + sizeof g_League.abStandingsOrder,
+              NO_TEAM);
+    g_League.abStandingsOrder[0][0] = 0;
     g_League.abStandingsOrder[4][0] = 1;
     g_League.abStandingsOrder[4][1] = NO_TEAM;
     Player(1, 0).anVital[VS_DRAFTED] = (FREE_AGENT_TEAM + 1) * DRAFTED_TEAM_UNIT + 2020;  // undrafted
@@ -319,4 +324,93 @@ TEST_F(IntegrityTest, PayrollsThatCouldWrapAreRefusedPlayerByPlayerAndAsATeam) {
     Player(0, 0).anVital[VS_BONUS] = 0;
     Player(0, 1).anVital[VS_BONUS] = 0;
     EXPECT_EQ(Check_League_Ranges(nullptr), 0);  // exactly a billion still fits
+}
+
+// Records nobody lists never come back to the pool, and one holding more
+// games than a season's schedule and playoffs took two seasons into one:
+// both are found in the pool itself, owned or not.
+TEST_F(IntegrityTest, TheHistoryPoolHoldsNoLostRecordAndNoRecordOfTwoSeasons) {
+    Add_History(0, 0, 0, 7, 2025);
+    g_League.aHistory[7].anStats[SS_GAMES] = 16 + SEASON_CALENDAR_ENTRIES;  // every playoff week played
+    EXPECT_TRUE(Violations().empty());
+    g_League.aHistory[7].anStats[SS_GAMES] = 16 + SEASON_CALENDAR_ENTRIES + 1;
+    EXPECT_TRUE(Reports("history record 7 (2025) holds 23 games, more than a season's 22"));
+    g_League.aHistory[7].anStats[SS_GAMES] = 16;
+    g_League.aHistory[9].nYear = 2024;  // in use, listed by nobody
+    g_League.aHistory[9].anStats[SS_GAMES] = 40;
+    EXPECT_TRUE(Reports("1 history records are in use by no player"));
+    EXPECT_TRUE(Reports("history record 9 (2024) holds 40 games"));
+}
+
+TEST_F(IntegrityTest, EachTeamStandsOnceInItsOwnDivision) {
+    std::fill(&g_League.abStandingsOrder[0][0], &g_League.abStandingsOrder[0][0] + sizeof g_League.abStandingsOrder,
+              NO_TEAM);
+    EXPECT_TRUE(Violations().empty());  // nobody placed yet
+    g_League.abStandingsOrder[0][0] = 0;
+    g_League.abStandingsOrder[4][0] = 1;
+    EXPECT_TRUE(Violations().empty());
+    g_League.abStandingsOrder[0][1] = 1;
+    EXPECT_TRUE(Reports("Team 1 () stands in division 0, not its own 4"));
+    EXPECT_TRUE(Reports("Team 1 () stands 2 times in the standings"));
+    g_League.abStandingsOrder[0][1] = NO_TEAM;
+    g_League.abStandingsOrder[4][0] = NO_TEAM;
+    EXPECT_TRUE(Reports("Team 1 () stands 0 times in the standings"));
+}
+
+namespace {
+// A league set up for its season, outside the draft, each team holding the
+// least it may at every position and wide receivers up to the smallest roster.
+class RosterIntegrityTest : public IntegrityTest {
+  protected:
+    void SetUp() override {
+        IntegrityTest::SetUp();
+        for (int nEntry = 0; nEntry < SEASON_CALENDAR_ENTRIES; nEntry++) g_League.anCalendar[nEntry] = 17 + nEntry;
+        Set_Game_State(GS_DRAFT_ROUND, NUMBER_OF_DRAFT_ROUNDS);
+        Set_Game_State(GS_CURRENT_WEEK, 1);
+        for (TNUM nTeam = 0; nTeam < 2; nTeam++) {
+            PNUM nSlot = 0;
+            for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++)
+                for (int n = 0; n < Minimum_Roster_Count(nPosition); n++) Add(nTeam, nSlot++, nPosition);
+            while (nSlot < SMALLEST_ROSTER) Add(nTeam, nSlot++, POS_WR);
+        }
+    }
+    void Add(TNUM nTeam, PNUM nSlot, int nPosition) {
+        Make_Player(nTeam, nSlot, 1000 * (nTeam + 1) + nSlot);
+        Player(nTeam, nSlot).anVital[VS_POSITION] = nPosition;
+    }
+};
+}  // namespace
+
+TEST_F(RosterIntegrityTest, AFranchiseKeepsTheSmallestRoster) {
+    EXPECT_TRUE(Violations().empty());
+    Remove_Player(0, SMALLEST_ROSTER - 1);  // a receiver beyond the least: one short of the roster
+    EXPECT_TRUE(Reports("Team 0 () has 52 players, fewer than 53"));
+    Add(0, SMALLEST_ROSTER - 1, POS_WR);
+    EXPECT_TRUE(Violations().empty());
+    Remove_Player(0, SMALLEST_ROSTER - 1);
+    EXPECT_FALSE(Violations().empty());
+    // While the draft runs, and until the first week is played, the rosters
+    // are being filled: nothing to judge.
+    Set_Game_State(GS_CURRENT_WEEK, 0);
+    EXPECT_TRUE(Violations().empty());
+    Set_Game_State(GS_CURRENT_WEEK, 1);
+    Set_Game_State(GS_DRAFT_ROUND, 0);
+    EXPECT_TRUE(Violations().empty());
+}
+
+TEST_F(RosterIntegrityTest, OutsideTheDraftThePoolIsEmptyAndTheFreeAgentsInOrder) {
+    Make_Player(DRAFT_POOL_TEAMS + 1, 0, 600);
+    Player(DRAFT_POOL_TEAMS + 1, 0).anVital[VS_SALARY] = 0;
+    EXPECT_TRUE(Reports("Team 39 (UND) holds prospects outside the draft"));
+    Remove_Player(DRAFT_POOL_TEAMS + 1, 0);
+    // The dearest first; ties keep their places.
+    Make_Player(FREE_AGENT_TEAM, 0, 700);
+    Make_Player(FREE_AGENT_TEAM, 1, 701);
+    Make_Player(FREE_AGENT_TEAM, 2, 702);
+    Player(FREE_AGENT_TEAM, 0).anVital[VS_SALARY] = 900;
+    EXPECT_TRUE(Violations().empty());
+    Player(FREE_AGENT_TEAM, 2).anVital[VS_SALARY] = 901;
+    EXPECT_TRUE(Reports("the free agents are out of their order"));
+    Sort_Free_Agents();
+    EXPECT_TRUE(Violations().empty());
 }

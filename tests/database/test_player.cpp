@@ -374,3 +374,23 @@ TEST_F(PlayerTest, AgingParametersDrawInTheirOrder) {
         EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VS_PEAK_END), 31 + d[6] - d[7]) << nAge;
     }
 }
+
+// Only a player taken from the pool by a franchise is a signing: a trade, a
+// drafted prospect, a release or a move a full roster refused is none.
+TEST_F(PlayerTest, TheSigningTallyCountsPlayersTakenFromThePool) {
+    Reset_Signing_Tally();
+    Fill_Team(FREE_AGENT_TEAM, 3, 700);
+    Fill_Team(DRAFT_POOL_TEAMS, 1, 800);
+    Fill_Team(1, 2, 300);
+    ASSERT_TRUE(Move_Player_To_Team(FREE_AGENT_TEAM, 0, 1));
+    EXPECT_EQ(Get_Signing_Tally(), 1);
+    ASSERT_TRUE(Move_Player_To_Team(1, 0, 2));                 // a trade
+    ASSERT_TRUE(Move_Player_To_Team(DRAFT_POOL_TEAMS, 0, 2));  // a draft pick
+    Move_Player_To_Team(2, 0, FREE_AGENT_TEAM);                // a release
+    EXPECT_EQ(Get_Signing_Tally(), 1);
+    Fill_Team(3, PLAYERS_PER_TEAM, 1000);
+    EXPECT_FALSE(Move_Player_To_Team(FREE_AGENT_TEAM, 0, 3));  // no room
+    EXPECT_EQ(Get_Signing_Tally(), 1);
+    Reset_Signing_Tally();
+    EXPECT_EQ(Get_Signing_Tally(), 0);
+}

@@ -281,3 +281,30 @@ TEST_F(NewGameTest, DevelopmentShiftDrawsInOrder) {
     EXPECT_GT(nShifted, 0);
     EXPECT_GT(nPassed, 0);
 }
+
+// The small leagues the long runs use: a count the league cannot hold
+// changes nothing; the first eight make a sound league of two conferences
+// whose departed players took their history with them.
+TEST_F(NewGameTest, TheFirstFranchisesMakeASoundSmallLeague) {
+    NewGameForm form = Open_Page();
+    int nTeams = Number_Of_Teams();
+    ASSERT_GT(nTeams, 8);
+    int nUsed = Count_History_Records_In_Use();
+    for (int nBad : {1, 0, -3, nTeams + 1, NUMBER_OF_FRANCHISES + 1}) {
+        EXPECT_FALSE(Keep_First_Franchises(nBad)) << nBad;
+        EXPECT_EQ(Number_Of_Teams(), nTeams);
+        EXPECT_EQ(Count_History_Records_In_Use(), nUsed);
+    }
+    ASSERT_TRUE(Keep_First_Franchises(8));
+    ASSERT_TRUE(Play_New_Game(form));
+    EXPECT_EQ(Number_Of_Teams(), 8);
+    int anConference[NUMBER_OF_LEAGUES] = {};
+    for (TNUM nTeam = 0; nTeam < 8; nTeam++)
+        anConference[Get_Team_Stat(nTeam, TEAM_STAT_DIVISION) * NUMBER_OF_LEAGUES / NUMBER_OF_DIVISIONS]++;
+    EXPECT_EQ(anConference[0], 4);
+    EXPECT_EQ(anConference[1], 4);
+    for (TNUM nTeam = 8; nTeam < NUMBER_OF_FRANCHISES; nTeam++) EXPECT_EQ(Number_Of_Players(nTeam), 0);
+    EXPECT_LT(Count_History_Records_In_Use(), nUsed);
+    std::vector<std::string> violations;
+    EXPECT_EQ(Check_League_Integrity(&violations), 0) << violations.front();
+}
