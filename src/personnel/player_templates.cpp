@@ -1,6 +1,7 @@
 // The template pool: established players whose vital stats and predicted
-// season serve as the mould for new ones. Built once at start-up from the
-// league then loaded; not saved.
+// season serve as the mould for new ones. Built from the league in memory at
+// every load and at every season's set-up; not saved.
+#include <algorithm>
 #include <cstring>
 
 #include "base/random.h"
@@ -60,6 +61,11 @@ void Refill_Template_Pool() {
                 g_League.aTeams[nTeam].aPlayers[nPlayer].anStats[PERIOD_PREDICTED][SS_STARTS] > TEMPLATE_MIN_STARTS)
                 Add_Template((TNUM)nTeam, (PNUM)nPlayer);
     }
+    // By player ID, not by roster order: the rosters are organised between a
+    // season's set-up and a save, and a load must find the same moulds.
+    std::sort(g_aTemplates, g_aTemplates + g_nTemplates, [](const PlayerTemplate& a, const PlayerTemplate& b) {
+        return a.anVital[VS_PLAYER_ID] < b.anVital[VS_PLAYER_ID];
+    });
 }
 
 void Build_Template_Pool() {
