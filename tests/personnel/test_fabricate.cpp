@@ -8,6 +8,7 @@
 #include "database/player.h"
 #include "personnel/names.h"
 #include "personnel/player_creation.h"
+#include "personnel/ratings.h"
 #include "test_support.h"
 
 namespace {
@@ -140,4 +141,104 @@ TEST_F(FabricateTest, FixedAgingLeagueGivesEveryProspectTheSameCurve) {
     EXPECT_EQ(Vital(39, 0, VS_PEAK_END), 31);
     EXPECT_EQ(Vital(39, 0, VS_GROWTH_RATE), 100);
     EXPECT_EQ(Vital(39, 0, VS_DECLINE_RATE), 100);
+}
+
+// A journeyman's step down: the same draws and the same plays as the
+// development table gives, but no pass, carry, catch or return worth fewer
+// yards than before it.
+namespace {
+class StepDownTest : public FabricateTest {
+  protected:
+    static constexpr TNUM TEAM = 1;
+    static constexpr PNUM SLOT = 70;
+    // A season of a back or receiver of the league: passes, runs, catches, returns.
+    void Make_Player(int nPosition, const int32_t anSeason[NUMBER_OF_COUNTERS]) {
+        Set_Player_Vital_Stat(TEAM, SLOT, VS_PLAYER_ID, 9999);
+        Set_Player_Vital_Stat(TEAM, SLOT, VS_POSITION, nPosition);
+        for (int n = 0; n < NUMBER_OF_COUNTERS; n++) Set_Player_Season_Stat(TEAM, SLOT, PERIOD_PREDICTED, n, anSeason[n]);
+    }
+    static void Read(int32_t anOut[NUMBER_OF_COUNTERS]) {
+        for (int n = 0; n < NUMBER_OF_COUNTERS; n++) anOut[n] = Get_Player_Season_Stat(TEAM, SLOT, PERIOD_PREDICTED, n);
+    }
+    // The table's own step and ours from the same seed; false when the draws differ.
+    bool Both_Steps(int nPosition, const int32_t anSeason[NUMBER_OF_COUNTERS], int nModifier, uint32_t nSeed,
+                    int32_t anTable[NUMBER_OF_COUNTERS], int32_t anOurs[NUMBER_OF_COUNTERS]) {
+        Make_Player(nPosition, anSeason);
+        Seed_Random(nSeed);
+        Modify_Predicted_Player_Stats(TEAM, SLOT, PERIOD_PREDICTED, nModifier, DEVELOP_YOUTH);
+        uint32_t nAfterTable = Random_Next();
+        Read(anTable);
+        Make_Player(nPosition, anSeason);
+        Seed_Random(nSeed);
+        Step_Down_New_Player(TEAM, SLOT, PERIOD_PREDICTED, nModifier, DEVELOP_YOUTH);
+        uint32_t nAfterOurs = Random_Next();
+        Read(anOurs);
+        return nAfterTable == nAfterOurs;
+    }
+};
+
+//                                          G   S  att  cmp int  yds  td rush ryds rtd rec  yds td fum kr  kry  krtd pr pry prtd
+constexpr int32_t RECEIVER[NUMBER_OF_COUNTERS] = {16, 16, 0, 60, 0, 0, 0, 6, 40, 0, 48, 560, 4, 1, 20, 460, 0, 12, 110, 0};
+constexpr int32_t BACK[NUMBER_OF_COUNTERS] = {16, 16, 0, 75, 0, 0, 0, 180, 700, 5, 30, 240, 1, 3, 0, 0, 0, 0, 0, 0};
+constexpr int32_t PASSER[NUMBER_OF_COUNTERS] = {16, 16, 430, 250, 14, 2600, 17, 30, 90, 1, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0};
+}  // namespace
+
+TEST_F(StepDownTest, YardsPerPlayNeverFallAndEverythingElseIsTheTables) {
+    struct Case {
+        int nPosition;
+        const int32_t* pSeason;
+    };
+    const Case CASES[] = {{POS_WR, RECEIVER}, {POS_TE, RECEIVER}, {POS_RB, BACK}, {POS_QB, PASSER}};
+    const int PLAYS[][2] = {{SS_RUSHES, SS_RUSH_YARDS},
+                            {SS_RECEPTIONS, SS_RECEIVING_YARDS},
+                            {SS_KICK_RETURNS, SS_KICK_RETURN_YARDS},
+                            {SS_PUNT_RETURNS, SS_PUNT_RETURN_YARDS},
+                            {SS_COMPLETIONS, SS_PASS_YARDS}};
+    int nLifted = 0;
+    for (const Case& c : CASES)
+        for (int nModifier : {-380, -300, -190, -30, 0})
+            for (uint32_t nSeed = 1; nSeed <= 20; nSeed++) {
+                int32_t anTable[NUMBER_OF_COUNTERS], anOurs[NUMBER_OF_COUNTERS];
+                ASSERT_TRUE(Both_Steps(c.nPosition, c.pSeason, nModifier, nSeed, anTable, anOurs));
+                std::set<int> yards;
+                for (const auto& pair : PLAYS) {
+                    // A back's or receiver's blocking sits where a passer's completions do.
+                    if (pair[0] == SS_COMPLETIONS && c.nPosition != POS_QB) continue;
+                    yards.insert(pair[1]);
+                    int nPlays = anOurs[pair[0]];
+                    EXPECT_EQ(nPlays, anTable[pair[0]]);
+                    EXPECT_GE(anOurs[pair[1]], anTable[pair[1]]);
+                    if (anOurs[pair[1]] > anTable[pair[1]]) nLifted++;
+                    // Yards per play as before, to the rounding of one yard.
+                    EXPECT_GE((int64_t)(anOurs[pair[1]] + 1) * c.pSeason[pair[0]], (int64_t)c.pSeason[pair[1]] * nPlays)
+                        << c.nPosition << " " << pair[1] << " " << nModifier;
+                }
+                for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
+                    if (!yards.count(n)) {
+                        EXPECT_EQ(anOurs[n], anTable[n]) << c.nPosition << " counter " << n;
+                    }
+            }
+    // The table alone would have left receivers and backs short of yards.
+    EXPECT_GT(nLifted, 100);
+}
+
+TEST_F(StepDownTest, LinemenDefendersAndKickersTakeTheTablesStepUnchanged) {
+    // Their counters 7 and 8 are runs behind a lineman, a defender's
+    // interceptions and recoveries, a punter's and kicker's own: not plays and yards.
+    for (int nPosition : {POS_T, POS_C, POS_LB, POS_CB, POS_K, POS_P}) {
+        int32_t anTable[NUMBER_OF_COUNTERS], anOurs[NUMBER_OF_COUNTERS];
+        ASSERT_TRUE(Both_Steps(nPosition, RECEIVER, -380, 7, anTable, anOurs));
+        for (int n = 0; n < NUMBER_OF_COUNTERS; n++) EXPECT_EQ(anOurs[n], anTable[n]) << nPosition << " " << n;
+    }
+}
+
+TEST_F(StepDownTest, NoPlaysBeforeMeansNoFloorAndABadSlotIsOnlyLogged) {
+    int32_t anNothing[NUMBER_OF_COUNTERS] = {16, 16};
+    int32_t anTable[NUMBER_OF_COUNTERS], anOurs[NUMBER_OF_COUNTERS];
+    ASSERT_TRUE(Both_Steps(POS_WR, anNothing, -380, 3, anTable, anOurs));
+    for (int n = 0; n < NUMBER_OF_COUNTERS; n++) EXPECT_EQ(anOurs[n], anTable[n]) << n;
+    Headless_Reset();
+    Step_Down_New_Player(TEAM, PLAYERS_PER_TEAM, PERIOD_PREDICTED, -380, DEVELOP_YOUTH);
+    Step_Down_New_Player(TEAM, SLOT + 1, PERIOD_PREDICTED, -380, DEVELOP_YOUTH);  // empty
+    EXPECT_FALSE(Logged_Nothing());
 }
