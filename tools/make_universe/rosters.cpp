@@ -67,9 +67,12 @@ const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 3
 // The passer throws to whoever the draw of catches picks, so a receiving
 // corps of one star and weak teammates sends him well past 150 catches.
 // Starting receivers stand closer together, and a star wide receiver only a
-// step above them.
+// step above them. A star halfback, who shares his carries with the other
+// back, stands further above the rest, so that the league's leading rusher
+// runs like one.
 const QualityDraw RECEIVER_STARTER_QUALITY = {100, 300, 100};
-const QualityDraw STAR_WIDE_RECEIVER_QUALITY = {450, 300, 0};
+const QualityDraw STAR_WIDE_RECEIVER_QUALITY = {400, 300, 0};
+const QualityDraw STAR_HALFBACK_QUALITY = {950, 450, 0};
 
 // How good the league is at each position against the drawn quality. The
 // game weighs one side's counters against the other's (runs against
@@ -82,7 +85,9 @@ const int POSITION_QUALITY[NUMBER_OF_POSITIONS] = {-400, 450, -300, -500, 0, 0, 
 
 const QualityDraw& Quality_Draw(int nPosition, Role role, bool bStar) {
     bool bReceiver = nPosition == POS_WR || nPosition == POS_TE;
-    if (bStar) return nPosition == POS_WR ? STAR_WIDE_RECEIVER_QUALITY : STAR_QUALITY;
+    if (bStar && nPosition == POS_WR) return STAR_WIDE_RECEIVER_QUALITY;
+    if (bStar && nPosition == POS_RB) return STAR_HALFBACK_QUALITY;
+    if (bStar) return STAR_QUALITY;
     return bReceiver && role == ROLE_STARTER ? RECEIVER_STARTER_QUALITY : ROLE_QUALITY[role];
 }
 
