@@ -72,7 +72,7 @@ const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 3
 // runs like one.
 const QualityDraw RECEIVER_STARTER_QUALITY = {100, 300, 100};
 const QualityDraw STAR_WIDE_RECEIVER_QUALITY = {400, 300, 0};
-const QualityDraw STAR_HALFBACK_QUALITY = {950, 450, 0};
+const QualityDraw STAR_HALFBACK_QUALITY = {850, 450, 0};
 
 // How good the league is at each position against the drawn quality. The
 // game weighs one side's counters against the other's (runs against
