@@ -100,7 +100,7 @@ int Make_Journeyman(TNUM nTeam, PNUM nPlayer, int nPosition) {
     if (!Fabricate_Player(nTeam, nPlayer, nPosition)) return 0;
     int nAge = 22 + Random(20);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_AGE, nAge);
-    Modify_Predicted_Player_Stats(nTeam, nPlayer, PERIOD_PREDICTED, (nAge - 22) * 10 - 380, DEVELOP_YOUTH);
+    Step_Down_New_Player(nTeam, nPlayer, PERIOD_PREDICTED, (nAge - 22) * 10 - 380, DEVELOP_YOUTH);
     Set_Random_Birth_Date(nTeam, nPlayer);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_EXPERIENCE, 0);
     Set_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY, FREE_AGENT_SALARY);

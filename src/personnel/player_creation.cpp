@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 
 #include "base/random.h"
 #include "database/colleges.h"
@@ -86,6 +87,16 @@ void Set_Names(TNUM nTeam, PNUM nPlayer) {
     Set_Player_Last_Name(nTeam, nPlayer, szName);
 }
 
+// A play counter and the yards gained on those plays.
+struct PlayYards {
+    int nPlays, nYards;
+};
+constexpr PlayYards PLAY_YARDS[] = {{SS_COMPLETIONS, SS_PASS_YARDS},
+                                    {SS_RUSHES, SS_RUSH_YARDS},
+                                    {SS_RECEPTIONS, SS_RECEIVING_YARDS},
+                                    {SS_KICK_RETURNS, SS_KICK_RETURN_YARDS},
+                                    {SS_PUNT_RETURNS, SS_PUNT_RETURN_YARDS}};
+
 bool ID_In_Use(int64_t nID) {
     if (nID <= 0 || nID > INT32_MAX) return true;  // not a usable ID
     return Find_Player_ID((int)nID, nullptr, nullptr);
@@ -96,6 +107,29 @@ int Typical_Height(int nPosition) { return Valid_Position(nPosition) ? TYPICAL_H
 int Position_Build(int nPosition) { return Valid_Position(nPosition) ? BUILD[nPosition] : 100; }
 int Weight_For_Height(int nHeight, int nBuild) { return Ratio(Ratio(nHeight * nHeight, 37, 1000), nBuild, 100); }
 int Typical_Weight(int nPosition) { return Weight_For_Height(Typical_Height(nPosition), Position_Build(nPosition)); }
+
+void Step_Down_New_Player(TNUM nTeam, PNUM nPlayer, int nPeriod, int nModifier, int nMode) {
+    int nPosition = Is_Valid_Player(nTeam, nPlayer) ? Vital(nTeam, nPlayer, VS_POSITION) : -1;
+    if (!Valid_Position(nPosition) || Position_Group(nPosition) != GROUP_SKILL) {
+        Modify_Predicted_Player_Stats(nTeam, nPlayer, nPeriod, nModifier, nMode);
+        return;
+    }
+    int anPlays[std::size(PLAY_YARDS)], anYards[std::size(PLAY_YARDS)];
+    for (size_t n = 0; n < std::size(PLAY_YARDS); n++) {
+        anPlays[n] = Get_Player_Season_Stat(nTeam, nPlayer, nPeriod, PLAY_YARDS[n].nPlays);
+        anYards[n] = Get_Player_Season_Stat(nTeam, nPlayer, nPeriod, PLAY_YARDS[n].nYards);
+    }
+    Modify_Predicted_Player_Stats(nTeam, nPlayer, nPeriod, nModifier, nMode);
+    for (size_t n = 0; n < std::size(PLAY_YARDS); n++) {
+        // A back's or receiver's completions counter holds his blocking.
+        if (PLAY_YARDS[n].nPlays == SS_COMPLETIONS && nPosition != POS_QB) continue;
+        if (anPlays[n] <= 0) continue;
+        int nPlays = Get_Player_Season_Stat(nTeam, nPlayer, nPeriod, PLAY_YARDS[n].nPlays);
+        int nFloor = Ratio(nPlays, anYards[n], anPlays[n]);
+        if (Get_Player_Season_Stat(nTeam, nPlayer, nPeriod, PLAY_YARDS[n].nYards) < nFloor)
+            Set_Player_Season_Stat(nTeam, nPlayer, nPeriod, PLAY_YARDS[n].nYards, nFloor);
+    }
+}
 
 void Set_Random_Body(TNUM nTeam, PNUM nPlayer, bool bBlockingBack) {
     int nPosition = Vital(nTeam, nPlayer, VS_POSITION);

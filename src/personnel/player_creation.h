@@ -44,6 +44,12 @@ int Fabricate_Player(TNUM nTeam, PNUM nPlayer, int nPosition);
 void Give_New_Identity(TNUM nTeam, PNUM nPlayer);
 // A new player ID for the slot, not used by anyone in the league.
 int New_Player_ID(TNUM nTeam, PNUM nPlayer);
+// The step down a journeyman takes after his making (free agents, roster
+// fillers), through Modify_Predicted_Player_Stats. The development table moves
+// a back's or receiver's yards faster than his plays, and nothing grows them
+// back: his yards per pass, carry, catch and return stay as they were, so
+// that he is not left with catches and carries of hardly a yard.
+void Step_Down_New_Player(TNUM nTeam, PNUM nPlayer, int nPeriod, int nModifier, int nMode);
 // Takes the player back to his level of his first season and writes the
 // seasons between into his history.
 void Generate_Past_Seasons(TNUM nTeam, PNUM nPlayer);

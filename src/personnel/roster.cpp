@@ -61,7 +61,7 @@ void Create_Side_Filler(TNUM nTeam, PNUM nSlot, int nSide) {
     }
     int nAge = 22 + Random(20);
     Set_Player_Vital_Stat(nTeam, nSlot, VS_AGE, nAge);
-    Modify_Predicted_Player_Stats(nTeam, nSlot, PERIOD_PREDICTED, 10 * Random(20) - 380, DEVELOP_YOUTH);
+    Step_Down_New_Player(nTeam, nSlot, PERIOD_PREDICTED, 10 * Random(20) - 380, DEVELOP_YOUTH);
     int nDay = 0;
     int nMonth = Month_Of_Day(Random(365), &nDay);
     int nBirthYear = Current_Calendar_Year() - nAge - (nMonth > 7 ? 1 : 0);

@@ -8,6 +8,7 @@
 #include "database/player.h"
 #include "personnel/names.h"
 #include "personnel/player_creation.h"
+#include "personnel/ratings.h"
 #include "test_support.h"
 
 namespace {
@@ -140,4 +141,77 @@ TEST_F(FabricateTest, FixedAgingLeagueGivesEveryProspectTheSameCurve) {
     EXPECT_EQ(Vital(39, 0, VS_PEAK_END), 31);
     EXPECT_EQ(Vital(39, 0, VS_GROWTH_RATE), 100);
     EXPECT_EQ(Vital(39, 0, VS_DECLINE_RATE), 100);
+}
+
+// A journeyman's step down: the development table's draws and plays, but no
+// pass, carry, catch or return worth fewer yards than before it.
+namespace {
+//                                          G   S  att  cmp int  yds  td rush ryds rtd rec  yds td fum kr  kry  krtd pr pry prtd
+constexpr int32_t RECEIVER[NUMBER_OF_COUNTERS] = {16, 16, 0, 60, 0, 0, 0, 6, 40, 0, 48, 560, 4, 1, 20, 460, 0, 12, 110, 0};
+constexpr int32_t BACK[NUMBER_OF_COUNTERS] = {16, 16, 0, 75, 0, 0, 0, 180, 700, 5, 30, 240, 1, 3, 0, 0, 0, 0, 0, 0};
+constexpr int32_t PASSER[NUMBER_OF_COUNTERS] = {16, 16, 430, 250, 14, 2600, 17, 30, 90, 1, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0};
+constexpr int32_t NO_PLAYS[NUMBER_OF_COUNTERS] = {16, 16};
+
+class StepDownTest : public FabricateTest {
+  protected:
+    // The table's own step (or ours) on a player of the season, from a seed;
+    // the counters after it and the next draw.
+    static uint32_t Step(bool bOurs, int nPosition, const int32_t* pSeason, int nModifier, uint32_t nSeed,
+                         int32_t anOut[NUMBER_OF_COUNTERS]) {
+        Set_Player_Vital_Stat(1, 70, VS_PLAYER_ID, 9999);
+        Set_Player_Vital_Stat(1, 70, VS_POSITION, nPosition);
+        for (int n = 0; n < NUMBER_OF_COUNTERS; n++) Set_Player_Season_Stat(1, 70, PERIOD_PREDICTED, n, pSeason[n]);
+        Seed_Random(nSeed);
+        if (bOurs)
+            Step_Down_New_Player(1, 70, PERIOD_PREDICTED, nModifier, DEVELOP_YOUTH);
+        else
+            Modify_Predicted_Player_Stats(1, 70, PERIOD_PREDICTED, nModifier, DEVELOP_YOUTH);
+        for (int n = 0; n < NUMBER_OF_COUNTERS; n++) anOut[n] = Get_Player_Season_Stat(1, 70, PERIOD_PREDICTED, n);
+        return Random_Next();
+    }
+};
+}  // namespace
+
+TEST_F(StepDownTest, YardsPerPlayNeverFallAndEverythingElseIsTheTables) {
+    // A back's or receiver's blocking sits where a passer's completions do.
+    const int PLAYS[][2] = {{SS_RUSHES, SS_RUSH_YARDS}, {SS_RECEPTIONS, SS_RECEIVING_YARDS},
+                            {SS_KICK_RETURNS, SS_KICK_RETURN_YARDS}, {SS_PUNT_RETURNS, SS_PUNT_RETURN_YARDS},
+                            {SS_COMPLETIONS, SS_PASS_YARDS}};
+    struct Case {
+        int nPosition;
+        const int32_t* pSeason;
+        int nPairs;  // of PLAYS that are his
+    };
+    // Linemen, defenders and kickers keep other things in those counters.
+    const Case CASES[] = {{POS_WR, RECEIVER, 4}, {POS_TE, RECEIVER, 4}, {POS_RB, BACK, 4}, {POS_QB, PASSER, 5},
+                          {POS_WR, NO_PLAYS, 4}, {POS_T, RECEIVER, 0}, {POS_LB, RECEIVER, 0}, {POS_CB, RECEIVER, 0},
+                          {POS_K, RECEIVER, 0}};
+    int nLifted = 0;
+    for (const Case& c : CASES)
+        for (int nModifier : {-380, -190, -30, 0})
+            for (uint32_t nSeed = 1; nSeed <= 20; nSeed++) {
+                int32_t anTable[NUMBER_OF_COUNTERS], anOurs[NUMBER_OF_COUNTERS];
+                ASSERT_EQ(Step(false, c.nPosition, c.pSeason, nModifier, nSeed, anTable),
+                          Step(true, c.nPosition, c.pSeason, nModifier, nSeed, anOurs));
+                std::set<int> yards;
+                for (int k = 0; k < c.nPairs; k++) {
+                    int nPlays = PLAYS[k][0], nYards = PLAYS[k][1];
+                    yards.insert(nYards);
+                    EXPECT_GE(anOurs[nYards], anTable[nYards]);
+                    if (anOurs[nYards] > anTable[nYards]) nLifted++;
+                    // Yards per play as before, to the rounding of one yard.
+                    EXPECT_GE((int64_t)(anOurs[nYards] + 1) * c.pSeason[nPlays], (int64_t)c.pSeason[nYards] * anOurs[nPlays])
+                        << c.nPosition << " " << nYards << " " << nModifier;
+                }
+                for (int n = 0; n < NUMBER_OF_COUNTERS; n++)
+                    if (!yards.count(n)) {
+                        EXPECT_EQ(anOurs[n], anTable[n]) << c.nPosition << " counter " << n;
+                    }
+            }
+    // The table alone would have left receivers and backs short of yards.
+    EXPECT_GT(nLifted, 100);
+    Headless_Reset();
+    Step_Down_New_Player(1, PLAYERS_PER_TEAM, PERIOD_PREDICTED, -380, DEVELOP_YOUTH);
+    Step_Down_New_Player(1, 71, PERIOD_PREDICTED, -380, DEVELOP_YOUTH);  // empty
+    EXPECT_FALSE(Logged_Nothing());
 }

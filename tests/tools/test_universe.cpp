@@ -1,5 +1,6 @@
 // The default league the build writes into the game folder: sound, complete,
 // and shaped like a league that can run for decades.
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <set>
@@ -90,6 +91,29 @@ TEST_F(UniverseTest, RostersAreFullAndInSideOrder) {
         EXPECT_EQ(Vital(nTeam, 0, VS_POSITION), POS_QB); // the starter leads the depth chart
         PNUM nKickReturner = Get_Team_Returner(nTeam, KICK_RETURNER);
         EXPECT_GT(Period(nTeam, nKickReturner, PERIOD_PREDICTED)[SS_KICK_RETURNS], 0);
+    }
+}
+
+// The passer's targets are drawn by predicted catches: one receiver holding
+// most of a lineup's catches would lead the league far past its records.
+TEST_F(UniverseTest, EveryLineupSpreadsItsCatches) {
+    constexpr int MOST_PER_MILLE = 375;  // of the lineup's backs' and receivers' catches
+    for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) {
+        int nCatches = 0, nBest = 0, nReceivers = 0;
+        for (PNUM nPlayer = 0; nPlayer < 11; nPlayer++) {
+            int nPosition = Vital(nTeam, nPlayer, VS_POSITION);
+            if (nPosition != POS_RB && nPosition != POS_TE && nPosition != POS_WR) continue;
+            const int32_t* pPredicted = Period(nTeam, nPlayer, PERIOD_PREDICTED);
+            nReceivers++;
+            nCatches += pPredicted[SS_RECEPTIONS];
+            nBest = std::max(nBest, (int)pPredicted[SS_RECEPTIONS]);
+            // A catch without yards would be a pass to nowhere.
+            EXPECT_GT(pPredicted[SS_RECEPTIONS], 0) << (int)nTeam << " " << (int)nPlayer;
+            EXPECT_GE(pPredicted[SS_RECEIVING_YARDS], 3 * pPredicted[SS_RECEPTIONS])
+                << (int)nTeam << " " << (int)nPlayer;
+        }
+        EXPECT_EQ(nReceivers, 5) << (int)nTeam;
+        EXPECT_LE(1000 * nBest, MOST_PER_MILLE * nCatches) << (int)nTeam;
     }
 }
 

@@ -64,6 +64,15 @@ struct QualityDraw {
 };
 const QualityDraw STAR_QUALITY = {750, 450, 0};
 const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 350, 200}};
+// The passer throws to whoever the draw of catches picks, so a receiving
+// corps of one star and weak teammates sends him well past 150 catches.
+// Starting receivers stand closer together, and a star wide receiver only a
+// step above them. A star halfback, who shares his carries with the other
+// back, stands further above the rest, so that the league's leading rusher
+// runs like one.
+const QualityDraw RECEIVER_STARTER_QUALITY = {100, 300, 100};
+const QualityDraw STAR_WIDE_RECEIVER_QUALITY = {400, 300, 0};
+const QualityDraw STAR_HALFBACK_QUALITY = {850, 450, 0};
 
 // How good the league is at each position against the drawn quality. The
 // game weighs one side's counters against the other's (runs against
@@ -72,11 +81,19 @@ const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 3
 // and secondaries, receivers who catch short, and punters who kick short
 // enough that field position turns yards into points.
 //                                  QB    RB   TE    WR    T    G    C    DE   DT   LB    CB    S     K     P
-const int POSITION_QUALITY[NUMBER_OF_POSITIONS] = {-400, 450, -600, -500, 0, 0, 0, 1000, 800, -900, -400, -400, 1300, -1800};
+const int POSITION_QUALITY[NUMBER_OF_POSITIONS] = {-400, 450, -300, -500, 0, 0, 0, 1000, 800, -900, -400, -400, 1300, -1800};
+
+const QualityDraw& Quality_Draw(int nPosition, Role role, bool bStar) {
+    bool bReceiver = nPosition == POS_WR || nPosition == POS_TE;
+    if (bStar && nPosition == POS_WR) return STAR_WIDE_RECEIVER_QUALITY;
+    if (bStar && nPosition == POS_RB) return STAR_HALFBACK_QUALITY;
+    if (bStar) return STAR_QUALITY;
+    return bReceiver && role == ROLE_STARTER ? RECEIVER_STARTER_QUALITY : ROLE_QUALITY[role];
+}
 
 int Draw_Quality(int nPosition, Role role) {
-    const QualityDraw& draw =
-        role == ROLE_STARTER && Random(100) < STAR_CHANCE ? STAR_QUALITY : ROLE_QUALITY[role];
+    bool bStar = role == ROLE_STARTER && Random(100) < STAR_CHANCE;
+    const QualityDraw& draw = Quality_Draw(nPosition, role, bStar);
     int nUp = Random(draw.nUp); // drawn in this order, whatever the compiler
     return draw.nBase + nUp - Random(draw.nDown) + POSITION_QUALITY[nPosition];
 }
