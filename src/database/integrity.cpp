@@ -535,11 +535,15 @@ void Check_Roster_Sizes(Checker& violation, int nTeams) {
     for (int nTeam = 0; nTeam < nTeams; nTeam++) {
         // Not the least at each position: the computer makes a shortage good
         // one a week, and a trade can take a team's only kicker in between.
-        int nPlayers = 0;
+        // A trade may thin a roster by the picks of the next draft it owns.
+        int nPlayers = 0, nLeast = SMALLEST_ROSTER;
         for (const PlayerRecord& player : g_League.aTeams[nTeam].aPlayers)
             if (player.anVital[VS_PLAYER_ID] != 0) nPlayers++;
-        if (nPlayers < SMALLEST_ROSTER)
-            violation("%s has %d players, fewer than %d", Team_Label(nTeam), nPlayers, SMALLEST_ROSTER);
+        for (const auto& abOwners : g_League.abDraftPicks[0])
+            for (int nOriginal = 0; nOriginal < nTeams; nOriginal++)
+                if (abOwners[nOriginal] == nTeam) nLeast--;
+        if (nPlayers < nLeast)
+            violation("%s has %d players, fewer than %d", Team_Label(nTeam), nPlayers, nLeast);
     }
 }
 } // namespace

@@ -382,9 +382,16 @@ class RosterIntegrityTest : public IntegrityTest {
 }  // namespace
 
 TEST_F(RosterIntegrityTest, AFranchiseKeepsTheSmallestRoster) {
+    // Team 0 owns none of the next draft's picks: nothing thins its least roster.
+    for (auto& abOwners : g_League.abDraftPicks[0])
+        for (int t = 0; t < NUMBER_OF_FRANCHISES; t++) abOwners[t] = 1;
     EXPECT_TRUE(Violations().empty());
     Remove_Player(0, SMALLEST_ROSTER - 1);  // a receiver beyond the least: one short of the roster
     EXPECT_TRUE(Reports("Team 0 () has 52 players, fewer than 53"));
+    // A trade may take a team below it by the next draft's picks it owns.
+    g_League.abDraftPicks[0][3][1] = 0;
+    EXPECT_TRUE(Violations().empty());
+    g_League.abDraftPicks[0][3][1] = 1;
     Add(0, SMALLEST_ROSTER - 1, POS_WR);
     EXPECT_TRUE(Violations().empty());
     Remove_Player(0, SMALLEST_ROSTER - 1);
