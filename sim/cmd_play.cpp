@@ -20,6 +20,7 @@
 #include "personnel/negotiation.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "season/college_draft.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
@@ -64,8 +65,15 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+// The tool has nobody to make a person's draft picks: a draft waiting for
+// one is finished by the computer, as "&End Draft" would.
+void End_Waiting_Draft() {
+    if (College_Draft_Running()) End_College_Draft();
+}
+
 // The rest of the season, playoffs and all; false when it does not move on.
 bool Finish_Season() {
+    End_Waiting_Draft();
     while (!Season_Is_Over()) {
         int nWeek = Current_Week();
         Play_Weeks(SCHEDULE_SLOTS);
@@ -111,6 +119,7 @@ bool Play_Seasons(long nSeasons) {
         TNUM nChampion = Get_League_Champion();
         int nSeason = Current_Season_Index();
         Play_Weeks(1);
+        End_Waiting_Draft();
         if (Current_Season_Index() != nSeason + 1) {
             fprintf(stderr, "brakvell-sim: the season after %d did not start\n", nYear);
             return false;
@@ -210,7 +219,9 @@ int Sim_Play(int argc, char** argv) {
         SeasonLoopObserver observer{};
         observer.pRedraw_Page = Print_Week_Played;
         Set_Season_Loop_Observer(observer);
+        End_Waiting_Draft();
         Play_Weeks((int)nWeeks);
+        End_Waiting_Draft();
         Set_Season_Loop_Observer(SeasonLoopObserver{});
         if (Current_Season_Index() != nSeason) printf("Started the %d season\n", Current_Calendar_Year());
     }
@@ -232,7 +243,10 @@ int Bench_Season(int argc, char** argv) {
     Set_Play_By_Play_File(false);
     std::vector<double> times;
     for (long n = 0; n < nCount; n++) {
-        if (n > 0) Process_Offseason();
+        if (n > 0) {
+            Process_Offseason();
+            End_Waiting_Draft();
+        }
         auto start = std::chrono::steady_clock::now();
         double fCpuStart = Cpu_Ms();
         Play_Weeks(22);  // the regular season

@@ -7,6 +7,7 @@
 #include "personnel/development_shift.h"
 #include "personnel/player_creation.h"
 #include "platform/platform.h"
+#include "season/college_draft.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
@@ -29,8 +30,11 @@ void Advance_Draft_Pick_Years() {
 void Clear_Stored_Games() { memset(g_League.aGames, 0, sizeof g_League.aGames); }
 
 // Step 4: the computer signing round of free agents, then the undrafted
-// prospects join the pool. They come with free agency and the college draft.
-void Sign_Free_Agents_And_Prospects() {}
+// prospects join the pool.
+void Sign_Free_Agents_And_Prospects() {
+    // The computer signing round (Computer_Signing_Round) goes here.
+    Move_Undrafted_Prospects();
+}
 
 void Open_Franchise_Histories() {
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
@@ -46,7 +50,8 @@ void Set_Up_New_Season(int nKind) {
     Advance_Draft_Pick_Years();
     Clear_Stored_Games();
     Clear_Team_Totals();
-    Sign_Free_Agents_And_Prospects();
+    // A new game has had no draft: its league stays as loaded.
+    if (nKind == SEASON_AFTER_OFFSEASON) Sign_Free_Agents_And_Prospects();
     // The money's year-end bookkeeping ran at the season's close, before the
     // season index moved on.
     Step_Progress(20);

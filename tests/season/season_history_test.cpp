@@ -23,6 +23,19 @@ class SeasonHistoryTest : public DefaultSeasonTest {
     static void Finish_Season() {
         while (!Season_Is_Over()) Play_Weeks(22);
     }
+    // The ID of the player whose history list names each record, 0 for none.
+    static std::vector<int> Record_Owners() {
+        std::vector<int> anOwner(NUMBER_OF_HISTORY_RECORDS, 0);
+        for (TNUM nTeam = 0; nTeam <= TOTAL_NUMBER_OF_TEAMS; nTeam++)
+            for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++) {
+                if (!Is_Valid_Player(nTeam, nSlot)) continue;
+                for (int nEntry = 0; nEntry < HISTORY_ENTRIES; nEntry++) {
+                    int nRecord = Get_Player_History_Record(nTeam, nSlot, nEntry);
+                    if (nRecord >= 0) anOwner[(size_t)nRecord] = Get_Player_Vital_Stat(nTeam, nSlot, VS_PLAYER_ID);
+                }
+            }
+        return anOwner;
+    }
     static bool Counters_Used(const HistoryRecord& record) {
         for (int32_t n : record.anStats)
             if (n != 0) return true;
@@ -55,16 +68,20 @@ TEST_F(SeasonHistoryTest, AFullPoolLeavesTheNewSeasonUnrecorded) {
     for (int n = 0; n < NUMBER_OF_HISTORY_RECORDS - 1; n++)
         if (g_League.aHistory[n].nYear == 0) g_League.aHistory[n].nYear = 1;
     std::vector<HistoryRecord> before(std::begin(g_League.aHistory), std::end(g_League.aHistory));
+    std::vector<int> anOwnersBefore = Record_Owners();
     Play_Weeks(1);
     ASSERT_EQ(Current_Week(), 0);
     Play_Weeks(4);
     ASSERT_EQ(Current_Week(), 4);
     Expect_Sound("four weeks with the pool full");
     int nChanged = 0, nPlayed = 0;
+    std::vector<int> anOwnersAfter = Record_Owners();
     for (int n = 0; n < NUMBER_OF_HISTORY_RECORDS; n++)
-        // Retirements give records back, and the new season may take them:
-        // only a record still of its old year must be untouched.
+        // Retirements give records back, and the new season or the college
+        // class's made-up past may take them: only a record still of its old
+        // year and its old owner must be untouched.
         if (Counters_Used(before[(size_t)n]) && g_League.aHistory[n].nYear == before[(size_t)n].nYear &&
+            anOwnersBefore[(size_t)n] != 0 && anOwnersAfter[(size_t)n] == anOwnersBefore[(size_t)n] &&
             memcmp(&before[(size_t)n], &g_League.aHistory[n], sizeof(HistoryRecord)) != 0)
             nChanged++;
     for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
