@@ -181,6 +181,8 @@ bool Computer_Draft_Pick(TNUM nTeam) {
 
 void Record_Draft_Pick(TNUM nTeam, TNUM nPoolTeam, PNUM nPlayer) {
     if (!Valid_Team(nTeam) || !Is_Prospect(nPoolTeam, nPlayer)) return;
+    // A full roster has no place for him: no line for a pick not made.
+    if (Number_Of_Players(nTeam) >= PLAYERS_PER_TEAM) return;
     char szTeam[TEXT_SIZE], szName[TEXT_SIZE], szPosition[TEXT_SIZE], szLine[TEXT_SIZE];
     Get_Team_Nickname(nTeam, szTeam);
     if (Human_Managed(nTeam)) Make_Upper_Case(szTeam);

@@ -294,3 +294,24 @@ TEST_F(CollegeDraftTest, APersonIsToldWhenOnTheClockAndPicksAfterTheNegotiation)
     Expect_New_Season_Set_Up();
     EXPECT_GE(Drafted_This_Year(nFirst), 2);
 }
+
+// With the free-agent pool full every undrafted prospect pushes a free agent
+// out of the league, and the one pushed out gives his history back.
+TEST_F(CollegeDraftTest, UndraftedProspectsJoinAFullPoolAndNobodysHistoryIsLost) {
+    for (PNUM nSlot = First_Empty_Slot(FREE_AGENT_TEAM); nSlot != NO_PLAYER; nSlot = First_Empty_Slot(FREE_AGENT_TEAM))
+        ASSERT_EQ(Make_Free_Agent(FREE_AGENT_TEAM, nSlot), 1);
+    Open_Draft();
+    int nUnowned = Count_Unowned_History_Records();
+    int nBest = Get_Player_Vital_Stat(DRAFT_POOL_TEAMS, 0, VS_PLAYER_ID);
+    Move_Undrafted_Prospects();
+    EXPECT_EQ(Pool_Count(), 0);
+    EXPECT_EQ(Number_Of_Players(FREE_AGENT_TEAM), PLAYERS_PER_TEAM);
+    EXPECT_EQ(Count_Unowned_History_Records(), nUnowned);
+    TNUM nTeam = NO_TEAM;
+    PNUM nSlot = NO_PLAYER;
+    if (Find_Player_ID(nBest, &nTeam, &nSlot)) {
+        EXPECT_EQ(nTeam, FREE_AGENT_TEAM);
+        EXPECT_EQ(Get_Player_Vital_Stat(nTeam, nSlot, VS_EXPERIENCE), 0);
+    }
+    for (PNUM n = 0; n < PLAYERS_PER_TEAM; n++) EXPECT_GE(Get_Player_Vital_Stat(FREE_AGENT_TEAM, n, VS_EXPERIENCE), 0);
+}
