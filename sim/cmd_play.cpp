@@ -20,6 +20,7 @@
 #include "personnel/negotiation.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "season/college_draft.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
@@ -89,6 +90,7 @@ bool Play_Seasons(long nSeasons) {
         TNUM nChampion = Get_League_Champion();
         int nSeason = Current_Season_Index();
         Play_Weeks(1);
+        End_Waiting_Draft();
         if (Current_Season_Index() != nSeason + 1) {
             fprintf(stderr, "brakvell-sim: the season after %d did not start\n", nYear);
             return false;
@@ -144,7 +146,9 @@ int Sim_Play(int argc, char** argv) {
         SeasonLoopObserver observer{};
         observer.pRedraw_Page = Print_Week_Played;
         Set_Season_Loop_Observer(observer);
+        End_Waiting_Draft();
         Play_Weeks((int)nWeeks);
+        End_Waiting_Draft();
         Set_Season_Loop_Observer(SeasonLoopObserver{});
         if (Current_Season_Index() != nSeason) printf("Started the %d season\n", Current_Calendar_Year());
     }
@@ -166,7 +170,10 @@ int Bench_Season(int argc, char** argv) {
     Set_Play_By_Play_File(false);
     std::vector<double> times;
     for (long n = 0; n < nCount; n++) {
-        if (n > 0) Process_Offseason();
+        if (n > 0) {
+            Process_Offseason();
+            End_Waiting_Draft();
+        }
         auto start = std::chrono::steady_clock::now();
         double fCpuStart = Cpu_Ms();
         Play_Weeks(22);  // the regular season

@@ -12,6 +12,7 @@
 #include "database/league_database.h"
 #include "database/saved_game.h"
 #include "database/season_state.h"
+#include "season/college_draft.h"
 #include "season/season_loop.h"
 
 double Cpu_Ms() {
@@ -26,7 +27,12 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+void End_Waiting_Draft() {
+    if (College_Draft_Running()) End_College_Draft();
+}
+
 bool Finish_Season() {
+    End_Waiting_Draft();
     while (!Season_Is_Over()) {
         int nWeek = Current_Week();
         Play_Weeks(SCHEDULE_SLOTS);

@@ -8,7 +8,11 @@
 // Processor time: on a shared machine the clock on the wall says more about the neighbours.
 double Cpu_Ms();
 double Median(std::vector<double> values);
-// The rest of the season, playoffs and all; false when it does not move on.
+// The tool has nobody to make a person's draft picks: a draft waiting for
+// one is finished by the computer, as "&End Draft" would.
+void End_Waiting_Draft();
+// The rest of the season, playoffs and all (a waiting draft ended first);
+// false when it does not move on.
 bool Finish_Season();
 // The start the whole-league benches share: --count and --seed, a scratch
 // folder holding a link to the default league, and a new game in it. 0 when

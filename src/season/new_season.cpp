@@ -7,6 +7,7 @@
 #include "personnel/development_shift.h"
 #include "personnel/player_creation.h"
 #include "platform/platform.h"
+#include "season/college_draft.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
@@ -33,6 +34,7 @@ void Clear_Stored_Games() { memset(g_League.aGames, 0, sizeof g_League.aGames); 
 // prospects join the pool.
 void Sign_Free_Agents_And_Prospects() {
     Computer_Signing_Round();
+    Move_Undrafted_Prospects();
 }
 
 void Open_Franchise_Histories() {
@@ -49,7 +51,7 @@ void Set_Up_New_Season(int nKind) {
     Advance_Draft_Pick_Years();
     Clear_Stored_Games();
     Clear_Team_Totals();
-    // A new game's league starts from its rosters as they are.
+    // A new game has had no draft: its league starts from its rosters as they are.
     if (nKind == SEASON_AFTER_OFFSEASON) Sign_Free_Agents_And_Prospects();
     // The money's year-end bookkeeping ran at the season's close, before the
     // season index moved on.

@@ -127,7 +127,9 @@ bool Managed_Team_Won_Something() {
 }  // namespace
 
 void Play_Weeks(int nWeeks) {
-    if (s_bRunning || nWeeks < 1) return;
+    // While the draft runs the old season's schedule is still there: no week
+    // is played until the draft has set up the new one.
+    if (s_bRunning || nWeeks < 1 || College_Draft_Running()) return;
     Set_Game_State(GS_TRADE_ACTIVITY, 0);
     if (Get_Game_State(GS_COMMISSIONER) &&
         Ask_Yes_No("Commissioner Mode", "Would you like to turn commissioner mode off before proceeding to play games?") ==

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "database/player.h"
+#include "database/season_state.h"
 
 void Clear_Trade_Offer(TRADE_OFFER* pOffer, TNUM nSide0, TNUM nSide1) {
     pOffer->anTeam[0] = nSide0;
@@ -24,14 +25,24 @@ void Mirror_Trade_Offer(TRADE_OFFER* pOffer) {
     pOffer->nCash = -pOffer->nCash;
 }
 
-// While the college draft runs, its used picks are no longer the team's to
-// trade; which ones are used comes with the draft.
+namespace {
+// While the college draft runs, its used picks are no longer anyone's to
+// trade: the rounds gone by, and this round's picks of the teams that have
+// chosen (their place in the order is before the pick on the clock).
+bool Pick_Used(int nDraft, int nRound, TNUM nOriginal) {
+    if (nDraft != 0 || !College_Draft_Running()) return false;
+    int nCurrent = Get_Game_State(GS_DRAFT_ROUND);
+    return nRound < nCurrent || (nRound == nCurrent && Get_Draft_Place(nOriginal) < Get_Game_State(GS_DRAFT_PICK));
+}
+}  // namespace
+
 bool Find_Walk_Pick(TNUM nTeam, int nIndex, DraftPick* pPick) {
     int nTeams = Number_Of_Teams();
     for (int nDraft = 0; nDraft < DRAFT_YEARS; nDraft++)
         for (int nRound = 0; nRound < NUMBER_OF_DRAFT_ROUNDS; nRound++)
             for (int nOriginal = 0; nOriginal < nTeams; nOriginal++) {
                 if (g_League.abDraftPicks[nDraft][nRound][nOriginal] != (uint8_t)nTeam) continue;
+                if (Pick_Used(nDraft, nRound, (TNUM)nOriginal)) continue;
                 if (nIndex-- > 0) continue;
                 if (pPick) *pPick = {nDraft, nRound, (TNUM)nOriginal};
                 return true;

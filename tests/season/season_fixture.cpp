@@ -8,6 +8,7 @@ void SeasonTest::SetUp() {
     g_League.anRules[LR_GAMES_PER_SEASON] = 16;
     g_League.anRules[LR_START_YEAR] = 2002;
     for (int n = 0; n < 6; n++) g_League.anCalendar[n] = 17 + n;
+    g_League.anGameState[GS_DRAFT_ROUND] = NUMBER_OF_DRAFT_ROUNDS;  // in season: no draft running
 }
 
 void SeasonTest::Make_League(std::initializer_list<int> anDivisions) { Build_Division_League(anDivisions); }

@@ -104,3 +104,30 @@ TEST_F(SimPlayTest, PlaysWholeSeasonsOneLineEachAndTheSameForTheSameSeed) {
         EXPECT_EQ(bad.nStatus, 2) << szArguments;
     }
 }
+
+// The tool has nobody to make a person's picks: the draft waiting for one is
+// finished by the computer, the person's team drafting with the rest, and
+// the next season starts sound with the draft pool empty.
+TEST_F(SimPlayTest, APersonsDraftPicksAreMadeByTheComputerInTheTool) {
+    constexpr TNUM PERSON = 4;
+    Set_Team_Stat(PERSON, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    ASSERT_EQ(Save_Game(m_szFile.c_str()), SAVE_OK);
+    int nSeason = Current_Season_Index();
+    SimResult result = Run_Sim("play \"" + m_szFile + "\" --seasons 1 --seed 5");
+    ASSERT_EQ(result.nStatus, 0) << result.szOutput;
+    ASSERT_TRUE(Load_Game(m_szFile.c_str()));
+    EXPECT_EQ(Current_Season_Index(), nSeason + 1);
+    EXPECT_FALSE(College_Draft_Running());
+    int nDrafted = 0;
+    for (PNUM nSlot = 0; nSlot < PLAYERS_PER_TEAM; nSlot++)
+        if (Is_Valid_Player(PERSON, nSlot) &&
+            Get_Player_Vital_Stat(PERSON, nSlot, VS_DRAFTED) == (PERSON + 1) * DRAFTED_TEAM_UNIT + Current_Calendar_Year())
+            nDrafted++;
+    EXPECT_GT(nDrafted, 0);
+    for (TNUM nPool = DRAFT_POOL_TEAMS; nPool <= TOTAL_NUMBER_OF_TEAMS; nPool++) EXPECT_EQ(Number_Of_Players(nPool), 0);
+    std::vector<std::string> violations;
+    EXPECT_EQ(Check_League_Integrity(&violations), 0) << (violations.empty() ? "" : violations.front());
+    char szName[16];
+    snprintf(szName, sizeof szName, "Draft-%02d.txt", Current_Season_Index() % 100);
+    EXPECT_TRUE(std::filesystem::exists(m_WorkDir / "Output" / szName));
+}

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "database/integrity.h"
+#include "database/season_state.h"
 
 #include "personnel/ratings.h"
 #include "personnel/roster.h"
@@ -56,6 +57,23 @@ TEST_F(TradeTest, APickChangesOwnerAndKeepsItsOriginalTeam) {
     EXPECT_EQ(first.nOriginalTeam, 1);
     EXPECT_EQ(second.nOriginalTeam, 1);
     EXPECT_EQ(Count_Walk_Picks(0), 4);
+    EXPECT_EQ(Count_Walk_Picks(1), 1);
+}
+
+// A running draft's used picks leave the walk: the rounds gone by, and this
+// round's pick once its original team has chosen.
+TEST_F(TradeTest, TheDraftsUsedPicksAreNoLongerTraded) {
+    Own_Next_Draft_Picks(1, 3);
+    Set_Game_State(GS_DRAFT_ROUND, NUMBER_OF_DRAFT_ROUNDS);
+    EXPECT_EQ(Count_Walk_Picks(1), 3);
+    for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++) Set_Draft_Place(nTeam, Number_Of_Teams() - 1 - nTeam);
+    Set_Game_State(GS_DRAFT_ROUND, 1);
+    Set_Game_State(GS_DRAFT_PICK, Get_Draft_Place(1));  // 1 on the clock: its round-2 pick is still its own
+    EXPECT_EQ(Count_Walk_Picks(1), 2);
+    Set_Game_State(GS_DRAFT_PICK, Get_Draft_Place(1) + 1);
+    DraftPick pick;
+    ASSERT_TRUE(Find_Walk_Pick(1, 0, &pick));
+    EXPECT_EQ(pick.nRound, 2);
     EXPECT_EQ(Count_Walk_Picks(1), 1);
 }
 
