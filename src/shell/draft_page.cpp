@@ -13,12 +13,12 @@
 
 namespace {
 const QColor TITLE_COLOUR(255, 153, 153);
-const QColor PICK_COLOUR(255, 255, 224);
-const QColor STAND_IN_BACKGROUND(40, 34, 30);  // the light text stays readable without the picture
-constexpr int FIRST_ROW_TOP = 66;
+const QColor PICK_COLOUR(40, 28, 20);         // dark on the page's paper
+const QColor STAND_IN_BACKGROUND(236, 228, 210);  // paper, when the picture is missing
+constexpr int FIRST_ROW_TOP = 80;  // under the rule beneath the title band
 constexpr int ROW_STEP = 22;
 constexpr int ROWS_PER_COLUMN = 16;
-constexpr int COLUMN_LEFTS[2] = {12, 324};
+constexpr int COLUMN_LEFTS[2] = {12, 326};
 constexpr int COLUMN_WIDTH = 300;
 
 void Draw_Draft(const PageDevice& device) {
@@ -33,12 +33,16 @@ void Draw_Draft(const PageDevice& device) {
         Draw_Page_Button(device, {place.nLeft, place.nTop, place.nRight, place.nBottom},
                          Draft_Page_Button_Text(nButton), page.abButtonActive[nButton]);
     }
-    // Two columns, down then across, so the order reads like a list.
+    // Two columns, down then across, so the order reads like a list; one
+    // size for every line, the size in which the longest fits.
     int nRows = page.nLines > ROWS_PER_COLUMN ? (page.nLines + 1) / 2 : page.nLines;
+    int nFlags = TEXT_VCENTER | TEXT_SINGLE_LINE;
+    QStringList texts;
+    for (int i = 0; i < page.nLines; i++) texts << QString::fromUtf8(page.aszLines[i]);
+    QFont font = Column_Font(device, Page_Font(2), texts, 0, COLUMN_WIDTH, ROW_STEP, nFlags);
     for (int i = 0; i < page.nLines; i++) {
         int nLeft = COLUMN_LEFTS[i / nRows], nTop = FIRST_ROW_TOP + ROW_STEP * (i % nRows);
-        Draw_Page_Text(device, QString::fromUtf8(page.aszLines[i]), nLeft, nTop, nLeft + COLUMN_WIDTH,
-                       nTop + ROW_STEP, TEXT_VCENTER | TEXT_SINGLE_LINE | TEXT_SHADOW | TEXT_SHRINK, 2, PICK_COLOUR);
+        Draw_Page_Text(device, texts[i], nLeft, nTop, nLeft + COLUMN_WIDTH, nTop + ROW_STEP, nFlags, font, PICK_COLOUR);
     }
 }
 

@@ -12,6 +12,9 @@
 #include "commands/game_commands.h"
 #include "commands/new_game.h"
 #include "database/league_database.h"
+#include "database/season_state.h"
+#include "season/college_draft.h"
+#include "season/schedule.h"
 #include "season/season_loop.h"
 #include "shell/command_table.h"
 #include "shell/dialogs.h"
@@ -110,6 +113,30 @@ void Shoot_Dialogs(MainWindow& window) {
         Settle(100);
     }
 }
+// The Draft page needs a draft: the season played out, then the off-season
+// (without the expiring-contracts question, which the dismisser would answer
+// No) into the draft, shown while it waits for the person and once it is over.
+void Shoot_Draft(MainWindow& window, const QString& szFolder) {
+    while (!Season_Is_Over()) {
+        int nWeek = Current_Week();
+        Play_Weeks(SCHEDULE_SLOTS);
+        if (Current_Week() == nWeek) return;
+    }
+    Process_Offseason();
+    window.Refresh_Menus();
+    window.Show_Page(PAGE_DRAFT);
+    Settle(300);
+    Save(&window, QDir(szFolder).filePath("draft-running-maximised.png"));
+    End_College_Draft();
+    window.Refresh_Menus();
+    window.Show_Page(PAGE_DRAFT);
+    Settle(300);
+    Save(&window, QDir(szFolder).filePath("draft-maximised.png"));
+    window.showNormal();
+    window.resize(window.Minimum_Width(), window.Minimum_Height());
+    Settle(500);
+    Save(&window, QDir(szFolder).filePath("draft-minimum.png"));
+}
 }  // namespace
 
 QString Screenshot_Folder(int argc, char** argv) {
@@ -143,5 +170,6 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     if (window.size() == normal && window.screen()) window.setGeometry(window.screen()->availableGeometry());
     Settle(500);
     Shoot_Pages(window, szFolder, "maximised");
+    Shoot_Draft(window, szFolder);
     return 0;
 }

@@ -1,6 +1,7 @@
 // "&Start Next Season" from the window with a contract running out on the
 // person's team: the question comes first, No keeps the league as it was and
-// Yes goes on into the next season, re-signing him when asked.
+// Yes goes on into the college draft, re-signing him when asked; the draft
+// waits for the person until End Draft.
 #include <QAction>
 #include <QMenu>
 #include <QTest>
@@ -10,7 +11,9 @@
 #include "database/team.h"
 #include "league_builder.h"
 #include "personnel/roster.h"
+#include "reports/draft_page.h"
 #include "modal_driver.h"
+#include "season/college_draft.h"
 #include "season/playoffs.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
@@ -93,8 +96,27 @@ class NextSeasonTest : public QObject {
         QCOMPARE(Current_Week(), 0);
         QVERIFY(!Season_Is_Over());
         QVERIFY(QFile::exists("Turn.vtr"));  // saved on its own at the turn of the season
-        m_pWindow->Refresh_Menus();
-        QVERIFY(m_pWindow->Menu(MENU_PLAY)->actions().value(0)->text() != "&Start Next Season");
+
+        // The draft waits for the person's pick: F8 shows it, End Draft lets
+        // the computer finish it, and the new season is set up.
+        QVERIFY(College_Draft_Running());
+        QAction* pEnd = Only_Play_Item(*m_pWindow);
+        QVERIFY(pEnd);
+        QCOMPARE(pEnd->text(), QString("&End Draft"));
+        QVERIFY(m_pWindow->Do_Command(PAGE_DRAFT));
+        QCOMPARE(Get_Game_State(GS_CURRENT_PAGE), (int)PAGE_DRAFT);
+        DraftPage page;
+        Fill_Draft_Page(&page);
+        QCOMPARE(QString(page.szTitle), QString("%1 College Draft: Round 1").arg(Current_Calendar_Year()));
+        QVERIFY(QString(page.aszLines[0]).contains(':'));  // the computer's picks before the person's
+        seen = Answer_Every_Box_Yes([pEnd] { pEnd->trigger(); });
+        QCOMPARE(seen.value(0).szTitle, QString("End College Draft?"));
+        QVERIFY(!College_Draft_Running());
+        QCOMPARE(Current_Week(), 0);
+        QVERIFY(Get_Schedule_Kind(PERSONS_TEAM, 0) != SLOT_EMPTY);
+        Fill_Draft_Page(&page);
+        for (int i = 0; i < page.nLines; i++) QVERIFY2(QString(page.aszLines[i]).contains(':'), page.aszLines[i]);
+        QVERIFY(Only_Play_Item(*m_pWindow) == nullptr);  // the season's play commands are back
         Set_Play_By_Play_File(true);
     }
 };
