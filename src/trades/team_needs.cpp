@@ -23,37 +23,51 @@ constexpr int LEAST_DEVIATION = 100;  // so that a need all teams share alike st
 
 int Record_Weight(TNUM nTeam) { return (Get_Team_Losses(nTeam) - Get_Team_Wins(nTeam)) * RECORD_WEIGHT; }
 
-int Starter_Need(TNUM nTeam, int nPosition, int nRecordWeight) {
+// The team's players at one position in roster order, with the values the
+// needs read, gathered in one pass so that no slot is looked at twice.
+struct PositionPlayers {
+    int nCount = 0;
+    PNUM anSlot[PLAYERS_PER_TEAM];
+    int anCurrent[PLAYERS_PER_TEAM];
+};
+
+void Gather_Positions(TNUM nTeam, PositionPlayers* aPositions) {
+    for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {
+        if (!Is_Valid_Player(nTeam, nPlayer)) continue;
+        int nPosition = Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION);
+        if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) continue;
+        PositionPlayers& players = aPositions[nPosition];
+        players.anSlot[players.nCount] = nPlayer;
+        players.anCurrent[players.nCount++] = Player_Current_Value(nTeam, nPlayer);
+    }
+}
+
+int Starter_Need(const PositionPlayers& players, int nPosition, int nRecordWeight) {
     int nScale = Position_Scale(nPosition);
-    PNUM nStarter = Player_At_Depth(nTeam, nPosition, Starters_Count(nPosition) - 1);
-    PNUM nBackup = Player_At_Depth(nTeam, nPosition, Starters_Count(nPosition));
-    if (nStarter == NO_PLAYER || nBackup == NO_PLAYER) return NEED_WITHOUT_DEPTH;
-    int e = Max(0, Ratio(1000, Player_Current_Value(nTeam, nStarter), nScale));
-    int g = Ratio(1000, Player_Current_Value(nTeam, nBackup), nScale);
+    int nStarter = Starters_Count(nPosition) - 1, nBackup = Starters_Count(nPosition);
+    if (nStarter < 0 || nBackup >= players.nCount) return NEED_WITHOUT_DEPTH;
+    int e = Max(0, Ratio(1000, players.anCurrent[nStarter], nScale));
+    int g = Ratio(1000, players.anCurrent[nBackup], nScale);
     int h = Max(2000 - e, 1200 - Max(g, 0) / 3);
     return Ratio(h, 1000 - nRecordWeight, 1000);
 }
 
-int Depth_Need(TNUM nTeam, int nPosition) {
+int Depth_Need(const PositionPlayers& players, int nPosition) {
     int nTotal = 0;
-    for (int nDepth = Starters_Count(nPosition);; nDepth++) {
-        PNUM nPlayer = Player_At_Depth(nTeam, nPosition, nDepth);
-        if (nPlayer == NO_PLAYER) break;
-        nTotal += Max(0, Player_Current_Value(nTeam, nPlayer));
-    }
+    for (int nDepth = Max(0, Starters_Count(nPosition)); nDepth < players.nCount; nDepth++)
+        nTotal += Max(0, players.anCurrent[nDepth]);
     int nBackups = Ideal_Roster_Count(nPosition) - Starters_Count(nPosition);
     return 1700 - Ratio(2000, nTotal, Position_Scale(nPosition) * nBackups);
 }
 
-int Youth_Need(TNUM nTeam, int nPosition, int nRecordWeight) {
+int Youth_Need(TNUM nTeam, const PositionPlayers& players, int nPosition, int nRecordWeight) {
     int c = (2 * Ideal_Roster_Count(nPosition) - 1) * Position_Scale(nPosition);
     int nSum = 0;
-    for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {
-        if (!Is_Valid_Player(nTeam, nPlayer) || Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION) != nPosition)
-            continue;
+    for (int i = 0; i < players.nCount; i++) {
+        PNUM nPlayer = players.anSlot[i];
         int nAge = Get_Player_Vital_Stat(nTeam, nPlayer, VS_AGE);
         if (nAge > OLDEST_PROSPECT) continue;
-        int y = (Player_Potential_Value(nTeam, nPlayer) + Player_Current_Value(nTeam, nPlayer)) / 2 + 500;
+        int y = (Player_Potential_Value(nTeam, nPlayer) + players.anCurrent[i]) / 2 + 500;
         if (nAge > PROSPECT_PRIME) y = Ratio(y, OLDEST_PROSPECT + 1 - nAge, 9);
         nSum += Max(0, y);
     }
@@ -130,10 +144,12 @@ int Player_Worth(TNUM nTeam, PNUM nPlayer, TNUM nFor) {
 
 void Raw_Team_Needs(TNUM nTeam, TeamNeeds* pNeeds) {
     int w = Record_Weight(nTeam);
+    PositionPlayers aPositions[NUMBER_OF_POSITIONS];
+    Gather_Positions(nTeam, aPositions);
     for (int p = 0; p < NUMBER_OF_POSITIONS; p++) {
-        pNeeds->aanNeed[NEED_STARTER][p] = Starter_Need(nTeam, p, w);
-        pNeeds->aanNeed[NEED_VETERAN_BACKUP][p] = Depth_Need(nTeam, p);
-        pNeeds->aanNeed[NEED_YOUNG_BACKUP][p] = Youth_Need(nTeam, p, w);
+        pNeeds->aanNeed[NEED_STARTER][p] = Starter_Need(aPositions[p], p, w);
+        pNeeds->aanNeed[NEED_VETERAN_BACKUP][p] = Depth_Need(aPositions[p], p);
+        pNeeds->aanNeed[NEED_YOUNG_BACKUP][p] = Youth_Need(nTeam, aPositions[p], p, w);
     }
 }
 
