@@ -107,16 +107,9 @@ int Sim_Play(int argc, char** argv) {
     long nWeeks = 0, nSeasons = 0, nSeed = -1;
     ContractPolicy nPolicy = CONTRACT_POLICY_SIGN;
     for (int i = 1; i < argc; i++) {
-        if (strcmp(argv[i], "--contracts") == 0 && i + 1 < argc) {
-            const char* szPolicy = argv[++i];
-            if (strcmp(szPolicy, "ask") == 0)
-                nPolicy = CONTRACT_POLICY_ASK;
-            else if (strcmp(szPolicy, "sign") == 0)
-                nPolicy = CONTRACT_POLICY_SIGN;
-            else if (strcmp(szPolicy, "release") == 0)
-                nPolicy = CONTRACT_POLICY_RELEASE;
-            else
-                return Sim_Usage(szUsage);
+        bool bBad = false;
+        if (Parse_Contract_Policy(i, argc, argv, &nPolicy, &bBad)) {
+            if (bBad) return Sim_Usage(szUsage);
             continue;
         }
         if (!Parse_Option(i, argc, argv, "--weeks", nWeeks, 1, 1000) &&

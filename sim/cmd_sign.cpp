@@ -21,16 +21,9 @@ int Sim_Sign(int argc, char** argv) {
             szTeam = argv[++i];
             continue;
         }
-        if (strcmp(argv[i], "--contracts") == 0 && i + 1 < argc) {
-            const char* szPolicy = argv[++i];
-            if (strcmp(szPolicy, "ask") == 0)
-                nPolicy = CONTRACT_POLICY_ASK;
-            else if (strcmp(szPolicy, "sign") == 0)
-                nPolicy = CONTRACT_POLICY_SIGN;
-            else if (strcmp(szPolicy, "release") == 0)
-                nPolicy = CONTRACT_POLICY_RELEASE;
-            else
-                return Sim_Usage(USAGE);
+        bool bBad = false;
+        if (Parse_Contract_Policy(i, argc, argv, &nPolicy, &bBad)) {
+            if (bBad) return Sim_Usage(USAGE);
             continue;
         }
         if (!Parse_Option(i, argc, argv, "--slot", nSlot, 0, PLAYERS_PER_TEAM - 1)) return Sim_Usage(USAGE);

@@ -69,6 +69,21 @@ int Sim_Usage(const char* szUsage) {
     return 2;
 }
 
+bool Parse_Contract_Policy(int& i, int argc, char** argv, ContractPolicy* pPolicy, bool* pBad) {
+    if (strcmp(argv[i], "--contracts") != 0 || i + 1 >= argc) return false;
+    const char* szPolicy = argv[++i];
+    *pBad = false;
+    if (strcmp(szPolicy, "ask") == 0)
+        *pPolicy = CONTRACT_POLICY_ASK;
+    else if (strcmp(szPolicy, "sign") == 0)
+        *pPolicy = CONTRACT_POLICY_SIGN;
+    else if (strcmp(szPolicy, "release") == 0)
+        *pPolicy = CONTRACT_POLICY_RELEASE;
+    else
+        *pBad = true;
+    return true;
+}
+
 bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValue, long nLo, long nHi) {
     if (strcmp(argv[i], szName) != 0 || i + 1 >= argc) return false;
     const char* szValue = argv[i + 1];

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "database/league_database.h"
+#include "personnel/negotiation.h"
 
 #define BRAKVELL_VERSION 2187
 #define BRAKVELL_VERSION_TEXT "2.1.8.7"
@@ -26,6 +27,9 @@ int Sim_Usage(const char* szUsage);
 // is szName with a number from nLo to nHi, and i then steps over the value.
 // A number out of range is reported by the option's name.
 bool Parse_Option(int& i, int argc, char** argv, const char* szName, long& nValue, long nLo, long nHi);
+// "--contracts ask|sign|release" at argv[i]: true when it is that option,
+// with *pBad set for an unknown policy.
+bool Parse_Contract_Policy(int& i, int argc, char** argv, ContractPolicy* pPolicy, bool* pBad);
 constexpr long MAXIMUM_SEED = 0xFFFFFFFFL;  // the generator takes 32 bits
 // Text from a file as it may reach a terminal: control characters as \xNN.
 std::string Printable(const char* szText, size_t nMaximum = (size_t)-1);

@@ -71,14 +71,17 @@ void Adjust_Contract_Bonus(ContractForm& form, int nDelta) {
     Compute_Asking_Salary(form.nTeam, form.nPlayer);
 }
 
-void Contract_Cap_Room_Text(const ContractForm& form, char* szOut) {
-    int nRoom = Cap_Room(form.nSigningTeam, form.nTeam, form.nPlayer);
+void Cap_Room_Text(int nRoom, const char* szBreak, char* szOut) {
     char szRoom[TEXT_SIZE];
     Format_Thousands(nRoom > 0 ? nRoom : -nRoom, szRoom);
     if (nRoom > 0)
-        Format_Text(szOut, "Room Under Salary Cap:\n$%s,000", szRoom);
+        Format_Text(szOut, "Room Under Salary Cap:%s$%s,000", szBreak, szRoom);
     else
-        Format_Text(szOut, "Exceeding Salary Cap by:\n$%s,000", szRoom);
+        Format_Text(szOut, "Exceeding Salary Cap by:%s$%s,000", szBreak, szRoom);
+}
+
+void Contract_Cap_Room_Text(const ContractForm& form, char* szOut) {
+    Cap_Room_Text(Cap_Room(form.nSigningTeam, form.nTeam, form.nPlayer), "\n", szOut);
 }
 
 void Contract_Cash_Text(const ContractForm& form, char* szOut) {

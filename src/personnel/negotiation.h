@@ -38,6 +38,10 @@ void Adjust_Contract_Bonus(ContractForm& form, int nDelta);
 
 // The form's texts, each into a TEXT_SIZE buffer.
 void Contract_Cap_Room_Text(const ContractForm& form, char* szOut);
+// "Room Under Salary Cap:%s$%s,000" or, at 0 or less, "Exceeding Salary Cap
+// by:%s$%s,000", the amount after szBreak (a line break in the offer, a space
+// beside the free-agent list).
+void Cap_Room_Text(int nRoom, const char* szBreak, char* szOut);
 void Contract_Cash_Text(const ContractForm& form, char* szOut);
 void Contract_Ratings_Text(const ContractForm& form, char* szOut);
 void Contract_Offer_Text(const ContractForm& form, char* szOut);

@@ -164,12 +164,4 @@ void Release_Player(TNUM nTeam, PNUM nPlayer, bool bToPool) {
         Delete_Player(nTeam, nPlayer);
 }
 
-void Free_Agent_Cap_Room_Text(TNUM nTeam, char* szOut) {
-    int nRoom = Cap_Room(nTeam, nTeam, NO_PLAYER);
-    char szRoom[TEXT_SIZE];
-    Format_Thousands(nRoom > 0 ? nRoom : -nRoom, szRoom);
-    if (nRoom > 0)
-        Format_Text(szOut, "Room Under Salary Cap: $%s,000", szRoom);
-    else
-        Format_Text(szOut, "Exceeding Salary Cap by: $%s,000", szRoom);
-}
+void Free_Agent_Cap_Room_Text(TNUM nTeam, char* szOut) { Cap_Room_Text(Cap_Room(nTeam, nTeam, NO_PLAYER), " ", szOut); }
