@@ -74,6 +74,11 @@ int Player_Potential_Value(TNUM nTeam, PNUM nPlayer) {
     return Potential_From(nTeam, nPlayer, Current_Value(nTeam, nPlayer));
 }
 
+int Player_Potential_From_Current(TNUM nTeam, PNUM nPlayer, int nCurrent) {
+    if (!Is_Valid_Player(nTeam, nPlayer)) return 0;
+    return Potential_From(nTeam, nPlayer, nCurrent);
+}
+
 int Player_Trade_Value(TNUM nTeam, PNUM nPlayer) {
     if (!Is_Valid_Player(nTeam, nPlayer)) return 0;
     int nCurrent = Current_Value(nTeam, nPlayer);

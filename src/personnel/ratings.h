@@ -71,6 +71,8 @@ void Store_Blocking_Rating(TNUM nTeam, PNUM nPlayer, int nPeriod);
 int Player_Season_Value(TNUM nTeam, PNUM nPlayer, int nPeriod);
 int Player_Current_Value(TNUM nTeam, PNUM nPlayer);
 int Player_Potential_Value(TNUM nTeam, PNUM nPlayer);
+// The same from a current value already worked out (the needs read both).
+int Player_Potential_From_Current(TNUM nTeam, PNUM nPlayer, int nCurrent);
 int Player_Trade_Value(TNUM nTeam, PNUM nPlayer);
 int Player_Value_Tier(TNUM nTeam, PNUM nPlayer);  // 0..9
 int Player_Overall_Rating(TNUM nTeam, PNUM nPlayer);  // at most 100

@@ -67,7 +67,7 @@ int Youth_Need(TNUM nTeam, const PositionPlayers& players, int nPosition, int nR
         PNUM nPlayer = players.anSlot[i];
         int nAge = Get_Player_Vital_Stat(nTeam, nPlayer, VS_AGE);
         if (nAge > OLDEST_PROSPECT) continue;
-        int y = (Player_Potential_Value(nTeam, nPlayer) + players.anCurrent[i]) / 2 + 500;
+        int y = (Player_Potential_From_Current(nTeam, nPlayer, players.anCurrent[i]) + players.anCurrent[i]) / 2 + 500;
         if (nAge > PROSPECT_PRIME) y = Ratio(y, OLDEST_PROSPECT + 1 - nAge, 9);
         nSum += Max(0, y);
     }
