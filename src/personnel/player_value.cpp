@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstring>
 
 #include "base/random.h"
 #include "database/player.h"
@@ -38,7 +39,40 @@ int64_t Raw_Season_Worth(TNUM nTeam, PNUM nPlayer, int nPeriod, int nPosition) {
     return f;
 }
 
+// A player's current value is read over and over by the needs of every team
+// for every judgement, and it depends on nothing but his record (and the
+// season's length): the last value of each slot is kept with what it was
+// worked out from.
+struct ValueMemo {
+    bool bSet;
+    int32_t nGames;
+    int32_t anVital[NUMBER_OF_VITAL_STATS];
+    int32_t anStats[NUMBER_OF_STAT_PERIODS][NUMBER_OF_COUNTERS];
+    int nValue;
+};
+ValueMemo g_aMemo[NUMBER_OF_TEAM_BLOCKS][PLAYERS_PER_TEAM];
+
+int Worked_Out_Current_Value(TNUM nTeam, PNUM nPlayer);
+
 int Current_Value(TNUM nTeam, PNUM nPlayer) {
+    if (nTeam < 0 || nTeam >= NUMBER_OF_TEAM_BLOCKS || nPlayer < 0 || nPlayer >= PLAYERS_PER_TEAM)
+        return Worked_Out_Current_Value(nTeam, nPlayer);
+    const PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nPlayer];
+    ValueMemo& memo = g_aMemo[nTeam][nPlayer];
+    int32_t nGames = Get_League_Rule(LR_GAMES_PER_SEASON);
+    if (memo.bSet && memo.nGames == nGames && memcmp(memo.anVital, player.anVital, sizeof memo.anVital) == 0 &&
+        memcmp(memo.anStats, player.anStats, sizeof memo.anStats) == 0)
+        return memo.nValue;
+    int nValue = Worked_Out_Current_Value(nTeam, nPlayer);
+    memo.bSet = true;
+    memo.nGames = nGames;
+    memcpy(memo.anVital, player.anVital, sizeof memo.anVital);
+    memcpy(memo.anStats, player.anStats, sizeof memo.anStats);
+    memo.nValue = nValue;
+    return nValue;
+}
+
+int Worked_Out_Current_Value(TNUM nTeam, PNUM nPlayer) {
     int w = Max(50, 80 - 20 * Get_Player_Vital_Stat(nTeam, nPlayer, VS_EXPERIENCE));
     int v = Ratio(Player_Season_Value(nTeam, nPlayer, PERIOD_PREDICTED), w, 100) +
             Ratio(Player_Season_Value(nTeam, nPlayer, PERIOD_LAST_SEASON), 100 - w, 100);

@@ -128,3 +128,24 @@ TEST_F(PlayerValueTest, TiersAndOverallRating) {
     Set_Counters(TEAM, 3, P, {{SS_RECEIVING_YARDS, 5000}, {SS_KICK_RETURN_YARDS, 3000}});
     EXPECT_EQ(Player_Overall_Rating(TEAM, 3), 100);
 }
+
+// The current value is kept per slot between readings: it must follow every
+// change of the record it was worked out from, and the player in the slot.
+TEST_F(PlayerValueTest, TheCurrentValueFollowsTheRecordInItsSlot) {
+    Use_Teams(2);
+    Make_Player(TEAM, 0, 101, POS_QB);
+    Fill_Baseline(0, POS_QB);
+    Make_Player(TEAM, 1, 102, POS_LB);
+    Fill_Baseline(1, POS_LB);
+    int nQuarterback = Player_Current_Value(TEAM, 0), nLinebacker = Player_Current_Value(TEAM, 1);
+    ASSERT_NE(nQuarterback, nLinebacker);
+    Swap_Players(TEAM, 0, TEAM, 1);
+    EXPECT_EQ(Player_Current_Value(TEAM, 0), nLinebacker);
+    EXPECT_EQ(Player_Current_Value(TEAM, 1), nQuarterback);
+    Set_Player_Season_Stat(TEAM, 1, P, SS_PASS_YARDS, 2 * Get_Player_Season_Stat(TEAM, 1, P, SS_PASS_YARDS));
+    EXPECT_NE(Player_Current_Value(TEAM, 1), nQuarterback);
+    Set_Player_Season_Stat(TEAM, 1, P, SS_PASS_YARDS, Get_Player_Season_Stat(TEAM, 1, P, SS_PASS_YARDS) / 2);
+    EXPECT_EQ(Player_Current_Value(TEAM, 1), nQuarterback);
+    Set_Player_Vital_Stat(TEAM, 1, VS_AGE, 40);  // past thirty the value fades
+    EXPECT_LT(Player_Current_Value(TEAM, 1), nQuarterback);
+}
