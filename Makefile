@@ -30,6 +30,7 @@ test: build
 bench: build
 	@if [ -x $(BUILD)/brakvell_bench ]; then $(BUILD)/brakvell_bench; else echo "no benchmarks built"; fi
 	@if [ -x $(BUILD)/brakvell_page_bench ]; then $(BUILD)/brakvell_page_bench; fi
+	cd $(BUILD)/game && ../brakvell-sim bench trades && ../brakvell-sim bench cycle --count 3
 
 # Every news page under a virtual X server, into build/screenshots.
 screenshots: build
