@@ -130,8 +130,8 @@ TEST_F(SimSoakTest, ASeasonPastTheHundredthIsRefused) {
 }
 
 // A save and a load after every season, as a person makes them, must change
-// nothing: a load refills the player-creation templates from the league as it
-// then is, so the season's set-up must have refilled them from the same league.
+// nothing: a load takes the player-creation templates again, so they must be
+// the same ones the seasons' set-ups left in place.
 TEST_F(SimSoakTest, ASaveAndALoadBetweenSeasonsChangeNothing) {
     Save_Fixture(8, "a.vtr");
     std::filesystem::copy_file("a.vtr", "c.vtr");
