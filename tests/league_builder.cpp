@@ -10,6 +10,7 @@
 #include "database/saved_game.h"
 #include "database/team.h"
 #include "database/text_format.h"
+#include "personnel/player_creation.h"
 #include "finance/finance.h"
 #include "season/season_loop.h"
 
@@ -220,6 +221,7 @@ bool Build_Default_Season_League(const char* szUniverse, uint32_t nSeed) {
     for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
         if (Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) != TEAM_NOT_IN_USE)
             Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, COMPUTER_MANAGED);
+    Forget_Kept_Template_Pool();  // an earlier test's moulds are not this league's
     After_League_Loaded();
     Seed_Random(nSeed);
     for (TNUM nTeam = 0; nTeam <= TOTAL_NUMBER_OF_TEAMS; nTeam++)

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
+#include <new>
 #include <string>
 
 #include "base/random.h"
@@ -65,6 +67,7 @@ StartUpReport Start_Up_Core(const StartUpOptions& options) {
 
     report.bUniverseLoaded = Load_Default_League();
     Set_Game_State(GS_CURRENT_PAGE, PAGE_NONE);
+    Forget_Kept_Template_Pool();
     After_League_Loaded();
     Check_Template_Pool();
     // Blank names are only reported: the team-names editor that would
@@ -77,10 +80,18 @@ void After_League_Loaded() {
     Install_Core_Hooks();
     Count_Teams();
     Rebuild_Player_Index();
-    // From the league in play, not the default one: a saved game then makes
-    // the same new players in the window and in the tool, whatever
-    // Universe.dat lies beside it.
-    Refill_Template_Pool();
+    // New players are modelled on the default league's, which never change:
+    // moulds taken from the league in play would be the copies of copies,
+    // and every generation would carry the last one's bias further. Without
+    // a default league the league in play serves, as it stands. Once read,
+    // the default league's moulds stay, wherever the next game is loaded from.
+    if (Template_Pool_Kept()) return;
+    std::unique_ptr<LeagueDatabase> pDefault(new (std::nothrow) LeagueDatabase);
+    std::string szPath = Find_Data_File(UNIVERSE_FILE);
+    if (pDefault && !szPath.empty() && Read_League_Image(szPath.c_str(), pDefault.get()))
+        Keep_Template_Pool_Of(*pDefault);
+    else
+        Refill_Template_Pool();
 }
 
 int Check_Team_Names() {

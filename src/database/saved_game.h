@@ -45,6 +45,11 @@ int Remove_Abandoned_Saves(const char* szFolder);
 // reported to the user and answered with false.
 bool Load_Game(const char* szPath);
 
+// Decodes a file of our own version into *pImage without a word to the user
+// and without touching the league in memory; false when it is not one whole
+// and sound.
+bool Read_League_Image(const char* szPath, LeagueDatabase* pImage);
+
 // What the last Load_Game found in its file (whether or not it succeeded).
 struct SavedGameInfo {
     int nVersion;         // 0 when the header could not be read

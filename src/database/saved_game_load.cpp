@@ -163,6 +163,19 @@ void Swap_Leagues(LeagueDatabase* pOther) {
 
 const SavedGameInfo& Last_Load_Info() { return g_LastLoad; }
 
+bool Read_League_Image(const char* szPath, LeagueDatabase* pImage) {
+    std::vector<uint8_t> bytes;
+    if (!szPath || Read_File(szPath, MAXIMUM_FILE_SIZE, &bytes) != READ_OK) return false;
+    FileReader reader = {bytes.data(), bytes.size(), 0};
+    const uint8_t* pHeader;
+    const uint8_t* pRest;
+    if (!reader.Take(SHORT_HEADER_SIZE, &pHeader) || memcmp(pHeader, SAVED_GAME_MAGIC, MAGIC_SIZE) != 0 ||
+        Read_Version(pHeader) != SAVED_GAME_VERSION || !reader.Take(HEADER_SIZE - SHORT_HEADER_SIZE, &pRest))
+        return false;
+    if (Decode_File(reader, SAVED_GAME_VERSION, pImage) != DECODED) return false;
+    return Saved_Data_Checksum(*pImage) == (uint32_t)pImage->anGameState[GS_SAVED_SUM];
+}
+
 bool Load_Game(const char* szPath) {
     g_LastLoad = {0, -1, false};
     std::vector<uint8_t> bytes;

@@ -17,6 +17,13 @@ void Build_Template_Pool();
 // The two halves of the above: the filling, quiet, and the warnings.
 void Refill_Template_Pool();
 void Check_Template_Pool();
+// The pool taken from another league image, the default league's, and kept
+// for good: the seasons' set-ups leave it as it is.
+void Keep_Template_Pool_Of(const LeagueDatabase& league);
+bool Template_Pool_Kept();
+void Forget_Kept_Template_Pool();  // a start of the program, or a test's league
+// A season's set-up: a pool from the league in play follows it, a kept one stays.
+void Renew_Template_Pool();
 int Template_Pool_Size();
 int Template_Position_Count(int nPosition);
 

@@ -1,11 +1,13 @@
 // The template pool: established players whose vital stats and predicted
-// season serve as the mould for new ones. Built from the league in memory at
-// every load and at every season's set-up; not saved.
+// season serve as the mould for new ones. Taken from the default league at
+// every load and kept; without one, from the league in memory at every load
+// and season's set-up. Not saved.
 #include <algorithm>
 #include <cstring>
 
 #include "base/random.h"
 #include "database/player.h"
+#include "database/team.h"
 #include "database/text_format.h"
 #include "personnel/player_creation.h"
 #include "personnel/player_creation_internal.h"
@@ -22,8 +24,9 @@ int g_nTemplates = 0;
 int g_anPositionCount[NUMBER_OF_POSITIONS];
 constexpr int FEW_TEMPLATES = 10;
 
-void Add_Template(TNUM nTeam, PNUM nPlayer) {
-    const PlayerRecord& player = g_League.aTeams[nTeam].aPlayers[nPlayer];
+bool g_bKept = false;
+
+void Add_Template(const PlayerRecord& player) {
     PlayerTemplate& entry = g_aTemplates[g_nTemplates++];
     memcpy(entry.anVital, player.anVital, sizeof entry.anVital);
     memcpy(entry.anPredicted, player.anStats[PERIOD_PREDICTED], sizeof entry.anPredicted);
@@ -31,6 +34,24 @@ void Add_Template(TNUM nTeam, PNUM nPlayer) {
     if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS) g_anPositionCount[nPosition]++;
 }
 
+// Every regular starter of the franchises in use, in team and slot order.
+void Fill_From(const LeagueDatabase& league) {
+    g_nTemplates = 0;
+    memset(g_anPositionCount, 0, sizeof g_anPositionCount);
+    for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES && g_nTemplates < MAX_PLAYER_TEMPLATES; nTeam++) {
+        if (league.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] == TEAM_NOT_IN_USE) continue;
+        for (int nPlayer = 0; nPlayer < PLAYERS_PER_TEAM && g_nTemplates < MAX_PLAYER_TEMPLATES; nPlayer++) {
+            const PlayerRecord& player = league.aTeams[nTeam].aPlayers[nPlayer];
+            if (player.anVital[VS_PLAYER_ID] != 0 && player.anStats[PERIOD_PREDICTED][SS_STARTS] > TEMPLATE_MIN_STARTS)
+                Add_Template(player);
+        }
+    }
+    // By player ID, not by roster order: the rosters are organised between a
+    // season's set-up and a save, and a load must find the same moulds.
+    std::sort(g_aTemplates, g_aTemplates + g_nTemplates, [](const PlayerTemplate& a, const PlayerTemplate& b) {
+        return a.anVital[VS_PLAYER_ID] < b.anVital[VS_PLAYER_ID];
+    });
+}
 }  // namespace
 
 void Check_Template_Pool() {
@@ -52,20 +73,21 @@ void Check_Template_Pool() {
 }
 
 void Refill_Template_Pool() {
-    g_nTemplates = 0;
-    memset(g_anPositionCount, 0, sizeof g_anPositionCount);
-    for (int nTeam = 0; nTeam < NUMBER_OF_FRANCHISES && g_nTemplates < MAX_PLAYER_TEMPLATES; nTeam++) {
-        if (!Valid_Team((TNUM)nTeam)) continue;
-        for (int nPlayer = 0; nPlayer < PLAYERS_PER_TEAM && g_nTemplates < MAX_PLAYER_TEMPLATES; nPlayer++)
-            if (Is_Valid_Player((TNUM)nTeam, (PNUM)nPlayer) &&
-                g_League.aTeams[nTeam].aPlayers[nPlayer].anStats[PERIOD_PREDICTED][SS_STARTS] > TEMPLATE_MIN_STARTS)
-                Add_Template((TNUM)nTeam, (PNUM)nPlayer);
-    }
-    // By player ID, not by roster order: the rosters are organised between a
-    // season's set-up and a save, and a load must find the same moulds.
-    std::sort(g_aTemplates, g_aTemplates + g_nTemplates, [](const PlayerTemplate& a, const PlayerTemplate& b) {
-        return a.anVital[VS_PLAYER_ID] < b.anVital[VS_PLAYER_ID];
-    });
+    g_bKept = false;
+    Fill_From(g_League);
+}
+
+void Keep_Template_Pool_Of(const LeagueDatabase& league) {
+    Fill_From(league);
+    g_bKept = true;
+}
+
+bool Template_Pool_Kept() { return g_bKept; }
+
+void Forget_Kept_Template_Pool() { g_bKept = false; }
+
+void Renew_Template_Pool() {
+    if (!g_bKept) Fill_From(g_League);
 }
 
 void Build_Template_Pool() {

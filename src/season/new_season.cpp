@@ -72,9 +72,10 @@ void Set_Up_New_Season(int nKind) {
     Notify_Show_Page(PAGE_STANDINGS);
     Step_Progress(20);
     Open_Franchise_Histories();
-    // New players of the coming season are modelled on the league as it now
-    // stands, the same whether or not the game is saved and taken up again.
-    Refill_Template_Pool();
+    // Without the default league's moulds, new players of the coming season
+    // are modelled on the league as it now stands, the same whether or not
+    // the game is saved and taken up again.
+    Renew_Template_Pool();
     Step_Progress(20);
     Close_Progress();
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include "base/random.h"
@@ -158,6 +159,65 @@ TEST_F(StartUpTest, ResumedGameHasItsOwnPool) {
     ASSERT_TRUE(Resume_Saved_Game("two.vtr"));
     EXPECT_EQ(Template_Pool_Size() * 2, nFour);
     EXPECT_TRUE(Headless_Notices().empty()) << "the pool's warnings belong to start-up";
+}
+
+// New players copy the default league's starters, not the league in play's:
+// a pool refilled from a league of copies would pass each generation's bias
+// on to the next, and a long game would drift without end.
+TEST_F(StartUpTest, TheDefaultLeaguesMouldsOutlastTheLeagueInPlay) {
+    if (!Bring_Default_League()) GTEST_SKIP() << "no default league built";
+    Start_Up_Core(Seeded(3));
+    int nPool = Template_Pool_Size();
+    int nQuarterbacks = Template_Position_Count(POS_QB);
+    ASSERT_GT(nQuarterbacks, 0);
+    // Nobody in play is a regular starter any more: moulds taken from the
+    // league in play would all be gone.
+    for (TNUM nTeam = 0; nTeam < NUMBER_OF_FRANCHISES; nTeam++)
+        for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++)
+            if (Is_Valid_Player(nTeam, nPlayer)) Set_Player_Season_Stat(nTeam, nPlayer, PERIOD_PREDICTED, SS_STARTS, 0);
+    Renew_Template_Pool();
+    EXPECT_EQ(Template_Pool_Size(), nPool) << "a season's set-up";
+    ASSERT_EQ(Save_Game("later.vtr"), SAVE_OK);
+    ASSERT_TRUE(Resume_Saved_Game("later.vtr"));
+    EXPECT_EQ(Template_Pool_Size(), nPool) << "a load";
+    EXPECT_EQ(Template_Position_Count(POS_QB), nQuarterbacks);
+}
+
+TEST_F(StartUpTest, WithoutADefaultLeagueThePoolFollowsTheLeagueInPlay) {
+    Build_Game_League(9, 4);
+    Forget_Kept_Template_Pool();
+    After_League_Loaded();
+    int nPool = Template_Pool_Size();
+    ASSERT_GT(nPool, 0);
+    for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++)
+        if (Is_Valid_Player(0, nPlayer)) Set_Player_Season_Stat(0, nPlayer, PERIOD_PREDICTED, SS_STARTS, 0);
+    Renew_Template_Pool();
+    EXPECT_LT(Template_Pool_Size(), nPool);
+    EXPECT_GT(Template_Pool_Size(), 0);
+}
+
+// The default league is read for its moulds only when whole and sound; a
+// damaged one lends none and leaves the league in play alone.
+TEST_F(StartUpTest, OnlyASoundDefaultLeagueLendsItsMoulds) {
+    std::string szGame = BRAKVELL_GAME_DIR;
+    if (!fs::exists(szGame + "/Universe.dat")) GTEST_SKIP() << "no default league built";
+    std::ifstream in(szGame + "/Universe.dat", std::ios::binary);
+    std::string szBytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::unique_ptr<LeagueDatabase> pImage(new LeagueDatabase);
+    auto Read = [&](const std::string& szContent) {
+        { std::ofstream("copy.dat", std::ios::binary) << szContent; }
+        return Read_League_Image("copy.dat", pImage.get());
+    };
+    EXPECT_TRUE(Read(szBytes));
+    Build_Game_League(9, 2);
+    uint32_t nSum = Saved_Data_Checksum();
+    for (size_t nLength : {(size_t)0, (size_t)10, szBytes.size() / 2, szBytes.size() - 1})
+        EXPECT_FALSE(Read(szBytes.substr(0, nLength))) << nLength << " bytes";
+    std::string szFlipped = szBytes;
+    szFlipped[szFlipped.size() / 2] ^= 0x40;
+    EXPECT_FALSE(Read(szFlipped)) << "a byte changed inside";
+    EXPECT_FALSE(Read_League_Image("no such file", pImage.get()));
+    EXPECT_EQ(Saved_Data_Checksum(), nSum) << "the league in play is not touched";
 }
 
 TEST_F(StartUpTest, RefusedResumeKeepsLeagueAndPool) {

@@ -79,9 +79,9 @@ TEST_F(SimSoakTest, EightAndTwoTeamLeaguesLiveSeveralSeasonsSoundly) {
 }
 
 // The same seed gives the same league, sound; a save and a load after every
-// season, as a person makes them, change nothing (a load refills the
-// player-creation templates, so the season's set-up must have refilled them
-// from the same league).
+// season, as a person makes them, change nothing (a load takes the
+// player-creation templates again, so they must be the ones the seasons'
+// set-ups left in place).
 TEST_F(SimSoakTest, TheSameSeedGivesTheSameLeagueWithOrWithoutLoadsBetweenSeasons) {
     Save_Fixture(8, "a.vtr");
     std::filesystem::copy_file("a.vtr", "b.vtr");
