@@ -35,15 +35,17 @@ class CounterOfferTest : public TradeLeagueTest {
         Set_Game_State(GS_MANAGED_TEAM, USER);
         Set_Game_State(GS_TRADE_PARTNER, USER + 2);
     }
-    // The partner's best player asked for, a backup running back offered.
+    // The partner's best player asked for, the user's least valued offered.
     static TRADE_OFFER Asking_For_The_Best() {
         TRADE_OFFER offer;
         Clear_Trade_Offer(&offer, USER, PARTNER);
-        PNUM nBest = 0;
-        for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++)
+        PNUM nBest = 0, nLeast = 0;
+        for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) {
             if (Is_Valid_Player(PARTNER, p) && Player_Trade_Value(PARTNER, p) > Player_Trade_Value(PARTNER, nBest)) nBest = p;
+            if (Is_Valid_Player(USER, p) && Player_Trade_Value(USER, p) < Player_Trade_Value(USER, nLeast)) nLeast = p;
+        }
         offer.aanItems[1][0] = nBest;
-        offer.aanItems[0][0] = Player_At_Depth(USER, POS_RB, 3);
+        offer.aanItems[0][0] = nLeast;
         return offer;
     }
     static int Partners_Score(const TRADE_OFFER& offer) {

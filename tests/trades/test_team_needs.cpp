@@ -29,29 +29,31 @@ TeamNeeds Flat_Needs(int nWeight) {
 
 // Deep teams drive the raw backup and youth needs below zero, so their league
 // averages sit near zero: put over the average, any young-lineman need
-// outgrew a missing quarterback.
-TEST_F(TradeLeagueTest, ATeamThatLosesItsStartingQuarterbackNeedsOneMostOfAll) {
+// outgrew a missing quarterback. Needs above the pressing mark are damped
+// together, so among them the order is not his to win, but he is near the top.
+TEST_F(TradeLeagueTest, ATeamThatLosesItsStartingQuarterbackNeedsOneAmongTheFirst) {
     const std::string UNIVERSE = std::string(BRAKVELL_GAME_DIR) + "/Universe.dat";
-    int nTeams = Number_Of_Teams(), nMostOfAll = 0, nClearRises = 0;
+    constexpr int FIRST_NEEDS = 5;  // as many as the hint names
+    int nTeams = Number_Of_Teams(), nAmongFirst = 0, nClearRises = 0;
     for (TNUM nTeam = 0; nTeam < nTeams; nTeam++) {
         ASSERT_TRUE(Load_Game(UNIVERSE.c_str()));
         After_League_Loaded();
         TeamNeeds before = Needs_Of(nTeam);
         Delete_Player(nTeam, Player_At_Depth(nTeam, POS_QB, 0));
         TeamNeeds after = Needs_Of(nTeam);
-        int nQuarterback = after.aanNeed[NEED_STARTER][POS_QB];
-        EXPECT_GE(nQuarterback, before.aanNeed[NEED_STARTER][POS_QB]) << nTeam;
-        nClearRises += nQuarterback > before.aanNeed[NEED_STARTER][POS_QB] + CLEAR_RISE;
-        // Where he is not the first need, the team lacks another starter even more.
-        int nRow = NEED_STARTER, nPosition = POS_QB;
-        for (int r = 0; r < NEED_ROWS; r++)
-            for (int p = 0; p < NUMBER_OF_POSITIONS; p++)
-                if (after.aanNeed[r][p] > after.aanNeed[nRow][nPosition]) nRow = r, nPosition = p;
-        EXPECT_EQ(nRow, NEED_STARTER) << nTeam;
-        nMostOfAll += nPosition == POS_QB;
+        int nBefore = before.aanNeed[NEED_STARTER][POS_QB], nQuarterback = after.aanNeed[NEED_STARTER][POS_QB];
+        if (nBefore < PRESSING_NEED) {
+            EXPECT_GE(nQuarterback, nBefore) << nTeam;
+        }
+        nClearRises += nQuarterback > nBefore + CLEAR_RISE;
+        int nAbove = 0;
+        for (const auto& anRow : after.aanNeed)
+            for (int nNeed : anRow) nAbove += nNeed > nQuarterback;
+        nAmongFirst += nAbove < FIRST_NEEDS;
     }
-    EXPECT_GE(nMostOfAll, nTeams * 9 / 10);
-    // Only a team whose starter was already poor hardly notices.
+    EXPECT_GE(nAmongFirst, nTeams * 4 / 5);
+    // Only a team whose starter was already poor, or whose backup is nearly
+    // as good, hardly notices.
     EXPECT_GE(nClearRises, nTeams / 2);
 }
 

@@ -106,7 +106,7 @@ void Make_Predicted(TNUM nTeam, PNUM nPlayer, const CareerPlan& plan) {
     SeasonShape shape = Shape_Of(plan, plan.nQuality, plan.role);
     Draw_Playing_Time(&shape);
     int anSeason[NUMBER_OF_COUNTERS];
-    Make_Season(shape, false, anSeason);
+    Make_Full_Season(shape, anSeason);
     Set_Season(nTeam, nPlayer, PERIOD_PREDICTED, anSeason);
 }
 

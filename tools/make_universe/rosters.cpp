@@ -64,24 +64,29 @@ struct QualityDraw {
 };
 const QualityDraw STAR_QUALITY = {750, 450, 0};
 const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 350, 200}};
-// The passer throws to whoever the draw of catches picks, so a receiving
-// corps of one star and weak teammates sends him well past 150 catches.
-// Starting receivers stand closer together, and a star wide receiver only a
-// step above them. A star halfback, who shares his carries with the other
-// back, stands further above the rest, so that the league's leading rusher
-// runs like one.
+// The passer throws to whoever the draw of catches picks among the
+// receivers on the field, each weighed by his predicted catches. Every
+// receiver's prediction is a full season's, so a star wide receiver stands
+// well above the other starters, or nobody leads the league like one; the
+// starters themselves stand close together. A star halfback, who shares his
+// carries with the other back, stands further above the rest, so that the
+// league's leading rusher runs like one.
 const QualityDraw RECEIVER_STARTER_QUALITY = {100, 300, 100};
-const QualityDraw STAR_WIDE_RECEIVER_QUALITY = {400, 300, 0};
+const QualityDraw STAR_WIDE_RECEIVER_QUALITY = {850, 450, 0};
 const QualityDraw STAR_HALFBACK_QUALITY = {850, 450, 0};
 
 // How good the league is at each position against the drawn quality. The
 // game weighs one side's counters against the other's (runs against
 // tackles, passes against knockdowns, interceptions and sacks), so these set
-// the league's averages: strong backs, pass rushers and kickers, soft linebackers
-// and secondaries, receivers who catch short, and punters who kick short
-// enough that field position turns yards into points.
+// the league's averages: strong backs, firm lines, soft secondaries,
+// receivers who catch short, and punters who kick short enough that field
+// position turns yards into points. The starters are also the moulds of
+// every player the game makes later, and a league of those players, grown
+// through the seasons, rushes the passer harder and protects him worse than
+// the league they came from: the pass rush starts mild and the line firm so
+// that both leagues score alike.
 //                                  QB    RB   TE    WR    T    G    C    DE   DT   LB    CB    S     K     P
-const int POSITION_QUALITY[NUMBER_OF_POSITIONS] = {-400, 450, -300, -500, 0, 0, 0, 1000, 800, -900, -400, -400, 1300, -1800};
+const int POSITION_QUALITY[NUMBER_OF_POSITIONS] = {-400, 450, -300, -500, 650, 650, 650, 150, 100, -450, -400, -400, 1300, -1800};
 
 const QualityDraw& Quality_Draw(int nPosition, Role role, bool bStar) {
     bool bReceiver = nPosition == POS_WR || nPosition == POS_TE;

@@ -180,3 +180,19 @@ void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[NUMBER_OF_COUN
     anOut[0] = shape.nGames;
     anOut[1] = shape.nStarts;
 }
+
+void Make_Full_Season(const SeasonShape& shape, int anOut[NUMBER_OF_COUNTERS]) {
+    int p = shape.nPosition;
+    int nGroup = Position_Group(p);
+    if (nGroup == GROUP_LINE || nGroup == GROUP_KICKERS) {
+        Make_Season(shape, false, anOut);
+        return;
+    }
+    SeasonShape full = shape;
+    full.role = ROLE_STARTER;
+    full.nGames = Reference(p, SS_GAMES, shape.nQuality);
+    full.nStarts = Reference(p, SS_STARTS, shape.nQuality);
+    Make_Season(full, false, anOut);
+    anOut[0] = shape.nGames;
+    anOut[1] = shape.nStarts;
+}

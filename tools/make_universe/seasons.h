@@ -20,3 +20,9 @@ void Draw_Playing_Time(SeasonShape* pShape);
 // A back's or receiver's blocking rating is left for his body to decide,
 // once the season is his (Store_Blocking_Rating).
 void Make_Season(const SeasonShape& shape, bool bNoise, int anOut[20]);
+// The Predicted period: a full season's counters at the shape's quality,
+// whatever his playing time, with his own games and starts. The game weighs
+// a bench player's counters as his ability whenever he is on the field, and
+// the players it makes later are moulded on full seasons; a lineman's and a
+// kicker's figures are per game already.
+void Make_Full_Season(const SeasonShape& shape, int anOut[20]);
