@@ -9,7 +9,9 @@
 
 #include "base/random.h"
 #include "database/player.h"
+#include "database/season_state.h"
 #include "database/team.h"
+#include "database/text_format.h"
 
 // The record is read directly: the accessors log, and the salary getter even
 // writes, which a check must never do.
@@ -533,8 +535,9 @@ void Check_Roster_Sizes(Checker& violation, int nTeams) {
     // departures are made good by the draft, the pool and the first review.
     if (!Calendar_Set() || g_League.anGameState[GS_CURRENT_WEEK] == 0) return;
     for (int nTeam = 0; nTeam < nTeams; nTeam++) {
-        // Not the least at each position: the computer makes a shortage good
-        // one a week, and a trade can take a team's only kicker in between.
+        // The least at each position waits for the season's end: the
+        // computer makes a shortage good one a week, and a trade can take a
+        // team's only kicker in between.
         // A trade may thin a roster by the picks of the next draft it owns.
         int nPlayers = 0, nLeast = SMALLEST_ROSTER;
         for (const PlayerRecord& player : g_League.aTeams[nTeam].aPlayers)
@@ -544,6 +547,25 @@ void Check_Roster_Sizes(Checker& violation, int nTeams) {
                 if (abOwners[nOriginal] == nTeam) nLeast--;
         if (nPlayers < nLeast)
             violation("%s has %d players, fewer than %d", Team_Label(nTeam), nPlayers, nLeast);
+    }
+    // Once the season is over every weekly review since the trading deadline
+    // has run: a computer team then holds the least at each position.
+    if (!Season_Is_Over()) return;
+    for (int nTeam = 0; nTeam < nTeams; nTeam++) {
+        if (g_League.aTeams[nTeam].data.anStats[TEAM_STAT_CONTROL] != COMPUTER_MANAGED) continue;
+        int anCount[NUMBER_OF_POSITIONS] = {};
+        for (const PlayerRecord& player : g_League.aTeams[nTeam].aPlayers) {
+            int nPosition = player.anVital[VS_POSITION];
+            if (player.anVital[VS_PLAYER_ID] != 0 && nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS)
+                anCount[nPosition]++;
+        }
+        for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++)
+            if (anCount[nPosition] < Minimum_Roster_Count(nPosition)) {
+                char szPosition[TEXT_SIZE];
+                Get_Position_Name(nPosition, szPosition);
+                violation("%s has %d at %s, fewer than %d", Team_Label(nTeam), anCount[nPosition], szPosition,
+                          Minimum_Roster_Count(nPosition));
+            }
     }
 }
 } // namespace

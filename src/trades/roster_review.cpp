@@ -70,6 +70,20 @@ bool Add_Player_At(TNUM nTeam, int nPosition) {
     return Create_Player(nTeam, nPosition);
 }
 
+// Players of the position, healthy or not.
+int Count_At(TNUM nTeam, int nPosition) {
+    int nCount = 0;
+    for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++)
+        nCount += Is_Valid_Player(nTeam, p) && Get_Player_Vital_Stat(nTeam, p, VS_POSITION) == nPosition;
+    return nCount;
+}
+
+// Whether the team keeps the least at his position without him.
+bool Can_Spare(TNUM nTeam, PNUM nPlayer) {
+    int nPosition = Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION);
+    return Count_At(nTeam, nPosition) > Minimum_Roster_Count(nPosition);
+}
+
 bool Computer_Managed(TNUM nTeam) { return Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) == COMPUTER_MANAGED; }
 
 // The pool is no franchise, so the legality check would refuse these offers
@@ -104,9 +118,12 @@ int Pool_Offer_Score(TNUM nTeam, PNUM nPoolPlayer, PNUM nOwnPlayer, int nCash, c
 }
 
 void Release_Last_Slots(TNUM nTeam) {
-    // From the top down, so that closing one gap moves nobody into a slot still to be released.
+    // From the top down, so that closing one gap moves nobody into a slot
+    // still to be released. The kickers stand last on a roster: a team's only
+    // kicker or punter stays.
     for (int nSlot = PLAYERS_PER_TEAM - 1; nSlot >= FIRST_RELEASED_SLOT; nSlot--)
-        if (Is_Valid_Player(nTeam, (PNUM)nSlot)) Release_To_Free_Agency(nTeam, (PNUM)nSlot);
+        if (Is_Valid_Player(nTeam, (PNUM)nSlot) && Can_Spare(nTeam, (PNUM)nSlot))
+            Release_To_Free_Agency(nTeam, (PNUM)nSlot);
 }
 
 void Set_Elimination_Hook(bool (*pfnEliminated)(TNUM nTeam)) { g_pfnEliminated = pfnEliminated; }
@@ -128,7 +145,7 @@ void Sign_Or_Release(TNUM nTeam) {
         return;
     }
     PNUM nPlayer = (PNUM)Random(PLAYERS_PER_TEAM);
-    if (!Is_Valid_Player(nTeam, nPlayer) || !Eliminated(nTeam)) return;
+    if (!Is_Valid_Player(nTeam, nPlayer) || !Eliminated(nTeam) || !Can_Spare(nTeam, nPlayer)) return;
     int nPayment = (RELEASE_PAYMENT_BASE - nCashLevel) / RELEASE_PAYMENT_STEP;
     int nScore = Score_Against_Pool(nTeam, NO_PLAYER, nPlayer, nPayment);
     if (nScore == EMPTY_OFFER_SCORE || nScore <= 0) return;
@@ -160,16 +177,17 @@ void Computer_Offseason_Roster_Work(TNUM nTeam) {
 PNUM Weakest_Player(TNUM nTeam) {
     int anCount[NUMBER_OF_POSITIONS];
     Count_Healthy(nTeam, anCount);
-    int nSurplusPosition = 0;
-    for (int nPosition = 1; nPosition < NUMBER_OF_POSITIONS; nPosition++)
-        if (anCount[nPosition] - Ideal_Roster_Count(nPosition) >=
-            anCount[nSurplusPosition] - Ideal_Roster_Count(nSurplusPosition))
+    // Only a position above its least can give a player up.
+    int nSurplusPosition = -1;
+    for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++)
+        if (Count_At(nTeam, nPosition) > Minimum_Roster_Count(nPosition) &&
+            (nSurplusPosition < 0 || anCount[nPosition] - Ideal_Roster_Count(nPosition) >=
+                                         anCount[nSurplusPosition] - Ideal_Roster_Count(nSurplusPosition)))
             nSurplusPosition = nPosition;
     PNUM nWeakest = NO_PLAYER;
     int nLowest = 0;
     for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {
-        if (!Is_Valid_Player(nTeam, nPlayer) ||
-            Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION) != nSurplusPosition)
+        if (!Is_Valid_Player(nTeam, nPlayer) || Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION) != nSurplusPosition)
             continue;
         int nWorth = Player_Current_Value(nTeam, nPlayer) - Get_Player_Vital_Stat(nTeam, nPlayer, VS_SALARY);
         if (nWeakest == NO_PLAYER || nWorth < nLowest) {

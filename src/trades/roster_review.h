@@ -24,13 +24,15 @@ void Set_Elimination_Hook(bool (*pfnEliminated)(TNUM nTeam));
 void Review_Computer_Rosters(int nWeek);
 // The player the team misses least: at the position with the largest surplus
 // of healthy players over the ideal count, the one whose current value least
-// exceeds his salary. NO_PLAYER when nobody plays that position.
+// exceeds his salary. A position at its least gives nobody up; NO_PLAYER when
+// none can.
 PNUM Weakest_Player(TNUM nTeam);
 // The computer manager's roster work of the off-season: the roster minimums,
 // then the weakest released while the payroll is at the cap and the roster
 // holds more than 53, then the roster organised.
 void Computer_Offseason_Roster_Work(TNUM nTeam);
-// Players in slots 77..79 released to the pool, all three.
+// Players in slots 77..79 released to the pool, all three unless one is
+// the least his position needs.
 void Release_Last_Slots(TNUM nTeam);
 // Side 1's score, with these needs, of an offer between the pool (side 0,
 // giving nPoolPlayer) and nTeam (giving nOwnPlayer), nCash millions paid by

@@ -3,6 +3,7 @@
 
 #include "database/integrity.h"
 #include "database/player.h"
+#include "database/season_state.h"
 #include "database/team.h"
 #include "test_support.h"
 
@@ -402,6 +403,21 @@ TEST_F(RosterIntegrityTest, AFranchiseKeepsTheSmallestRoster) {
     EXPECT_TRUE(Violations().empty());
     Set_Game_State(GS_CURRENT_WEEK, 1);
     Set_Game_State(GS_DRAFT_ROUND, 0);
+    EXPECT_TRUE(Violations().empty());
+}
+
+// A shortage may last a week while the season runs; once it is over every
+// review has made it good, so a computer team short anywhere is at fault.
+TEST_F(RosterIntegrityTest, OnceTheSeasonIsOverAComputerTeamHoldsTheLeastAtEachPosition) {
+    for (auto& abOwners : g_League.abDraftPicks[0])
+        for (int t = 0; t < NUMBER_OF_FRANCHISES; t++) abOwners[t] = 1;
+    for (PNUM nPlayer = 0; nPlayer < SMALLEST_ROSTER; nPlayer++)
+        if (Player(0, nPlayer).anVital[VS_POSITION] == POS_P) Player(0, nPlayer).anVital[VS_POSITION] = POS_WR;
+    g_League.abPlayoffTeams[Champion_Slot()] = NO_TEAM;
+    EXPECT_TRUE(Violations().empty());
+    g_League.abPlayoffTeams[Champion_Slot()] = 1;
+    EXPECT_TRUE(Reports("Team 0 () has 0 at Punter, fewer than 1"));
+    g_League.aTeams[0].data.anStats[TEAM_STAT_CONTROL] = HUMAN_MANAGED;
     EXPECT_TRUE(Violations().empty());
 }
 

@@ -13,6 +13,7 @@
 #include "personnel/player_creation.h"
 #include "test_support.h"
 #include "trades/roster_review.h"
+#include "trades/team_needs.h"
 
 namespace {
 constexpr int CAP_OF_ONE_THOUSAND = 1000000;  // dollars: every payroll is over it
@@ -88,6 +89,24 @@ TEST_F(RosterReviewTest, AFullRosterLetsItsLastThreeSlotsGo) {
     for (int nID : anLast) EXPECT_EQ(Team_Of(nID), FREE_AGENT_TEAM) << nID;
     EXPECT_EQ(Team_Of(nKept), 0);
     EXPECT_FALSE(Is_Valid_Player(0, 77));
+}
+
+// The kickers stand last on an organised roster: a full roster lets go of
+// the linebacker before them, never its only kicker or punter.
+TEST_F(RosterReviewTest, TheLastSlotsNeverTakeTheOnlyKickerOrPunter) {
+    Fill_To(0, PLAYERS_PER_TEAM);
+    for (PNUM nBackup; (nBackup = Player_At_Depth(0, POS_K, 1)) != NO_PLAYER;) Delete_Player(0, nBackup);
+    for (PNUM nBackup; (nBackup = Player_At_Depth(0, POS_P, 1)) != NO_PLAYER;) Delete_Player(0, nBackup);
+    Fill_To(0, PLAYERS_PER_TEAM);
+    int nKicker = ID_At(0, Player_At_Depth(0, POS_K, 0)), nPunter = ID_At(0, Player_At_Depth(0, POS_P, 0));
+    int nLinebacker = ID_At(0, 77);
+    Swap_Players(0, Player_At_Depth(0, POS_K, 0), 0, 78);
+    Swap_Players(0, Player_At_Depth(0, POS_P, 0), 0, 79);
+    Release_Last_Slots(0);
+    EXPECT_EQ(Team_Of(nKicker), 0);
+    EXPECT_EQ(Team_Of(nPunter), 0);
+    EXPECT_EQ(Team_Of(nLinebacker), FREE_AGENT_TEAM);
+    EXPECT_EQ(Number_Of_Players(0), PLAYERS_PER_TEAM - 1);
 }
 
 TEST_F(RosterReviewTest, APayrollAtTheCapShedsTheWeakestDownToFiftyThree) {
