@@ -15,7 +15,7 @@
 
 namespace {
 constexpr int PLAYERS = 60;
-constexpr int WORST_DIFFICULTY = 4;
+constexpr int WORST_DIFFICULTY = NUMBER_OF_DIFFICULTIES - 1;
 
 class ScoutingReportTest : public LeagueTest {
   protected:
