@@ -115,7 +115,7 @@ const char* const RISK_PHRASES[] = {
     "career-ending",
 };
 constexpr int NUMBER_OF_RISK_PHRASES = sizeof RISK_PHRASES / sizeof RISK_PHRASES[0];
-constexpr int RISK_STEP = 20; // VS_INJURY_DAMAGE per phrase
+constexpr int RISK_STEP = 20;  // VS_INJURY_DAMAGE per phrase
 
 int Token_Index(const char* pToken, size_t nLength) {
     for (int i = 0; i < NUMBER_OF_TOKENS; i++)
@@ -138,7 +138,7 @@ void Format_Millions_Tenths(int64_t nThousands, char* szOut) {
 
 void Format_Dollars(int64_t nThousands, char* szOut) {
     char szDigits[TEXT_SIZE];
-    constexpr int64_t LIMIT = 2000000000; // beyond any contract, within an int
+    constexpr int64_t LIMIT = 2000000000;  // beyond any contract, within an int
     Format_Thousands((int)(nThousands > LIMIT ? LIMIT : nThousands < -LIMIT ? -LIMIT : nThousands), szDigits);
     Format_Text(szOut, "$%s,000", szDigits);
 }
@@ -263,7 +263,7 @@ void Replace_Token(int nToken, TNUM t, PNUM p, const char* pToken, size_t nLengt
             Format_Text(szOut, ".%03d", nPerMille);
         break;
     }
-    default: // unknown, and the disabled days that never had a figure
+    default:  // unknown, and the disabled days that never had a figure
         Format_Text(szOut, "[%.*s]", (int)Min((int)nLength, TEXT_SIZE), pToken);
         break;
     }
@@ -274,7 +274,7 @@ void Replace_Token(int nToken, TNUM t, PNUM p, const char* pToken, size_t nLengt
 // steps back over UTF-8 continuation bytes and never leaves half a letter.
 struct BoundedText {
     std::string szText;
-    size_t nLimit; // characters, without the terminator
+    size_t nLimit;  // characters, without the terminator
     bool bCut = false;
     void Append(const char* p, size_t n) {
         size_t nRoom = nLimit - szText.size();
@@ -287,7 +287,7 @@ struct BoundedText {
         szText.append(p, n);
     }
 };
-} // namespace
+}  // namespace
 
 void Substitute_News_Strings(TNUM nTeam, PNUM nPlayer, char* szText, size_t nSize) {
     if (!szText || nSize == 0) return;

@@ -6,7 +6,7 @@
 
 #include "database/league_database.h"
 
-constexpr int NEWS_TEXT_SIZE = 2048; // a news text with its terminator
+constexpr int NEWS_TEXT_SIZE = 2048;  // a news text with its terminator
 
 // Replaces the tokens of szText (a buffer of nSize characters) with the data of
 // the player in (nTeam, nPlayer). One pass: a replacement is never read again,

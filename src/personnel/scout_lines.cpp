@@ -288,7 +288,7 @@ const char* const SCOUT_LINE_TABLE[SCOUT_LINES] = {
     "{PLAYER FIRST NAME} defies age. He's as good as ever.",
     "{TEAM CITY} will build a statue of {PLAYER LAST NAME} someday.",
 };
-} // namespace
+}  // namespace
 
 const char* Scout_Line(int nIndex) {
     return nIndex >= 0 && nIndex < SCOUT_LINES ? SCOUT_LINE_TABLE[nIndex] : "";

@@ -11,7 +11,7 @@
 namespace {
 constexpr int YOUNGEST_VETERAN = 35;
 constexpr int OLDEST_PROSPECT = 25;
-} // namespace
+}  // namespace
 
 int Scout_Age_Group(int nAge, int nPeakStart, int nPeakEnd) {
     if (nAge <= nPeakStart && nAge <= OLDEST_PROSPECT) return 0;

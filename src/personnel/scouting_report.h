@@ -7,7 +7,7 @@
 #include "database/league_database.h"
 #include "personnel/news_text.h"
 
-constexpr int SCOUT_AGE_GROUPS = 3; // 0 prospect, 1 in his prime, 2 veteran
+constexpr int SCOUT_AGE_GROUPS = 3;  // 0 prospect, 1 in his prime, 2 veteran
 constexpr int SCOUT_TIERS = 10;     // 0 harshest .. 9 highest praise
 constexpr int SCOUT_VARIANTS = 8;
 constexpr int SCOUT_LINES = SCOUT_AGE_GROUPS * SCOUT_TIERS * SCOUT_VARIANTS;
@@ -25,9 +25,9 @@ struct ScoutingView {
     int nAgeGroup;
     int nTier;      // the player's value tier
     int nError;     // the judging team's scouting error
-    int nShownTier; // the tier the line speaks for
+    int nShownTier;  // the tier the line speaks for
     int nVariant;
-    int nLine; // index into the table
+    int nLine;  // index into the table
 };
 // False, with *pView cleared, for an empty slot.
 bool Get_Scouting_View(TNUM nTeam, PNUM nPlayer, TNUM nForTeam, ScoutingView* pView);
