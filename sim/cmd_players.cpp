@@ -35,6 +35,17 @@ bool Parse_Team(const char* szArg, TNUM* pTeam) {
     return false;
 }
 
+bool Parse_Player_Slot(TNUM nTeam, const char* szArg, PNUM* pSlot) {
+    char* pEnd = nullptr;
+    long nSlot = strtol(szArg, &pEnd, 10);
+    if (!*szArg || *pEnd || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM || !Is_Valid_Player(nTeam, (PNUM)nSlot)) {
+        fprintf(stderr, "brakvell-sim: no player in slot %s\n", szArg);
+        return false;
+    }
+    *pSlot = (PNUM)nSlot;
+    return true;
+}
+
 namespace {
 
 bool Load_And_Find_Team(const char* szFile, const char* szTeam, TNUM* pTeam) {
@@ -70,13 +81,8 @@ int Sim_Player(int argc, char** argv) {
     if (argc != 3) return Sim_Usage("player FILE TEAM SLOT");
     TNUM nTeam = NO_TEAM;
     if (!Load_And_Find_Team(argv[0], argv[1], &nTeam)) return 1;
-    char* pEnd = nullptr;
-    long nSlot = strtol(argv[2], &pEnd, 10);
-    if (!*argv[2] || *pEnd || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM || !Is_Valid_Player(nTeam, (PNUM)nSlot)) {
-        fprintf(stderr, "brakvell-sim: no player in slot %s\n", argv[2]);
-        return 1;
-    }
-    PNUM p = (PNUM)nSlot;
+    PNUM p = NO_PLAYER;
+    if (!Parse_Player_Slot(nTeam, argv[2], &p)) return 1;
     char szName[FULL_NAME_WIDTH + 8], szPosition[32], szTeam[32];
     Get_Player_Full_Name(nTeam, p, szName);
     Get_Position_Abbreviation(Get_Player_Vital_Stat(nTeam, p, VS_POSITION), szPosition);

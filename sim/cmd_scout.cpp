@@ -27,13 +27,8 @@ int Sim_Scout(int argc, char** argv) {
         fprintf(stderr, "brakvell-sim: no team \"%s\" in \"%s\"\n", argv[4], argv[0]);
         return 1;
     }
-    char* pEnd = nullptr;
-    long nSlot = strtol(argv[2], &pEnd, 10);
-    if (!*argv[2] || *pEnd || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM || !Is_Valid_Player(nTeam, (PNUM)nSlot)) {
-        fprintf(stderr, "brakvell-sim: no player in slot %s\n", argv[2]);
-        return 1;
-    }
-    PNUM p = (PNUM)nSlot;
+    PNUM p = NO_PLAYER;
+    if (!Parse_Player_Slot(nTeam, argv[2], &p)) return 1;
     char szName[FULL_NAME_WIDTH + 8], szPosition[TEXT_SIZE], szTeam[TEXT_SIZE], szFor[TEXT_SIZE];
     Get_Player_Full_Name(nTeam, p, szName);
     Get_Position_Abbreviation(Get_Player_Vital_Stat(nTeam, p, VS_POSITION), szPosition);

@@ -48,6 +48,8 @@ void Leave_Scratch_Folder(const ScratchFolder& folder);
 
 // A team code, or a team's abbreviation (case ignored), of a team in use.
 bool Parse_Team(const char* szArg, TNUM* pTeam);
+// A slot of the team that holds a player; false, with a message, for any other text.
+bool Parse_Player_Slot(TNUM nTeam, const char* szArg, PNUM* pSlot);
 
 // A league file loaded as the game loads one, and made ready as every load is.
 bool Load_League_File(const char* szFile);
