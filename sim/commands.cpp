@@ -33,6 +33,7 @@ int Sim_Sign(int argc, char** argv);
 int Sim_Soak(int argc, char** argv);
 int Sim_Scout(int argc, char** argv);
 int Sim_Find(int argc, char** argv);
+int Sim_Agents(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -43,6 +44,7 @@ static const SimCommand COMMANDS[] = {
     {"playoffs", "playoffs FILE", "print the playoff field and bracket of a saved league", Sim_Playoffs},
     {"player", "player FILE TEAM SLOT", "show one player's ratings and values", Sim_Player},
     {"scout", "scout FILE TEAM SLOT [--for TEAM]", "one player's scouting report as a team's scouts give it", Sim_Scout},
+    {"agents", "agents FILE TEAM", "the free-agent list a team's manager sees, with the lines beside it", Sim_Agents},
     {"find", "find FILE [--position POS|any] [--age N] [--salary N] [--name TEXT] [--min A,B,C,D,E]",
      "the players who meet a search: position, age, salary, name and the least ratings", Sim_Find},
     {"roster", "roster FILE TEAM", "list a roster in depth-chart order with ratings", Sim_Roster},
