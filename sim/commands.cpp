@@ -32,6 +32,7 @@ int Sim_Offer(int argc, char** argv);
 int Sim_Sign(int argc, char** argv);
 int Sim_Soak(int argc, char** argv);
 int Sim_Scout(int argc, char** argv);
+int Sim_Card(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -42,6 +43,7 @@ static const SimCommand COMMANDS[] = {
     {"playoffs", "playoffs FILE", "print the playoff field and bracket of a saved league", Sim_Playoffs},
     {"player", "player FILE TEAM SLOT", "show one player's ratings and values", Sim_Player},
     {"scout", "scout FILE TEAM SLOT [--for TEAM]", "one player's scouting report as a team's scouts give it", Sim_Scout},
+    {"card", "card FILE TEAM SLOT", "one player's card as the scouting window shows it, with the scouting line", Sim_Card},
     {"roster", "roster FILE TEAM", "list a roster in depth-chart order with ratings", Sim_Roster},
     {"needs", "needs FILE TEAM", "a team's needs at every position and the hint they give", Sim_Needs},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
