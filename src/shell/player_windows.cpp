@@ -53,7 +53,7 @@ class CareerChart : public QWidget {
   public:
     explicit CareerChart(QWidget* pParent) : QWidget(pParent) {
         setObjectName("CareerChart");
-        setMinimumSize(380, 150);
+        setMinimumSize(380, 200);
     }
     void Show_Player(TNUM nTeam, PNUM nPlayer) {
         m_Seasons = Player_Career(nTeam, nPlayer);
@@ -66,10 +66,14 @@ class CareerChart : public QWidget {
         QPainter painter(this);
         PageDevice device{&painter, width(), height()};
         const int W = LOGICAL_PAGE_WIDTH, H = LOGICAL_PAGE_HEIGHT;
-        const int LEFT = 20, RIGHT = W - 20, TOP = 70, BOTTOM = H - 70;
+        const int LEFT = 20, RIGHT = W - 20, TOP = 100, BOTTOM = H - 70;
         Fill_Rectangle(device, 0, 0, W, H, QColor(18, 52, 30));
         QFont font = this->font();
-        font.setPixelSize(std::max(9, height() / 14));
+        // Readable, never shouting: the chart grows, its texts hardly.
+        font.setPixelSize(std::clamp(height() / 14, 10, 16));
+        QFont small = font;
+        small.setPixelSize(std::max(8, font.pixelSize() - 2));
+        small.setBold(false);
         font.setBold(true);
         const QColor VALUE(230, 180, 40), KEY(235, 235, 235);
         const int TEXT = TEXT_SINGLE_LINE | TEXT_VCENTER | TEXT_SHRINK;
@@ -89,6 +93,7 @@ class CareerChart : public QWidget {
         Fill_Rectangle(device, LEFT, nZero, RIGHT, nZero + 2, QColor(120, 150, 120));
         int nCount = (int)m_Seasons.size(), nStep = (RIGHT - LEFT) / nCount;
         QPolygon keyLine;
+        std::vector<int> anKeyTop(nCount);
         // Every year when they fit; otherwise every second or third, from the last one back.
         int nLabelEvery = std::max(1, (nCount * 60 + (RIGHT - LEFT) - 1) / (RIGHT - LEFT));
         for (int i = 0; i < nCount; i++) {
@@ -98,6 +103,7 @@ class CareerChart : public QWidget {
             Fill_Rectangle(device, x0, std::min(y, nZero), x1, std::max(y, nZero) + 1, VALUE);
             int yKey = BOTTOM - (int)((int64_t)(BOTTOM - TOP) * std::max(0, season.nKey) / nKeyHigh);
             keyLine << Scale_Rect(width(), height(), (x0 + x1) / 2, yKey, (x0 + x1) / 2, yKey).topLeft();
+            anKeyTop[i] = yKey - 36;  // his figure over the point
             if ((nCount - 1 - i) % nLabelEvery == 0)
                 Draw_Page_Text(device, QString::number(season.nYear), LEFT + i * nStep - 20, BOTTOM + 10,
                                LEFT + (i + 1) * nStep + 20, H - 10, TEXT | TEXT_CENTER, font, KEY);
@@ -107,6 +113,9 @@ class CareerChart : public QWidget {
         painter.drawPolyline(keyLine);
         painter.setBrush(KEY);
         for (const QPoint& point : keyLine) painter.drawEllipse(point, 3, 3);
+        for (int i = 0; i < nCount; i++)
+            Draw_Page_Text(device, QString::number(m_Seasons[i].nKey), LEFT + i * nStep, anKeyTop[i],
+                           LEFT + (i + 1) * nStep, anKeyTop[i] + 28, TEXT | TEXT_CENTER | TEXT_SHADOW, small, KEY);
     }
 
   private:
@@ -146,7 +155,7 @@ class PlayerCard : public QDialog {
                 pGrid->addWidget(pCell, nRow, nColumn);
                 m_apCells[nColumn][nRow] = pCell;
             }
-        pGrid->setColumnStretch(1, 1);
+        pGrid->setColumnStretch(CARD_COLUMNS, 1);  // the card keeps together at the left
         pLayout->addLayout(pGrid);
         m_pVerdict = new QLabel(this);
         m_pVerdict->setObjectName("Verdict");
@@ -290,6 +299,7 @@ int Show_Change_Position(QWidget* pOwner, TNUM nTeam, PNUM nPlayer) {
     }
     pList->setMinimumWidth(pList->sizeHintForColumn(0) + 2 * pList->frameWidth() + 24);
     pList->setMinimumHeight(pList->sizeHintForRow(0) * NUMBER_OF_POSITIONS + 2 * pList->frameWidth());
+    pList->setMaximumWidth(pList->minimumWidth());
     pRow->addWidget(pList);
     int nOwn = Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION);
     QLabel* apNow[RATINGS_PER_POSITION];
@@ -318,6 +328,7 @@ int Show_Change_Position(QWidget* pOwner, TNUM nTeam, PNUM nPlayer) {
     }
     pRatings->setHorizontalSpacing(24);
     pRatings->setRowStretch(RATINGS_PER_POSITION + 1, 1);
+    pRatings->setColumnStretch(2, 1);  // the two columns side by side, however wide the window
     // The widest rating line must not be cut when the choice changes.
     int nWidest = 0;
     for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++)
@@ -363,7 +374,7 @@ int Show_Edit_Player(QWidget* pOwner, TNUM nTeam, PNUM nPlayer) {
     EditorFields fields;
     QVBoxLayout* pLayout = new QVBoxLayout(&dialog);
     QFormLayout* pForm = new QFormLayout;
-    pForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    pForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);  // a big window gets no yard-wide boxes
     fields.pPosition = new QComboBox(&dialog);
     fields.pPosition->setObjectName("Position");
     for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) {
@@ -388,6 +399,7 @@ int Show_Edit_Player(QWidget* pOwner, TNUM nTeam, PNUM nPlayer) {
         pButton->setAutoDefault(false);
         pActions->addWidget(pButton);
     }
+    pActions->addStretch(1);
     pLayout->addLayout(pActions);
     pLayout->addStretch(1);
     QDialogButtonBox* pButtons = Ok_Cancel_Help(&dialog, "editplayer");
@@ -421,8 +433,11 @@ int Show_Edit_Player(QWidget* pOwner, TNUM nTeam, PNUM nPlayer) {
         PNUM nCopy = Copy_Player_Edited(nTeam, form.nPlayer);
         if (nCopy != NO_PLAYER) open(nCopy);
     });
-    int nFieldWidth = fields.apEdit[0]->fontMetrics().horizontalAdvance(QString(LAST_NAME_WIDTH + 2, 'M'));
-    for (QLineEdit* pEdit : fields.apEdit) pEdit->setMinimumWidth(nFieldWidth / 2);
+    // Names as long as the record keeps them; the figures need less.
+    int nNameWidth = fields.apEdit[0]->fontMetrics().averageCharWidth() * (LAST_NAME_WIDTH + 4);
+    for (int nField = 0; nField < NUMBER_OF_EDITOR_FIELDS; nField++)
+        fields.apEdit[nField]->setMinimumWidth(nField <= EDIT_LAST_NAME ? nNameWidth : nNameWidth / 2);
+    fields.pPosition->setMinimumWidth(nNameWidth / 2);
     return Dialog_Result(dialog.exec());
 }
 
