@@ -34,6 +34,7 @@ int Sim_Soak(int argc, char** argv);
 int Sim_Scout(int argc, char** argv);
 int Sim_Find(int argc, char** argv);
 int Sim_Agents(int argc, char** argv);
+int Sim_Card(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -47,6 +48,7 @@ static const SimCommand COMMANDS[] = {
     {"agents", "agents FILE TEAM", "the free-agent list a team's manager sees, with the lines beside it", Sim_Agents},
     {"find", "find FILE [--position POS|any] [--age N] [--salary N] [--name TEXT] [--min A,B,C,D,E]",
      "the players who meet a search: position, age, salary, name and the least ratings", Sim_Find},
+    {"card", "card FILE TEAM SLOT", "one player's card as the scouting window shows it, with the scouting line", Sim_Card},
     {"roster", "roster FILE TEAM", "list a roster in depth-chart order with ratings", Sim_Roster},
     {"needs", "needs FILE TEAM", "a team's needs at every position and the hint they give", Sim_Needs},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},

@@ -36,6 +36,10 @@ const MenuCommand COMMANDS[] = {
     {MENU_PLAYERS, CMD_TRADING_BLOCK, "&Trading Block...", "Ctrl+B", nullptr, DIALOG_TRADING_BLOCK, false, false},
     {MENU_PLAYERS, CMD_DRAFT, "College &Draft...", "Ctrl+C; Ctrl+P", Command_Draft, DIALOG_DRAFT, false, true},
     {MENU_PLAYERS, CMD_PLAYERS_HALL_OF_FAME, "&Hall Of Fame...", nullptr, nullptr, DIALOG_HALL_OF_FAME, false, false},
+    // The player last shown in any list, else the manager's first.
+    {MENU_PLAYERS, CMD_PLAYER_CARD, "Player &Card...", nullptr, nullptr, DIALOG_PLAYER_CARD, false, true},
+    {MENU_PLAYERS, CMD_CHANGE_POSITION, "Change &Position...", nullptr, nullptr, DIALOG_CHANGE_POSITION, false, false},
+    {MENU_PLAYERS, CMD_EDIT_PLAYER, "&Edit Player...", nullptr, nullptr, DIALOG_EDIT_PLAYER, false, false},
     {MENU_BUDGET, CMD_TICKETS, "Tickets...", nullptr, nullptr, DIALOG_TICKETS, false, false},
     {MENU_BUDGET, CMD_CONCESSIONS, "&Concessions...", nullptr, nullptr, DIALOG_CONCESSIONS, false, false},
     {MENU_BUDGET, CMD_BROADCAST, "&Broadcast...", nullptr, nullptr, DIALOG_BROADCAST, false, false},

@@ -49,6 +49,9 @@ enum {
     CMD_CHECK_VERSION,
     CMD_DEBUG_INFO,
     CMD_OUTPUT_ROSTERS,
+    CMD_PLAYER_CARD,
+    CMD_CHANGE_POSITION,
+    CMD_EDIT_PLAYER,
 };
 
 typedef void (*CommandHandler)(MainWindow& window);

@@ -63,6 +63,7 @@ void Register_Saved_Game_Dialogs();  // Save Game, Resume Game
 void Register_Settings_Dialogs();    // Options, Injury Contingency, Database Notes
 void Register_Budget_Dialogs();      // Tickets, Concessions, Broadcast, Expenses
 void Register_Hall_Of_Fame_Dialog(); // the players' Hall Of Fame
+void Register_Player_Windows();      // the player card, Change Position, Edit Player
 // Every dialog, page and command handler of the program, registered once at
 // start before the menus are refreshed. New features add their calls there.
 void Register_Features();

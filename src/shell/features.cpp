@@ -23,5 +23,6 @@ void Register_Features() {
     Register_Settings_Dialogs();
     Register_Budget_Dialogs();
     Register_Hall_Of_Fame_Dialog();
+    Register_Player_Windows();
     Register_Play_Commands();
 }

@@ -1,6 +1,6 @@
 // The players' Hall Of Fame: the inducted members as a table that sorts by
-// any column, in slot order when it opens. Double-clicking a member will open
-// his scouting window once there is one; until then it does nothing.
+// any column, in slot order when it opens. Double-clicking a member opens
+// his scouting window.
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -12,6 +12,7 @@
 
 #include "halloffame/inductees.h"
 #include "shell/dialogs.h"
+#include "shell/player_windows.h"
 
 namespace {
 enum { COLUMN_NAME, COLUMN_POSITION, COLUMN_YEAR, COLUMN_VOTES, INDUCTEE_COLUMNS };
@@ -19,6 +20,7 @@ const char* const HEADINGS[INDUCTEE_COLUMNS] = {"Name", "Pos", "Inducted", "Vote
 // Tab stops in dialog units (a quarter of the average character width).
 const int TAB_STOPS[INDUCTEE_COLUMNS - 1] = {96, 128, 160};
 constexpr int SORT_KEY = Qt::UserRole;
+constexpr int SLOT_KEY = Qt::UserRole + 1;  // in the name column
 
 // Years and votes sort as numbers, "100%" after "85%".
 class InducteeItem : public QTreeWidgetItem {
@@ -63,6 +65,7 @@ int Run_Hall_Of_Fame(QWidget* pOwner) {
         InducteeItem* pItem = new InducteeItem(
             QStringList{QString::fromUtf8(line.szName), QString::fromUtf8(line.szPosition),
                         QString::number(line.nYearInducted), QString::fromUtf8(line.szVotes)});
+        pItem->setData(COLUMN_NAME, SLOT_KEY, (int)line.nSlot);
         pItem->setData(COLUMN_POSITION, SORT_KEY, line.nPosition);
         pItem->setData(COLUMN_YEAR, SORT_KEY, line.nYearInducted);
         pItem->setData(COLUMN_VOTES, SORT_KEY, line.nVotes);
@@ -75,6 +78,9 @@ int Run_Hall_Of_Fame(QWidget* pOwner) {
         pList->sortItems(nColumn, pList->header()->sortIndicatorOrder());
     });
     pList->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    QObject::connect(pList, &QTreeWidget::itemDoubleClicked, &dialog, [&dialog](QTreeWidgetItem* pItem) {
+        Show_Player_Card(&dialog, HALL_OF_FAME_TEAM, (PNUM)pItem->data(COLUMN_NAME, SLOT_KEY).toInt());
+    });
     Fit_Columns(pList);
     pLayout->addWidget(pList);
     QDialogButtonBox* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);

@@ -12,6 +12,7 @@
 #include "commands/game_commands.h"
 #include "commands/new_game.h"
 #include "database/league_database.h"
+#include "database/player.h"
 #include "database/season_state.h"
 #include "season/college_draft.h"
 #include "season/schedule.h"
@@ -19,6 +20,7 @@
 #include "shell/command_table.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
+#include "shell/player_windows.h"
 
 namespace {
 struct PageShot {
@@ -113,6 +115,45 @@ void Shoot_Dialogs(MainWindow& window) {
         Settle(100);
     }
 }
+// Saves the next modal window at its smallest and filling the screen, then
+// closes it; waits for it a little while, short of the dismisser's turn.
+void Shoot_Both_Sizes(const QString& szFolder, const QString& szName, int nTries) {
+    QTimer::singleShot(2, [szFolder, szName, nTries] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (!pModal || !pModal->isVisible()) {
+            if (nTries > 0) Shoot_Both_Sizes(szFolder, szName, nTries - 1);
+            return;
+        }
+        pModal->resize(pModal->minimumSizeHint());
+        QApplication::processEvents();
+        Save(pModal, QDir(szFolder).filePath(QString("dialog-%1-minimum.png").arg(szName)));
+        if (pModal->screen()) pModal->setGeometry(pModal->screen()->availableGeometry());
+        QApplication::processEvents();
+        Save(pModal, QDir(szFolder).filePath(QString("dialog-%1-maximised.png").arg(szName)));
+        if (QDialog* pDialog = qobject_cast<QDialog*>(pModal)) pDialog->reject();
+    });
+}
+
+// The windows about one player, each at its smallest and filling the screen,
+// saved from inside its modal loop before the dismisser's turn comes.
+void Shoot_Player_Windows(MainWindow& window, const QString& szFolder) {
+    const DialogShot SHOTS[] = {{DIALOG_PLAYER_CARD, "card"},
+                                {DIALOG_CHANGE_POSITION, "changeposition"},
+                                {DIALOG_EDIT_PLAYER, "editplayer"}};
+    // A veteran, so that the card has a career to draw.
+    TNUM nTeam = (TNUM)Get_Game_State(GS_USER_TEAM);
+    PNUM nBest = 0;
+    for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++)
+        if (Count_History_Entries(nTeam, p) > Count_History_Entries(nTeam, nBest)) nBest = p;
+    Select_Player(nTeam, nBest);
+    for (const DialogShot& shot : SHOTS) {
+        if (!Dialog_Registered(shot.idDialog)) continue;
+        Shoot_Both_Sizes(szFolder, shot.szName, 100);
+        Do_Dialog(&window, shot.idDialog);
+        Settle(100);
+    }
+}
+
 // The Draft page needs a draft: the season played out, then the off-season
 // (without the expiring-contracts question, which the dismisser would answer
 // No) into the draft, shown while it waits for the person and once it is over.
@@ -162,6 +203,7 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     Settle(500);
     Shoot_Pages(window, szFolder, "minimum");
     Shoot_Dialogs(window);
+    Shoot_Player_Windows(window, szFolder);
 
     // Without a window manager (a bare X server) maximising does nothing: fill the screen instead.
     QSize normal = window.size();
