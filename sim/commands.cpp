@@ -32,6 +32,7 @@ int Sim_Offer(int argc, char** argv);
 int Sim_Sign(int argc, char** argv);
 int Sim_Soak(int argc, char** argv);
 int Sim_Scout(int argc, char** argv);
+int Sim_Depth(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -43,6 +44,9 @@ static const SimCommand COMMANDS[] = {
     {"player", "player FILE TEAM SLOT", "show one player's ratings and values", Sim_Player},
     {"scout", "scout FILE TEAM SLOT [--for TEAM]", "one player's scouting report as a team's scouts give it", Sim_Scout},
     {"roster", "roster FILE TEAM", "list a roster in depth-chart order with ratings", Sim_Roster},
+    {"depth", "depth FILE TEAM offense|defense|special [--auto] [--move SLOT up|down]... [--kick N] [--punt N] [--save]",
+     "one side of a team's depth chart; --auto lets the computer choose, --move moves a player at his position, "
+     "--kick and --punt pick returners from their lists", Sim_Depth},
     {"needs", "needs FILE TEAM", "a team's needs at every position and the hint they give", Sim_Needs},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
     {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},
