@@ -79,14 +79,19 @@ void Cancel_Depth_Dialog(DepthDialog* pDialog) {
     TNUM nTeam = pDialog->nTeam;
     if (!Valid_Team(nTeam) || (int)pDialog->opened.size() != PLAYERS_PER_TEAM) return;
     // Every change was an exchange of records: exchanging them back restores
-    // the roster byte for byte and keeps the player index in step.
+    // the roster and keeps the player index in step. A record is known by its
+    // bytes, or by its player ID when a look at the player has since stored a
+    // figure in it.
     for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) {
-        if (Same_Record(nTeam, p, pDialog->opened[p])) continue;
-        for (PNUM q = p + 1; q < PLAYERS_PER_TEAM; q++)
-            if (Same_Record(nTeam, q, pDialog->opened[p])) {
-                Swap_Players(nTeam, p, nTeam, q);
-                break;
-            }
+        const PlayerRecord& record = pDialog->opened[p];
+        if (Same_Record(nTeam, p, record)) continue;
+        PNUM nFound = NO_PLAYER;
+        for (PNUM q = p + 1; q < PLAYERS_PER_TEAM && nFound == NO_PLAYER; q++)
+            if (Same_Record(nTeam, q, record)) nFound = q;
+        int nID = record.anVital[VS_PLAYER_ID];
+        for (PNUM q = p + 1; q < PLAYERS_PER_TEAM && nFound == NO_PLAYER && nID; q++)
+            if (Get_Player_Vital_Stat(nTeam, q, VS_PLAYER_ID) == nID) nFound = q;
+        if (nFound != NO_PLAYER) Swap_Players(nTeam, p, nTeam, nFound);
     }
     Set_Team_Returner(nTeam, KICK_RETURNER, pDialog->anReturner[KICK_RETURNER]);
     Set_Team_Returner(nTeam, PUNT_RETURNER, pDialog->anReturner[PUNT_RETURNER]);

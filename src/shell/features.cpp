@@ -1,6 +1,7 @@
 // The one place where the window learns about the features built so far:
 // dialogs (Register_Dialog), pages (Register_Page) and commands
 // (Register_Command_Handler). A menu item comes alive once its feature is here.
+#include "shell/depth_window.h"
 #include "shell/dialogs.h"
 #include "shell/season_pages.h"
 #include "shell/statistics_pages.h"
@@ -23,5 +24,6 @@ void Register_Features() {
     Register_Settings_Dialogs();
     Register_Budget_Dialogs();
     Register_Hall_Of_Fame_Dialog();
+    Register_Depth_Dialogs();
     Register_Play_Commands();
 }
