@@ -46,11 +46,13 @@ int Starters_At_Position(int nPosition) {
     return nCount;
 }
 
-int Depth_At_Position(TNUM nTeam, PNUM nSlot) {
+int Depth_At_Position(TNUM nTeam, PNUM nSlot, bool bHealthyOnly) {
     if (!Is_Valid_Player(nTeam, nSlot)) return 0;
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VS_POSITION), nDepth = 0;
     for (PNUM p = 0; p < nSlot; p++)
-        if (Is_Valid_Player(nTeam, p) && Get_Player_Vital_Stat(nTeam, p, VS_POSITION) == nPosition) nDepth++;
+        if (Is_Valid_Player(nTeam, p) && Get_Player_Vital_Stat(nTeam, p, VS_POSITION) == nPosition &&
+            !(bHealthyOnly && Is_Injured(nTeam, p)))
+            nDepth++;
     return nDepth;
 }
 
@@ -62,8 +64,10 @@ void Get_Player_Row(TNUM nTeam, PNUM nSlot, PlayerRow* pRow) {
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VS_POSITION);
     pRow->nPosition = nPosition;
     pRow->nDepth = Depth_At_Position(nTeam, nSlot);
-    // Only a franchise has a lineup; the pool's order means nothing on the field.
-    pRow->bStarter = nTeam < NUMBER_OF_FRANCHISES && pRow->nDepth < Starters_At_Position(nPosition);
+    // The game sends out the first healthy players of the position. Only a
+    // franchise has a lineup; the pool's order means nothing on the field.
+    pRow->bStarter = nTeam < NUMBER_OF_FRANCHISES && !Is_Injured(nTeam, nSlot) &&
+                     Depth_At_Position(nTeam, nSlot, true) < Starters_At_Position(nPosition);
 
     char szText[TEXT_SIZE], szPosition[TEXT_SIZE];
     Get_Position_Abbreviation(nPosition, szPosition);

@@ -28,7 +28,7 @@ struct PlayerRow {
     PNUM nSlot;
     int nPosition;
     int nDepth;  // 0 for the first of his position in slot order
-    bool bStarter;
+    bool bStarter;  // healthy, and among the first healthy ones the lineup calls for
     char aszText[NUMBER_OF_PLAYER_COLUMNS][PLAYER_CELL_SIZE];
     int64_t anKey[NUMBER_OF_PLAYER_COLUMNS];
     char szSortName[PLAYER_CELL_SIZE];  // "Last First": names sort by the last
@@ -39,8 +39,9 @@ const char* Player_Column_Heading(int nColumn);
 int Player_Column_Rating(int nColumn, int nPosition);
 // How many lineup spots call for the position: its starters.
 int Starters_At_Position(int nPosition);
-// Players of the same position in the team's slots before this one.
-int Depth_At_Position(TNUM nTeam, PNUM nSlot);
+// Players of the same position in the team's slots before this one (the
+// healthy ones only, when asked).
+int Depth_At_Position(TNUM nTeam, PNUM nSlot, bool bHealthyOnly = false);
 
 void Get_Player_Row(TNUM nTeam, PNUM nSlot, PlayerRow* pRow);
 // Every player of the team in slot order; nSide -1 for all, else one side's.

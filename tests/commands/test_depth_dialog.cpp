@@ -172,6 +172,14 @@ TEST_F(DepthDialogTest, PlayerRowsSortNumbersAsNumbersAndMarkTheLineupsStarters)
     EXPECT_TRUE(backs[1].bStarter);  // the lineup calls for two backs
     EXPECT_FALSE(backs[2].bStarter);
     EXPECT_STREQ(backs[2].aszText[COLUMN_DEPTH], "RB3");
+    // An injured back sits out: the next healthy one starts, as in the game.
+    Set_Player_Vital_Stat(PERSON, rbs[0], VS_INJURY_WEEKS, 1);
+    PlayerRow first, third;
+    Get_Player_Row(PERSON, backs[0].nSlot, &first);
+    Get_Player_Row(PERSON, backs[2].nSlot, &third);
+    EXPECT_FALSE(first.bStarter);
+    EXPECT_TRUE(third.bStarter);
+    EXPECT_STREQ(third.aszText[COLUMN_DEPTH], "RB3");
     Sort_Player_Rows(backs, COLUMN_SALARY, false);
     EXPECT_STREQ(backs[0].aszText[COLUMN_SALARY], "$900,000");
     EXPECT_STREQ(backs[1].aszText[COLUMN_SALARY], "$1,250,000");
