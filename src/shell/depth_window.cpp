@@ -113,8 +113,12 @@ DepthWindow::DepthWindow(QWidget* pOwner, TNUM nTeam, int nSide) : QDialog(pOwne
     if (m_pTable->Row_Count()) m_pTable->selectRow(0);
     int nTableWidth = m_pTable->Fit_Columns();
     m_pTable->setMinimumWidth(nTableWidth);
+    // Whole rows: a short list all of it, a long one its first fourteen; the
+    // columns always fit, so no scroll bar takes a row's room.
+    m_pTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int nRows = std::min(m_pTable->Row_Count(), 14) + 1;
-    m_pTable->setMinimumHeight(nRows * m_pTable->verticalHeader()->defaultSectionSize() + 2 * m_pTable->frameWidth() + 4);
+    m_pTable->setMinimumHeight(m_pTable->horizontalHeader()->sizeHint().height() +
+                               nRows * m_pTable->verticalHeader()->defaultSectionSize() + 2 * m_pTable->frameWidth() + 2);
     Refresh_Returners();
     Refresh_Buttons();
 }

@@ -155,6 +155,12 @@ void PlayerTable::Set_Rows(std::vector<PlayerRow> rows) {
     TNUM nTeam = pSelected ? pSelected->nTeam : NO_TEAM;
     PNUM nSlot = pSelected ? pSelected->nSlot : NO_PLAYER;
     m_pModel->Replace(std::move(rows));
+    // A rating slot that no listed position has is no column at all (kickers have four).
+    for (int nColumn = COLUMN_KEY_RATING; nColumn < COLUMN_VALUE; nColumn++) {
+        bool bUsed = false;
+        for (const PlayerRow& row : m_pModel->rows) bUsed |= Player_Column_Rating(nColumn, row.nPosition) != 0;
+        setColumnHidden(nColumn, !bUsed && !m_pModel->rows.empty());
+    }
     if (nSlot != NO_PLAYER) Select_Player(nTeam, nSlot);
 }
 
@@ -200,15 +206,12 @@ void PlayerTable::Enable_Depth_Drag(bool bEnable) {
 }
 
 int PlayerTable::Fit_Columns() {
-    resizeColumnsToContents();
+    resizeColumnsToContents();  // the headings' hints leave room for the sort arrow
     int nWidth = 0;
-    for (int nColumn = 0; nColumn < NUMBER_OF_PLAYER_COLUMNS; nColumn++) {
-        if (isColumnHidden(nColumn)) continue;
-        // Room for the sort arrow beside the heading.
-        setColumnWidth(nColumn, columnWidth(nColumn) + fontMetrics().averageCharWidth() * 2);
-        nWidth += columnWidth(nColumn);
-    }
-    return nWidth + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int nColumn = 0; nColumn < NUMBER_OF_PLAYER_COLUMNS; nColumn++)
+        if (!isColumnHidden(nColumn)) nWidth += columnWidth(nColumn);
+    // A few pixels to spare: the header rounds its sections, and one pixel short brings a scroll bar.
+    return nWidth + 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + 4;
 }
 
 // A row dragged within the table is a depth change, never a copy of the row:

@@ -19,6 +19,7 @@
 
 namespace {
 constexpr TNUM PERSON = 0;
+constexpr int LONG_INJURY = 129;  // "broken neck vertebra"
 
 std::vector<PNUM> Slots_Of(int nPosition) {
     std::vector<PNUM> found;
@@ -60,12 +61,31 @@ class DepthWindowsTest : public QObject {
         } ENTRIES[] = {{CMD_OFFENSE, "Offense", SIDE_OFFENCE},
                        {CMD_DEFENSE, "Defense", SIDE_DEFENCE},
                        {CMD_SPECIAL_TEAMS, "Special Teams", SIDE_KICKERS}};
+        // The last of each side out with a long injury: his row is below the fold when the window opens.
+        for (int nSide : {SIDE_OFFENCE, SIDE_DEFENCE, SIDE_KICKERS}) {
+            PNUM nLast = NO_PLAYER;
+            for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++)
+                if (Is_Valid_Player(PERSON, p) && Get_Player_Side(PERSON, p) == nSide) nLast = p;
+            Set_Player_Vital_Stat(PERSON, nLast, VS_INJURY, LONG_INJURY);
+            Set_Player_Vital_Stat(PERSON, nLast, VS_INJURY_WEEKS, 12);
+        }
         for (const auto& entry : ENTRIES) {
             QVERIFY(m_pWindow->Command_Action(entry.idCommand)->isEnabled());
-            int nRows = -1, nOtherSide = 0, nReturnerBoxes = 0;
+            int nRows = -1, nOtherSide = 0, nReturnerBoxes = 0, nClipped = 0;
             On_Modal(entry.szTitle, [&](QWidget* pDialog) {
                 PlayerTable* pTable = pDialog->findChild<PlayerTable*>();
                 nRows = pTable->Row_Count();
+                pDialog->resize(pDialog->minimumSizeHint());
+                QFont bold = pTable->font();
+                bold.setBold(true);
+                for (int i = 0; i < nRows; i++)
+                    for (int nColumn = 0; nColumn < NUMBER_OF_PLAYER_COLUMNS; nColumn++) {
+                        if (pTable->isColumnHidden(nColumn)) continue;
+                        const PlayerRow* pRow = pTable->Row_At(i);
+                        int nText = QFontMetrics(pRow->bStarter ? bold : pTable->font())
+                                        .horizontalAdvance(QString::fromUtf8(pRow->aszText[nColumn]));
+                        if (nText > pTable->columnWidth(nColumn)) nClipped++;
+                    }
                 for (int i = 0; i < nRows; i++)
                     if (Get_Player_Side(PERSON, pTable->Row_At(i)->nSlot) != entry.nSide) nOtherSide++;
                 nReturnerBoxes = pDialog->findChildren<QComboBox*>().size();
@@ -74,6 +94,7 @@ class DepthWindowsTest : public QObject {
             QVERIFY(m_pWindow->Do_Command(entry.idCommand));
             QVERIFY(nRows > 0);
             QCOMPARE(nOtherSide, 0);
+            QCOMPARE(nClipped, 0);
             QCOMPARE(nReturnerBoxes, entry.nSide == SIDE_KICKERS ? 3 : 0);  // the period and the two returners
         }
     }
