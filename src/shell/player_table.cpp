@@ -19,6 +19,9 @@ bool Best_First(int nColumn) {
 bool Text_Column(int nColumn) {
     return nColumn == COLUMN_NAME || nColumn == COLUMN_DEPTH || nColumn == COLUMN_POSITION || nColumn == COLUMN_INJURY;
 }
+QVariant Alignment(int nColumn) {
+    return QVariant::fromValue(Text_Column(nColumn) ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+}
 }  // namespace
 
 void Set_Player_Opener(PlayerOpener pOpen) { g_pOpenPlayer = pOpen; }
@@ -52,8 +55,7 @@ class PlayerTableModel : public QAbstractTableModel {
         if (nRole == Qt::DisplayRole) return nRating ? Rating_Name(nRating) : Player_Column_Heading(nSection);
         if (nRole == Qt::ToolTipRole && nSection >= COLUMN_KEY_RATING && nSection < COLUMN_VALUE && !nRating)
             return QString("A rating of the player's position (point at a figure for its name)");
-        if (nRole == Qt::TextAlignmentRole)
-            return QVariant::fromValue(Text_Column(nSection) ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+        if (nRole == Qt::TextAlignmentRole) return Alignment(nSection);
         return {};
     }
     QVariant data(const QModelIndex& index, int nRole) const override {
@@ -64,7 +66,7 @@ class PlayerTableModel : public QAbstractTableModel {
         case Qt::DisplayRole:
             return QString::fromUtf8(row.aszText[nColumn]);
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(Text_Column(nColumn) ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            return Alignment(nColumn);
         case Qt::FontRole:
             if (row.bStarter) {
                 QFont font;
