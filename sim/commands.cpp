@@ -35,6 +35,7 @@ int Sim_Scout(int argc, char** argv);
 int Sim_Find(int argc, char** argv);
 int Sim_Agents(int argc, char** argv);
 int Sim_Card(int argc, char** argv);
+int Sim_Depth(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -50,6 +51,9 @@ static const SimCommand COMMANDS[] = {
      "the players who meet a search: position, age, salary, name and the least ratings", Sim_Find},
     {"card", "card FILE TEAM SLOT", "one player's card as the scouting window shows it, with the scouting line", Sim_Card},
     {"roster", "roster FILE TEAM", "list a roster in depth-chart order with ratings", Sim_Roster},
+    {"depth", "depth FILE TEAM offense|defense|special [--auto] [--move SLOT up|down]... [--kick N] [--punt N] [--save]",
+     "one side of a team's depth chart; --auto lets the computer choose, --move moves a player at his position, "
+     "--kick and --punt pick returners from their lists", Sim_Depth},
     {"needs", "needs FILE TEAM", "a team's needs at every position and the hint they give", Sim_Needs},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
     {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},

@@ -13,12 +13,16 @@
 #include "../bench_league.h"
 #include "commands/game_commands.h"
 #include "database/league_database.h"
+#include "database/player.h"
+#include "personnel/player_creation.h"
 #include "platform/page_layout.h"
 #include "reports/games_page.h"
 #include "season/season_loop.h"
 #include "shell/dialogs.h"
 #include "shell/drawing.h"
+#include "shell/depth_window.h"
 #include "shell/page_view.h"
+#include "shell/player_table.h"
 
 namespace fs = std::filesystem;
 
@@ -58,6 +62,41 @@ void Compose_Page(benchmark::State& state, int nPage) {
         benchmark::DoNotOptimize(view.grab());
     }
 }
+// The person's team filled to the 80-player limit with made-up players of every position.
+TNUM Full_Roster_Team() {
+    TNUM nTeam = (TNUM)Get_Game_State(GS_USER_TEAM);
+    int n = 0;
+    for (PNUM p = First_Empty_Slot(nTeam); p != NO_PLAYER; p = First_Empty_Slot(nTeam), n++)
+        if (!Fabricate_Player(nTeam, p, n % NUMBER_OF_POSITIONS) || !Is_Valid_Player(nTeam, p)) break;
+    return nTeam;
+}
+
+// The Offense window of an 80-player team opened, laid out, sorted by a
+// heading and painted: what a person waits for.
+void Open_Roster_Window(benchmark::State& state) {
+    TNUM nTeam = Full_Roster_Team();
+    state.SetLabel(std::to_string(Number_Of_Players(nTeam)) + " players");
+    for (auto _ : state) {
+        DepthWindow window(nullptr, nTeam, (int)state.range(0));
+        window.Table()->Sort_By(COLUMN_OVERALL, true);
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+
+// The whole roster in one table, as the Free Agents and Find Players windows show theirs.
+void Sort_Roster_Table(benchmark::State& state) {
+    TNUM nTeam = Full_Roster_Team();
+    PlayerTable table;
+    table.Set_Rows(Get_Player_Rows(nTeam));
+    table.resize(table.Fit_Columns(), 800);
+    int nColumn = 0;
+    for (auto _ : state) {
+        table.Set_Rows(Get_Player_Rows(nTeam));
+        table.Sort_By(nColumn, false);
+        nColumn = (nColumn + 1) % NUMBER_OF_PLAYER_COLUMNS;
+        benchmark::DoNotOptimize(table.grab());
+    }
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -76,6 +115,11 @@ int main(int argc, char** argv) {
             ->Args({1920, 1080})
             ->Unit(benchmark::kMillisecond);
     }
+    benchmark::RegisterBenchmark("BM_Open_Roster_Window", Open_Roster_Window)
+        ->Arg(SIDE_OFFENCE)
+        ->Arg(SIDE_KICKERS)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_Sort_Roster_Table", Sort_Roster_Table)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

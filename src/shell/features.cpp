@@ -1,7 +1,10 @@
 // The one place where the window learns about the features built so far:
 // dialogs (Register_Dialog), pages (Register_Page) and commands
 // (Register_Command_Handler). A menu item comes alive once its feature is here.
+#include "shell/depth_window.h"
 #include "shell/dialogs.h"
+#include "shell/player_table.h"
+#include "shell/player_windows.h"
 #include "shell/season_pages.h"
 #include "shell/statistics_pages.h"
 #include "shell/window_commands.h"
@@ -24,5 +27,8 @@ void Register_Features() {
     Register_Budget_Dialogs();
     Register_Hall_Of_Fame_Dialog();
     Register_Player_Windows();
+    Register_Depth_Dialogs();
+    // Double-clicking a player in any table opens his card.
+    Set_Player_Opener([](QWidget* pOwner, TNUM nTeam, PNUM nSlot) { Show_Player_Card(pOwner, nTeam, nSlot); });
     Register_Play_Commands();
 }

@@ -44,7 +44,12 @@ const DialogShot DIALOGS[] = {
     {DIALOG_OPTIONS, "options"},   {DIALOG_INJURY_CONTINGENCY, "injury"}, {DIALOG_SAVE_GAME, "save"},
     {DIALOG_RESUME_GAME, "resume"}, {DIALOG_ABOUT, "about"}, {DIALOG_HALL_OF_FAME, "halloffame"},
 };
+// The depth-chart windows, each at its smallest and maximised.
+const DialogShot DEPTH_WINDOWS[] = {
+    {DIALOG_OFFENSE, "offense"}, {DIALOG_DEFENSE, "defense"}, {DIALOG_SPECIAL_TEAMS, "specialteams"},
+};
 QString g_szNextModal;  // the file name the next modal window is saved under
+bool g_bHoldModal = false;  // a modal window being shot in more than one size
 
 // Lets the window settle: layout, painting, and a window manager if there is one.
 void Settle(int nMilliseconds) {
@@ -65,7 +70,7 @@ void Dismiss_Modal_Windows(const QString& szFolder, QTimer* pTimer) {
     static int nCount = 0;
     QObject::connect(pTimer, &QTimer::timeout, [szFolder] {
         QWidget* pModal = QApplication::activeModalWidget();
-        if (!pModal) return;
+        if (!pModal || g_bHoldModal) return;
         fprintf(stderr, "dismissing \"%s\"\n", pModal->windowTitle().toUtf8().constData());
         QString szName = g_szNextModal.isEmpty() ? QString("modal-%1").arg(++nCount) : g_szNextModal;
         g_szNextModal.clear();
@@ -154,6 +159,34 @@ void Shoot_Player_Windows(MainWindow& window, const QString& szFolder) {
     }
 }
 
+// A window that can grow: shot at its smallest, then maximised, then closed as Escape would.
+void Shoot_Depth_Windows(MainWindow& window, const QString& szFolder) {
+    for (const DialogShot& shot : DEPTH_WINDOWS) {
+        if (!Dialog_Registered(shot.idDialog)) continue;
+        g_bHoldModal = true;
+        QTimer::singleShot(0, [szFolder, shot] {
+            QDialog* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!pDialog) {
+                g_bHoldModal = false;
+                return;
+            }
+            pDialog->resize(pDialog->minimumSizeHint());
+            Settle(300);
+            Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-minimum.png").arg(shot.szName)));
+            QSize small = pDialog->size();
+            pDialog->showMaximized();
+            Settle(800);
+            if (pDialog->size() == small && pDialog->screen()) pDialog->setGeometry(pDialog->screen()->availableGeometry());
+            Settle(300);
+            Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-maximised.png").arg(shot.szName)));
+            g_bHoldModal = false;
+            pDialog->reject();
+        });
+        Do_Dialog(&window, shot.idDialog);
+        Settle(100);
+    }
+}
+
 // The Draft page needs a draft: the season played out, then the off-season
 // (without the expiring-contracts question, which the dismisser would answer
 // No) into the draft, shown while it waits for the person and once it is over.
@@ -204,6 +237,7 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     Shoot_Pages(window, szFolder, "minimum");
     Shoot_Dialogs(window);
     Shoot_Player_Windows(window, szFolder);
+    Shoot_Depth_Windows(window, szFolder);
 
     // Without a window manager (a bare X server) maximising does nothing: fill the screen instead.
     QSize normal = window.size();
