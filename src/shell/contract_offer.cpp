@@ -26,6 +26,7 @@
 
 namespace {
 const char* const TYPED_TERM_TITLE = "Contract Offer";
+constexpr int WIDEST_TYPED_TERM = 9;  // digits' room of both typed terms
 
 QString Text(const char* sz) { return QString::fromUtf8(sz); }
 
@@ -72,7 +73,7 @@ class ContractOffer : public QDialog {
 
         QGridLayout* pTerms = new QGridLayout;
         m_pFewerYears = Button("fewerYears", "&Fewer Years");
-        m_pYears = Edit("years", 1);
+        m_pYears = Edit("years", 1);  // as wide as the bonus, so the rows line up
         m_pMoreYears = Button("moreYears", "&More Years");
         m_pLessBonus = Button("lessBonus", "&Less Bonus");
         m_pBonus = Edit("bonus", 7);
@@ -134,7 +135,7 @@ class ContractOffer : public QDialog {
         pEdit->setObjectName(szObject);
         pEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QString("\\d{1,%1}").arg(nDigits)), pEdit));
         pEdit->setAlignment(Qt::AlignRight);
-        pEdit->setFixedWidth(pEdit->fontMetrics().horizontalAdvance(QString(nDigits + 2, '0')) + 12);
+        pEdit->setFixedWidth(pEdit->fontMetrics().horizontalAdvance(QString(WIDEST_TYPED_TERM, '0')) + 12);
         return pEdit;
     }
 

@@ -12,7 +12,9 @@
 #include "commands/game_commands.h"
 #include "commands/new_game.h"
 #include "database/league_database.h"
+#include "database/player.h"
 #include "database/season_state.h"
+#include "personnel/negotiation.h"
 #include "season/college_draft.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
@@ -113,6 +115,16 @@ void Shoot_Dialogs(MainWindow& window) {
         Settle(100);
     }
 }
+// The Contract Offer window on the first free agent for the user's team; it
+// is of fixed size, so one picture serves. Dismissed, it changes nothing.
+void Shoot_Contract_Offer() {
+    if (!Is_Valid_Player(FREE_AGENT_TEAM, 0)) return;
+    g_szNextModal = "dialog-contract";
+    Contract_Negotiation(FREE_AGENT_TEAM, 0, Get_Game_State(GS_USER_TEAM));
+    g_szNextModal.clear();
+    Settle(100);
+}
+
 // The Draft page needs a draft: the season played out, then the off-season
 // (without the expiring-contracts question, which the dismisser would answer
 // No) into the draft, shown while it waits for the person and once it is over.
@@ -162,6 +174,7 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     Settle(500);
     Shoot_Pages(window, szFolder, "minimum");
     Shoot_Dialogs(window);
+    Shoot_Contract_Offer();
 
     // Without a window manager (a bare X server) maximising does nothing: fill the screen instead.
     QSize normal = window.size();
