@@ -108,6 +108,17 @@ class NextSeasonTest : public QObject {
         // The draft waits for the person's pick: F8 shows it, End Draft lets
         // the computer finish it, and the new season is set up.
         QVERIFY(College_Draft_Running());
+        // The person's pick opens the Contract Offer window; walking away picks nobody.
+        uint32_t nDraftBefore = Saved_Data_Checksum();
+        bool bOffered = false;
+        On_Modal("", [&bOffered](QWidget* pModal) {
+            bOffered = pModal->objectName() == "contractOffer";
+            if (QPushButton* pCancel = Button(pModal, "Cancel")) pCancel->click();
+        });
+        QVERIFY(!Human_Draft_Pick(DRAFT_POOL_TEAMS, 0));
+        QVERIFY(bOffered);
+        QCOMPARE(Saved_Data_Checksum(), nDraftBefore);
+        QCOMPARE(Team_On_The_Clock(), PERSONS_TEAM);
         QAction* pEnd = Only_Play_Item(*m_pWindow);
         QVERIFY(pEnd);
         QCOMPARE(pEnd->text(), QString("&End Draft"));
