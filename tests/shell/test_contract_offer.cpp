@@ -14,7 +14,6 @@
 #include "modal_driver.h"
 #include "personnel/negotiation.h"
 #include "personnel/player_creation.h"
-#include "season/playoffs.h"
 #include "shell/contract_offer.h"
 #include "trades/free_agent_signing.h"
 
