@@ -76,6 +76,16 @@ void Dismiss_Modal_Windows(const QString& szFolder, QTimer* pTimer) {
     pTimer->start(400);
 }
 
+// The Contract Offer window on the first free agent for the user's team; it
+// is of fixed size, so one picture serves. Dismissed, it changes nothing.
+void Shoot_Contract_Offer() {
+    if (!Is_Valid_Player(FREE_AGENT_TEAM, 0)) return;
+    g_szNextModal = "dialog-contract";
+    Contract_Negotiation(FREE_AGENT_TEAM, 0, Get_Game_State(GS_USER_TEAM));
+    g_szNextModal.clear();
+    Settle(100);
+}
+
 void Start_New_Game(MainWindow& window) {
     NewGameForm form;
     if (!Open_New_Game_Page(&form)) {
@@ -115,16 +125,6 @@ void Shoot_Dialogs(MainWindow& window) {
         Settle(100);
     }
 }
-// The Contract Offer window on the first free agent for the user's team; it
-// is of fixed size, so one picture serves. Dismissed, it changes nothing.
-void Shoot_Contract_Offer() {
-    if (!Is_Valid_Player(FREE_AGENT_TEAM, 0)) return;
-    g_szNextModal = "dialog-contract";
-    Contract_Negotiation(FREE_AGENT_TEAM, 0, Get_Game_State(GS_USER_TEAM));
-    g_szNextModal.clear();
-    Settle(100);
-}
-
 // The Draft page needs a draft: the season played out, then the off-season
 // (without the expiring-contracts question, which the dismisser would answer
 // No) into the draft, shown while it waits for the person and once it is over.
@@ -174,7 +174,6 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     Settle(500);
     Shoot_Pages(window, szFolder, "minimum");
     Shoot_Dialogs(window);
-    Shoot_Contract_Offer();
 
     // Without a window manager (a bare X server) maximising does nothing: fill the screen instead.
     QSize normal = window.size();
@@ -183,6 +182,7 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     if (window.size() == normal && window.screen()) window.setGeometry(window.screen()->availableGeometry());
     Settle(500);
     Shoot_Pages(window, szFolder, "maximised");
+    Shoot_Contract_Offer();
     Shoot_Draft(window, szFolder);
     return 0;
 }
