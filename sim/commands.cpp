@@ -30,6 +30,7 @@ int Sim_Measure(int argc, char** argv);
 int Sim_Fame(int argc, char** argv);
 int Sim_Offer(int argc, char** argv);
 int Sim_Sign(int argc, char** argv);
+int Sim_Release(int argc, char** argv);
 int Sim_Soak(int argc, char** argv);
 int Sim_Scout(int argc, char** argv);
 int Sim_Find(int argc, char** argv);
@@ -69,6 +70,7 @@ static const SimCommand COMMANDS[] = {
      "--apply carries it out and saves", Sim_Offer},
     {"sign", "sign FILE --team T --slot S [--contracts ask|sign|release]",
      "sign the free agent in pool slot S to team T by the signing rules and the contract policy, then save", Sim_Sign},
+    {"release", "release FILE --team T --slot S", "release the player in slot S of team T to the free agents by the release rules, then save", Sim_Release},
     {"soak", "soak [FILE | --new] --seasons N --seed S [--teams-fixture 8|2] [--reload K] [--plot FILE.svg]",
      "many seasons with every team in the computer's hands, the league checked after each, a line of drift "
      "figures per season; FILE is saved at the end", Sim_Soak},

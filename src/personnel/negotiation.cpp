@@ -71,6 +71,46 @@ void Adjust_Contract_Bonus(ContractForm& form, int nDelta) {
     Compute_Asking_Salary(form.nTeam, form.nPlayer);
 }
 
+int Contract_Shown_Years(const ContractForm& form) {
+    // Once the season is over it is one of the years offered, not one to come.
+    return form.bSeasonOver ? Contract_Form_Years(form) - 1 : Contract_Form_Years(form);
+}
+
+bool Type_Contract_Years(ContractForm& form, int nShownYears, char* szMessage) {
+    int nShift = Contract_Form_Years(form) - Contract_Shown_Years(form);
+    while (Contract_Shown_Years(form) < nShownYears && Contract_Form_Buttons(form).bMoreYears)
+        Adjust_Contract_Years(form, 1);
+    while (Contract_Shown_Years(form) > nShownYears && Contract_Form_Buttons(form).bFewerYears)
+        Adjust_Contract_Years(form, -1);
+    if (Contract_Shown_Years(form) == nShownYears) return true;
+    Format_Text(szMessage, "The contract can run from %d to %d years.", Fewest_Offer_Years(form) - nShift,
+                LONGEST_OFFER - nShift);
+    return false;
+}
+
+bool Type_Contract_Bonus(ContractForm& form, int nBonus, char* szMessage) {
+    while (nBonus - Vital(form, VS_BONUS) >= CONTRACT_BONUS_STEP && Contract_Form_Buttons(form).bMoreBonus)
+        Adjust_Contract_Bonus(form, CONTRACT_BONUS_STEP);
+    while (Vital(form, VS_BONUS) - nBonus >= CONTRACT_BONUS_STEP && Contract_Form_Buttons(form).bLessBonus)
+        Adjust_Contract_Bonus(form, -CONTRACT_BONUS_STEP);
+    int nNow = Vital(form, VS_BONUS);
+    if (nNow == nBonus) return true;
+    char szNow[TEXT_SIZE];
+    Format_Money(nNow, szNow);
+    ContractButtons buttons = Contract_Form_Buttons(form);
+    if (nBonus < nNow && !buttons.bLessBonus)
+        Format_Text(szMessage, "He will not sign for a bonus below $%s.", szNow);
+    else if (nBonus > nNow && !buttons.bMoreBonus)
+        Format_Text(szMessage,
+                    "The bonus can rise only while the team's cash covers it and his salary stays above $%d,000. "
+                    "The nearest offer is $%s.",
+                    MINIMUM_SALARY, szNow);
+    else
+        Format_Text(szMessage, "The bonus moves in steps of $%d,000. The nearest offer is $%s.", CONTRACT_BONUS_STEP,
+                    szNow);
+    return false;
+}
+
 void Cap_Room_Text(int nRoom, const char* szBreak, char* szOut) {
     char szRoom[TEXT_SIZE];
     Format_Thousands(nRoom > 0 ? nRoom : -nRoom, szRoom);
@@ -115,8 +155,7 @@ void Contract_Offer_Text(const ContractForm& form, char* szOut) {
     char szSalary[TEXT_SIZE], szBonus[TEXT_SIZE], szImpact[TEXT_SIZE];
     int nYears = Contract_Form_Years(form);
     Get_Position_Name(Vital(form, VS_POSITION), szPosition);
-    // Once the season is over it is one of the years offered, not one to come.
-    Get_Cardinal_Words_Capitalised(form.bSeasonOver ? nYears - 1 : nYears, szYears);
+    Get_Cardinal_Words_Capitalised(Contract_Shown_Years(form), szYears);
     bool bExtension = form.bSeasonOver && form.nTeam >= 0 && form.nTeam < NUMBER_OF_FRANCHISES;
     Format_Text(szTerm, bExtension ? "%s Year Extension" : "%s Year Contract", szYears);
     Format_Money(Vital(form, VS_SALARY), szSalary);
@@ -144,8 +183,15 @@ bool Sign_Contract_Form(ContractForm& form) {
 
 int Contract_Negotiation(TNUM nTeam, PNUM nPlayer, TNUM nSigningTeam) {
     if (!Is_Valid_Player(nTeam, nPlayer)) return 0;
+    // A person who walks away leaves the terms as they were before the form opened.
+    PlayerRecord before;
+    Copy_Player_To_Memory(&before, nTeam, nPlayer);
     ContractForm form = Open_Contract_Form(nTeam, nPlayer, nSigningTeam);
-    if (g_pNegotiationHook) return g_pNegotiationHook(&form) ? 1 : 0;
+    if (g_pNegotiationHook) {
+        if (g_pNegotiationHook(&form)) return 1;
+        Copy_Player_From_Memory(nTeam, nPlayer, &before);
+        return 0;
+    }
     switch (g_Policy) {
         case CONTRACT_POLICY_SIGN: return Sign_Contract_Form(form) ? 1 : 0;
         case CONTRACT_POLICY_RELEASE: return 0;

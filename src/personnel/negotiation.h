@@ -35,6 +35,14 @@ ContractButtons Contract_Form_Buttons(const ContractForm& form);
 // a step the buttons would not allow is ignored.
 void Adjust_Contract_Years(ContractForm& form, int nDelta);
 void Adjust_Contract_Bonus(ContractForm& form, int nDelta);
+// Typed terms reach the figure the way the buttons would, a step at a time
+// while they allow, so no typing gets a contract the buttons could not.
+// False when the terms stop short of it, with why in szMessage (TEXT_SIZE);
+// they are then left at the nearest the buttons allow. Years are as shown
+// (one fewer once the season is over).
+bool Type_Contract_Years(ContractForm& form, int nShownYears, char* szMessage);
+bool Type_Contract_Bonus(ContractForm& form, int nBonus, char* szMessage);  // thousands
+int Contract_Shown_Years(const ContractForm& form);
 
 // The form's texts, each into a TEXT_SIZE buffer.
 void Contract_Cap_Room_Text(const ContractForm& form, char* szOut);
@@ -57,7 +65,8 @@ bool Sign_Contract_Form(ContractForm& form);
 // negotiation itself moves nobody.
 int Contract_Negotiation(TNUM nTeam, PNUM nPlayer, TNUM nSigningTeam);
 
-// The window installs this to let a person negotiate; it answers 1 or 0.
+// The window installs this to let a person negotiate; it answers 1 or 0. On
+// 0 the player's record is put back as it was before the form opened.
 typedef int (*ContractNegotiationHook)(ContractForm* pForm);
 void Set_Contract_Negotiation_Hook(ContractNegotiationHook pHook);
 

@@ -230,11 +230,18 @@ bool Human_Draft_Pick(TNUM nPoolTeam, PNUM nPlayer) {
                     szName);
         return false;
     }
+    // A prospect the person does not sign keeps the terms he had, so walking
+    // away from the offer leaves the class as it was.
+    PlayerRecord before;
+    Copy_Player_To_Memory(&before, nPoolTeam, nPlayer);
     int nLength = Preferred_Contract_Length(nPoolTeam, nPlayer);
     Set_Player_Vital_Stat(nPoolTeam, nPlayer, VS_CONTRACT_LEFT, nLength);
     Set_Player_Vital_Stat(nPoolTeam, nPlayer, VS_CONTRACT_YEARS, nLength);
     Set_Player_Vital_Stat(nPoolTeam, nPlayer, VS_BONUS, Rookie_Bonus(Rookie_Draft_Position(nPoolTeam, nPlayer)));
-    if (Contract_Negotiation(nPoolTeam, nPlayer, nTeam) != 1) return false;
+    if (Contract_Negotiation(nPoolTeam, nPlayer, nTeam) != 1) {
+        Copy_Player_From_Memory(nPoolTeam, nPlayer, &before);
+        return false;
+    }
     Record_Draft_Pick(nTeam, nPoolTeam, nPlayer);
     Advance_Draft_Pick();
     Run_Computer_Picks();

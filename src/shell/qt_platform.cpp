@@ -14,8 +14,10 @@
 #include <QUrl>
 
 #include "database/league_database.h"
+#include "personnel/negotiation.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "shell/contract_offer.h"
 #include "shell/picture_store.h"
 
 namespace {
@@ -126,6 +128,8 @@ const PlatformOps QT_OPS = {Notice, Ask, Progress_Open, Progress_Update, Progres
 void Install_Qt_Platform(QWidget* pMainWindow) {
     g_pMainWindow = pMainWindow;
     Platform_Install(&QT_OPS);
+    // A person's negotiations open the window instead of a Yes/No question.
+    Set_Contract_Negotiation_Hook(Run_Contract_Offer);
 }
 
 QWidget* Main_Window_Widget() { return g_pMainWindow; }

@@ -14,6 +14,7 @@
 #include "database/league_database.h"
 #include "database/player.h"
 #include "database/season_state.h"
+#include "personnel/negotiation.h"
 #include "season/college_draft.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
@@ -79,6 +80,16 @@ void Dismiss_Modal_Windows(const QString& szFolder, QTimer* pTimer) {
         else pModal->close();
     });
     pTimer->start(400);
+}
+
+// The Contract Offer window on the first free agent for the user's team; it
+// is of fixed size, so one picture serves. Dismissed, it changes nothing.
+void Shoot_Contract_Offer() {
+    if (!Is_Valid_Player(FREE_AGENT_TEAM, 0)) return;
+    g_szNextModal = "dialog-contract";
+    Contract_Negotiation(FREE_AGENT_TEAM, 0, Get_Game_State(GS_USER_TEAM));
+    g_szNextModal.clear();
+    Settle(100);
 }
 
 void Start_New_Game(MainWindow& window) {
@@ -246,6 +257,7 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     if (window.size() == normal && window.screen()) window.setGeometry(window.screen()->availableGeometry());
     Settle(500);
     Shoot_Pages(window, szFolder, "maximised");
+    Shoot_Contract_Offer();
     Shoot_Draft(window, szFolder);
     return 0;
 }

@@ -164,4 +164,39 @@ void Release_Player(TNUM nTeam, PNUM nPlayer, bool bToPool) {
         Delete_Player(nTeam, nPlayer);
 }
 
+bool Release_Allowed(TNUM nTeam, PNUM nPlayer, SigningRefusal* pRefusal) {
+    if (nTeam < 0 || nTeam >= NUMBER_OF_FRANCHISES || !Valid_Team(nTeam) || !Is_Valid_Player(nTeam, nPlayer)) {
+        Refuse(pRefusal, "Release Player", "There is no player in that place to release.");
+        return false;
+    }
+    if (!Human_Managed(nTeam) && !Get_Game_State(GS_COMMISSIONER)) {
+        char szTeam[TEXT_SIZE];
+        Get_Team_Nickname(nTeam, szTeam);
+        Refuse(pRefusal, "Release Player",
+               "The %s are managed by the computer; you can release players only from a team you manage.", szTeam);
+        return false;
+    }
+    return true;
+}
+
+void Release_Question(TNUM nTeam, PNUM nPlayer, char* szOut) {
+    char szName[FULL_NAME_WIDTH + 1];
+    Get_Player_Full_Name(nTeam, nPlayer, szName);
+    Format_Text(szOut, "Are you sure you want to release %s? He will join the free agents, where any team may sign him.",
+                szName);
+}
+
+bool Ask_To_Release_Player(TNUM nTeam, PNUM nPlayer) {
+    SigningRefusal refusal;
+    if (!Release_Allowed(nTeam, nPlayer, &refusal)) {
+        Show(refusal);
+        return false;
+    }
+    char szQuestion[TEXT_SIZE];
+    Release_Question(nTeam, nPlayer, szQuestion);
+    if (Ask_Yes_No("Release Player", szQuestion) != ANSWER_YES) return false;
+    Release_Player(nTeam, nPlayer, true);
+    return true;
+}
+
 void Free_Agent_Cap_Room_Text(TNUM nTeam, char* szOut) { Cap_Room_Text(Cap_Room(nTeam, nTeam, NO_PLAYER), " ", szOut); }

@@ -40,6 +40,14 @@ void Reset_Free_Agent_Contracts();
 // The roster's release: to the pool, or out of the league (history freed).
 // The team's later players move up.
 void Release_Player(TNUM nTeam, PNUM nPlayer, bool bToPool);
+// A person releases from his own franchise's roster (from any franchise's in
+// commissioner mode); otherwise pRefusal says why, titled "Release Player".
+bool Release_Allowed(TNUM nTeam, PNUM nPlayer, SigningRefusal* pRefusal);
+// The question a release asks first; szOut holds TEXT_SIZE.
+void Release_Question(TNUM nTeam, PNUM nPlayer, char* szOut);
+// The roster windows' release: the rule (a refusal is shown), the question,
+// then the player goes to the free-agent pool. True when he went.
+bool Ask_To_Release_Player(TNUM nTeam, PNUM nPlayer);
 
 // The list's cap line: "Room Under Salary Cap: $%s,000", or "Exceeding Salary
 // Cap by: $%s,000" at a room of 0 or less. szOut holds TEXT_SIZE.

@@ -1,6 +1,7 @@
 #include "personnel/negotiation.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "database/player.h"
@@ -246,4 +247,53 @@ TEST_F(NegotiationTest, PoliciesAndTheHookDecideWithoutMovingAnyone) {
     EXPECT_EQ(s_nCalls, 2);
     EXPECT_EQ(Vital(0, m_nStar, VS_PLAYER_ID), nID);
     EXPECT_EQ(Headless_Questions().size(), 3u);
+}
+
+TEST_F(NegotiationTest, ATypedTermStopsWhereTheButtonsWouldWithTheReason) {
+    char szMessage[TEXT_SIZE] = "";
+    ContractForm form = Open_Contract_Form(0, m_nStar, 0);
+    EXPECT_TRUE(Type_Contract_Years(form, 5, szMessage));
+    EXPECT_EQ(Contract_Form_Years(form), 5);
+    EXPECT_FALSE(Type_Contract_Years(form, 0, szMessage));
+    EXPECT_EQ(Contract_Form_Years(form), 1);
+    EXPECT_STREQ(szMessage, "The contract can run from 1 to 7 years.");
+    EXPECT_FALSE(Type_Contract_Years(form, 99, szMessage));
+    EXPECT_EQ(Contract_Form_Years(form), LONGEST_OFFER);
+
+    // Typed below the minimum, off the step, and past what the cash allows.
+    int nMinimum = Minimum_Signing_Bonus(0, m_nStar);
+    EXPECT_FALSE(Type_Contract_Bonus(form, 0, szMessage));
+    EXPECT_EQ(Vital(0, m_nStar, VS_BONUS), nMinimum);
+    EXPECT_TRUE(std::string(szMessage).starts_with("He will not sign for a bonus below $"));
+    EXPECT_TRUE(Type_Contract_Bonus(form, nMinimum + 3 * CONTRACT_BONUS_STEP, szMessage));
+    EXPECT_FALSE(Type_Contract_Bonus(form, nMinimum + 3 * CONTRACT_BONUS_STEP + 50, szMessage));
+    EXPECT_EQ(Vital(0, m_nStar, VS_BONUS), nMinimum + 3 * CONTRACT_BONUS_STEP);
+    Set_Team_Financial_Stat(0, FIN_CASH, 1000 * (nMinimum + 5 * CONTRACT_BONUS_STEP));
+    EXPECT_FALSE(Type_Contract_Bonus(form, 999999, szMessage));
+    EXPECT_FALSE(Contract_Form_Buttons(form).bMoreBonus);
+    EXPECT_EQ(Vital(0, m_nStar, VS_BONUS), nMinimum + 4 * CONTRACT_BONUS_STEP);
+    EXPECT_TRUE(std::string(szMessage).starts_with("The bonus can rise only while"));
+
+    // After the season the years typed are the years shown.
+    End_Season();
+    form = Open_Contract_Form(0, m_nStar, 0);
+    EXPECT_TRUE(Type_Contract_Years(form, 1, szMessage));
+    EXPECT_EQ(Contract_Form_Years(form), 2);
+    EXPECT_FALSE(Type_Contract_Years(form, 7, szMessage));
+    EXPECT_STREQ(szMessage, "The contract can run from 1 to 6 years.");
+}
+
+TEST_F(NegotiationTest, AWindowLeftWithoutSigningPutsTheRecordBack) {
+    PlayerRecord before;
+    Copy_Player_To_Memory(&before, 0, m_nStar);
+    Set_Contract_Negotiation_Hook([](ContractForm* pForm) {
+        Adjust_Contract_Years(*pForm, 1);
+        Adjust_Contract_Bonus(*pForm, CONTRACT_BONUS_STEP);
+        return 0;
+    });
+    EXPECT_EQ(Contract_Negotiation(0, m_nStar, 0), 0);
+    PlayerRecord after;
+    Copy_Player_To_Memory(&after, 0, m_nStar);
+    EXPECT_EQ(memcmp(&before, &after, sizeof before), 0);
+    EXPECT_EQ(Cash(0), 50000000);
 }

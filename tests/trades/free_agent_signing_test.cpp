@@ -199,3 +199,19 @@ TEST_F(FreeAgentTest, AFullPoolStaysFullAndTheDroppedPlayersHistoryIsFreed) {
     EXPECT_GT(nFreed, 0);
     EXPECT_EQ(Count_History_Records_In_Use(), nRecords - nFreed);
 }
+
+TEST_F(FreeAgentTest, APersonReleasesOnlyFromATeamHeManagesBeforeAnyQuestion) {
+    int nPlayers = Number_Of_Players(0);
+    EXPECT_FALSE(Ask_To_Release_Player(0, 0));  // computer-managed
+    ASSERT_EQ(Headless_Notices().size(), 1u);
+    EXPECT_EQ(Headless_Notices()[0].title, "Release Player");
+    EXPECT_FALSE(Ask_To_Release_Player(FREE_AGENT_TEAM, 0));
+    EXPECT_FALSE(Ask_To_Release_Player(0, (PNUM)nPlayers));  // an empty slot
+    EXPECT_TRUE(Headless_Questions().empty());
+    EXPECT_EQ(Number_Of_Players(0), nPlayers);
+    Set_Game_State(GS_COMMISSIONER, 1);
+    EXPECT_TRUE(Release_Allowed(1, 0, nullptr));
+    Set_Game_State(GS_COMMISSIONER, 0);
+    Set_Team_Stat(1, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    EXPECT_TRUE(Release_Allowed(1, 0, nullptr));
+}
