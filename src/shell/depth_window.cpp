@@ -13,6 +13,7 @@
 #include "database/player.h"
 #include "database/team.h"
 #include "database/text_format.h"
+#include "shell/contract_offer.h"
 #include "shell/dialog_widgets.h"
 #include "shell/dialogs.h"
 #include "shell/player_table.h"
@@ -81,6 +82,13 @@ DepthWindow::DepthWindow(QWidget* pOwner, TNUM nTeam, int nSide) : QDialog(pOwne
             if (pRow && Show_Change_Position(this, m_Dialog.nTeam, pRow->nSlot) == DIALOG_OK) Refresh();
         });
     }
+    m_pRelease = new QPushButton("&Release...", this);
+    m_pRelease->setObjectName("release");
+    m_pRelease->setToolTip("Let the chosen player go to the free agents");
+    m_pRelease->setEnabled(m_Dialog.bEditable);
+    pButtons->addSpacing(12);
+    pButtons->addWidget(m_pRelease);
+    connect(m_pRelease, &QPushButton::clicked, this, [this] { Release(); });
     pButtons->addStretch(1);
     pRow->addLayout(pButtons);
     pLayout->addLayout(pRow, 1);
@@ -145,6 +153,7 @@ void DepthWindow::Refresh_Buttons() {
     const PlayerRow* pRow = m_pTable->Selected_Row();
     m_pUp->setEnabled(pRow && Can_Move_Depth_Player(m_Dialog, pRow->nSlot, -1));
     m_pDown->setEnabled(pRow && Can_Move_Depth_Player(m_Dialog, pRow->nSlot, 1));
+    m_pRelease->setEnabled(pRow && m_Dialog.bEditable);
 }
 
 void DepthWindow::Refresh_Returners() {
@@ -173,6 +182,19 @@ void DepthWindow::Move(int nSteps) {
     Refresh();
     if (nNow != NO_PLAYER) m_pTable->Select_Player(m_Dialog.nTeam, nNow);
     Refresh_Buttons();
+}
+
+void DepthWindow::Release() {
+    const PlayerRow* pRow = m_pTable->Selected_Row();
+    if (!pRow) return;
+    int nShown = m_pTable->currentIndex().row();
+    if (!Release_From_Roster(m_Dialog.nTeam, pRow->nSlot)) return;
+    // A release cannot be taken back, and the later players have moved up:
+    // Cancel from here on puts back the roster as it is now.
+    Open_Depth_Dialog(m_Dialog.nTeam, m_Dialog.nSide, &m_Dialog);
+    m_pTable->clearSelection();
+    Refresh();
+    if (m_pTable->Row_Count()) m_pTable->selectRow(std::min(std::max(nShown, 0), m_pTable->Row_Count() - 1));
 }
 
 void DepthWindow::reject() {

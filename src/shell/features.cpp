@@ -3,6 +3,7 @@
 // (Register_Command_Handler). A menu item comes alive once its feature is here.
 #include "shell/depth_window.h"
 #include "shell/dialogs.h"
+#include "shell/free_agents_window.h"
 #include "shell/player_table.h"
 #include "shell/player_windows.h"
 #include "shell/season_pages.h"
@@ -28,6 +29,7 @@ void Register_Features() {
     Register_Hall_Of_Fame_Dialog();
     Register_Player_Windows();
     Register_Depth_Dialogs();
+    Register_Free_Agents_Window();
     // Double-clicking a player in any table opens his card.
     Set_Player_Opener([](QWidget* pOwner, TNUM nTeam, PNUM nSlot) { Show_Player_Card(pOwner, nTeam, nSlot); });
     Register_Play_Commands();

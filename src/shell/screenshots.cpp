@@ -45,9 +45,10 @@ const DialogShot DIALOGS[] = {
     {DIALOG_OPTIONS, "options"},   {DIALOG_INJURY_CONTINGENCY, "injury"}, {DIALOG_SAVE_GAME, "save"},
     {DIALOG_RESUME_GAME, "resume"}, {DIALOG_ABOUT, "about"}, {DIALOG_HALL_OF_FAME, "halloffame"},
 };
-// The depth-chart windows, each at its smallest and maximised.
+// The depth-chart windows and the free agents, each at its smallest and maximised.
 const DialogShot DEPTH_WINDOWS[] = {
     {DIALOG_OFFENSE, "offense"}, {DIALOG_DEFENSE, "defense"}, {DIALOG_SPECIAL_TEAMS, "specialteams"},
+    {DIALOG_FREE_AGENTS, "freeagents"},
 };
 QString g_szNextModal;  // the file name the next modal window is saved under
 bool g_bHoldModal = false;  // a modal window being shot in more than one size

@@ -30,6 +30,13 @@ std::string Printed(const char* szFormat, const std::string& a, const std::strin
 }
 }  // namespace
 
+TNUM Free_Agent_Signing_Team() {
+    TNUM nViewed = (TNUM)Get_Game_State(GS_USER_TEAM);
+    bool bFranchise = nViewed >= 0 && nViewed < NUMBER_OF_FRANCHISES && Valid_Team(nViewed);
+    if (bFranchise && (Get_Game_State(GS_COMMISSIONER) || Human_Managed(nViewed))) return nViewed;
+    return (TNUM)Get_Game_State(GS_MANAGED_TEAM);
+}
+
 std::string Free_Agent_List_Title(TNUM nTeam) {
     int nPeople = 0;
     for (TNUM t = 0; t < NUMBER_OF_FRANCHISES; t++) nPeople += Valid_Team(t) && Human_Managed(t);

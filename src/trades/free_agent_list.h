@@ -5,6 +5,9 @@
 
 #include "database/league_database.h"
 
+// Who signs from the list: the person's team, the one being viewed when it
+// is a person's; in commissioner mode whichever team is being viewed.
+TNUM Free_Agent_Signing_Team();
 // "Free Agents", or "Free Agents (Sign to %s)" when more than one franchise
 // is a person's.
 std::string Free_Agent_List_Title(TNUM nTeam);

@@ -1,6 +1,6 @@
 // The texts beside the free-agent list: the payroll line's three cases at
 // their edges, the title once a second person manages a team, and what the
-// pool's player and the team are seeking.
+// pool's player and the team are seeking, and which team signs.
 #include "database/player.h"
 #include "database/team.h"
 #include "trade_league.h"
@@ -29,4 +29,18 @@ TEST_F(TradeLeagueTest, TheListNamesTheSigningTeamOnlyWhenTwoPeoplePlay) {
     EXPECT_EQ(Free_Agent_List_Title(5).rfind("Free Agents (Sign to ", 0), 0u) << Free_Agent_List_Title(5);
     EXPECT_NE(Team_Seeking_Text(0).find(" is seeking "), std::string::npos);
     EXPECT_NE(Player_Seeking_Text(0).find(",000 salary"), std::string::npos) << Player_Seeking_Text(0);
+}
+
+TEST_F(TradeLeagueTest, TheSigningTeamIsThePersonsUnlessTheCommissionerViewsAnother) {
+    Set_Team_Stat(2, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    Set_Game_State(GS_MANAGED_TEAM, 2);
+    Set_Game_State(GS_USER_TEAM, 7);  // a computer team, only looked at
+    Set_Game_State(GS_COMMISSIONER, 0);
+    EXPECT_EQ(Free_Agent_Signing_Team(), 2);
+    Set_Game_State(GS_COMMISSIONER, 1);
+    EXPECT_EQ(Free_Agent_Signing_Team(), 7);
+    // A second person's team, viewed, signs for itself.
+    Set_Game_State(GS_COMMISSIONER, 0);
+    Set_Team_Stat(7, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    EXPECT_EQ(Free_Agent_Signing_Team(), 7);
 }
