@@ -12,6 +12,7 @@
 #include "database/team.h"
 #include "league_builder.h"
 #include "modal_driver.h"
+#include "personnel/contracts.h"
 #include "personnel/negotiation.h"
 #include "personnel/player_creation.h"
 #include "shell/contract_offer.h"
@@ -65,6 +66,12 @@ class ContractOfferTest : public QObject {
         Set_League_Rule(LR_SALARY_CAP, 999000000);
         Set_Game_State(GS_CURRENT_WEEK, TRADE_DEADLINE_WEEK - 1);
         QVERIFY(Is_Valid_Player(FREE_AGENT_TEAM, 0));
+        // The pool player asking the largest least bonus first, so a lower typed bonus is one he refuses.
+        PNUM nAsking = 0;
+        for (PNUM p = 1; p < PLAYERS_PER_TEAM && Is_Valid_Player(FREE_AGENT_TEAM, p); p++)
+            if (Minimum_Signing_Bonus(FREE_AGENT_TEAM, p) > Minimum_Signing_Bonus(FREE_AGENT_TEAM, nAsking)) nAsking = p;
+        QVERIFY(Minimum_Signing_Bonus(FREE_AGENT_TEAM, nAsking) > 0);
+        if (nAsking != 0) Swap_Players(FREE_AGENT_TEAM, 0, FREE_AGENT_TEAM, nAsking);
     }
 
     void The_Deadline_And_A_Full_Roster_Refuse_Before_The_Window() {

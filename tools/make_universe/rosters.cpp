@@ -62,7 +62,7 @@ constexpr int STAR_CHANCE = 12;
 struct QualityDraw {
     int nBase, nUp, nDown; // base + rand(up) - rand(down)
 };
-const QualityDraw STAR_QUALITY = {750, 450, 0};
+const QualityDraw STAR_QUALITY = {650, 450, 0};
 const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 350, 200}};
 // The passer throws to whoever the draw of catches picks among the
 // receivers on the field, each weighed by his predicted catches. Every
@@ -73,7 +73,7 @@ const QualityDraw ROLE_QUALITY[3] = {{100, 500, 300}, {-100, 400, 200}, {-300, 3
 // league's leading rusher runs like one.
 const QualityDraw RECEIVER_STARTER_QUALITY = {100, 300, 100};
 const QualityDraw STAR_WIDE_RECEIVER_QUALITY = {850, 450, 0};
-const QualityDraw STAR_HALFBACK_QUALITY = {850, 450, 0};
+const QualityDraw STAR_HALFBACK_QUALITY = {750, 450, 0};
 
 // How good the league is at each position against the drawn quality. The
 // game weighs one side's counters against the other's (runs against
@@ -86,7 +86,12 @@ const QualityDraw STAR_HALFBACK_QUALITY = {850, 450, 0};
 // the league they came from: the pass rush starts mild and the line firm so
 // that both leagues score alike.
 //                                  QB    RB   TE    WR    T    G    C    DE   DT   LB    CB    S     K     P
-const int POSITION_QUALITY[NUMBER_OF_POSITIONS] = {-400, 450, -300, -500, 650, 650, 650, 150, 100, -450, -400, -400, 1300, -1800};
+const int POSITION_QUALITY[NUMBER_OF_POSITIONS] = {-400, 350, -300, -400, 550, 550, 550, 50, 0, -550, -400, -400, 1300, -1800};
+
+// The bench of the first season is the one part of the league that no
+// later player is moulded on: a defensive bench a step nearer its starters
+// lets that season score as the grown league does.
+constexpr int BENCH_DEFENCE_QUALITY = 100;
 
 const QualityDraw& Quality_Draw(int nPosition, Role role, bool bStar) {
     bool bReceiver = nPosition == POS_WR || nPosition == POS_TE;
@@ -100,7 +105,8 @@ int Draw_Quality(int nPosition, Role role) {
     bool bStar = role == ROLE_STARTER && Random(100) < STAR_CHANCE;
     const QualityDraw& draw = Quality_Draw(nPosition, role, bStar);
     int nUp = Random(draw.nUp); // drawn in this order, whatever the compiler
-    return draw.nBase + nUp - Random(draw.nDown) + POSITION_QUALITY[nPosition];
+    int nBench = role != ROLE_STARTER && Position_Side(nPosition) == SIDE_DEFENCE ? BENCH_DEFENCE_QUALITY : 0;
+    return draw.nBase + nUp - Random(draw.nDown) + POSITION_QUALITY[nPosition] + nBench;
 }
 
 int Draw_Weighted(const int anWeights[], int nCount) {
