@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -31,6 +32,9 @@ class HelpViewer : public QWidget {
         m_pBrowser->setObjectName("browser");
         // Pages on the web leave for the desktop; a file link stays here.
         m_pBrowser->setOpenExternalLinks(true);
+        // Room for a paragraph to read as one, even at the smallest.
+        QFontMetrics metrics(m_pBrowser->font());
+        m_pBrowser->setMinimumSize(metrics.averageCharWidth() * 56, metrics.lineSpacing() * 20);
         pLayout->addWidget(m_pBrowser, 1);
         pBack->setEnabled(false);
         pForward->setEnabled(false);

@@ -64,7 +64,8 @@ class HistoryChartView : public QWidget {
         QPainter painter(this);
         PageDevice device{&painter, width(), height()};
         const int W = LOGICAL_PAGE_WIDTH, H = LOGICAL_PAGE_HEIGHT;
-        const int LEFT = 20, RIGHT = W - 20, TOP = 100, BOTTOM = H - 70;
+        // The scale's top figure sits at 56..92: the wins' counts start below it.
+        const int LEFT = 20, RIGHT = W - 20, TOP = 128, BOTTOM = H - 70, SCALE_BOTTOM = 92;
         Fill_Rectangle(device, 0, 0, W, H, QColor(18, 52, 30));
         QFont font = this->font();
         // Readable, never shouting: the chart grows, its texts hardly.
@@ -94,24 +95,26 @@ class HistoryChartView : public QWidget {
         // Every year when they fit; otherwise every second or third, from the last one back.
         int nLabelEvery = std::max(1, (nCount * 60 + (RIGHT - LEFT) - 1) / (RIGHT - LEFT));
         for (int i = 0; i < nCount; i++) {
-            int x0 = LEFT + i * nStep + nStep / 6, x1 = LEFT + (i + 1) * nStep - nStep / 6;
+            // A lone season's bar stays a bar, leaving the wins' line in the open.
+            int nMiddle = LEFT + i * nStep + nStep / 2, nHalf = std::min(nStep / 3, 40);
+            int x0 = nMiddle - nHalf, x1 = nMiddle + nHalf;
             int y = Money_Y(chart.anProfit[i]);
             Fill_Rectangle(device, x0, std::min(y, nZero), x1, std::max(y, nZero) + 1,
                            chart.anProfit[i] < 0 ? LOSS : PROFIT);
             int yWins = BOTTOM - (BOTTOM - TOP) * chart.anWins[i] / chart.nMostGames;
             winLine << Scale_Rect(width(), height(), (x0 + x1) / 2, yWins, (x0 + x1) / 2, yWins).topLeft();
-            anWinTop[i] = std::max(TOP - 40, yWins - 36);  // the count over its point
+            anWinTop[i] = std::max(SCALE_BOTTOM, yWins - 36);  // the count over its point
             if ((nCount - 1 - i) % nLabelEvery == 0)
                 Draw_Page_Text(device, QString::number(chart.anYear[i]), LEFT + i * nStep - 20, BOTTOM + 10,
                                LEFT + (i + 1) * nStep + 20, H - 10, TEXT | TEXT_CENTER, font, WINS);
         }
-        // The scale's ends, small, in the corner the bars leave free most often.
-        Draw_Page_Text(device, Money(chart.nHighProfit), LEFT, 56, W / 2, 92, TEXT | TEXT_SHADOW, small, PROFIT);
+        // The scale's ends, small, under the titles where no bar reaches.
+        Draw_Page_Text(device, Money(chart.nHighProfit), LEFT, 56, W / 2, SCALE_BOTTOM, TEXT | TEXT_SHADOW, small, PROFIT);
         if (chart.nLowProfit < 0)
-            Draw_Page_Text(device, Money(chart.nLowProfit), LEFT, BOTTOM - 36, W / 2, BOTTOM, TEXT | TEXT_SHADOW,
-                           small, LOSS);
+            Draw_Page_Text(device, Money(chart.nLowProfit), W / 2, 56, RIGHT, SCALE_BOTTOM,
+                           TEXT | TEXT_RIGHT | TEXT_SHADOW, small, LOSS);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(WINS, std::max(2, height() / 120)));
+        painter.setPen(QPen(WINS, std::max(2, height() / 200)));
         painter.drawPolyline(winLine);
         painter.setBrush(WINS);
         for (const QPoint& point : winLine) painter.drawEllipse(point, 3, 3);
