@@ -1,5 +1,6 @@
 #include "reports/team_history.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/random.h"
@@ -95,6 +96,24 @@ void Fill_Team_History(TNUM nTeam, TeamHistory* pHistory) {
     for (int nSeason = 0; nSeason < pHistory->nSeasons; nSeason++)
         Fill_Line(nTeam, nSeason, pHistory->aszLines[nSeason]);
     Fill_Averages(nTeam, pHistory);
+}
+
+void Fill_History_Chart(TNUM nTeam, HistoryChart* pChart) {
+    memset(pChart, 0, sizeof *pChart);
+    pChart->nMostGames = 1;
+    if (nTeam >= 0 && nTeam < NUMBER_OF_FRANCHISES && Valid_Team(nTeam))
+        pChart->nSeasons = Clamp(0, Current_Season_Index(), NUMBER_OF_SEASONS);
+    for (int nSeason = 0; nSeason < pChart->nSeasons; nSeason++) {
+        auto field = [&](int nField) { return Get_Team_Yearly_Stat(nTeam, nSeason, nField); };
+        pChart->anYear[nSeason] = Get_League_Rule(LR_START_YEAR) + nSeason;
+        // A damaged record's negative counts would draw below the axis.
+        pChart->anWins[nSeason] = std::max(0, field(YR_WINS));
+        int nGames = pChart->anWins[nSeason] + std::max(0, field(YR_LOSSES)) + std::max(0, field(YR_TIES));
+        pChart->nMostGames = std::max(pChart->nMostGames, nGames);
+        pChart->anProfit[nSeason] = field(YR_PROFIT);
+        pChart->nHighProfit = std::max(pChart->nHighProfit, pChart->anProfit[nSeason]);
+        pChart->nLowProfit = std::min(pChart->nLowProfit, pChart->anProfit[nSeason]);
+    }
 }
 
 TNUM History_First_Team() {

@@ -22,5 +22,18 @@ struct TeamHistory {
 // outside 0..8.
 void Season_Outcome_Text(TNUM nTeam, int nLevel, char* szOut);
 void Fill_Team_History(TNUM nTeam, TeamHistory* pHistory);
+
+// The dialog's chart: wins and profit for the same completed seasons, with
+// the scale they are drawn on.
+struct HistoryChart {
+    int nSeasons;
+    int anYear[NUMBER_OF_SEASONS];
+    int anWins[NUMBER_OF_SEASONS];
+    int anProfit[NUMBER_OF_SEASONS];  // dollars
+    int nMostGames;   // the wins' scale: the longest season's games, at least 1
+    int nHighProfit;  // the money's scale, at least 0 ...
+    int nLowProfit;   // ... and at most 0, so the zero line is always on it
+};
+void Fill_History_Chart(TNUM nTeam, HistoryChart* pChart);
 // The team the dialog opens on: setting 28 when it names a franchise in use.
 TNUM History_First_Team();

@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "shell/contract_offer.h"
+#include "shell/help_viewer.h"
 #include "shell/picture_store.h"
 
 namespace {
@@ -27,6 +28,9 @@ QLabel* g_pProgressText = nullptr;
 QProgressBar* g_pProgressBar = nullptr;
 QPainter* g_pPagePainter = nullptr;
 int g_nPageWidth = 0, g_nPageHeight = 0;
+DocumentOpener g_pOpener = nullptr;
+
+bool Desktop_Opens(const QUrl& url) { return g_pOpener ? g_pOpener(url) : QDesktopServices::openUrl(url); }
 
 // Another program in front: make the taskbar entry ask for attention first.
 void Alert_If_Inactive() {
@@ -112,13 +116,17 @@ void Picture(const char* szFile, int x, int y, int cx, int cy) {
 
 bool Document(const char* szPath) {
     QString szText = QString::fromUtf8(szPath);
-    if (szText.startsWith("http://") || szText.startsWith("https://")) return QDesktopServices::openUrl(QUrl(szText));
+    if (szText.startsWith("http://") || szText.startsWith("https://")) return Desktop_Opens(QUrl(szText));
     std::string szFound = Find_Data_File(szPath);
     if (szFound.empty()) {
         Warning_Log("Can't find the document %s", szPath);
         return false;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(QString::fromStdString(szFound)).absoluteFilePath()));
+    QString szFile = QFileInfo(QString::fromStdString(szFound)).absoluteFilePath();
+    // No opener on this desktop (or none that works): the pages are plain enough to show here.
+    // xdg-open starts happily with nothing behind it, so the user may ask for the window outright.
+    if (qEnvironmentVariableIntValue("BRAKVELL_HELP_VIEWER")) return Show_Help_Viewer(szFile);
+    return Desktop_Opens(QUrl::fromLocalFile(szFile)) || Show_Help_Viewer(szFile);
 }
 
 const PlatformOps QT_OPS = {Notice, Ask, Progress_Open, Progress_Update, Progress_Close,
@@ -133,6 +141,8 @@ void Install_Qt_Platform(QWidget* pMainWindow) {
 }
 
 QWidget* Main_Window_Widget() { return g_pMainWindow; }
+
+void Set_Document_Opener(DocumentOpener pOpener) { g_pOpener = pOpener; }
 
 void Set_Page_Painter(QPainter* pPainter, int nWidth, int nHeight) {
     g_pPagePainter = pPainter;

@@ -20,6 +20,7 @@
 #include "season/season_loop.h"
 #include "shell/command_table.h"
 #include "shell/dialogs.h"
+#include "shell/help_viewer.h"
 #include "shell/main_window.h"
 #include "shell/player_windows.h"
 
@@ -172,31 +173,47 @@ void Shoot_Player_Windows(MainWindow& window, const QString& szFolder) {
 }
 
 // A window that can grow: shot at its smallest, then maximised, then closed as Escape would.
-void Shoot_Depth_Windows(MainWindow& window, const QString& szFolder) {
-    for (const DialogShot& shot : DEPTH_WINDOWS) {
-        if (!Dialog_Registered(shot.idDialog)) continue;
-        g_bHoldModal = true;
-        QTimer::singleShot(0, [szFolder, shot] {
-            QDialog* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!pDialog) {
-                g_bHoldModal = false;
-                return;
-            }
-            pDialog->resize(pDialog->minimumSizeHint());
-            Settle(300);
-            Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-minimum.png").arg(shot.szName)));
-            QSize small = pDialog->size();
-            pDialog->showMaximized();
-            Settle(800);
-            if (pDialog->size() == small && pDialog->screen()) pDialog->setGeometry(pDialog->screen()->availableGeometry());
-            Settle(300);
-            Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-maximised.png").arg(shot.szName)));
+void Shoot_Growing_Window(MainWindow& window, const QString& szFolder, const DialogShot& shot) {
+    if (!Dialog_Registered(shot.idDialog)) return;
+    g_bHoldModal = true;
+    QTimer::singleShot(0, [szFolder, shot] {
+        QDialog* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!pDialog) {
             g_bHoldModal = false;
-            pDialog->reject();
-        });
-        Do_Dialog(&window, shot.idDialog);
-        Settle(100);
-    }
+            return;
+        }
+        pDialog->resize(pDialog->minimumSizeHint());
+        Settle(300);
+        Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-minimum.png").arg(shot.szName)));
+        QSize small = pDialog->size();
+        pDialog->showMaximized();
+        Settle(800);
+        if (pDialog->size() == small && pDialog->screen()) pDialog->setGeometry(pDialog->screen()->availableGeometry());
+        Settle(300);
+        Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-maximised.png").arg(shot.szName)));
+        g_bHoldModal = false;
+        pDialog->reject();
+    });
+    Do_Dialog(&window, shot.idDialog);
+    Settle(100);
+}
+
+void Shoot_Depth_Windows(MainWindow& window, const QString& szFolder) {
+    for (const DialogShot& shot : DEPTH_WINDOWS) Shoot_Growing_Window(window, szFolder, shot);
+}
+
+// The help window as it opens where the desktop has no opener, on the contents.
+void Shoot_Help_Viewer(const QString& szFolder) {
+    if (!Show_Help_Viewer("help/contents.htm")) return;
+    QWidget* pViewer = Help_Viewer();
+    pViewer->resize(pViewer->minimumSizeHint());
+    Settle(300);
+    Save(pViewer, QDir(szFolder).filePath("help-viewer-minimum.png"));
+    if (pViewer->screen()) pViewer->setGeometry(pViewer->screen()->availableGeometry());
+    Settle(300);
+    Save(pViewer, QDir(szFolder).filePath("help-viewer-maximised.png"));
+    pViewer->close();
+    Settle(100);
 }
 
 // The Draft page needs a draft: the season played out, then the off-season
@@ -260,5 +277,8 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     Shoot_Pages(window, szFolder, "maximised");
     Shoot_Contract_Offer();
     Shoot_Draft(window, szFolder);
+    // After the draft there is a season behind the team for its chart.
+    Shoot_Growing_Window(window, szFolder, {DIALOG_HISTORY, "history"});
+    Shoot_Help_Viewer(szFolder);
     return 0;
 }

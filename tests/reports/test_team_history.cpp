@@ -91,3 +91,32 @@ TEST_F(TeamHistoryTest, OpensOnTheTeamOfSetting28) {
     Fill_Team_History(NO_TEAM, &history);
     EXPECT_EQ(history.nSeasons, 0);
 }
+
+TEST_F(TeamHistoryTest, ChartKeepsTheSeasonsOfTheListAndAScaleHoldingZero) {
+    Season(0, 0, 0, 2000000, 12, 4, 0, 0, 0);
+    Season(0, 1, 0, 500000, 3, 12, 1, 0, 0);
+    Season(0, 2, 0, -900000, 9, 8, 0, 0, 0);  // the season being played: not drawn
+    g_League.anGameState[GS_SEASON_INDEX] = 2;
+    HistoryChart chart;
+    Fill_History_Chart(0, &chart);
+    TeamHistory history;
+    Fill_Team_History(0, &history);
+    ASSERT_EQ(chart.nSeasons, history.nSeasons);
+    EXPECT_EQ(chart.anYear[0], 2002);
+    EXPECT_EQ(chart.anYear[1], 2003);
+    EXPECT_EQ(chart.anWins[0], 12);
+    EXPECT_EQ(chart.anProfit[1], 500000);
+    EXPECT_EQ(chart.nMostGames, 16);
+    EXPECT_EQ(chart.nHighProfit, 2000000);
+    EXPECT_EQ(chart.nLowProfit, 0);  // no loss, yet the zero line stays on the chart
+
+    Season(0, 0, 0, -300000, -5, 2, 0, 0, 0);  // a damaged record
+    Fill_History_Chart(0, &chart);
+    EXPECT_EQ(chart.anWins[0], 0);
+    EXPECT_EQ(chart.nLowProfit, -300000);
+    EXPECT_EQ(chart.nHighProfit, 500000);
+
+    Fill_History_Chart(NUMBER_OF_FRANCHISES, &chart);
+    EXPECT_EQ(chart.nSeasons, 0);
+    EXPECT_EQ(chart.nMostGames, 1);  // never a division by zero
+}

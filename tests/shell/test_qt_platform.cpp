@@ -1,6 +1,7 @@
 // The Qt front end of the platform layer and the shell's small records.
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -9,12 +10,14 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "database/league_database.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "shell/command_table.h"
+#include "shell/help_viewer.h"
 #include "shell/main_window.h"
 #include "shell/picture_store.h"
 #include "shell/qt_platform.h"
@@ -32,6 +35,15 @@ void Press_In_Next_Box(QMessageBox::StandardButton button, QStringList* pSeen) {
         else
             pBox->button(button)->click();
     });
+}
+
+bool No_Opener(const QUrl&) { return false; }
+
+void Write_Page(const QString& szPath, const QString& szHtml) {
+    QDir().mkpath(QFileInfo(szPath).path());
+    QFile file(szPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(szHtml.toUtf8());
 }
 
 bool Write_Jpeg(const QString& szPath, QColor colour) {
@@ -115,6 +127,32 @@ class QtPlatformTest : public QObject {
         QVERIFY(!Open_Document("help\\nothing.htm"));
         QCOMPARE(Headless_Log_Lines().size(), size_t(1));
         QCOMPARE(QString::fromStdString(Headless_Log_Lines()[0]), QString("Warning: Can't find the document help\\nothing.htm"));
+    }
+
+    void Help_Opens_In_Its_Own_Window_When_The_Desktop_Cannot() {
+        Write_Page("help/first.htm", "<html><head><title>First Page</title></head><body>"
+                                     "<p>Read <a href=\"second.htm\">the second page</a>.</p></body></html>");
+        Write_Page("help/second.htm", "<html><head><title>Second Page</title></head><body><p>Here.</p></body></html>");
+        Set_Document_Opener(No_Opener);
+        bool bOpened = Open_Document("help/first.htm");
+        Set_Document_Opener(nullptr);
+        QVERIFY(bOpened);
+        QWidget* pViewer = Help_Viewer();
+        QVERIFY(pViewer && pViewer->isVisible());
+        QCOMPARE(pViewer->windowTitle(), QString("First Page"));
+        QTextBrowser* pBrowser = pViewer->findChild<QTextBrowser*>("browser");
+        QTextCursor link = pBrowser->document()->find("second page");
+        QVERIFY(!link.isNull());
+        QTextCursor inside(pBrowser->document());
+        inside.setPosition(link.selectionStart() + 2);
+        QTest::mouseClick(pBrowser->viewport(), Qt::LeftButton, {}, pBrowser->cursorRect(inside).center());
+        QCOMPARE(pViewer->windowTitle(), QString("Second Page"));
+        QPushButton* pBack = pViewer->findChild<QPushButton*>("back");
+        QVERIFY(pBack->isEnabled());
+        pBack->click();
+        QCOMPARE(pViewer->windowTitle(), QString("First Page"));
+        QVERIFY(pViewer->findChild<QPushButton*>("forward")->isEnabled());
+        pViewer->close();
     }
 
     void Pictures_Are_Found_Cached_And_Replaced_Oldest_First() {
