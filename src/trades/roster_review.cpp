@@ -70,18 +70,22 @@ bool Add_Player_At(TNUM nTeam, int nPosition) {
     return Create_Player(nTeam, nPosition);
 }
 
-// Players of the position, healthy or not.
-int Count_At(TNUM nTeam, int nPosition) {
-    int nCount = 0;
-    for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++)
-        nCount += Is_Valid_Player(nTeam, p) && Get_Player_Vital_Stat(nTeam, p, VS_POSITION) == nPosition;
-    return nCount;
+// Players of each position, healthy or not.
+void Count_All(TNUM nTeam, int* anCount) {
+    for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) anCount[nPosition] = 0;
+    for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) {
+        if (!Is_Valid_Player(nTeam, p)) continue;
+        int nPosition = Get_Player_Vital_Stat(nTeam, p, VS_POSITION);
+        if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS) anCount[nPosition]++;
+    }
 }
 
 // Whether the team keeps the least at his position without him.
 bool Can_Spare(TNUM nTeam, PNUM nPlayer) {
+    int anCount[NUMBER_OF_POSITIONS];
+    Count_All(nTeam, anCount);
     int nPosition = Get_Player_Vital_Stat(nTeam, nPlayer, VS_POSITION);
-    return Count_At(nTeam, nPosition) > Minimum_Roster_Count(nPosition);
+    return nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS || anCount[nPosition] > Minimum_Roster_Count(nPosition);
 }
 
 bool Computer_Managed(TNUM nTeam) { return Get_Team_Stat(nTeam, TEAM_STAT_CONTROL) == COMPUTER_MANAGED; }
@@ -175,12 +179,13 @@ void Computer_Offseason_Roster_Work(TNUM nTeam) {
 }
 
 PNUM Weakest_Player(TNUM nTeam) {
-    int anCount[NUMBER_OF_POSITIONS];
+    int anCount[NUMBER_OF_POSITIONS], anAll[NUMBER_OF_POSITIONS];
     Count_Healthy(nTeam, anCount);
+    Count_All(nTeam, anAll);
     // Only a position above its least can give a player up.
     int nSurplusPosition = -1;
     for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++)
-        if (Count_At(nTeam, nPosition) > Minimum_Roster_Count(nPosition) &&
+        if (anAll[nPosition] > Minimum_Roster_Count(nPosition) &&
             (nSurplusPosition < 0 || anCount[nPosition] - Ideal_Roster_Count(nPosition) >=
                                          anCount[nSurplusPosition] - Ideal_Roster_Count(nSurplusPosition)))
             nSurplusPosition = nPosition;
