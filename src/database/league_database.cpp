@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/random.h"
+#include "database/player.h"
 #include "database/team.h"
 #include "platform/platform.h"
 
@@ -29,6 +30,7 @@ void Copy_Field(char* pField, int nWidth, const char* szText) {
 void Clear_League() {
     memset(&g_League, 0, sizeof g_League);
     g_nTeamsInUse = 0;
+    Forget_History_Allocation();
 }
 
 int Get_Game_State(int nIndex) {

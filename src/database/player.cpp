@@ -464,6 +464,7 @@ bool Find_Player_ID(int nPlayerID, TNUM* pTeam, PNUM* pPlayer) {
 }
 
 void Rebuild_Player_Index() {
+    Forget_History_Allocation();  // the same signal: a league put in place wholesale
     Empty_Index();
     for (TNUM nTeam = 0; nTeam <= TOTAL_NUMBER_OF_TEAMS; nTeam++) {
         for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {

@@ -297,6 +297,8 @@ void Clear_Player_Stats(TNUM nTeam, PNUM nPlayer);  // periods 0..2 and the hist
 void Sort_History_Lists();
 int Allocate_History_Record();  // the first free record, or -1
 void Free_History_Record(int nRecord);
+// The league was replaced wholesale: the next allocation searches from 0.
+void Forget_History_Allocation();
 int Get_History_Year(int nRecord);
 int Count_History_Records_In_Use();
 int Get_History_Experience(int nRecord);

@@ -16,15 +16,29 @@ bool Counters_Used(const int32_t* anStats) {
 }
 }  // namespace
 
+// Every record below it is in use, so the search for the first free one
+// starts there rather than at 0: a league holds some 25,000 records and
+// opens thousands a season. A league read or made afresh starts it at 0
+// again; should it ever stand too high, the search wraps round.
+namespace {
+int g_nFirstFree = 0;
+}  // namespace
+
 int Allocate_History_Record() {
-    for (int nRecord = 0; nRecord <= LAST_USABLE_RECORD; nRecord++)
-        if (g_League.aHistory[nRecord].nYear == 0) return nRecord;
+    for (int nRecord = g_nFirstFree; nRecord <= LAST_USABLE_RECORD; nRecord++)
+        if (g_League.aHistory[nRecord].nYear == 0) return g_nFirstFree = nRecord;
+    for (int nRecord = 0; nRecord < g_nFirstFree && nRecord <= LAST_USABLE_RECORD; nRecord++)
+        if (g_League.aHistory[nRecord].nYear == 0) return g_nFirstFree = nRecord;
     return -1;
 }
 
 void Free_History_Record(int nRecord) {
-    if (History_Record_In_Range(nRecord)) memset(&g_League.aHistory[nRecord], 0, sizeof(HistoryRecord));
+    if (!History_Record_In_Range(nRecord)) return;
+    memset(&g_League.aHistory[nRecord], 0, sizeof(HistoryRecord));
+    if (nRecord < g_nFirstFree) g_nFirstFree = nRecord;
 }
+
+void Forget_History_Allocation() { g_nFirstFree = 0; }
 
 int Count_History_Records_In_Use() {
     int nUsed = 0;
