@@ -49,6 +49,9 @@ DraftWindow::DraftWindow(QWidget* pOwner) : QDialog(pOwner), m_nPerson((TNUM)Get
     m_pTable->setObjectName("Prospects");
     for (int nColumn = 0; nColumn < NUMBER_OF_PLAYER_COLUMNS; nColumn++) m_pTable->Show_Column(nColumn, false);
     for (int nColumn : SHOWN_COLUMNS) m_pTable->Show_Column(nColumn, true);
+    // The score beside the name; the college, a free text, last.
+    QHeaderView* pHeader = m_pTable->horizontalHeader();
+    pHeader->moveSection(pHeader->visualIndex(COLUMN_SCOUT_SCORE), pHeader->visualIndex(COLUMN_NAME) + 1);
     pRow->addWidget(m_pTable, 1);
     QVBoxLayout* pButtons = new QVBoxLayout;
     m_pPick = new QPushButton("&Pick", this);

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "database/player.h"
 #include "personnel/player_search.h"
@@ -159,6 +160,8 @@ void FindPlayersWindow::Search() {
         Get_Player_Row(found.nTeam, found.nSlot, &rows.back());
     }
     m_pTable->Set_Rows(std::move(rows));
+    // The window widens, if it must, to show every column of what was found whole.
+    m_pTable->setMinimumWidth(std::max(m_pTable->minimumWidth(), m_pTable->Fit_Columns()));
     int nFound = m_pTable->Row_Count();
     m_pCount->setText(nFound == FOUND_PLAYERS_LIMIT ? QString("The first %1 players found.").arg(nFound)
                                                     : QString("Players found: %1").arg(nFound));

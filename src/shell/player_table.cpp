@@ -216,10 +216,14 @@ void PlayerTable::Enable_Depth_Drag(bool bEnable) {
 }
 
 int PlayerTable::Fit_Columns() {
+    // A stretched last column keeps its stretched width: measure it unstretched.
+    bool bStretch = horizontalHeader()->stretchLastSection();
+    horizontalHeader()->setStretchLastSection(false);
     resizeColumnsToContents();  // the headings' hints leave room for the sort arrow
     int nWidth = 0;
     for (int nColumn = 0; nColumn < NUMBER_OF_PLAYER_COLUMNS; nColumn++)
         if (!isColumnHidden(nColumn)) nWidth += columnWidth(nColumn);
+    horizontalHeader()->setStretchLastSection(bStretch);
     // A few pixels to spare: the header rounds its sections, and one pixel short brings a scroll bar.
     return nWidth + 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + 4;
 }

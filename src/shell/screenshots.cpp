@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QScreen>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -48,6 +49,7 @@ const DialogShot DIALOGS[] = {
 // The depth-chart windows, each at its smallest and maximised.
 const DialogShot DEPTH_WINDOWS[] = {
     {DIALOG_OFFENSE, "offense"}, {DIALOG_DEFENSE, "defense"}, {DIALOG_SPECIAL_TEAMS, "specialteams"},
+    {DIALOG_FIND_PLAYERS, "findplayers"},
 };
 QString g_szNextModal;  // the file name the next modal window is saved under
 bool g_bHoldModal = false;  // a modal window being shot in more than one size
@@ -171,31 +173,36 @@ void Shoot_Player_Windows(MainWindow& window, const QString& szFolder) {
 }
 
 // A window that can grow: shot at its smallest, then maximised, then closed as Escape would.
-void Shoot_Depth_Windows(MainWindow& window, const QString& szFolder) {
-    for (const DialogShot& shot : DEPTH_WINDOWS) {
-        if (!Dialog_Registered(shot.idDialog)) continue;
-        g_bHoldModal = true;
-        QTimer::singleShot(0, [szFolder, shot] {
-            QDialog* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!pDialog) {
-                g_bHoldModal = false;
-                return;
-            }
-            pDialog->resize(pDialog->minimumSizeHint());
-            Settle(300);
-            Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-minimum.png").arg(shot.szName)));
-            QSize small = pDialog->size();
-            pDialog->showMaximized();
-            Settle(800);
-            if (pDialog->size() == small && pDialog->screen()) pDialog->setGeometry(pDialog->screen()->availableGeometry());
-            Settle(300);
-            Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-maximised.png").arg(shot.szName)));
+// A window with a Search button is shot with what it finds.
+void Shoot_Growing_Window(MainWindow& window, const QString& szFolder, const DialogShot& shot) {
+    if (!Dialog_Registered(shot.idDialog)) return;
+    g_bHoldModal = true;
+    QTimer::singleShot(0, [szFolder, shot] {
+        QDialog* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!pDialog) {
             g_bHoldModal = false;
-            pDialog->reject();
-        });
-        Do_Dialog(&window, shot.idDialog);
-        Settle(100);
-    }
+            return;
+        }
+        for (QPushButton* pButton : pDialog->findChildren<QPushButton*>())
+            if (pButton->text() == "Sea&rch") pButton->click();
+        pDialog->resize(pDialog->minimumSizeHint());
+        Settle(300);
+        Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-minimum.png").arg(shot.szName)));
+        QSize small = pDialog->size();
+        pDialog->showMaximized();
+        Settle(800);
+        if (pDialog->size() == small && pDialog->screen()) pDialog->setGeometry(pDialog->screen()->availableGeometry());
+        Settle(300);
+        Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-maximised.png").arg(shot.szName)));
+        g_bHoldModal = false;
+        pDialog->reject();
+    });
+    Do_Dialog(&window, shot.idDialog);
+    Settle(100);
+}
+
+void Shoot_Depth_Windows(MainWindow& window, const QString& szFolder) {
+    for (const DialogShot& shot : DEPTH_WINDOWS) Shoot_Growing_Window(window, szFolder, shot);
 }
 
 // The Draft page needs a draft: the season played out, then the off-season
@@ -212,6 +219,7 @@ void Shoot_Draft(MainWindow& window, const QString& szFolder) {
     window.Show_Page(PAGE_DRAFT);
     Settle(300);
     Save(&window, QDir(szFolder).filePath("draft-running-maximised.png"));
+    Shoot_Growing_Window(window, szFolder, {DIALOG_DRAFT, "draft"});
     End_College_Draft();
     window.Refresh_Menus();
     window.Show_Page(PAGE_DRAFT);
