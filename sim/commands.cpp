@@ -37,6 +37,7 @@ int Sim_Find(int argc, char** argv);
 int Sim_Agents(int argc, char** argv);
 int Sim_Card(int argc, char** argv);
 int Sim_Depth(int argc, char** argv);
+int Sim_Draft(int argc, char** argv);
 
 // Each command group adds its entries here.
 static const SimCommand COMMANDS[] = {
@@ -51,6 +52,9 @@ static const SimCommand COMMANDS[] = {
     {"find", "find FILE [--position POS|any] [--age N] [--salary N] [--name TEXT] [--min A,B,C,D,E]",
      "the players who meet a search: position, age, salary, name and the least ratings", Sim_Find},
     {"card", "card FILE TEAM SLOT", "one player's card as the scouting window shows it, with the scouting line", Sim_Card},
+    {"draft", "draft FILE [--pick N [--contracts ask|sign|release]] [--end]",
+     "the college draft as the person sees it: who is on the clock and the class by his scouts; --pick makes "
+     "his pick of prospect N, --end lets the computer make every remaining pick", Sim_Draft},
     {"roster", "roster FILE TEAM", "list a roster in depth-chart order with ratings", Sim_Roster},
     {"depth", "depth FILE TEAM offense|defense|special [--auto] [--move SLOT up|down]... [--kick N] [--punt N] [--save]",
      "one side of a team's depth chart; --auto lets the computer choose, --move moves a player at his position, "

@@ -1,6 +1,7 @@
 #include "personnel/player_search.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
 #include "base/random.h"
@@ -12,6 +13,24 @@ namespace {
 constexpr int DEFAULT_AGE_LIMIT = 50;
 constexpr int DEFAULT_SALARY_LIMIT = 10000;
 constexpr int DEFAULT_MINIMUM = 50;
+constexpr int HIGHEST_AGE_LIMIT = 100;
+constexpr int HIGHEST_SALARY_LIMIT = 100000;  // thousands
+constexpr int HIGHEST_RATING = 100;
+
+// A whole number in nLo..nHi, spaces around it allowed and nothing else.
+bool Read_Whole_Number(const char* szText, int nLo, int nHi, int* pValue) {
+    while (*szText == ' ') szText++;
+    long nValue = 0;
+    int nDigits = 0;
+    for (; *szText >= '0' && *szText <= '9'; szText++, nDigits++) {
+        nValue = nValue * 10 + (*szText - '0');
+        if (nValue > nHi) return false;
+    }
+    while (*szText == ' ') szText++;
+    if (!nDigits || *szText || nValue < nLo) return false;
+    *pValue = (int)nValue;
+    return true;
+}
 
 std::string Capitals(const char* szText) {
     std::string szOut(szText);
@@ -89,6 +108,40 @@ std::vector<FoundPlayer> Search_For_Players(const SearchCriteria& criteria) {
     if (found.empty())
         Message_Box("Search Failed", "Couldn't find any players with those parameters. Try broadening your search.");
     return found;
+}
+
+std::string Search_Position_Text(int nPosition) {
+    if (nPosition == POS_ANY) return "Any Player";
+    char szName[TEXT_SIZE], szPlural[TEXT_SIZE];
+    Get_Position_Name(nPosition, szName);
+    Make_Plural(szName, szPlural);
+    return szPlural;
+}
+
+bool Read_Search_Fields(const char* szAge, const char* szSalary, const char* const aszMinimum[RATINGS_PER_POSITION],
+                        SearchCriteria* pCriteria, std::string* pszMessage) {
+    SearchCriteria criteria = *pCriteria;
+    char szMessage[TEXT_SIZE];
+    if (!Read_Whole_Number(szAge, 1, HIGHEST_AGE_LIMIT, &criteria.nAgeLimit)) {
+        snprintf(szMessage, sizeof szMessage, "The age limit must be a whole number from 1 to %d.", HIGHEST_AGE_LIMIT);
+        *pszMessage = szMessage;
+        return false;
+    }
+    if (!Read_Whole_Number(szSalary, 0, HIGHEST_SALARY_LIMIT, &criteria.nSalaryLimit)) {
+        snprintf(szMessage, sizeof szMessage,
+                 "The salary limit must be a whole number of thousands of dollars from 0 to %d.", HIGHEST_SALARY_LIMIT);
+        *pszMessage = szMessage;
+        return false;
+    }
+    for (int i = 0; i < RATINGS_PER_POSITION; i++)
+        if (!Read_Whole_Number(aszMinimum[i], 0, HIGHEST_RATING, &criteria.anMinimum[i])) {
+            snprintf(szMessage, sizeof szMessage, "Each least rating must be a whole number from 0 to %d.",
+                     HIGHEST_RATING);
+            *pszMessage = szMessage;
+            return false;
+        }
+    *pCriteria = criteria;
+    return true;
 }
 
 std::string Found_Player_Line(const FoundPlayer& found) {

@@ -34,5 +34,13 @@ void Store_Search_Criteria(const SearchCriteria& criteria);
 std::vector<FoundPlayer> Find_Players(const SearchCriteria& criteria);
 // The same, with the "Search Failed" notice when nobody qualifies.
 std::vector<FoundPlayer> Search_For_Players(const SearchCriteria& criteria);
+// The search window's choice for a position: "Quarterbacks" .. "Punters",
+// "Any Player" for POS_ANY.
+std::string Search_Position_Text(int nPosition);
+// The search window's typed fields (age limit, salary limit in thousands,
+// the five least ratings) read into the criteria. False, with the message to
+// show and the criteria untouched, when one is no whole number in its range.
+bool Read_Search_Fields(const char* szAge, const char* szSalary, const char* const aszMinimum[RATINGS_PER_POSITION],
+                        SearchCriteria* pCriteria, std::string* pszMessage);
 // "Name\tTeam": a prospect's team reads "Undrafted".
 std::string Found_Player_Line(const FoundPlayer& found);

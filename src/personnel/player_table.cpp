@@ -15,8 +15,9 @@
 namespace {
 const char* const HEADINGS[NUMBER_OF_PLAYER_COLUMNS] = {
     "Depth", "Pos", "Name", "Age", "Ovr", "Key 1", "Key 2", "Key 3", "Key 4", "Key 5",
-    "Value", "Salary", "Contract", "Injury",
+    "Value", "Salary", "Contract", "Injury", "Team", "Class", "Ht", "Wt", "College", "CSS",
 };
+const char* const CLASS_NAMES[] = {"Fr", "So", "Jr", "Sr"};  // experience -4 .. -1
 
 void Put(PlayerRow* pRow, int nColumn, int64_t nKey, const char* szText) {
     pRow->anKey[nColumn] = nKey;
@@ -113,6 +114,21 @@ void Get_Player_Row(TNUM nTeam, PNUM nSlot, PlayerRow* pRow) {
     } else {
         Put(pRow, COLUMN_INJURY, 0, "");
     }
+
+    if (nTeam >= DRAFT_POOL_TEAMS)
+        strcpy(szText, "Undrafted");
+    else
+        Get_Team_Label(nTeam, szText);
+    Put(pRow, COLUMN_TEAM, 0, szText);
+    int nExperience = Get_Player_Vital_Stat(nTeam, nSlot, VS_EXPERIENCE);
+    Put(pRow, COLUMN_CLASS, nExperience, nExperience >= -4 && nExperience < 0 ? CLASS_NAMES[nExperience + 4] : "");
+    int nHeight = Get_Player_Vital_Stat(nTeam, nSlot, VS_HEIGHT);
+    snprintf(szText, sizeof szText, "%d-%d", nHeight / 12, nHeight % 12);
+    Put(pRow, COLUMN_HEIGHT, nHeight, szText);
+    Put_Number(pRow, COLUMN_WEIGHT, Get_Player_Vital_Stat(nTeam, nSlot, VS_WEIGHT));
+    Get_Player_College(nTeam, nSlot, szText);
+    Put(pRow, COLUMN_COLLEGE, 0, szText);
+    Put(pRow, COLUMN_SCOUT_SCORE, 0, "");
 }
 
 std::vector<PlayerRow> Get_Player_Rows(TNUM nTeam, int nSide) {
@@ -131,6 +147,8 @@ void Sort_Player_Rows(std::vector<PlayerRow>& rows, int nColumn, bool bDescendin
     std::stable_sort(rows.begin(), rows.end(), [nColumn, bDescending](const PlayerRow& a, const PlayerRow& b) {
         int nOrder = a.anKey[nColumn] < b.anKey[nColumn] ? -1 : a.anKey[nColumn] > b.anKey[nColumn] ? 1 : 0;
         if (!nOrder && nColumn == COLUMN_NAME) nOrder = strcmp(a.szSortName, b.szSortName);
+        if (!nOrder && (nColumn == COLUMN_TEAM || nColumn == COLUMN_COLLEGE))
+            nOrder = strcmp(a.aszText[nColumn], b.aszText[nColumn]);
         if (bDescending) nOrder = -nOrder;
         if (nOrder) return nOrder < 0;
         return a.nTeam != b.nTeam ? a.nTeam < b.nTeam : a.nSlot < b.nSlot;

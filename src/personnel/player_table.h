@@ -19,6 +19,13 @@ enum PlayerColumn {
     COLUMN_SALARY,
     COLUMN_CONTRACT,  // years left of the contract's years
     COLUMN_INJURY,
+    // Shown by the windows that list players of many teams or prospects.
+    COLUMN_TEAM,  // "Undrafted" for a prospect
+    COLUMN_CLASS,  // "Fr" .. "Sr" while at college
+    COLUMN_HEIGHT,
+    COLUMN_WEIGHT,
+    COLUMN_COLLEGE,
+    COLUMN_SCOUT_SCORE,  // left empty: what a team's scouts see is the window's to fill in
     NUMBER_OF_PLAYER_COLUMNS,
 };
 constexpr int PLAYER_CELL_SIZE = 48;

@@ -7,7 +7,7 @@
 
 namespace {
 constexpr int STANDARD_QUALITY = 1000;
-constexpr int ERROR_LIMIT = 14;
+constexpr int ERROR_LIMIT = SCOUTING_ERROR_LIMIT;
 const int MONTH_LENGTH[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 bool Is_Franchise_In_Use(TNUM nTeam) { return nTeam >= 0 && nTeam < NUMBER_OF_FRANCHISES && Valid_Team(nTeam); }

@@ -4,6 +4,8 @@
 #pragma once
 #include "database/league_database.h"
 
+constexpr int SCOUTING_ERROR_LIMIT = 14;  // either way
+
 // The player hash with modulus nModulus (at least 1) for the current month.
 int Player_Hash(int nPlayerID, int nModulus);
 // The scouting error -14..14 of team nTeam judging the player with ID

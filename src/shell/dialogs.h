@@ -64,6 +64,8 @@ void Register_Settings_Dialogs();    // Options, Injury Contingency, Database No
 void Register_Budget_Dialogs();      // Tickets, Concessions, Broadcast, Expenses
 void Register_Hall_Of_Fame_Dialog(); // the players' Hall Of Fame
 void Register_Player_Windows();      // the player card, Change Position, Edit Player
+void Register_Find_Players_Window();
+void Register_Draft_Window();         // the college draft
 // Every dialog, page and command handler of the program, registered once at
 // start before the menus are refreshed. New features add their calls there.
 void Register_Features();

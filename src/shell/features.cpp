@@ -30,6 +30,8 @@ void Register_Features() {
     Register_Player_Windows();
     Register_Depth_Dialogs();
     Register_Free_Agents_Window();
+    Register_Find_Players_Window();
+    Register_Draft_Window();
     // Double-clicking a player in any table opens his card.
     Set_Player_Opener([](QWidget* pOwner, TNUM nTeam, PNUM nSlot) { Show_Player_Card(pOwner, nTeam, nSlot); });
     Register_Play_Commands();

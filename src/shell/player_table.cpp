@@ -14,10 +14,12 @@ PlayerOpener g_pOpenPlayer = nullptr;
 // The columns whose first click should show the best first.
 bool Best_First(int nColumn) {
     return nColumn == COLUMN_OVERALL || (nColumn >= COLUMN_KEY_RATING && nColumn < COLUMN_VALUE) ||
-           nColumn == COLUMN_VALUE || nColumn == COLUMN_SALARY || nColumn == COLUMN_INJURY;
+           nColumn == COLUMN_VALUE || nColumn == COLUMN_SALARY || nColumn == COLUMN_INJURY ||
+           nColumn == COLUMN_SCOUT_SCORE;
 }
 bool Text_Column(int nColumn) {
-    return nColumn == COLUMN_NAME || nColumn == COLUMN_DEPTH || nColumn == COLUMN_POSITION || nColumn == COLUMN_INJURY;
+    return nColumn == COLUMN_NAME || nColumn == COLUMN_DEPTH || nColumn == COLUMN_POSITION || nColumn == COLUMN_INJURY ||
+           nColumn == COLUMN_TEAM || nColumn == COLUMN_CLASS || nColumn == COLUMN_COLLEGE;
 }
 QVariant Alignment(int nColumn) {
     return QVariant::fromValue(Text_Column(nColumn) ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
@@ -136,6 +138,7 @@ PlayerTable::PlayerTable(QWidget* pParent) : QTableView(pParent), m_pModel(new P
         emit Player_Activated(nTeam, nSlot);
         if (g_pOpenPlayer) g_pOpenPlayer(window(), nTeam, nSlot);
     });
+    for (int nColumn = COLUMN_TEAM; nColumn < NUMBER_OF_PLAYER_COLUMNS; nColumn++) setColumnHidden(nColumn, true);
     Tint_Starters();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { emit Selected_Player_Changed(); });
 }
@@ -161,7 +164,7 @@ void PlayerTable::Set_Rows(std::vector<PlayerRow> rows) {
     for (int nColumn = COLUMN_KEY_RATING; nColumn < COLUMN_VALUE; nColumn++) {
         bool bUsed = false;
         for (const PlayerRow& row : m_pModel->rows) bUsed |= Player_Column_Rating(nColumn, row.nPosition) != 0;
-        setColumnHidden(nColumn, !bUsed && !m_pModel->rows.empty());
+        setColumnHidden(nColumn, !m_bRatings || (!bUsed && !m_pModel->rows.empty()));
     }
     if (nSlot != NO_PLAYER) Select_Player(nTeam, nSlot);
 }
@@ -198,6 +201,11 @@ void PlayerTable::Select_Player(TNUM nTeam, PNUM nSlot) {
     clearSelection();
 }
 
+void PlayerTable::Show_Column(int nColumn, bool bShow) {
+    if (nColumn >= COLUMN_KEY_RATING && nColumn < COLUMN_VALUE) m_bRatings = bShow;
+    setColumnHidden(nColumn, !bShow);
+}
+
 void PlayerTable::Enable_Depth_Drag(bool bEnable) {
     m_pModel->bDrag = bEnable;
     setDragEnabled(bEnable);
@@ -208,10 +216,14 @@ void PlayerTable::Enable_Depth_Drag(bool bEnable) {
 }
 
 int PlayerTable::Fit_Columns() {
+    // A stretched last column keeps its stretched width: measure it unstretched.
+    bool bStretch = horizontalHeader()->stretchLastSection();
+    horizontalHeader()->setStretchLastSection(false);
     resizeColumnsToContents();  // the headings' hints leave room for the sort arrow
     int nWidth = 0;
     for (int nColumn = 0; nColumn < NUMBER_OF_PLAYER_COLUMNS; nColumn++)
         if (!isColumnHidden(nColumn)) nWidth += columnWidth(nColumn);
+    horizontalHeader()->setStretchLastSection(bStretch);
     // A few pixels to spare: the header rounds its sections, and one pixel short brings a scroll bar.
     return nWidth + 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + 4;
 }

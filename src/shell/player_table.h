@@ -29,6 +29,9 @@ class PlayerTable : public QTableView {
     const PlayerRow* Selected_Row() const;
     void Select_Player(TNUM nTeam, PNUM nSlot);
     void Enable_Depth_Drag(bool bEnable);
+    // The columns from COLUMN_TEAM on are hidden until a window shows them;
+    // the rating columns stay hidden when a window would not show them.
+    void Show_Column(int nColumn, bool bShow);
     // Columns sized to their widest text; the width that shows them all whole.
     int Fit_Columns();
 
@@ -45,6 +48,7 @@ class PlayerTable : public QTableView {
   private:
     PlayerTableModel* m_pModel;
     int m_nDragSlot = NO_PLAYER;
+    bool m_bRatings = true;
     void changeEvent(QEvent* pEvent) override;
     void Tint_Starters();
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QScreen>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -46,10 +47,11 @@ const DialogShot DIALOGS[] = {
     {DIALOG_OPTIONS, "options"},   {DIALOG_INJURY_CONTINGENCY, "injury"}, {DIALOG_SAVE_GAME, "save"},
     {DIALOG_RESUME_GAME, "resume"}, {DIALOG_ABOUT, "about"}, {DIALOG_HALL_OF_FAME, "halloffame"},
 };
-// The depth-chart windows and the free agents, each at its smallest and maximised.
+// The depth-chart windows, the free agents and the search, each at its smallest and maximised.
 const DialogShot DEPTH_WINDOWS[] = {
     {DIALOG_OFFENSE, "offense"}, {DIALOG_DEFENSE, "defense"}, {DIALOG_SPECIAL_TEAMS, "specialteams"},
     {DIALOG_FREE_AGENTS, "freeagents"},
+    {DIALOG_FIND_PLAYERS, "findplayers"},
 };
 QString g_szNextModal;  // the file name the next modal window is saved under
 bool g_bHoldModal = false;  // a modal window being shot in more than one size
@@ -173,6 +175,7 @@ void Shoot_Player_Windows(MainWindow& window, const QString& szFolder) {
 }
 
 // A window that can grow: shot at its smallest, then maximised, then closed as Escape would.
+// A window with a Search button is shot with what it finds.
 void Shoot_Growing_Window(MainWindow& window, const QString& szFolder, const DialogShot& shot) {
     if (!Dialog_Registered(shot.idDialog)) return;
     g_bHoldModal = true;
@@ -182,6 +185,8 @@ void Shoot_Growing_Window(MainWindow& window, const QString& szFolder, const Dia
             g_bHoldModal = false;
             return;
         }
+        for (QPushButton* pButton : pDialog->findChildren<QPushButton*>())
+            if (pButton->text() == "Sea&rch") pButton->click();
         pDialog->resize(pDialog->minimumSizeHint());
         Settle(300);
         Save(pDialog, QDir(szFolder).filePath(QString("dialog-%1-minimum.png").arg(shot.szName)));
@@ -230,6 +235,7 @@ void Shoot_Draft(MainWindow& window, const QString& szFolder) {
     window.Show_Page(PAGE_DRAFT);
     Settle(300);
     Save(&window, QDir(szFolder).filePath("draft-running-maximised.png"));
+    Shoot_Growing_Window(window, szFolder, {DIALOG_DRAFT, "draft"});
     End_College_Draft();
     window.Refresh_Menus();
     window.Show_Page(PAGE_DRAFT);

@@ -10,6 +10,7 @@
 #include "season/season_loop.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
+#include "shell/page_view.h"
 #include "shell/welcome.h"
 
 // Seconds the last play command took, for the debug notice.
@@ -71,7 +72,12 @@ void Command_Trades(MainWindow& window) {
 
 void Command_Draft(MainWindow& window) {
     int idDialog = Get_League_Rule(LR_FANTASY_DRAFT) ? DIALOG_FANTASY_DRAFT_ORDER : DIALOG_DRAFT;
-    if (Dialog_Registered(idDialog)) Do_Dialog(&window, idDialog);
+    if (!Dialog_Registered(idDialog)) return;
+    Do_Dialog(&window, idDialog);
+    // Picks made in the window move the draft on, and its end starts the new season.
+    window.Refresh_Title();
+    window.Refresh_Menus();
+    if (window.Page_View()) window.Page_View()->Forget_Page();
 }
 
 // Ending a running fantasy draft is a command of the draft itself; it registers

@@ -1,6 +1,7 @@
 // The player search over the default league: the criteria narrow as the
 // window promises, the stored criteria come back, and a search changes nothing.
 #include <cstring>
+#include <set>
 #include <string>
 
 #include "commands/start_up.h"
@@ -102,4 +103,41 @@ TEST_F(PlayerSearchTest, TheCriteriaComeBackAsStoredAndASearchChangesNothing) {
     uint32_t nBefore = Saved_Data_Checksum();
     Find_Players(Default_Search_Criteria());
     EXPECT_EQ(Saved_Data_Checksum(), nBefore);
+}
+
+// The window's typed fields: whole numbers in range or a message, and a
+// refused field leaves every criterion as it was.
+TEST(SearchFields, OnlyWholeNumbersInRangeAreTakenAndARefusalChangesNothing) {
+    const char* const aszFifty[RATINGS_PER_POSITION] = {"50", "50", "50", "50", "50"};
+    SearchCriteria criteria = Default_Search_Criteria();
+    std::string szMessage;
+    ASSERT_TRUE(Read_Search_Fields(" 1 ", "0", aszFifty, &criteria, &szMessage));
+    EXPECT_EQ(criteria.nAgeLimit, 1);
+    EXPECT_EQ(criteria.nSalaryLimit, 0);
+    ASSERT_TRUE(Read_Search_Fields("100", "100000", aszFifty, &criteria, &szMessage));
+    EXPECT_EQ(criteria.nSalaryLimit, 100000);
+    SearchCriteria before = criteria;
+    for (const char* szAge : {"0", "101", "", "  ", "-5", "3O", "2.5", "99999999999999999999"}) {
+        szMessage.clear();
+        EXPECT_FALSE(Read_Search_Fields(szAge, "500", aszFifty, &criteria, &szMessage)) << szAge;
+        EXPECT_NE(szMessage.find("age limit"), std::string::npos);
+        EXPECT_EQ(criteria.nAgeLimit, before.nAgeLimit);
+        EXPECT_EQ(criteria.nSalaryLimit, before.nSalaryLimit);
+    }
+    EXPECT_FALSE(Read_Search_Fields("30", "100001", aszFifty, &criteria, &szMessage));
+    EXPECT_NE(szMessage.find("salary limit"), std::string::npos);
+    const char* const aszBad[RATINGS_PER_POSITION] = {"50", "50", "50", "50", "101"};
+    EXPECT_FALSE(Read_Search_Fields("30", "500", aszBad, &criteria, &szMessage));
+    EXPECT_NE(szMessage.find("rating"), std::string::npos);
+    EXPECT_EQ(criteria.anMinimum[RATINGS_PER_POSITION - 1], before.anMinimum[RATINGS_PER_POSITION - 1]);
+    EXPECT_EQ(criteria.nAgeLimit, before.nAgeLimit);
+}
+
+TEST(SearchFields, ThePositionChoicesAreTheFourteenPluralsAndAnyPlayer) {
+    EXPECT_EQ(Search_Position_Text(POS_QB), "Quarterbacks");
+    EXPECT_EQ(Search_Position_Text(POS_S), "Safeties");
+    EXPECT_EQ(Search_Position_Text(POS_ANY), "Any Player");
+    std::set<std::string> names;
+    for (int nPosition = 0; nPosition <= POS_ANY; nPosition++) names.insert(Search_Position_Text(nPosition));
+    EXPECT_EQ((int)names.size(), POS_ANY + 1);
 }

@@ -1,6 +1,7 @@
 // The college draft on the default league: the order, who is on the clock,
 // the computer's and the person's picks, the draft file, and the league left
 // sound and in its new season once the draft is over.
+#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <utility>
@@ -12,7 +13,9 @@
 #include "database/text_format.h"
 #include "default_season_fixture.h"
 #include "personnel/negotiation.h"
+#include "personnel/scouting_error.h"
 #include "season/college_draft.h"
+#include "season/draft_dialog.h"
 #include "season/schedule.h"
 
 namespace {
@@ -273,6 +276,76 @@ TEST_F(CollegeDraftTest, APersonIsToldWhenOnTheClockAndPicksAfterTheNegotiation)
     End_College_Draft();
     Expect_New_Season_Set_Up();
     EXPECT_GE(Drafted_This_Year(nFirst), 2);
+}
+
+// The Draft window: the clock, the scouts' blurred view of the class and the
+// Pick button that only a person's turn allows.
+TEST_F(CollegeDraftTest, TheDraftWindowShowsTheClockTheScoutsViewAndPicksOnlyOnAPersonsTurn) {
+    constexpr TNUM nPerson = 7;
+    DraftDialogState state;
+    Get_Draft_Dialog_State(nPerson, &state);
+    EXPECT_FALSE(state.bRunning);
+    EXPECT_FALSE(state.bCanPick);
+    EXPECT_EQ(state.nOnTheClock, NO_TEAM);
+    EXPECT_TRUE(Draft_Class_Rows(nPerson).empty());
+
+    Set_Finishes({{nPerson, 5}});
+    Set_Team_Stat(nPerson, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    Set_Game_State(GS_MANAGED_TEAM, nPerson);
+    Open_Draft();
+    Get_Draft_Dialog_State(nPerson, &state);
+    char szNick[TEXT_SIZE];
+    Get_Team_Nickname(nPerson, szNick);
+    EXPECT_TRUE(state.bRunning && state.bCanPick);
+    EXPECT_EQ(state.nOnTheClock, nPerson);
+    EXPECT_EQ(std::string(state.szTitle), "Draft (" + std::string(szNick) + ")");
+    EXPECT_EQ(std::string(state.szClock), "Round 1, Pick 1 (#1): " + std::string(szNick));
+
+    // Poor scouts on the hardest level misjudge some of the class, never by more
+    // than their error, and looking draws no random number.
+    Set_Game_State(GS_DIFFICULTY, NUMBER_OF_DIFFICULTIES - 1);
+    Set_Team_Financial_Stat(nPerson, FIN_SCOUTING_QUALITY, 0);
+    Seed_Random(11);
+    std::vector<PlayerRow> rows = Draft_Class_Rows(nPerson);
+    uint32_t nNext = Random_Next();
+    Seed_Random(11);
+    EXPECT_EQ(Random_Next(), nNext);
+    ASSERT_EQ((int)rows.size(), Pool_Count());
+    int nMisjudged = 0;
+    for (size_t i = 0; i < rows.size(); i++) {
+        if (i) {
+            EXPECT_LT(rows[i - 1].nTeam * PLAYERS_PER_TEAM + rows[i - 1].nSlot,
+                      rows[i].nTeam * PLAYERS_PER_TEAM + rows[i].nSlot);
+        }
+        int nTrue = Get_Player_Vital_Stat(rows[i].nTeam, rows[i].nSlot, VS_SCOUT_SCORE);
+        int nShown = (int)rows[i].anKey[COLUMN_SCOUT_SCORE];
+        EXPECT_LE(std::abs(nShown - nTrue), SCOUTING_ERROR_LIMIT);
+        EXPECT_EQ(std::string(rows[i].aszText[COLUMN_SCOUT_SCORE]),
+                  std::to_string(nShown / 10) + "." + std::to_string(nShown % 10));
+        nMisjudged += nShown != nTrue;
+    }
+    EXPECT_GT(nMisjudged, 0);
+    // The commissioner sees the class as it is.
+    Set_Game_State(GS_COMMISSIONER, 1);
+    for (const PlayerRow& row : Draft_Class_Rows(nPerson))
+        ASSERT_EQ(row.anKey[COLUMN_SCOUT_SCORE], Get_Player_Vital_Stat(row.nTeam, row.nSlot, VS_SCOUT_SCORE));
+    Set_Game_State(GS_COMMISSIONER, 0);
+
+    // The person's pick moves him on; with a computer team on the clock the button does nothing.
+    Set_Contract_Policy(CONTRACT_POLICY_SIGN);
+    int nProspect = Get_Player_Vital_Stat(DRAFT_POOL_TEAMS, 0, VS_PLAYER_ID);
+    ASSERT_TRUE(Draft_Dialog_Pick(DRAFT_POOL_TEAMS, 0));
+    EXPECT_TRUE(Has_Player(nPerson, nProspect));
+    Get_Draft_Dialog_State(nPerson, &state);
+    EXPECT_EQ(state.nOnTheClock, nPerson);  // the computer made the rest of the round
+    EXPECT_EQ(Get_Game_State(GS_DRAFT_ROUND), 1);
+    Set_Team_Stat(nPerson, TEAM_STAT_CONTROL, COMPUTER_MANAGED);
+    Get_Draft_Dialog_State(nPerson, &state);
+    EXPECT_FALSE(state.bCanPick);
+    int nRound = Get_Game_State(GS_DRAFT_ROUND), nPick = Get_Game_State(GS_DRAFT_PICK);
+    EXPECT_FALSE(Draft_Dialog_Pick(DRAFT_POOL_TEAMS, 0));
+    EXPECT_EQ(Get_Game_State(GS_DRAFT_ROUND), nRound);
+    EXPECT_EQ(Get_Game_State(GS_DRAFT_PICK), nPick);
 }
 
 // With the free-agent pool full every undrafted prospect pushes a free agent
