@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "database/league_database.h"
+#include "database/text_format.h"
 #include "personnel/player_table.h"
 
-constexpr int DRAFT_CLOCK_TEXT_SIZE = 96;
+constexpr int DRAFT_CLOCK_TEXT_SIZE = TEXT_SIZE + 64;  // room for any team name
 
 struct DraftDialogState {
     bool bRunning;
