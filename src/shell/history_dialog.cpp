@@ -5,17 +5,15 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QTreeWidget>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "database/text_format.h"
-#include "platform/page_layout.h"
 #include "reports/team_history.h"
 #include "shell/dialogs.h"
-#include "shell/drawing.h"
+#include "shell/season_chart.h"
 #include "shell/season_pages.h"
 
 namespace {
@@ -61,69 +59,29 @@ class HistoryChartView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        PageDevice device{&painter, width(), height()};
-        const int W = LOGICAL_PAGE_WIDTH, H = LOGICAL_PAGE_HEIGHT;
-        // The scale's top figure sits at 56..92: the wins' counts start below it.
-        const int LEFT = 20, RIGHT = W - 20, TOP = 128, BOTTOM = H - 70, SCALE_BOTTOM = 92;
-        Fill_Rectangle(device, 0, 0, W, H, QColor(18, 52, 30));
-        QFont font = this->font();
-        // Readable, never shouting: the chart grows, its texts hardly.
-        font.setPixelSize(std::clamp(height() / 14, 10, 16));
-        QFont small = font;
-        small.setPixelSize(std::max(8, font.pixelSize() - 2));
-        font.setBold(true);
         const QColor PROFIT(230, 180, 40), LOSS(215, 70, 55), WINS(235, 235, 235);
-        const int TEXT = TEXT_SINGLE_LINE | TEXT_VCENTER | TEXT_SHRINK;
         const HistoryChart& chart = m_Chart;
-        if (chart.nSeasons == 0) {
-            Draw_Page_Text(device, "No completed seasons yet.", 0, 0, W, H, TEXT | TEXT_CENTER, font, WINS);
-            return;
-        }
-        Draw_Page_Text(device, "Profit by year", LEFT, 8, W / 2, 56, TEXT, font, PROFIT);
-        Draw_Page_Text(device, "Wins", W / 2, 8, RIGHT, 56, TEXT | TEXT_RIGHT, font, WINS);
-        int64_t nSpan = (int64_t)chart.nHighProfit - chart.nLowProfit;
-        if (nSpan == 0) nSpan = 1;
-        auto Money_Y = [&](int nDollars) {
-            return TOP + (int)((int64_t)(BOTTOM - TOP) * (chart.nHighProfit - (int64_t)nDollars) / nSpan);
-        };
-        int nZero = Money_Y(0);
-        Fill_Rectangle(device, LEFT, nZero, RIGHT, nZero + 2, QColor(120, 150, 120));
-        int nCount = chart.nSeasons, nStep = (RIGHT - LEFT) / nCount;
-        QPolygon winLine;
-        std::vector<int> anWinTop(nCount);
-        // Every year when they fit; otherwise every second or third, from the last one back.
-        int nLabelEvery = std::max(1, (nCount * 60 + (RIGHT - LEFT) - 1) / (RIGHT - LEFT));
-        for (int i = 0; i < nCount; i++) {
-            // A lone season's bar stays a bar, leaving the wins' line in the open.
-            int nMiddle = LEFT + i * nStep + nStep / 2, nHalf = std::min(nStep / 3, 40);
-            int x0 = nMiddle - nHalf, x1 = nMiddle + nHalf;
-            int y = Money_Y(chart.anProfit[i]);
-            Fill_Rectangle(device, x0, std::min(y, nZero), x1, std::max(y, nZero) + 1,
-                           chart.anProfit[i] < 0 ? LOSS : PROFIT);
-            int yWins = BOTTOM - (BOTTOM - TOP) * chart.anWins[i] / chart.nMostGames;
-            winLine << Scale_Rect(width(), height(), (x0 + x1) / 2, yWins, (x0 + x1) / 2, yWins).topLeft();
-            anWinTop[i] = std::max(SCALE_BOTTOM, yWins - 36);  // the count over its point
-            if ((nCount - 1 - i) % nLabelEvery == 0)
-                Draw_Page_Text(device, QString::number(chart.anYear[i]), LEFT + i * nStep - 20, BOTTOM + 10,
-                               LEFT + (i + 1) * nStep + 20, H - 10, TEXT | TEXT_CENTER, font, WINS);
-        }
-        // The scale's ends, small, under the titles where no bar reaches.
-        Draw_Page_Text(device, Money(chart.nHighProfit), LEFT, 56, W / 2, SCALE_BOTTOM, TEXT | TEXT_SHADOW, small, PROFIT);
-        if (chart.nLowProfit < 0)
-            Draw_Page_Text(device, Money(chart.nLowProfit), W / 2, 56, RIGHT, SCALE_BOTTOM,
-                           TEXT | TEXT_RIGHT | TEXT_SHADOW, small, LOSS);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(WINS, std::max(2, height() / 200)));
-        painter.drawPolyline(winLine);
-        painter.setBrush(WINS);
-        for (const QPoint& point : winLine) painter.drawEllipse(point, 3, 3);
-        // Only every labelled year's count once the seasons crowd.
-        for (int i = 0; i < nCount; i++)
-            if ((nCount - 1 - i) % nLabelEvery == 0)
-                Draw_Page_Text(device, QString::number(chart.anWins[i]), LEFT + i * nStep, anWinTop[i],
-                               LEFT + (i + 1) * nStep, anWinTop[i] + 28, TEXT | TEXT_CENTER | TEXT_SHADOW, small,
-                               WINS);
+        std::vector<SeasonColumn> columns;
+        for (int i = 0; i < chart.nSeasons; i++)
+            columns.push_back({chart.anYear[i], chart.anProfit[i], chart.anWins[i], chart.anProfit[i] < 0 ? LOSS : PROFIT});
+        SeasonChartLook look{};
+        look.szEmpty = "No completed seasons yet.";
+        look.szBarTitle = "Profit by year";
+        look.szPointTitle = "Wins";
+        look.barTitle = PROFIT;
+        look.point = WINS;
+        look.nBarHigh = chart.nHighProfit;
+        look.nBarLow = chart.nLowProfit;
+        look.nPointHigh = chart.nMostGames;
+        // The scale's top figure sits at 56..92: the wins' counts start below it.
+        look.nTop = 128;
+        look.nPointTextTop = 92;
+        look.nLineWidthDivisor = 200;
+        look.bSlimBars = true;
+        look.szBarHigh = Money(chart.nHighProfit);
+        if (chart.nLowProfit < 0) look.szBarLow = Money(chart.nLowProfit);
+        look.barLow = LOSS;
+        Draw_Season_Chart(*this, columns, look);
     }
 
   private:

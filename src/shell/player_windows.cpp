@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -21,10 +20,9 @@
 #include "personnel/player_editing.h"
 #include "personnel/ratings.h"
 #include "personnel/scouting_report.h"
-#include "platform/page_layout.h"
 #include "shell/dialog_widgets.h"
 #include "shell/dialogs.h"
-#include "shell/drawing.h"
+#include "shell/season_chart.h"
 
 namespace {
 TNUM g_nSelectedTeam = NO_TEAM;
@@ -63,59 +61,26 @@ class CareerChart : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        PageDevice device{&painter, width(), height()};
-        const int W = LOGICAL_PAGE_WIDTH, H = LOGICAL_PAGE_HEIGHT;
-        const int LEFT = 20, RIGHT = W - 20, TOP = 100, BOTTOM = H - 70;
-        Fill_Rectangle(device, 0, 0, W, H, QColor(18, 52, 30));
-        QFont font = this->font();
-        // Readable, never shouting: the chart grows, its texts hardly.
-        font.setPixelSize(std::clamp(height() / 14, 10, 16));
-        QFont small = font;
-        small.setPixelSize(std::max(8, font.pixelSize() - 2));
-        small.setBold(false);
-        font.setBold(true);
         const QColor VALUE(230, 180, 40), KEY(235, 235, 235);
-        const int TEXT = TEXT_SINGLE_LINE | TEXT_VCENTER | TEXT_SHRINK;
-        if (m_Seasons.empty()) {
-            Draw_Page_Text(device, "No seasons in his history yet.", 0, 0, W, H, TEXT | TEXT_CENTER, font, KEY);
-            return;
-        }
-        Draw_Page_Text(device, "Value by season", LEFT, 8, W / 2, 56, TEXT, font, VALUE);
-        Draw_Page_Text(device, m_szKey, W / 2, 8, RIGHT, 56, TEXT | TEXT_RIGHT, font, KEY);
-        int nHigh = 1, nLow = 0, nKeyHigh = 1;
+        std::vector<SeasonColumn> columns;
+        SeasonChartLook look{};
+        look.nBarHigh = 1;
+        look.nPointHigh = 1;
         for (const CareerSeason& season : m_Seasons) {
-            nHigh = std::max(nHigh, season.nValue);
-            nLow = std::min(nLow, season.nValue);
-            nKeyHigh = std::max(nKeyHigh, season.nKey);
+            columns.push_back({season.nYear, season.nValue, season.nKey, VALUE});
+            look.nBarHigh = std::max<int64_t>(look.nBarHigh, season.nValue);
+            look.nBarLow = std::min<int64_t>(look.nBarLow, season.nValue);
+            look.nPointHigh = std::max(look.nPointHigh, season.nKey);
         }
-        int nZero = TOP + (int)((int64_t)(BOTTOM - TOP) * nHigh / (nHigh - nLow));
-        Fill_Rectangle(device, LEFT, nZero, RIGHT, nZero + 2, QColor(120, 150, 120));
-        int nCount = (int)m_Seasons.size(), nStep = (RIGHT - LEFT) / nCount;
-        QPolygon keyLine;
-        std::vector<int> anKeyTop(nCount);
-        // Every year when they fit; otherwise every second or third, from the last one back.
-        int nLabelEvery = std::max(1, (nCount * 60 + (RIGHT - LEFT) - 1) / (RIGHT - LEFT));
-        for (int i = 0; i < nCount; i++) {
-            const CareerSeason& season = m_Seasons[i];
-            int x0 = LEFT + i * nStep + nStep / 6, x1 = LEFT + (i + 1) * nStep - nStep / 6;
-            int y = TOP + (int)((int64_t)(BOTTOM - TOP) * (nHigh - season.nValue) / (nHigh - nLow));
-            Fill_Rectangle(device, x0, std::min(y, nZero), x1, std::max(y, nZero) + 1, VALUE);
-            int yKey = BOTTOM - (int)((int64_t)(BOTTOM - TOP) * std::max(0, season.nKey) / nKeyHigh);
-            keyLine << Scale_Rect(width(), height(), (x0 + x1) / 2, yKey, (x0 + x1) / 2, yKey).topLeft();
-            anKeyTop[i] = yKey - 36;  // his figure over the point
-            if ((nCount - 1 - i) % nLabelEvery == 0)
-                Draw_Page_Text(device, QString::number(season.nYear), LEFT + i * nStep - 20, BOTTOM + 10,
-                               LEFT + (i + 1) * nStep + 20, H - 10, TEXT | TEXT_CENTER, font, KEY);
-        }
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(KEY, std::max(2, height() / 120)));
-        painter.drawPolyline(keyLine);
-        painter.setBrush(KEY);
-        for (const QPoint& point : keyLine) painter.drawEllipse(point, 3, 3);
-        for (int i = 0; i < nCount; i++)
-            Draw_Page_Text(device, QString::number(m_Seasons[i].nKey), LEFT + i * nStep, anKeyTop[i],
-                           LEFT + (i + 1) * nStep, anKeyTop[i] + 28, TEXT | TEXT_CENTER | TEXT_SHADOW, small, KEY);
+        look.szEmpty = "No seasons in his history yet.";
+        look.szBarTitle = "Value by season";
+        look.szPointTitle = m_szKey;
+        look.barTitle = VALUE;
+        look.point = KEY;
+        look.nTop = 100;
+        look.nLineWidthDivisor = 120;
+        look.bCountEveryPoint = true;
+        Draw_Season_Chart(*this, columns, look);
     }
 
   private:
