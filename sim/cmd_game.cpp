@@ -230,13 +230,15 @@ int Bench_Season(int argc, char** argv);
 int Bench_Offseason(int argc, char** argv);
 int Bench_Trades(int argc, char** argv);
 int Bench_Cycle(int argc, char** argv);
+int Bench_Block(int argc, char** argv);
 
 int Sim_Bench(int argc, char** argv) {
-    const char* szUsage = "bench games|season|offseason|trades|cycle [--count N] [--seed S]";
+    const char* szUsage = "bench games|season|offseason|trades|block|cycle [--count N] [--seed S]";
     if (argc >= 1 && strcmp(argv[0], "season") == 0) return Bench_Season(argc, argv);
     if (argc >= 1 && strcmp(argv[0], "trades") == 0) return Bench_Trades(argc, argv);
     if (argc >= 1 && strcmp(argv[0], "offseason") == 0) return Bench_Offseason(argc, argv);
     if (argc >= 1 && strcmp(argv[0], "cycle") == 0) return Bench_Cycle(argc, argv);
+    if (argc >= 1 && strcmp(argv[0], "block") == 0) return Bench_Block(argc, argv);
     if (argc < 1 || strcmp(argv[0], "games") != 0) return Sim_Usage(szUsage);
     long nCount = 200, nSeed = 1;
     for (int i = 1; i < argc; i++)

@@ -29,6 +29,7 @@ int Sim_Report(int argc, char** argv);
 int Sim_Measure(int argc, char** argv);
 int Sim_Fame(int argc, char** argv);
 int Sim_Offer(int argc, char** argv);
+int Sim_Block(int argc, char** argv);
 int Sim_Sign(int argc, char** argv);
 int Sim_Release(int argc, char** argv);
 int Sim_Soak(int argc, char** argv);
@@ -62,7 +63,7 @@ static const SimCommand COMMANDS[] = {
     {"needs", "needs FILE TEAM", "a team's needs at every position and the hint they give", Sim_Needs},
     {"finances", "finances FILE", "print every team's money in a saved game", Sim_Finances},
     {"game", "game FILE HOME VISITOR [--seed S]", "play one game and print its play-by-play and box score", Sim_Game},
-    {"bench", "bench games|season|offseason|trades|cycle [--count N] [--seed S]", "time games, seasons, one off-season's retirements and renewals, a week's computer trade rounds or whole season cycles", Sim_Bench},
+    {"bench", "bench games|season|offseason|trades|block|cycle [--count N] [--seed S]", "time games, seasons, one off-season's retirements and renewals, a week's computer trade rounds, one team's trading block or whole season cycles", Sim_Bench},
     {"new", "new --team T --difficulty D [--shuffle] [--equalize] [--simulation] [--seed S] --out FILE",
      "start a new game from the default league", Sim_New},
     {"play", "play FILE --weeks N | --seasons N [--seed S] [--contracts ask|sign|release]", "play weeks or whole seasons of a saved game, then save it", Sim_Play},
@@ -72,6 +73,9 @@ static const SimCommand COMMANDS[] = {
     {"offer", "offer FILE --from A --give SLOT,... --to B --get SLOT,... [--give-picks N,...] [--get-picks N,...] [--cash N] [--counter] [--apply]",
      "show a trade offer's items, whether it is legal and the partner's answer; --counter asks for a counter-offer, "
      "--apply carries it out and saves", Sim_Offer},
+    {"block", "block FILE --team T --list SLOT,... --wish W [--cash N] [--seed S]",
+     "put players of team T on the trading block with wish W (0..18) and print every other team's offer, best "
+     "first; nothing is saved", Sim_Block},
     {"sign", "sign FILE --team T --slot S [--contracts ask|sign|release]",
      "sign the free agent in pool slot S to team T by the signing rules and the contract policy, then save", Sim_Sign},
     {"release", "release FILE --team T --slot S", "release the player in slot S of team T to the free agents by the release rules, then save", Sim_Release},

@@ -1,0 +1,227 @@
+#include "trades/trading_block.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "base/random.h"
+#include "database/team.h"
+#include "database/text_format.h"
+#include "trades/counter_offer.h"
+#include "trades/trade_value.h"
+
+namespace {
+
+constexpr int MILLION = 1000000;
+constexpr int FRUITLESS_ADDITIONS = 1000;  // in a row, before the team gives up
+constexpr int PICK_DRAWS = 10;              // to find a pick not yet offered
+constexpr int DESCRIBED_ITEMS = 4;          // a longer list ends in "..."
+constexpr int UNLISTED_KEY = INT_MAX;       // empty and illegal records sort last
+
+const char* const WISH_NAMES[TRADING_BLOCK_WISHES] = {
+    "Quarterbacks", "Running Backs",  "Tight Ends", "Wide Receivers", "Tackles",     "Guards",   "Centers",
+    "Defensive Ends", "Defensive Tackles", "Linebackers", "Cornerbacks", "Safeties", "Kickers", "Punters",
+    "Any Players", "Prospects", "Veterans", "Draft Picks", "Cash"};
+
+bool Legal_Offer(const TRADE_OFFER& offer) {
+    char szReason[TRADE_TEXT_WIDTH];
+    return Trade_Is_Legal(offer, szReason);
+}
+
+// Legality is checked after the draw: an illegal addition ends the answer.
+bool Any_Offer(const TRADE_OFFER&) { return true; }
+
+int Raised(int nNeed) { return nNeed * 4 / 3; }  // truncating, as the wish raises a need
+
+bool Pick_Offered(const TRADE_OFFER& offer, int nItem) {
+    for (int i = 0; i < TRADE_ITEMS; i++)
+        if (offer.aanItems[1][i] == nItem) return true;
+    return false;
+}
+
+// One of side 1's picks not yet offered; false when the draws all hit offered ones.
+bool Add_Block_Pick(TRADE_OFFER* pOffer, int nPicks) {
+    int nCount = Count_Trade_Items(*pOffer, 1);
+    if (nCount >= TRADE_ITEMS || nPicks <= 0) return false;
+    int nPlayers = Number_Of_Players(pOffer->anTeam[1]);
+    for (int nDraw = 0; nDraw < PICK_DRAWS; nDraw++) {
+        int nItem = nPlayers + Random(nPicks);
+        if (nItem > INT8_MAX || Pick_Offered(*pOffer, nItem)) continue;
+        pOffer->aanItems[1][nCount] = (int8_t)nItem;
+        return true;
+    }
+    return false;
+}
+
+bool Answer_With_Cash(TRADE_OFFER* pOffer, const TeamNeeds& partners) {
+    int nCash = Get_Team_Financial_Stat(pOffer->anTeam[1], FIN_CASH);
+    int nPayment = Min(Max(0, nCash / MILLION), TRADE_CASH_LIMIT);
+    for (; nPayment >= 0; nPayment--) {
+        pOffer->nCash = -nPayment;
+        if (!Legal_Offer(*pOffer)) return false;
+        if (Offer_Score(*pOffer, partners) >= ACCEPTED_SCORE) return true;
+    }
+    return false;
+}
+
+// Picks or players added until the partner accepts and the user gets a fair return.
+bool Answer_With_Items(TRADE_OFFER* pOffer, int nWish, const TeamNeeds& users, const TeamNeeds& partners) {
+    TNUM nUser = pOffer->anTeam[0], nPartner = pOffer->anTeam[1];
+    int anDesire[PLAYERS_PER_TEAM];
+    int nPicks = 0;
+    if (nWish == WISH_DRAFT_PICKS)
+        nPicks = Count_Walk_Picks(nPartner);
+    else
+        Slot_Desires(nPartner, nUser, partners, users, false, anDesire);
+    int nFruitless = 0;
+    for (;;) {
+        TRADE_OFFER mirror = *pOffer;
+        Mirror_Trade_Offer(&mirror);
+        if (Offer_Score(*pOffer, partners) >= ACCEPTED_SCORE && Offer_Score(mirror, users) > BLOCK_RETURN_SCORE)
+            return true;
+        bool bAdded = nWish == WISH_DRAFT_PICKS ? Add_Block_Pick(pOffer, nPicks)
+                                                : Add_Desired_Player(pOffer, 1, anDesire, Any_Offer);
+        if (!bAdded) {
+            if (++nFruitless >= FRUITLESS_ADDITIONS) return false;
+            continue;
+        }
+        nFruitless = 0;
+        if (!Legal_Offer(*pOffer)) return false;
+    }
+}
+
+int Order_Key(const TRADE_OFFER& offer, int nWish) {
+    if (!Block_Offer_Listed(offer)) return UNLISTED_KEY;
+    if (nWish == WISH_CASH) return offer.nCash;
+    TeamNeeds partners;
+    Compute_Team_Needs(offer.anTeam[1], &partners);
+    return Offer_Score(offer, partners);
+}
+
+void Clear_Block_Record(TRADE_OFFER* pOffer) { Clear_Trade_Offer(pOffer, pOffer->anTeam[0], NO_TEAM); }
+
+}  // namespace
+
+const char* Trading_Block_Wish_Name(int nWish) {
+    return nWish >= 0 && nWish < TRADING_BLOCK_WISHES ? WISH_NAMES[nWish] : "";
+}
+
+void Reshape_Needs_By_Wish(TeamNeeds* pNeeds, int nWish) {
+    for (int nRow = 0; nRow < NEED_ROWS; nRow++)
+        for (int nPosition = 0; nPosition < NUMBER_OF_POSITIONS; nPosition++) {
+            int& nNeed = pNeeds->aanNeed[nRow][nPosition];
+            if (nWish < NUMBER_OF_POSITIONS)
+                nNeed = nPosition == nWish ? Raised(nNeed) : 0;
+            else if (nWish == WISH_PROSPECTS)
+                nNeed = nRow == NEED_YOUNG_BACKUP ? Raised(nNeed) : 0;
+            else if (nWish == WISH_VETERANS)
+                nNeed = nRow == NEED_YOUNG_BACKUP ? 0 : Raised(nNeed);
+        }
+}
+
+void Set_Up_Trading_Block(TRADE_OFFER* pBlock, TNUM nUser, int nCashField, int nWish) {
+    pBlock->anTeam[0] = nUser;
+    pBlock->anTeam[1] = NO_TEAM;
+    std::fill(std::begin(pBlock->aanItems[1]), std::end(pBlock->aanItems[1]), NO_TRADE_ITEM);
+    pBlock->nCash = 0;
+    if (nWish != WISH_CASH) Set_Trade_Cash_Field(pBlock, 0, nCashField);
+}
+
+bool Trading_Block_Refusal(const TRADE_OFFER& block, TradeRefusal* pRefusal) {
+    TNUM nUser = block.anTeam[0];
+    int nPlayers = 0;
+    for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) nPlayers += Is_Valid_Player(nUser, nPlayer);
+    for (int i = 0; i < TRADE_ITEMS; i++) nPlayers -= Trade_Item_Is_Player(block, 0, i);
+    int nMinimum = Trade_Minimum_Roster(nUser);
+    if (nPlayers >= nMinimum) return false;
+    char szName[TEXT_SIZE];
+    Get_Team_Nickname(nUser, szName);
+    snprintf(pRefusal->szTitle, sizeof pRefusal->szTitle, "Illegal Trading Block Offer");
+    snprintf(pRefusal->szText, sizeof pRefusal->szText, "%.60s would have less than %d players.", szName, nMinimum);
+    return true;
+}
+
+bool Build_Block_Answer(TRADE_OFFER* pOffer, int nWish) {
+    TeamNeeds users, partners;
+    Compute_Team_Needs(pOffer->anTeam[0], &users);
+    Reshape_Needs_By_Wish(&users, nWish);
+    Compute_Team_Needs(pOffer->anTeam[1], &partners);
+    if (nWish == WISH_CASH) return Answer_With_Cash(pOffer, partners);
+    return Answer_With_Items(pOffer, nWish, users, partners);
+}
+
+int Build_Trading_Block_Offers(const TRADE_OFFER& block, int nWish, TRADE_OFFER aOffers[TRADING_BLOCK_OFFERS],
+                               TradeRefusal* pRefusal) {
+    for (int i = 0; i < TRADING_BLOCK_OFFERS; i++) Clear_Trade_Offer(&aOffers[i], block.anTeam[0], NO_TEAM);
+    if (Trading_Block_Refusal(block, pRefusal)) return -1;
+    Set_Game_State(GS_TRADING_BLOCK_WISH, nWish);
+    int nCount = 0;
+    for (TNUM nTeam = 0; nTeam < Number_Of_Teams() && nCount < TRADING_BLOCK_OFFERS; nTeam++) {
+        if (nTeam == block.anTeam[0]) continue;
+        TRADE_OFFER& offer = aOffers[nCount];
+        offer = block;
+        offer.anTeam[1] = nTeam;
+        if (Build_Block_Answer(&offer, nWish))
+            nCount = Order_Trading_Block_Offers(aOffers, nWish);
+        else
+            Clear_Block_Record(&offer);
+    }
+    if (nCount == 0) {
+        snprintf(pRefusal->szTitle, sizeof pRefusal->szTitle, "No Trade Offers");
+        snprintf(pRefusal->szText, sizeof pRefusal->szText, "%s",
+                 nWish == WISH_CASH ? "There are no offers for the listed player(s). Change the players offered."
+                                    : "There are no offers for the listed player(s). Change the players offered, "
+                                      "or add money to your offer.");
+    }
+    return nCount;
+}
+
+bool Block_Offer_Listed(const TRADE_OFFER& offer) { return offer.anTeam[1] != NO_TEAM && Legal_Offer(offer); }
+
+int Order_Trading_Block_Offers(TRADE_OFFER aOffers[TRADING_BLOCK_OFFERS], int nWish) {
+    for (int i = 0; i < TRADING_BLOCK_OFFERS; i++)
+        for (int j = i + 1; j < TRADING_BLOCK_OFFERS; j++)
+            if (aOffers[i].anTeam[1] != NO_TEAM && memcmp(&aOffers[i], &aOffers[j], sizeof(TRADE_OFFER)) == 0) {
+                Clear_Block_Record(&aOffers[i]);
+                break;
+            }
+    // Keys once: judging an offer reads the whole roster, and nothing moves meanwhile.
+    int anKey[TRADING_BLOCK_OFFERS];
+    for (int i = 0; i < TRADING_BLOCK_OFFERS; i++) anKey[i] = Order_Key(aOffers[i], nWish);
+    for (int nPass = 0; nPass < TRADING_BLOCK_OFFERS; nPass++)
+        for (int i = 0; i + 1 < TRADING_BLOCK_OFFERS; i++)
+            if (anKey[i] > anKey[i + 1]) {
+                std::swap(anKey[i], anKey[i + 1]);
+                std::swap(aOffers[i], aOffers[i + 1]);
+            }
+    int nListed = 0;
+    while (nListed < TRADING_BLOCK_OFFERS && anKey[nListed] != UNLISTED_KEY) nListed++;
+    return nListed;
+}
+
+std::string Describe_Block_Offer(const TRADE_OFFER& offer) {
+    char szAbbreviation[TEXT_SIZE], szItem[TRADE_TEXT_WIDTH];
+    Get_Team_Abbreviation(offer.anTeam[1], szAbbreviation);
+    std::string text = std::string(szAbbreviation) + " offers\t";
+    int nCount = Count_Trade_Items(offer, 1);
+    if (nCount == 0) {
+        Format_Thousands(Trade_Cash_Field(offer, 1) * MILLION, szItem);
+        return text + "$" + szItem;
+    }
+    for (int i = 0; i < nCount; i++) {
+        Format_Trade_Item(offer, 1, i, szItem);
+        text += szItem;
+        if (i == nCount - 1) break;
+        if (i == DESCRIBED_ITEMS - 1) return text + " ...";
+        text += i == nCount - 2 ? " and " : ", ";
+    }
+    return text;
+}
+
+void Open_Block_Offer(const TRADE_OFFER& offer, TRADE_OFFER* pPage) {
+    *pPage = offer;
+    Set_Game_State(GS_TRADE_PARTNER, NO_TEAM);
+    Set_Game_State(GS_TRADE_ACTIVITY, 0);
+}
+
+bool Block_Trade_Completed() { return Get_Game_State(GS_TRADE_ACTIVITY) != 0; }
