@@ -79,3 +79,9 @@ const char* Answer_Text(int nTier, int nLine) {
 }
 
 const char* Response_Text(int nScore) { return Answer_Text(Answer_Tier(nScore), Answer_Line(nScore)); }
+
+std::string General_Manager_Face(TNUM nTeam) {
+    int k = nTeam * 11 % GENERAL_MANAGER_FACES;
+    if (k < Current_Season_Index() - FACE_SERVICE_SEASONS) k += GENERAL_MANAGER_FACES;
+    return "dialogs/faces/gm" + std::to_string(k) + ".jpg";
+}

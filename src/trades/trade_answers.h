@@ -2,6 +2,9 @@
 // lines, from mockery of an empty offer to a handshake. The score picks the
 // tier and the line, so the same offer always draws the same answer.
 #pragma once
+#include <string>
+
+#include "database/league_database.h"
 
 constexpr int ANSWER_TIERS = 6;
 constexpr int ANSWER_LINES = 16;  // per tier
@@ -13,3 +16,9 @@ int Answer_Line(int nScore);
 const char* Answer_Text(int nTier, int nLine);
 // The answer to an offer of that score.
 const char* Response_Text(int nScore);
+
+// The partner's general manager's picture, "dialogs/faces/gm%d.jpg": one of
+// 36 faces by team code, the second set once a face has served long enough.
+constexpr int GENERAL_MANAGER_FACES = 36;
+constexpr int FACE_SERVICE_SEASONS = 15;
+std::string General_Manager_Face(TNUM nTeam);

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "base/random.h"
+#include "database/league_database.h"
 #include "trades/trade_answers.h"
 #include "trades/trade_value.h"
 
@@ -47,4 +48,15 @@ TEST(TradeAnswers, AnEmptyOfferDrawsItsLineOnceAndOtherScoresDrawNothing) {
     Seed_Random(7);
     Response_Text(ACCEPTED_SCORE + 1);
     EXPECT_EQ(Random_Next(), nFirst);
+}
+
+TEST(TradeAnswers, TheManagersFaceTurnsToTheSecondSetOnceItHasServedLongEnough) {
+    Set_Game_State(GS_SEASON_INDEX, 0);
+    EXPECT_EQ(General_Manager_Face(5), "dialogs/faces/gm19.jpg");
+    Set_Game_State(GS_SEASON_INDEX, FACE_SERVICE_SEASONS + 19);  // 19 is not below 19
+    EXPECT_EQ(General_Manager_Face(5), "dialogs/faces/gm19.jpg");
+    Set_Game_State(GS_SEASON_INDEX, FACE_SERVICE_SEASONS + 20);
+    EXPECT_EQ(General_Manager_Face(5), "dialogs/faces/gm55.jpg");
+    EXPECT_EQ(General_Manager_Face(0), "dialogs/faces/gm36.jpg");
+    Set_Game_State(GS_SEASON_INDEX, 0);
 }
