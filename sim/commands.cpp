@@ -158,8 +158,9 @@ bool Enter_Scratch_Folder(const char* szStem, const std::filesystem::path& gameF
         return false;
     }
     folder.scratch = szTemplate;
-    if (fs::is_directory(game / "names", error))
-        fs::create_directory_symlink(game / "names", folder.scratch / "names", error);
+    // A league saved away from the game keeps drawing names from the game's folder.
+    fs::path names = fs::is_directory(game / "names", error) ? game / "names" : folder.old / "names";
+    if (fs::is_directory(names, error)) fs::create_directory_symlink(names, folder.scratch / "names", error);
     error.clear();
     fs::current_path(folder.scratch, error);
     if (error) {

@@ -13,6 +13,7 @@
 #include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
+#include "personnel/names.h"
 #include "test_support.h"
 
 namespace {
@@ -98,6 +99,27 @@ TEST_F(SimSoakTest, TheSameSeedGivesTheSameLeagueWithOrWithoutLoadsBetweenSeason
     EXPECT_EQ(Current_Season_Index(), 2);
     std::vector<std::string> violations;
     EXPECT_EQ(Check_League_Integrity(&violations), 0) << violations.front();
+}
+
+// A league kept in a folder of its own still names its new players from the
+// game's name files, so that the result can be read.
+TEST_F(SimSoakTest, ALeagueSavedElsewhereNamesItsNewPlayersFromTheGamesFiles) {
+    std::filesystem::create_directory("saves");
+    Save_Fixture(2, "saves/a.vtr");
+    ASSERT_EQ(Run_Sim("soak saves/a.vtr --seasons 1 --seed 3").nStatus, 0);
+    ASSERT_TRUE(Load_Game("saves/a.vtr"));
+    int nDefault = 0, nPlayers = 0;
+    for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
+        for (PNUM nPlayer = 0; nPlayer < PLAYERS_PER_TEAM; nPlayer++) {
+            if (!Is_Valid_Player(nTeam, nPlayer)) continue;
+            nPlayers++;
+            char szFirst[32], szLast[32];
+            Get_Player_First_Name(nTeam, nPlayer, szFirst);
+            Get_Player_Last_Name(nTeam, nPlayer, szLast);
+            nDefault += std::string(szFirst) == DEFAULT_FIRST_NAME && std::string(szLast) == DEFAULT_LAST_NAME;
+        }
+    EXPECT_GT(nPlayers, 0);
+    EXPECT_LT(nDefault, 3);  // a drafted rookie each season would be one
 }
 
 TEST_F(SimSoakTest, BadArgumentsGetTheUsageAndTheDefaultLeagueIsNeverPlayed) {
