@@ -274,6 +274,15 @@ std::vector<std::string> Block_Player_Lines(const TradingBlockPage& page) {
     return lines;
 }
 
+std::string Block_Roster_Line(const TradingBlockPage& page) {
+    TNUM nUser = page.block.anTeam[0];
+    int nStaying = Number_Of_Players(nUser);
+    for (int i = 0; i < TRADE_ITEMS; i++) nStaying -= Trade_Item_Is_Player(page.block, 0, i);
+    char szLine[TRADE_TEXT_WIDTH];
+    snprintf(szLine, sizeof szLine, "%d players would stay (at least %d needed).", nStaying, Trade_Minimum_Roster(nUser));
+    return szLine;
+}
+
 int Trading_Block_Cash_Limit(const TradingBlockPage& page) {
     if (page.nWish == WISH_CASH) return 0;
     TRADE_OFFER probe = page.block;

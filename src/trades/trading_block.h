@@ -82,6 +82,8 @@ bool List_Block_Player(TradingBlockPage* pPage, PNUM nPlayer, TradeRefusal* pRef
 void Unlist_Block_Player(TradingBlockPage* pPage, PNUM nPlayer);
 // "Name (POS)" of each listed player, in listing order.
 std::vector<std::string> Block_Player_Lines(const TradingBlockPage& page);
+// "45 players would stay (at least 45 needed)."
+std::string Block_Roster_Line(const TradingBlockPage& page);
 // The most the cash field may hold: the team's whole millions up to the
 // field's limit, none when cash is wished.
 int Trading_Block_Cash_Limit(const TradingBlockPage& page);
