@@ -41,6 +41,7 @@ TradeProposalPage::TradeProposalPage(QWidget* pOwner, const TRADE_OFFER& offer) 
     setObjectName("tradeProposal");
     setWindowTitle("Trade Offer");
     QVBoxLayout* pLayout = new QVBoxLayout(this);
+    pLayout->setSizeConstraint(QLayout::SetFixedSize);  // a short note: nothing to gain from more room
     QHBoxLayout* pRow = new QHBoxLayout;
     QLabel* pFace = Picture_Label(General_Manager_Face(offer.anTeam[0]).c_str(), FACE_WIDTH, FACE_HEIGHT, this);
     pFace->setObjectName("face");

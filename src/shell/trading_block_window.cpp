@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,7 +23,7 @@
 #include "trades/free_agent_list.h"
 
 namespace {
-constexpr int SIDE_COLUMN_CHARACTERS = 34;  // the block's column: "Name (POS)" lines and the fields
+constexpr int SIDE_COLUMN_CHARACTERS = 38;  // the block's column: "Name (POS)" lines and the fields
 constexpr int ROSTER_ROWS_SHOWN = 12;
 constexpr int OFFER_ROWS_SHOWN = 6;
 
@@ -83,20 +83,26 @@ TradingBlockWindow::TradingBlockWindow(QWidget* pOwner, TNUM nTeam) : QDialog(pO
     m_pRosterCount->setObjectName("rosterCount");
     m_pRosterCount->setWordWrap(true);
     pSideColumn->addWidget(m_pRosterCount);
-    QFormLayout* pFields = new QFormLayout;
-    pFields->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    QGridLayout* pFields = new QGridLayout;
+    pFields->setColumnStretch(1, 1);
     m_pCash = new QSpinBox(pSide);
     m_pCash->setObjectName("cash");
     m_pCash->setPrefix("$");
     m_pCash->setSuffix(" million");
     m_pCash->setToolTip("Cash you add to the players on the block");
-    pFields->addRow("Add &cash:", m_pCash);
+    QLabel* pCashLabel = new QLabel("Add &cash:", pSide);
+    pCashLabel->setBuddy(m_pCash);
+    pFields->addWidget(pCashLabel, 0, 0);
+    pFields->addWidget(m_pCash, 0, 1);
     m_pWish = new QComboBox(pSide);
     m_pWish->setObjectName("wish");
     for (int nWish = 0; nWish < TRADING_BLOCK_WISHES; nWish++) m_pWish->addItem(Trading_Block_Wish_Name(nWish));
     m_pWish->setCurrentIndex(m_Page.nWish);
     m_pWish->setMaxVisibleItems(TRADING_BLOCK_WISHES);
-    pFields->addRow("&Looking for:", m_pWish);
+    QLabel* pWishLabel = new QLabel("&Looking for:", pSide);
+    pWishLabel->setBuddy(m_pWish);
+    pFields->addWidget(pWishLabel, 1, 0);
+    pFields->addWidget(m_pWish, 1, 1);
     pSideColumn->addLayout(pFields);
     QPushButton* pAsk = new QPushButton("Ask for &Offers", pSide);
     pAsk->setObjectName("ask");
@@ -115,7 +121,7 @@ TradingBlockWindow::TradingBlockWindow(QWidget* pOwner, TNUM nTeam) : QDialog(pO
     m_pOffers->setAlternatingRowColors(true);
     // Whole lines, scrolled sideways when narrow: an offer is never cut short.
     m_pOffers->header()->setStretchLastSection(false);
-    m_pOffers->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_pOffers->viewport()->installEventFilter(this);
     m_pOffers->setMinimumHeight(OFFER_ROWS_SHOWN * (fontMetrics().height() + 6) + 2 * m_pOffers->frameWidth());
     pLayout->addWidget(m_pOffers, 2);
     QLabel* pHint = new QLabel("Double-click an offer to take it to the trade page.", this);
@@ -158,11 +164,12 @@ TradingBlockWindow::TradingBlockWindow(QWidget* pOwner, TNUM nTeam) : QDialog(pO
 
 bool TradingBlockWindow::eventFilter(QObject* pWatched, QEvent* pEvent) {
     // A double-click on the roster puts the player on the block instead of opening his card.
-    if (pWatched == m_pRoster->viewport() && pEvent->type() == QEvent::MouseButtonDblClick) {
+    if (m_pRoster && pWatched == m_pRoster->viewport() && pEvent->type() == QEvent::MouseButtonDblClick) {
         QModelIndex index = m_pRoster->indexAt(static_cast<QMouseEvent*>(pEvent)->position().toPoint());
         if (const PlayerRow* pRow = m_pRoster->Row_At(index.row())) List_Player(pRow->nSlot);
         return true;
     }
+    if (m_pOffers && pWatched == m_pOffers->viewport() && pEvent->type() == QEvent::Resize) Fit_Offer_Columns();
     return QDialog::eventFilter(pWatched, pEvent);
 }
 
@@ -199,7 +206,17 @@ void TradingBlockWindow::Refresh_Offers() {
         m_pOffers->addTopLevelItem(pItem);
     }
     if (m_pOffers->topLevelItemCount()) m_pOffers->setCurrentItem(m_pOffers->topLevelItem(0));
+    Fit_Offer_Columns();
     Refresh_Buttons();
+}
+
+// The items' column as wide as its longest line, or as the list when that is wider,
+// so that the rows' ground and the selection run across the whole list.
+void TradingBlockWindow::Fit_Offer_Columns() {
+    m_pOffers->resizeColumnToContents(0);
+    m_pOffers->resizeColumnToContents(1);
+    int nRoom = m_pOffers->viewport()->width() - m_pOffers->columnWidth(0);
+    if (m_pOffers->columnWidth(1) < nRoom) m_pOffers->setColumnWidth(1, nRoom);
 }
 
 void TradingBlockWindow::Refresh_Buttons() {

@@ -26,18 +26,19 @@ class TradingBlockWindow : public QDialog {
 
   private:
     TradingBlockPage m_Page;
-    PlayerTable* m_pRoster;
-    QListWidget* m_pBlock;
-    QLabel* m_pRosterCount;
-    QSpinBox* m_pCash;
-    QComboBox* m_pWish;
-    QPushButton* m_pAdd;
-    QPushButton* m_pRemove;
-    QTreeWidget* m_pOffers;
-    QPushButton* m_pOpen;
+    PlayerTable* m_pRoster = nullptr;
+    QListWidget* m_pBlock = nullptr;
+    QLabel* m_pRosterCount = nullptr;
+    QSpinBox* m_pCash = nullptr;
+    QComboBox* m_pWish = nullptr;
+    QPushButton* m_pAdd = nullptr;
+    QPushButton* m_pRemove = nullptr;
+    QTreeWidget* m_pOffers = nullptr;
+    QPushButton* m_pOpen = nullptr;
     void Refresh_Roster();
     void Refresh_Cash();
     void Refresh_Offers();
+    void Fit_Offer_Columns();
     void Refresh_Buttons();
     void List_Player(PNUM nPlayer);
     void List_Selected();
