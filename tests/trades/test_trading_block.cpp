@@ -8,7 +8,6 @@
 
 #include "base/random.h"
 #include "database/text_format.h"
-#include "platform/headless.h"
 #include "personnel/ratings.h"
 #include "trades/implement_trade.h"
 #include "trades/trade_fixture.h"
@@ -253,19 +252,6 @@ TEST_F(TradingBlockTest, AskingFollowsTheSearchLiveUpToTenOffersAndEndsWithItsLi
     ASSERT_EQ((int)lines.size(), nCount);
     EXPECT_EQ(lines[0], Describe_Block_Offer(aOffers[0]));
     EXPECT_EQ(Get_Game_State(GS_TRADING_BLOCK_WISH), WISH_ANY_PLAYERS);
-}
-
-TEST_F(TradingBlockTest, AskingTooManyShowsTheRefusalAndNoOffers) {
-    TradingBlockPage page;
-    Open_Trading_Block(&page, USER);
-    TradeRefusal refusal;
-    int nSpare = Number_Of_Players(USER) - Trade_Minimum_Roster(USER);
-    for (PNUM nPlayer = 0; nPlayer <= nSpare; nPlayer++) ASSERT_TRUE(List_Block_Player(&page, nPlayer, &refusal));
-    Headless_Reset();
-    EXPECT_EQ(Ask_For_Block_Offers(&page), 0);
-    ASSERT_EQ(Headless_Notices().size(), 1u);
-    EXPECT_EQ(Headless_Notices()[0].title, "Illegal Trading Block Offer");
-    EXPECT_TRUE(Block_Offer_Lines(page).empty());
 }
 
 TEST_F(TradingBlockTest, ChangingTheListForgetsTheOffersAndTheCashFieldHasItsLimits) {
