@@ -33,7 +33,7 @@ const MenuCommand COMMANDS[] = {
     {MENU_PLAYERS, CMD_FREE_AGENTS, "Free &Agents...", "Ctrl+A", nullptr, DIALOG_FREE_AGENTS, false, false},
     {MENU_PLAYERS, CMD_TRADES, "&Trades...", "Ctrl+T", Command_Trades, DIALOG_TRADES, false, false},
     {MENU_PLAYERS, CMD_FIND_PLAYERS, "&Find Players...", "Ctrl+F", nullptr, DIALOG_FIND_PLAYERS, false, false},
-    {MENU_PLAYERS, CMD_TRADING_BLOCK, "&Trading Block...", "Ctrl+B", nullptr, DIALOG_TRADING_BLOCK, false, false},
+    {MENU_PLAYERS, CMD_TRADING_BLOCK, "&Trading Block...", "Ctrl+B", Command_Trading_Block, DIALOG_TRADING_BLOCK, false, false},
     {MENU_PLAYERS, CMD_DRAFT, "College &Draft...", "Ctrl+C; Ctrl+P", Command_Draft, DIALOG_DRAFT, false, true},
     {MENU_PLAYERS, CMD_PLAYERS_HALL_OF_FAME, "&Hall Of Fame...", nullptr, nullptr, DIALOG_HALL_OF_FAME, false, false},
     // The player last shown in any list, else the manager's first.

@@ -8,6 +8,7 @@
 #include "shell/player_windows.h"
 #include "shell/season_pages.h"
 #include "shell/statistics_pages.h"
+#include "shell/trading_block_window.h"
 #include "shell/window_commands.h"
 
 void Register_Features() {
@@ -30,6 +31,7 @@ void Register_Features() {
     Register_Player_Windows();
     Register_Depth_Dialogs();
     Register_Free_Agents_Window();
+    Register_Trading_Block_Window();
     Register_Find_Players_Window();
     Register_Draft_Window();
     // Double-clicking a player in any table opens his card.

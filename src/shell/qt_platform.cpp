@@ -20,6 +20,8 @@
 #include "shell/contract_offer.h"
 #include "shell/help_viewer.h"
 #include "shell/picture_store.h"
+#include "shell/trade_proposal_page.h"
+#include "trades/computer_trades.h"
 
 namespace {
 QPointer<QWidget> g_pMainWindow;
@@ -138,6 +140,8 @@ void Install_Qt_Platform(QWidget* pMainWindow) {
     Platform_Install(&QT_OPS);
     // A person's negotiations open the window instead of a Yes/No question.
     Set_Contract_Negotiation_Hook(Run_Contract_Offer);
+    // The computer's proposals after a run of weeks open their page.
+    Set_Trade_Proposal_Hook(Show_Trade_Proposal);
 }
 
 QWidget* Main_Window_Widget() { return g_pMainWindow; }

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QComboBox>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QScreen>
 #include <QPushButton>
 #include <QTimer>
@@ -23,7 +25,11 @@
 #include "shell/dialogs.h"
 #include "shell/help_viewer.h"
 #include "shell/main_window.h"
+#include "shell/player_table.h"
 #include "shell/player_windows.h"
+#include "shell/trade_proposal_page.h"
+#include "trades/trade_value.h"
+#include "trades/trading_block.h"
 
 namespace {
 struct PageShot {
@@ -207,6 +213,81 @@ void Shoot_Depth_Windows(MainWindow& window, const QString& szFolder) {
     for (const DialogShot& shot : DEPTH_WINDOWS) Shoot_Growing_Window(window, szFolder, shot);
 }
 
+// The Trading Block with the team's two most valued players on it and the
+// offers for them listed, at its smallest and maximised. A box the asking
+// brings (no offers) is saved and answered, so nothing waits for a person.
+void Shoot_Trading_Block(MainWindow& window, const QString& szFolder) {
+    if (!Dialog_Registered(DIALOG_TRADING_BLOCK)) return;
+    TNUM nTeam = (TNUM)Get_Game_State(GS_USER_TEAM);
+    PNUM anBest[2] = {NO_PLAYER, NO_PLAYER};
+    for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++) {
+        if (!Is_Valid_Player(nTeam, p)) continue;
+        if (anBest[0] == NO_PLAYER || Player_Trade_Value(nTeam, p) > Player_Trade_Value(nTeam, anBest[0])) {
+            anBest[1] = anBest[0];
+            anBest[0] = p;
+        } else if (anBest[1] == NO_PLAYER || Player_Trade_Value(nTeam, p) > Player_Trade_Value(nTeam, anBest[1])) {
+            anBest[1] = p;
+        }
+    }
+    g_bHoldModal = true;
+    QTimer::singleShot(0, [szFolder, nTeam, anBest] {
+        QDialog* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!pDialog) {
+            g_bHoldModal = false;
+            return;
+        }
+        PlayerTable* pRoster = pDialog->findChild<PlayerTable*>("roster");
+        QPushButton* pAdd = pDialog->findChild<QPushButton*>("add");
+        QPushButton* pAsk = pDialog->findChild<QPushButton*>("ask");
+        QComboBox* pWish = pDialog->findChild<QComboBox*>("wish");
+        if (pRoster && pAdd && pAsk && pWish) {
+            for (PNUM nSlot : anBest) {
+                if (nSlot == NO_PLAYER) continue;
+                pRoster->Select_Player(nTeam, nSlot);
+                pAdd->click();
+            }
+            pWish->setCurrentIndex(WISH_ANY_PLAYERS);
+            QTimer boxes;
+            QObject::connect(&boxes, &QTimer::timeout, [szFolder] {
+                if (QMessageBox* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    Save(pBox, QDir(szFolder).filePath("dialog-tradingblock-box.png"));
+                    pBox->button(QMessageBox::Ok)->click();
+                }
+            });
+            boxes.start(50);
+            pAsk->click();
+        }
+        pDialog->resize(pDialog->minimumSizeHint());
+        Settle(300);
+        Save(pDialog, QDir(szFolder).filePath("dialog-tradingblock-minimum.png"));
+        QSize small = pDialog->size();
+        pDialog->showMaximized();
+        Settle(800);
+        if (pDialog->size() == small && pDialog->screen()) pDialog->setGeometry(pDialog->screen()->availableGeometry());
+        Settle(300);
+        Save(pDialog, QDir(szFolder).filePath("dialog-tradingblock-maximised.png"));
+        g_bHoldModal = false;
+        pDialog->reject();
+    });
+    Do_Dialog(&window, DIALOG_TRADING_BLOCK);
+    Settle(100);
+}
+
+// A computer team's proposal to the user's team: its first two players for
+// the user's first one. Dismissed, it is "No Thanks".
+void Shoot_Trade_Proposal(const QString& szFolder) {
+    TNUM nUser = (TNUM)Get_Game_State(GS_USER_TEAM);
+    TNUM nComputer = (TNUM)((nUser + 1) % Number_Of_Teams());
+    TRADE_OFFER offer;
+    Clear_Trade_Offer(&offer, nComputer, nUser);
+    offer.aanItems[0][0] = 0;
+    offer.aanItems[0][1] = 1;
+    offer.aanItems[1][0] = 0;
+    Shoot_Both_Sizes(szFolder, "tradeoffer", 100);
+    Show_Trade_Proposal(offer);
+    Settle(100);
+}
+
 // The help window as it opens where the desktop has no opener, on the contents.
 void Shoot_Help_Viewer(const QString& szFolder) {
     if (!Show_Help_Viewer("help/contents.htm")) return;
@@ -273,6 +354,8 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     Shoot_Dialogs(window);
     Shoot_Player_Windows(window, szFolder);
     Shoot_Depth_Windows(window, szFolder);
+    Shoot_Trading_Block(window, szFolder);
+    Shoot_Trade_Proposal(szFolder);
 
     // Without a window manager (a bare X server) maximising does nothing: fill the screen instead.
     QSize normal = window.size();

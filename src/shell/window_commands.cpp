@@ -70,6 +70,10 @@ void Command_Trades(MainWindow& window) {
     if (Check_Trading_Deadline() && Dialog_Registered(DIALOG_TRADES)) Do_Dialog(&window, DIALOG_TRADES);
 }
 
+void Command_Trading_Block(MainWindow& window) {
+    if (Check_Trading_Deadline() && Dialog_Registered(DIALOG_TRADING_BLOCK)) Do_Dialog(&window, DIALOG_TRADING_BLOCK);
+}
+
 void Command_Draft(MainWindow& window) {
     int idDialog = Get_League_Rule(LR_FANTASY_DRAFT) ? DIALOG_FANTASY_DRAFT_ORDER : DIALOG_DRAFT;
     if (!Dialog_Registered(idDialog)) return;

@@ -14,6 +14,7 @@ void Command_Retire(MainWindow& window);
 void Command_Exit(MainWindow& window);
 void Command_Stop(MainWindow& window);
 void Command_Trades(MainWindow& window);
+void Command_Trading_Block(MainWindow& window);
 void Command_Draft(MainWindow& window);
 void Command_Fantasy_Draft(MainWindow& window);
 void Command_Help_Contents(MainWindow& window);

@@ -185,3 +185,23 @@ void Computer_Trade_Proposals() {
                     Side_Items(offer, 0).c_str(), Side_Items(offer, 1).c_str());
     }
 }
+
+std::vector<std::string> Trade_Proposal_Lines(const TRADE_OFFER& offer, int nSide) {
+    std::vector<std::string> lines;
+    char szItem[TRADE_TEXT_WIDTH];
+    for (int i = 0; i < Count_Trade_Items(offer, nSide); i++) {
+        Format_Trade_Item(offer, nSide, i, szItem);
+        lines.push_back(szItem);
+    }
+    if (int nMillions = Trade_Cash_Field(offer, nSide)) {
+        Format_Thousands(nMillions * 1000000, szItem);
+        lines.push_back(std::string("$") + szItem);
+    }
+    return lines;
+}
+
+void Talk_About_Trade_Proposal(const TRADE_OFFER& offer, TRADE_OFFER* pPage) {
+    *pPage = offer;
+    Mirror_Trade_Offer(pPage);
+    Set_Game_State(GS_TRADE_PARTNER, NO_TEAM);
+}

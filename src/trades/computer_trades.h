@@ -3,6 +3,8 @@
 // of weeks. Both build their offer by the same greedy random search.
 #pragma once
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "trades/team_needs.h"
 #include "trades/trade_offer.h"
@@ -48,3 +50,9 @@ bool Draw_Trade_Proposal(TRADE_OFFER* pOffer);
 // proposal is only noted: the league is unchanged until the person trades.
 void Set_Trade_Proposal_Hook(void (*pShow)(const TRADE_OFFER& offer));
 void Computer_Trade_Proposals();
+// The proposal page's lists: one line a side's item ("Name (POS)", picks as
+// the trade page writes them), then the cash that side pays as "$3,000,000".
+std::vector<std::string> Trade_Proposal_Lines(const TRADE_OFFER& offer, int nSide);
+// "Let's Talk": the person's team becomes side 0 of the trade page's offer,
+// and the page remembers no partner of its own.
+void Talk_About_Trade_Proposal(const TRADE_OFFER& offer, TRADE_OFFER* pPage);

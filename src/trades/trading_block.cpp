@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/random.h"
+#include "platform/platform.h"
 #include "database/team.h"
 #include "database/text_format.h"
 #include "trades/counter_offer.h"
@@ -151,7 +152,7 @@ bool Build_Block_Answer(TRADE_OFFER* pOffer, int nWish) {
 }
 
 int Build_Trading_Block_Offers(const TRADE_OFFER& block, int nWish, TRADE_OFFER aOffers[TRADING_BLOCK_OFFERS],
-                               TradeRefusal* pRefusal) {
+                               TradeRefusal* pRefusal, const std::function<void(int nOffers)>& told) {
     for (int i = 0; i < TRADING_BLOCK_OFFERS; i++) Clear_Trade_Offer(&aOffers[i], block.anTeam[0], NO_TEAM);
     if (Trading_Block_Refusal(block, pRefusal)) return -1;
     Set_Game_State(GS_TRADING_BLOCK_WISH, nWish);
@@ -165,6 +166,7 @@ int Build_Trading_Block_Offers(const TRADE_OFFER& block, int nWish, TRADE_OFFER 
             nCount = Order_Trading_Block_Offers(aOffers, nWish);
         else
             Clear_Block_Record(&offer);
+        if (told) told(nCount);
     }
     if (nCount == 0) {
         snprintf(pRefusal->szTitle, sizeof pRefusal->szTitle, "No Trade Offers");
@@ -225,3 +227,102 @@ void Open_Block_Offer(const TRADE_OFFER& offer, TRADE_OFFER* pPage) {
 }
 
 bool Block_Trade_Completed() { return Get_Game_State(GS_TRADE_ACTIVITY) != 0; }
+
+void Open_Trading_Block(TradingBlockPage* pPage, TNUM nUser) {
+    int nWish = Get_Game_State(GS_TRADING_BLOCK_WISH);
+    pPage->nWish = nWish >= 0 && nWish < TRADING_BLOCK_WISHES ? nWish : WISH_ANY_PLAYERS;
+    pPage->nCashField = 0;
+    Clear_Trade_Offer(&pPage->block, nUser, NO_TEAM);
+    for (TRADE_OFFER& offer : pPage->aOffers) Clear_Trade_Offer(&offer, nUser, NO_TEAM);
+    pPage->nOffers = 0;
+}
+
+bool Block_Lists_Player(const TradingBlockPage& page, PNUM nPlayer) {
+    for (int i = 0; i < TRADE_ITEMS; i++)
+        if (page.block.aanItems[0][i] == nPlayer && Trade_Item_Is_Player(page.block, 0, i)) return true;
+    return false;
+}
+
+// The offers answered the block as it was; a changed block makes them stale.
+static void Forget_Block_Offers(TradingBlockPage* pPage) {
+    for (TRADE_OFFER& offer : pPage->aOffers) Clear_Block_Record(&offer);
+    pPage->nOffers = 0;
+}
+
+bool List_Block_Player(TradingBlockPage* pPage, PNUM nPlayer, TradeRefusal* pRefusal) {
+    if (!Add_Trade_Player(&pPage->block, 0, nPlayer, pRefusal)) return false;
+    Forget_Block_Offers(pPage);
+    return true;
+}
+
+void Unlist_Block_Player(TradingBlockPage* pPage, PNUM nPlayer) {
+    for (int i = 0; i < TRADE_ITEMS; i++)
+        if (pPage->block.aanItems[0][i] == nPlayer) {
+            Remove_Trade_Item(&pPage->block, 0, i);
+            Forget_Block_Offers(pPage);
+            return;
+        }
+}
+
+std::vector<std::string> Block_Player_Lines(const TradingBlockPage& page) {
+    std::vector<std::string> lines;
+    char szItem[TRADE_TEXT_WIDTH];
+    for (int i = 0; i < Count_Trade_Items(page.block, 0); i++) {
+        Format_Trade_Item(page.block, 0, i, szItem);
+        lines.push_back(szItem);
+    }
+    return lines;
+}
+
+std::string Block_Roster_Line(const TradingBlockPage& page) {
+    TNUM nUser = page.block.anTeam[0];
+    int nStaying = Number_Of_Players(nUser);
+    for (int i = 0; i < TRADE_ITEMS; i++) nStaying -= Trade_Item_Is_Player(page.block, 0, i);
+    char szLine[TRADE_TEXT_WIDTH];
+    snprintf(szLine, sizeof szLine, "%d players would stay (at least %d needed).", nStaying, Trade_Minimum_Roster(nUser));
+    return szLine;
+}
+
+int Trading_Block_Cash_Limit(const TradingBlockPage& page) {
+    if (page.nWish == WISH_CASH) return 0;
+    TRADE_OFFER probe = page.block;
+    Set_Trade_Cash_Field(&probe, 0, TRADE_CASH_LIMIT);
+    return Trade_Cash_Field(probe, 0);
+}
+
+int Ask_For_Block_Offers(TradingBlockPage* pPage, const std::function<void(const TradingBlockPage&)>& shown) {
+    Set_Up_Trading_Block(&pPage->block, pPage->block.anTeam[0], pPage->nCashField, pPage->nWish);
+    pPage->nCashField = Trade_Cash_Field(pPage->block, 0);
+    pPage->nOffers = 0;
+    TradeRefusal refusal;
+    if (Trading_Block_Refusal(pPage->block, &refusal)) {
+        Forget_Block_Offers(pPage);
+        Message_Box(refusal.szTitle, "%s", refusal.szText);
+        return 0;
+    }
+    Open_Progress("Asking for offers", Max(1, Number_Of_Teams() - 1));
+    int nCount = Build_Trading_Block_Offers(pPage->block, pPage->nWish, pPage->aOffers, &refusal, [&](int nOffers) {
+        Step_Progress();
+        pPage->nOffers = nOffers;
+        if (shown && nOffers <= LIVE_BLOCK_OFFERS) shown(*pPage);
+    });
+    Close_Progress();
+    pPage->nOffers = Max(0, nCount);
+    if (nCount <= 0) Message_Box(refusal.szTitle, "%s", refusal.szText);
+    return pPage->nOffers;
+}
+
+std::vector<std::string> Block_Offer_Lines(const TradingBlockPage& page) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < page.nOffers; i++) lines.push_back(Describe_Block_Offer(page.aOffers[i]));
+    return lines;
+}
+
+bool Return_To_Trading_Block(TradingBlockPage* pPage) {
+    if (!Block_Trade_Completed()) return false;
+    int nWish = pPage->nWish, nCash = pPage->nCashField;
+    Open_Trading_Block(pPage, pPage->block.anTeam[0]);
+    pPage->nWish = nWish;
+    pPage->nCashField = Min(nCash, Trading_Block_Cash_Limit(*pPage));
+    return true;
+}

@@ -208,3 +208,27 @@ TEST_F(ComputerTradesTest, ProposalsShownOrNotedLeaveTheLeagueUnchanged) {
     ASSERT_EQ(Headless_Notices().size(), s_Shown.size());
     for (const RecordedNotice& notice : Headless_Notices()) EXPECT_EQ(notice.title, "Trade Offer");
 }
+
+TEST_F(ComputerTradesTest, TalkingTurnsTheProposalRoundForThePersonsPage) {
+    Make_Person(PERSON);
+    TRADE_OFFER offer, page;
+    Clear_Trade_Offer(&offer, 5, PERSON);
+    offer.aanItems[0][0] = 2;
+    offer.aanItems[1][0] = 7;
+    offer.aanItems[1][1] = 9;
+    offer.nCash = -4;  // the person's team pays
+    Set_Game_State(GS_TRADE_PARTNER, 5);
+    Talk_About_Trade_Proposal(offer, &page);
+    EXPECT_EQ(page.anTeam[0], PERSON);
+    EXPECT_EQ(page.anTeam[1], 5);
+    EXPECT_EQ(page.aanItems[0][1], 9);
+    EXPECT_EQ(page.aanItems[1][0], 2);
+    EXPECT_EQ(page.nCash, 4);
+    EXPECT_EQ(Get_Game_State(GS_TRADE_PARTNER), NO_TEAM);
+    // The cash stands under the side that pays it, after the players.
+    std::vector<std::string> persons = Trade_Proposal_Lines(offer, 1), computers = Trade_Proposal_Lines(offer, 0);
+    ASSERT_EQ(persons.size(), 3u);
+    EXPECT_EQ(persons[2], "$4,000,000");
+    ASSERT_EQ(computers.size(), 1u);
+    EXPECT_EQ(computers[0].find('$'), std::string::npos);
+}

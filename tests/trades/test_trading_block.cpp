@@ -9,6 +9,7 @@
 #include "base/random.h"
 #include "database/text_format.h"
 #include "personnel/ratings.h"
+#include "trades/implement_trade.h"
 #include "trades/trade_fixture.h"
 #include "trades/trade_value.h"
 #include "trades/trading_block.h"
@@ -222,6 +223,82 @@ TEST_F(TradingBlockTest, OpeningAnOfferClearsThePartnerAndTheCompletedMark) {
     EXPECT_EQ(memcmp(&page, &offer, sizeof offer), 0);
     EXPECT_EQ(Get_Game_State(GS_TRADE_PARTNER), NO_TEAM);
     EXPECT_FALSE(Block_Trade_Completed());
+}
+
+// The page's search is the core's search: the same draws give the same
+// list, and the list shown along the way never holds more than the live limit.
+TEST_F(TradingBlockTest, AskingFollowsTheSearchLiveUpToTenOffersAndEndsWithItsList) {
+    TradingBlockPage page;
+    Open_Trading_Block(&page, USER);
+    TradeRefusal refusal;
+    for (PNUM nPlayer : {12, 30}) ASSERT_TRUE(List_Block_Player(&page, nPlayer, &refusal));
+    page.nWish = WISH_ANY_PLAYERS;
+    Seed_Random(7);
+    std::vector<int> shown;
+    int nCount = Ask_For_Block_Offers(&page, [&](const TradingBlockPage& p) { shown.push_back(p.nOffers); });
+    TRADE_OFFER aOffers[TRADING_BLOCK_OFFERS];
+    Seed_Random(7);
+    ASSERT_EQ(nCount, Build_Trading_Block_Offers(page.block, WISH_ANY_PLAYERS, aOffers, &refusal));
+    EXPECT_EQ(memcmp(aOffers, page.aOffers, sizeof aOffers), 0);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_LE((int)shown.size(), Number_Of_Teams() - 1);
+    for (size_t i = 0; i < shown.size(); i++) {
+        EXPECT_LE(shown[i], LIVE_BLOCK_OFFERS);
+        if (i > 0) {
+            EXPECT_GE(shown[i], shown[i - 1]);
+        }
+    }
+    std::vector<std::string> lines = Block_Offer_Lines(page);
+    ASSERT_EQ((int)lines.size(), nCount);
+    EXPECT_EQ(lines[0], Describe_Block_Offer(aOffers[0]));
+    EXPECT_EQ(Get_Game_State(GS_TRADING_BLOCK_WISH), WISH_ANY_PLAYERS);
+}
+
+TEST_F(TradingBlockTest, ChangingTheListForgetsTheOffersAndTheCashFieldHasItsLimits) {
+    TradingBlockPage page;
+    Open_Trading_Block(&page, USER);
+    TradeRefusal refusal;
+    for (PNUM nPlayer : {12, 30}) ASSERT_TRUE(List_Block_Player(&page, nPlayer, &refusal));
+    EXPECT_FALSE(List_Block_Player(&page, 12, &refusal));  // once only
+    page.nWish = WISH_CASH;
+    Seed_Random(7);
+    ASSERT_GT(Ask_For_Block_Offers(&page), 0);
+    ASSERT_TRUE(List_Block_Player(&page, 40, &refusal));
+    EXPECT_EQ(page.nOffers, 0);
+    EXPECT_EQ(page.aOffers[0].anTeam[1], NO_TEAM);
+    Unlist_Block_Player(&page, 12);
+    EXPECT_FALSE(Block_Lists_Player(page, 12));
+    EXPECT_TRUE(Block_Lists_Player(page, 40));
+    EXPECT_EQ(Block_Player_Lines(page).size(), 2u);
+
+    EXPECT_EQ(Trading_Block_Cash_Limit(page), 0);
+    page.nWish = WISH_ANY_PLAYERS;
+    Set_Team_Financial_Stat(USER, FIN_CASH, 7999999);
+    EXPECT_EQ(Trading_Block_Cash_Limit(page), 7);
+    Set_Team_Financial_Stat(USER, FIN_CASH, 2000000000);
+    EXPECT_EQ(Trading_Block_Cash_Limit(page), TRADE_CASH_LIMIT);
+    Set_Team_Financial_Stat(USER, FIN_CASH, -5000000);
+    EXPECT_EQ(Trading_Block_Cash_Limit(page), 0);
+}
+
+TEST_F(TradingBlockTest, ReturningStartsAgainOnlyAfterACompletedTrade) {
+    TradingBlockPage page;
+    Open_Trading_Block(&page, USER);
+    TradeRefusal refusal;
+    for (PNUM nPlayer : {12, 30}) ASSERT_TRUE(List_Block_Player(&page, nPlayer, &refusal));
+    page.nWish = WISH_CASH;
+    Seed_Random(7);
+    ASSERT_GT(Ask_For_Block_Offers(&page), 0);
+    TRADE_OFFER opened;
+    Open_Block_Offer(page.aOffers[0], &opened);
+    TradingBlockPage before = page;
+    EXPECT_FALSE(Return_To_Trading_Block(&page));
+    EXPECT_EQ(memcmp(&page, &before, sizeof page), 0);
+    Set_Game_State(GS_TRADE_ACTIVITY, TRADE_COMPLETED_MARK);
+    EXPECT_TRUE(Return_To_Trading_Block(&page));
+    EXPECT_EQ(page.nOffers, 0);
+    EXPECT_EQ(Count_Trade_Items(page.block, 0), 0);
+    EXPECT_EQ(page.nWish, WISH_CASH);
 }
 
 }  // namespace
