@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "season/college_draft.h"
 #include "trades/counter_offer.h"
+#include "trades/free_agent_list.h"
 #include "trades/implement_trade.h"
 #include "trades/trade_answers.h"
 #include "trades/trade_rules.h"
@@ -98,6 +99,8 @@ TradeOutcome Propose_To_Computer(TRADE_OFFER* pOffer) {
 void Set_Trade_Answer_Hook(TradeAnswerHook pHook) {
     g_pAnswerHook = pHook;
 }
+
+TNUM Trade_Page_Team() { return Free_Agent_Signing_Team(); }
 
 int Trade_Reputation_Step() {
     return Get_Game_State(GS_DIFFICULTY) * REPUTATION_PER_DIFFICULTY;

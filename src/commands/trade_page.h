@@ -33,6 +33,9 @@ struct TradeAnswerView {
 typedef bool (*TradeAnswerHook)(const TradeAnswerView& view);
 void Set_Trade_Answer_Hook(TradeAnswerHook pHook);
 
+// The team the page trades for: the person's, or in commissioner mode the
+// team being viewed, as for signings.
+TNUM Trade_Page_Team();
 // The offer the page opens with: side 0 the person's team, side 1 the last
 // partner (or the first other team), nothing on the table. The "Salary Cap"
 // box comes when the two cannot trade at all; false then.
