@@ -20,6 +20,7 @@
 #include "shell/contract_offer.h"
 #include "shell/help_viewer.h"
 #include "shell/picture_store.h"
+#include "shell/trade_answer.h"
 
 namespace {
 QPointer<QWidget> g_pMainWindow;
@@ -139,6 +140,8 @@ void Install_Qt_Platform(QWidget* pMainWindow) {
     Platform_Install(&QT_OPS);
     // A person's negotiations open the window instead of a Yes/No question.
     Set_Contract_Negotiation_Hook(Run_Contract_Offer);
+    // And a computer partner's answer to an offer opens the answer page.
+    Set_Trade_Answer_Hook(Run_Trade_Answer);
 }
 
 QWidget* Main_Window_Widget() { return g_pMainWindow; }
