@@ -96,15 +96,11 @@ TradeOutcome Propose_To_Computer(TRADE_OFFER* pOffer) {
 }
 } // namespace
 
-void Set_Trade_Answer_Hook(TradeAnswerHook pHook) {
-    g_pAnswerHook = pHook;
-}
+void Set_Trade_Answer_Hook(TradeAnswerHook pHook) { g_pAnswerHook = pHook; }
 
 TNUM Trade_Page_Team() { return Free_Agent_Signing_Team(); }
 
-int Trade_Reputation_Step() {
-    return Get_Game_State(GS_DIFFICULTY) * REPUTATION_PER_DIFFICULTY;
-}
+int Trade_Reputation_Step() { return Get_Game_State(GS_DIFFICULTY) * REPUTATION_PER_DIFFICULTY; }
 
 bool Open_Trade_Offer(TNUM nUser, TRADE_OFFER* pOffer) {
     Clear_Trade_Offer(pOffer, nUser, Opening_Trade_Partner(nUser));
@@ -139,6 +135,4 @@ TradeOutcome Submit_Trade_Offer(TRADE_OFFER* pOffer) {
     return Trade_Completed(pOffer);
 }
 
-bool Get_Counter_Offer(TRADE_OFFER* pOffer) {
-    return Make_Counter_Offer(pOffer, Legal_Offer);
-}
+bool Get_Counter_Offer(TRADE_OFFER* pOffer) { return Make_Counter_Offer(pOffer, Legal_Offer); }

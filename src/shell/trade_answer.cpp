@@ -16,9 +16,7 @@ constexpr int FACE_WIDTH = 120; // the faces' own size
 constexpr int FACE_HEIGHT = 150;
 constexpr int LINE_CHARACTERS = 34; // the spoken line wraps at about this width
 
-QString Text(const std::string& sz) {
-    return QString::fromUtf8(sz.c_str());
-}
+QString Text(const std::string& sz) { return QString::fromUtf8(sz.c_str()); }
 
 // Over the trade page when it is open, else over the main window.
 QWidget* Answer_Owner() {

@@ -28,14 +28,13 @@
 #include "trades/trade_rules.h"
 
 namespace {
-constexpr int ROSTER_ROWS = 12; // rows of each roster the smallest window shows
-constexpr int PICK_ROWS = 4;
-constexpr int OFFER_ROWS = 4;
-const int ROSTER_COLUMNS[] = {COLUMN_POSITION, COLUMN_NAME, COLUMN_AGE, COLUMN_SALARY, COLUMN_CONTRACT};
+constexpr int ROSTER_ROWS = 10;  // rows of each roster the smallest window shows
+constexpr int PICK_ROWS = 3;
+constexpr int OFFER_ROWS = 3;
+const int ROSTER_COLUMNS[] = {COLUMN_POSITION, COLUMN_NAME,   COLUMN_AGE,
+                              COLUMN_OVERALL,  COLUMN_SALARY, COLUMN_CONTRACT};
 
-QString Text(const char* sz) {
-    return QString::fromUtf8(sz);
-}
+QString Text(const char* sz) { return QString::fromUtf8(sz); }
 
 QString Team_Name(TNUM nTeam) {
     char szCity[32], szNickname[32];
@@ -44,9 +43,7 @@ QString Team_Name(TNUM nTeam) {
     return Text(szCity) + " " + Text(szNickname);
 }
 
-void Show_Refusal(const TradeRefusal& refusal) {
-    Message_Box(refusal.szTitle, "%s", refusal.szText);
-}
+void Show_Refusal(const TradeRefusal& refusal) { Message_Box(refusal.szTitle, "%s", refusal.szText); }
 
 // One side of the page: the team's roster and picks, the items it gives and
 // its cash field.
@@ -126,6 +123,8 @@ class TradeWindow : public QDialog {
         connect(pHelp, &QPushButton::clicked, this, [] { Open_Document("help/trades.htm"); });
         connect(pDone, &QPushButton::clicked, this, &QDialog::accept);
         Refresh(true);
+        for (TradeSide& side : m_aSides)
+            Fit_Heights(side);
     }
 
   private:
@@ -153,10 +152,9 @@ class TradeWindow : public QDialog {
         side.pRoster = new PlayerTable(side.pBox);
         side.pRoster->setObjectName("roster" + szSide);
         side.pRoster->Open_Card_On_Double_Click(false);
-        for (int nColumn = 0; nColumn < NUMBER_OF_PLAYER_COLUMNS; nColumn++)
-            side.pRoster->setColumnHidden(nColumn, true);
-        for (int nColumn : ROSTER_COLUMNS)
-            side.pRoster->setColumnHidden(nColumn, false);
+        // Two rosters side by side: the overall rating stands for the position's ratings.
+        for (int nColumn = 0; nColumn < NUMBER_OF_PLAYER_COLUMNS; nColumn++) side.pRoster->Show_Column(nColumn, false);
+        for (int nColumn : ROSTER_COLUMNS) side.pRoster->Show_Column(nColumn, true);
         side.pRoster->setToolTip("Double-click a player to add him to the deal");
         pLines->addWidget(side.pRoster, 3);
 
@@ -205,15 +203,6 @@ class TradeWindow : public QDialog {
         pCashRow->addStretch(1);
         pLines->addLayout(pCashRow);
 
-        // Heights for the smallest window: whole rows of each list, never a clipped one.
-        int nRow = side.pRoster->verticalHeader()->defaultSectionSize();
-        side.pRoster->setMinimumHeight(side.pRoster->horizontalHeader()->sizeHint().height() +
-                                       ROSTER_ROWS * nRow + 2 * side.pRoster->frameWidth() + 2);
-        int nLine = fontMetrics().height() + 4;
-        side.pPicks->setMinimumHeight(side.pPicks->header()->sizeHint().height() + PICK_ROWS * nLine +
-                                      2 * side.pPicks->frameWidth());
-        side.pItems->setMinimumHeight(OFFER_ROWS * nLine + 2 * side.pItems->frameWidth());
-
         connect(side.pRoster, &PlayerTable::Player_Activated, this,
                 [this, nSide](int, int nSlot) { Add_Player(nSide, (PNUM)nSlot); });
         connect(side.pRoster, &PlayerTable::Selected_Player_Changed, this, [this, nSide] {
@@ -246,6 +235,21 @@ class TradeWindow : public QDialog {
             Refresh(false);
         });
         return side.pBox;
+    }
+
+    // Heights for the smallest window: whole rows of each list, never a clipped one.
+    void Fit_Heights(TradeSide& side) {
+        int nRow = side.pRoster->verticalHeader()->defaultSectionSize();
+        side.pRoster->setMinimumHeight(side.pRoster->horizontalHeader()->sizeHint().height() +
+                                       ROSTER_ROWS * nRow + 2 * side.pRoster->frameWidth() + 2);
+        int nLine = fontMetrics().height() + 4;
+        int nPick = side.pPicks->topLevelItemCount() ? side.pPicks->sizeHintForRow(0) : nLine;
+        side.pPicks->setMinimumHeight(side.pPicks->header()->sizeHint().height() + PICK_ROWS * nPick +
+                                      2 * side.pPicks->frameWidth() + 2);
+        side.pItems->addItem(""); // measured on a row, which an empty list lacks
+        int nItem = side.pItems->sizeHintForRow(0) > 0 ? side.pItems->sizeHintForRow(0) : nLine;
+        delete side.pItems->takeItem(side.pItems->count() - 1);
+        side.pItems->setMinimumHeight(OFFER_ROWS * nItem + 2 * side.pItems->frameWidth() + 2);
     }
 
     void Add_Player(int nSide, PNUM nSlot) {
@@ -344,6 +348,4 @@ void Run_Trade_Page(QWidget* pOwner, const TRADE_OFFER* pStart) {
     window.exec();
 }
 
-void Register_Trade_Window() {
-    Register_Dialog(DIALOG_TRADES, Run_Trades);
-}
+void Register_Trade_Window() { Register_Dialog(DIALOG_TRADES, Run_Trades); }

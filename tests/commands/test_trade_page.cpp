@@ -20,9 +20,7 @@ constexpr TNUM PARTNER = 1;
 constexpr int DIFFICULTY = 2;
 
 std::function<bool(const TradeAnswerView&)> g_Answer;
-bool Answer_Hook(const TradeAnswerView& view) {
-    return g_Answer(view);
-}
+bool Answer_Hook(const TradeAnswerView& view) { return g_Answer(view); }
 
 class TradePageTest : public TradeTest {
   protected:

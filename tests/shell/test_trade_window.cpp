@@ -20,9 +20,7 @@ namespace {
 constexpr TNUM PERSONS_TEAM = 3;
 constexpr TNUM PARTNER = 5;
 
-QString Line(QWidget* pWindow, const char* szName) {
-    return Child<QLabel>(pWindow, szName)->text();
-}
+QString Line(QWidget* pWindow, const char* szName) { return Child<QLabel>(pWindow, szName)->text(); }
 int Items(QWidget* pWindow, int nSide) {
     return Child<QListWidget>(pWindow, nSide ? "items1" : "items0")->count();
 }
