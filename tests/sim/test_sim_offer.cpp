@@ -1,6 +1,7 @@
 // brakvell-sim offer as a user runs it: the items and the legality line, the
-// partner's score, answer and hint, the counter-offer, --apply trading and saving a league that check still finds sound, --submit saving only a completed trade, and bad
-// input refused with the file left as it was.
+// partner's score, answer and hint, the counter-offer, --apply trading and
+// saving a league that check still finds sound, --submit saving only a
+// completed trade, and bad input refused with the file left as it was.
 #include <string>
 
 #include "database/text_format.h"
