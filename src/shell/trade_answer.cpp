@@ -56,7 +56,7 @@ bool Run_Trade_Answer(const TradeAnswerView& view) {
     char szManager[64], szTeam[32];
     Get_Team_String(view.nPartner, TS_MANAGER, szManager);
     Get_Team_Nickname(view.nPartner, szTeam);
-    pSpeaker->addWidget(Bold_Label(QString::fromUtf8(szManager), &dialog));
+    if (szManager[0]) pSpeaker->addWidget(Bold_Label(QString::fromUtf8(szManager), &dialog));
     pSpeaker->addWidget(new QLabel(QString("General Manager, %1").arg(QString::fromUtf8(szTeam)), &dialog));
     // The line as said across the desk: a rounded box on the window's ground.
     QLabel* pLine = new QLabel("\u201C" + Text(view.szLine) + "\u201D", &dialog);

@@ -1,12 +1,16 @@
 // Proposing from the trade page: an accepted offer signed moves the player
 // and the reputation (held to its range); an illegal one, a refused one, a
 // withheld permission or a walk-away leave the league as it was; an offer
-// that changed before signing is caught; commissioner mode forces a trade.
+// that changed before signing is caught; commissioner mode forces a trade,
+// and a trade during the draft lets the computer pick on.
 #include <cstring>
 #include <functional>
 #include <memory>
 
 #include "commands/trade_page.h"
+#include "database/league_database.h"
+#include "season/college_draft.h"
+#include "season/default_season_fixture.h"
 #include "personnel/ratings.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
@@ -212,4 +216,36 @@ TEST_F(TradePageTest, CommissionerModeForcesATradeNobodyWouldAccept) {
     EXPECT_EQ(Submit_Trade_Offer(&offer), TRADE_COMPLETED);
     EXPECT_EQ(Team_Of(nID), USER);
     EXPECT_TRUE(Headless_Questions().empty());
+}
+
+// A trade made while the person is on the clock of the college draft: the
+// pick he gave away is made by its new owner, and the draft runs on to his
+// next pick.
+class DraftTradeTest : public DefaultSeasonTest {};
+
+TEST_F(DraftTradeTest, TradingThePickOnTheClockLetsTheDraftRunOn) {
+    Start(5);
+    Set_Game_State(GS_SEASON_INDEX, 1);  // the draft follows the season just ended
+    Set_Game_State(GS_DRAFT_ROUND, 0);
+    Set_Game_State(GS_DRAFT_PICK, 0);
+    Set_Draft_Order();
+    TNUM nPerson = Team_On_The_Clock();
+    ASSERT_NE(nPerson, NO_TEAM);
+    Set_Team_Stat(nPerson, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    Set_Game_State(GS_USER_TEAM, nPerson);
+    Set_Game_State(GS_MANAGED_TEAM, nPerson);
+    Set_League_Rule(LR_SALARY_CAP, 999000000);
+    Start_College_Draft();
+    ASSERT_EQ(Team_On_The_Clock(), nPerson);
+    TNUM nPartner = nPerson == 0 ? 1 : 0;
+    TRADE_OFFER offer;
+    Clear_Trade_Offer(&offer, nPerson, nPartner);
+    DraftPick pick;
+    ASSERT_TRUE(Find_Walk_Pick(nPerson, 0, &pick));
+    ASSERT_EQ(pick.nRound, 0);
+    offer.aanItems[0][0] = (int8_t)(Number_Of_Players(nPerson) + 0);  // the pick on the clock
+    Set_Game_State(GS_COMMISSIONER, 1);
+    ASSERT_EQ(Submit_Trade_Offer(&offer), TRADE_COMPLETED);
+    EXPECT_EQ(Team_On_The_Clock(), nPerson);
+    EXPECT_EQ(Get_Game_State(GS_DRAFT_ROUND), 1);
 }
