@@ -109,8 +109,7 @@ class TradeWindow : public QDialog {
             Refresh(true);
         });
         connect(m_pSubmit, &QPushButton::clicked, this, [this] {
-            Submit_Trade_Offer(&m_Offer);
-            Refresh(true);
+            Refresh(Submit_Trade_Offer(&m_Offer) == TRADE_COMPLETED);
         });
         connect(pClear, &QPushButton::clicked, this, [this] {
             Clear_Trade_Offer(&m_Offer, m_Offer.anTeam[0], m_Offer.anTeam[1]);
