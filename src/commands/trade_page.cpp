@@ -94,7 +94,7 @@ TradeOutcome Propose_To_Computer(TRADE_OFFER* pOffer) {
     Move_Reputation(1);
     return Trade_Completed(pOffer);
 }
-} // namespace
+}  // namespace
 
 void Set_Trade_Answer_Hook(TradeAnswerHook pHook) { g_pAnswerHook = pHook; }
 

@@ -12,7 +12,7 @@ enum TradeOutcome {
     TRADE_COMPLETED,
     TRADE_ILLEGAL,       // the "Illegal Trade" box with the reason
     TRADE_IN_DEBT,       // the "Debt" box
-    TRADE_NOT_PERMITTED, // the partner's manager said No
+    TRADE_NOT_PERMITTED,  // the partner's manager said No
     TRADE_REFUSED,       // the partner's general manager declined
     TRADE_NOT_SIGNED,    // accepted, but the person walked away
     TRADE_CHEATER,       // accepted, then worth less when it came to signing

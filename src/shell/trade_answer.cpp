@@ -12,9 +12,9 @@
 #include "shell/qt_platform.h"
 
 namespace {
-constexpr int FACE_WIDTH = 120; // the faces' own size
+constexpr int FACE_WIDTH = 120;  // the faces' own size
 constexpr int FACE_HEIGHT = 150;
-constexpr int LINE_CHARACTERS = 34; // the spoken line wraps at about this width
+constexpr int LINE_CHARACTERS = 34;  // the spoken line wraps at about this width
 
 QString Text(const std::string& sz) { return QString::fromUtf8(sz.c_str()); }
 
@@ -38,7 +38,7 @@ QPushButton* Add_Button(QHBoxLayout* pRow, const char* szName, const char* szTex
     pRow->addWidget(pButton);
     return pButton;
 }
-} // namespace
+}  // namespace
 
 bool Run_Trade_Answer(const TradeAnswerView& view) {
     QDialog dialog(Answer_Owner());

@@ -57,7 +57,7 @@ struct TradeSide {
     QPushButton* pScout;
     QListWidget* pItems;
     QSpinBox* pCash;
-    bool bPickChosen = false; // the pick list, not the roster, was used last
+    bool bPickChosen = false;  // the pick list, not the roster, was used last
 };
 
 class TradeWindow : public QDialog {
@@ -245,7 +245,7 @@ class TradeWindow : public QDialog {
         int nPick = side.pPicks->topLevelItemCount() ? side.pPicks->sizeHintForRow(0) : nLine;
         side.pPicks->setMinimumHeight(side.pPicks->header()->sizeHint().height() + PICK_ROWS * nPick +
                                       2 * side.pPicks->frameWidth() + 2);
-        side.pItems->addItem(""); // measured on a row, which an empty list lacks
+        side.pItems->addItem("");  // measured on a row, which an empty list lacks
         int nItem = side.pItems->sizeHintForRow(0) > 0 ? side.pItems->sizeHintForRow(0) : nLine;
         delete side.pItems->takeItem(side.pItems->count() - 1);
         side.pItems->setMinimumHeight(OFFER_ROWS * nItem + 2 * side.pItems->frameWidth() + 2);
@@ -334,7 +334,7 @@ int Run_Trades(QWidget* pOwner) {
     Run_Trade_Page(pOwner, nullptr);
     return DIALOG_OK;
 }
-} // namespace
+}  // namespace
 
 void Run_Trade_Page(QWidget* pOwner, const TRADE_OFFER* pStart) {
     TRADE_OFFER offer;
@@ -342,7 +342,7 @@ void Run_Trade_Page(QWidget* pOwner, const TRADE_OFFER* pStart) {
         offer = *pStart;
     else
         Open_Trade_Offer(Trade_Page_Team(), &offer);
-    if (offer.anTeam[1] == NO_TEAM) return; // a league of one team
+    if (offer.anTeam[1] == NO_TEAM) return;  // a league of one team
     TradeWindow window(pOwner, offer);
     window.exec();
 }

@@ -88,7 +88,7 @@ class TradePageTest : public TradeTest {
         return false;
     }
 };
-} // namespace
+}  // namespace
 
 TEST_F(TradePageTest, AnAcceptedOfferSignedMovesThePlayerAndRaisesTheReputationToItsLimit) {
     Set_League_Rule(LR_TRADE_REPUTATION, 2000 - Trade_Reputation_Step() / 2);
@@ -106,7 +106,7 @@ TEST_F(TradePageTest, AnAcceptedOfferSignedMovesThePlayerAndRaisesTheReputationT
     EXPECT_FALSE(seen.szFace.empty());
     EXPECT_EQ(Team_Of(nID), PARTNER);
     EXPECT_EQ(Get_League_Rule(LR_TRADE_REPUTATION), 2000);
-    EXPECT_EQ(Count_Trade_Items(offer, 0), 0); // the page starts again
+    EXPECT_EQ(Count_Trade_Items(offer, 0), 0);  // the page starts again
     EXPECT_EQ(offer.anTeam[1], PARTNER);
 }
 
@@ -145,7 +145,7 @@ TEST_F(TradePageTest, AnOfferWorthLessWhenItComesToSigningIsCaught) {
     EXPECT_TRUE(Noticed("Cheater", "That's not the trade I agreed to!"));
     EXPECT_EQ(Team_Of(nID), USER);
     EXPECT_EQ(Get_League_Rule(LR_TRADE_REPUTATION), -Trade_Reputation_Step());
-    EXPECT_EQ(Count_Trade_Items(offer, 0), 1); // the offer stays for another try
+    EXPECT_EQ(Count_Trade_Items(offer, 0), 1);  // the offer stays for another try
 }
 
 TEST_F(TradePageTest, AnOfferThatTurnedIllegalBeforeSigningIsRefusedWithItsReason) {
@@ -201,7 +201,7 @@ TEST_F(TradePageTest, APersonsPartnerIsAskedForPermission) {
     Headless_Push_Answer(ANSWER_YES);
     EXPECT_EQ(Submit_Trade_Offer(&offer), TRADE_COMPLETED);
     EXPECT_EQ(Team_Of(nID), PARTNER);
-    EXPECT_EQ(Get_League_Rule(LR_TRADE_REPUTATION), 0); // persons keep no score of each other
+    EXPECT_EQ(Get_League_Rule(LR_TRADE_REPUTATION), 0);  // persons keep no score of each other
 }
 
 TEST_F(TradePageTest, CommissionerModeForcesATradeNobodyWouldAccept) {

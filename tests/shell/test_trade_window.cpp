@@ -47,7 +47,7 @@ void Add(QWidget* pWindow, int nSide, PNUM nSlot) {
         if (pTable->Row_At(nRow)->nSlot == nSlot) pTable->selectRow(nRow);
     Child<QPushButton>(pWindow, nSide ? "add1" : "add0")->click();
 }
-} // namespace
+}  // namespace
 
 class TradeWindowTest : public QObject {
     Q_OBJECT
@@ -140,7 +140,7 @@ class TradeWindowTest : public QObject {
         QVERIFY(!szLine.isEmpty());
         QVERIFY(bFace);
         QCOMPARE(Team_Of(nID), PARTNER);
-        QCOMPARE(nLeft, 0); // the page starts again
+        QCOMPARE(nLeft, 0);  // the page starts again
     }
 
     void An_Offer_Changed_Before_Signing_Is_Caught() {
@@ -194,7 +194,7 @@ class TradeWindowTest : public QObject {
         QVERIFY2(szNeeds.startsWith("(1) "), qPrintable(szNeeds));
         QVERIFY(nOffered > 0);
         QVERIFY(bAccepted);
-        QCOMPARE(Team_Of(nID), PARTNER); // walked away: nothing moved
+        QCOMPARE(Team_Of(nID), PARTNER);  // walked away: nothing moved
     }
 };
 
