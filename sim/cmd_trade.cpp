@@ -1,7 +1,8 @@
 // brakvell-sim offer: one trade offer built from slots and picks, shown as
 // the trade page lists it, checked, judged by the partner as the answer page
 // would answer it, with --counter answered by a counter-offer, and with
-// --apply carried out and saved.
+// --apply carried out and saved; with --submit proposed as the page's
+// Submit does, --sign answering the acceptance, and saved when it went through.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,10 +11,13 @@
 #include <string>
 #include <unistd.h>
 
+#include "commands/trade_page.h"
 #include "database/league_database.h"
 #include "database/player.h"
 #include "database/saved_game.h"
 #include "database/text_format.h"
+#include "platform/headless.h"
+#include "platform/platform.h"
 #include "sim/commands.h"
 #include "trades/counter_offer.h"
 #include "trades/implement_trade.h"
@@ -24,7 +28,7 @@
 namespace {
 const char* const USAGE =
     "offer FILE --from A --give SLOT,... --to B --get SLOT,... [--give-picks N,...] [--get-picks N,...] "
-    "[--cash N] [--counter] [--apply]";
+    "[--cash N] [--counter] [--apply | --submit [--sign yes|no]]";
 
 // "3,17,40": whole numbers 0..nHighest, at most TRADE_ITEMS of them.
 bool Parse_List(const char* szList, int nHighest, int* anOut, int* pCount) {
@@ -88,6 +92,16 @@ bool Legal_Offer(const TRADE_OFFER& offer) {
     return Trade_Is_Legal(offer, szReason);
 }
 
+void Print_Hint(const std::string& szHint) {
+    printf("Hint:\n");
+    for (size_t nStart = 0; nStart < szHint.size();) {
+        size_t nEnd = szHint.find('\n', nStart);
+        if (nEnd == std::string::npos) nEnd = szHint.size();
+        printf("  %s\n", szHint.substr(nStart, nEnd - nStart).c_str());
+        nStart = nEnd + 1;
+    }
+}
+
 // The partner's score and answer; a refusal comes with the hint's needs list.
 void Print_Judgement(const TRADE_OFFER& offer) {
     TeamNeeds needs;
@@ -100,14 +114,28 @@ void Print_Judgement(const TRADE_OFFER& offer) {
         printf("Partner: score %d, %s\n", nScore, bAccepted ? "accepted" : "refused");
     printf("Answer: %s\n", Response_Text(nScore));
     if (bAccepted) return;
-    printf("Hint:\n");
-    std::string szHint = Needs_List_Text(needs);
-    for (size_t nStart = 0; nStart < szHint.size();) {
-        size_t nEnd = szHint.find('\n', nStart);
-        if (nEnd == std::string::npos) nEnd = szHint.size();
-        printf("  %s\n", szHint.substr(nStart, nEnd - nStart).c_str());
-        nStart = nEnd + 1;
+    Print_Hint(Needs_List_Text(needs));
+}
+
+// By TradeOutcome.
+const char* const OUTCOME_TEXTS[] = {"traded",  "illegal",    "refused in debt", "not permitted",
+                                     "refused", "not signed", "cheater"};
+bool g_bSign = true;
+
+// The answer page of --submit: the partner's answer printed, the script's
+// choice taken.
+bool Print_Answer(const TradeAnswerView& view) {
+    if (view.nScore == EMPTY_OFFER_SCORE)
+        printf("Partner: nothing offered, refused\n");
+    else
+        printf("Partner: score %d, %s\n", view.nScore, view.bAccepted ? "accepted" : "refused");
+    printf("Answer: %s\n", view.szLine.c_str());
+    if (!view.bAccepted) {
+        Print_Hint(view.szHint);
+        return false;
     }
+    printf("Signed: %s\n", g_bSign ? "yes" : "no");
+    return g_bSign;
 }
 
 // The offer the partner would accept; its refusal is the notice's own text.
@@ -125,12 +153,32 @@ void Print_Counter_Offer(const TRADE_OFFER& offer) {
     printf("Partner: score %d\n", Offer_Score(counter, needs));
 }
 
+bool Save_Traded(const char* szFile) {
+    if (Save_Game(szFile) == SAVE_OK) return true;
+    fprintf(stderr, "brakvell-sim: cannot save %s\n", Printable(szFile).c_str());
+    return false;
+}
+
+// The page's Submit with the script's answers: the permission question and
+// the acceptance both take --sign. Only a completed trade is saved.
+int Submit_And_Save(TRADE_OFFER* pOffer, const char* szFile) {
+    Headless_Set_Default_Answer(g_bSign ? ANSWER_YES : ANSWER_NO);
+    Set_Trade_Answer_Hook(Print_Answer);
+    TradeOutcome outcome = Submit_Trade_Offer(pOffer);
+    Set_Trade_Answer_Hook(nullptr);
+    printf("Outcome: %s\n", OUTCOME_TEXTS[outcome]);
+    if (outcome != TRADE_COMPLETED) return 1;
+    if (!Save_Traded(szFile)) return 1;
+    printf("Traded and saved\n");
+    return 0;
+}
 }  // namespace
 
 int Sim_Offer(int argc, char** argv) {
     SideRequest aSides[TRADE_SIDES];
     long nCash = 0;
-    bool bApply = false, bCounter = false;
+    bool bApply = false, bCounter = false, bSubmit = false;
+    g_bSign = true;
     for (int i = 1; i < argc; i++) {
         const char** pszValue = nullptr;
         if (strcmp(argv[i], "--from") == 0) pszValue = &aSides[0].szTeam;
@@ -147,15 +195,24 @@ int Sim_Offer(int argc, char** argv) {
             bApply = true;
             continue;
         }
+        if (strcmp(argv[i], "--submit") == 0) {
+            bSubmit = true;
+            continue;
+        }
+        if (strcmp(argv[i], "--sign") == 0 && i + 1 < argc &&
+            (strcmp(argv[i + 1], "yes") == 0 || strcmp(argv[i + 1], "no") == 0)) {
+            g_bSign = strcmp(argv[++i], "yes") == 0;
+            continue;
+        }
         if (strcmp(argv[i], "--counter") == 0) {
             bCounter = true;
             continue;
         }
         if (!Parse_Option(i, argc, argv, "--cash", nCash, -TRADE_CASH_LIMIT, TRADE_CASH_LIMIT)) return Sim_Usage(USAGE);
     }
-    if (argc < 1 || !aSides[0].szTeam || !aSides[1].szTeam) return Sim_Usage(USAGE);
+    if (argc < 1 || !aSides[0].szTeam || !aSides[1].szTeam || (bApply && bSubmit)) return Sim_Usage(USAGE);
     const char* szFile = argv[0];
-    if (bApply && !Writable_Game(szFile, "trade")) return 1;
+    if ((bApply || bSubmit) && !Writable_Game(szFile, "trade")) return 1;
     if (!Load_League_File(szFile)) {
         fprintf(stderr, "brakvell-sim: cannot load %s\n", Printable(szFile).c_str());
         return 1;
@@ -185,6 +242,7 @@ int Sim_Offer(int argc, char** argv) {
     char szReason[TRADE_TEXT_WIDTH];
     bool bLegal = Trade_Is_Legal(offer, szReason);
     printf("Legality: %s\n", bLegal ? "legal" : szReason);
+    if (bSubmit) return Submit_And_Save(&offer, szFile);
     if (!bLegal) {
         printf("Partner: not judged\n");
         return 1;
@@ -193,10 +251,7 @@ int Sim_Offer(int argc, char** argv) {
     if (bCounter) Print_Counter_Offer(offer);
     if (!bApply) return 0;
     if (!Implement_Trade(offer)) return 1;
-    if (Save_Game(szFile) != SAVE_OK) {
-        fprintf(stderr, "brakvell-sim: cannot save %s\n", Printable(szFile).c_str());
-        return 1;
-    }
+    if (!Save_Traded(szFile)) return 1;
     printf("Traded and saved\n");
     return 0;
 }

@@ -70,7 +70,7 @@ static const SimCommand COMMANDS[] = {
     {"report", "report FILE", "the season's league averages per team-game beside the real league's", Sim_Report},
     {"measure", "measure FILE [--seasons N] [--seed S]", "regular seasons of new games of the league, averaged per team-game", Sim_Measure},
     {"fame", "fame [FILE]", "both halls of fame: VantorFame.dat's managers and FILE's players", Sim_Fame},
-    {"offer", "offer FILE --from A --give SLOT,... --to B --get SLOT,... [--give-picks N,...] [--get-picks N,...] [--cash N] [--counter] [--apply]",
+    {"offer", "offer FILE --from A --give SLOT,... --to B --get SLOT,... [--give-picks N,...] [--get-picks N,...] [--cash N] [--counter] [--apply | --submit [--sign yes|no]]",
      "show a trade offer's items, whether it is legal and the partner's answer; --counter asks for a counter-offer, "
      "--apply carries it out and saves", Sim_Offer},
     {"block", "block FILE --team T --list SLOT,... --wish W [--cash N] [--seed S]",

@@ -38,6 +38,7 @@ void Quick_Message(const char* szFormat, ...) {
 }
 
 int Ask_Yes_No(const char* szTitle, const char* szText) { return Ops().ask(ASK_YES_NO, szTitle, szText); }
+int Ask_No_Yes(const char* szTitle, const char* szText) { return Ops().ask(ASK_NO_YES, szTitle, szText); }
 int Ask_Ok_Cancel(const char* szTitle, const char* szText) { return Ops().ask(ASK_OK_CANCEL, szTitle, szText); }
 int Ask_Yes_No_Cancel(const char* szTitle, const char* szText) {
     return Ops().ask(ASK_YES_NO_CANCEL, szTitle, szText);

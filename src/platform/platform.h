@@ -12,7 +12,8 @@ enum {
     ANSWER_NO = 7,
 };
 
-enum QuestionKind { ASK_YES_NO, ASK_OK_CANCEL, ASK_YES_NO_CANCEL };
+// ASK_NO_YES is Yes/No with No the default: a question a slip of Enter must not answer.
+enum QuestionKind { ASK_YES_NO, ASK_OK_CANCEL, ASK_YES_NO_CANCEL, ASK_NO_YES };
 
 // What a front end provides. Every member must be set.
 struct PlatformOps {
@@ -34,6 +35,7 @@ void Platform_Install(const PlatformOps* pOps);
 void Message_Box(const char* szTitle, const char* szFormat, ...) __attribute__((format(printf, 2, 3)));
 void Quick_Message(const char* szFormat, ...) __attribute__((format(printf, 1, 2)));
 int Ask_Yes_No(const char* szTitle, const char* szText);
+int Ask_No_Yes(const char* szTitle, const char* szText);
 int Ask_Ok_Cancel(const char* szTitle, const char* szText);
 int Ask_Yes_No_Cancel(const char* szTitle, const char* szText);
 

@@ -9,6 +9,7 @@
 #include "shell/season_pages.h"
 #include "shell/statistics_pages.h"
 #include "shell/trading_block_window.h"
+#include "shell/trade_window.h"
 #include "shell/window_commands.h"
 
 void Register_Features() {
@@ -34,6 +35,7 @@ void Register_Features() {
     Register_Trading_Block_Window();
     Register_Find_Players_Window();
     Register_Draft_Window();
+    Register_Trade_Window();
     // Double-clicking a player in any table opens his card.
     Set_Player_Opener([](QWidget* pOwner, TNUM nTeam, PNUM nSlot) { Show_Player_Card(pOwner, nTeam, nSlot); });
     Register_Play_Commands();

@@ -136,7 +136,7 @@ PlayerTable::PlayerTable(QWidget* pParent) : QTableView(pParent), m_pModel(new P
         TNUM nTeam = pRow->nTeam;
         PNUM nSlot = pRow->nSlot;
         emit Player_Activated(nTeam, nSlot);
-        if (g_pOpenPlayer) g_pOpenPlayer(window(), nTeam, nSlot);
+        if (g_pOpenPlayer && m_bOpensCard) g_pOpenPlayer(window(), nTeam, nSlot);
     });
     for (int nColumn = COLUMN_TEAM; nColumn < NUMBER_OF_PLAYER_COLUMNS; nColumn++) setColumnHidden(nColumn, true);
     Tint_Starters();
@@ -214,6 +214,8 @@ void PlayerTable::Enable_Depth_Drag(bool bEnable) {
     setDragDropMode(bEnable ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
     setDefaultDropAction(Qt::CopyAction);
 }
+
+void PlayerTable::Open_Card_On_Double_Click(bool bOpen) { m_bOpensCard = bOpen; }
 
 int PlayerTable::Fit_Columns() {
     // A stretched last column keeps its stretched width: measure it unstretched.

@@ -29,6 +29,8 @@ class PlayerTable : public QTableView {
     const PlayerRow* Selected_Row() const;
     void Select_Player(TNUM nTeam, PNUM nSlot);
     void Enable_Depth_Drag(bool bEnable);
+    // Off where a double-click means something else (the trade page adds him to the deal).
+    void Open_Card_On_Double_Click(bool bOpen);
     // The columns from COLUMN_TEAM on are hidden until a window shows them;
     // the rating columns stay hidden when a window would not show them.
     void Show_Column(int nColumn, bool bShow);
@@ -49,6 +51,7 @@ class PlayerTable : public QTableView {
     PlayerTableModel* m_pModel;
     int m_nDragSlot = NO_PLAYER;
     bool m_bRatings = true;
+    bool m_bOpensCard = true;
     void changeEvent(QEvent* pEvent) override;
     void Tint_Starters();
 };

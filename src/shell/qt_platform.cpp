@@ -22,6 +22,7 @@
 #include "shell/picture_store.h"
 #include "shell/trade_proposal_page.h"
 #include "trades/computer_trades.h"
+#include "shell/trade_answer.h"
 
 namespace {
 QPointer<QWidget> g_pMainWindow;
@@ -49,17 +50,18 @@ void Notice(const char* szTitle, const char* szText) {
 
 int Ask(QuestionKind kind, const char* szTitle, const char* szText) {
     Alert_If_Inactive();
-    QMessageBox::StandardButtons buttons = kind == ASK_OK_CANCEL  ? QMessageBox::Ok | QMessageBox::Cancel
-                                           : kind == ASK_YES_NO ? QMessageBox::Yes | QMessageBox::No
-                                                                : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (kind == ASK_OK_CANCEL) buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    if (kind == ASK_YES_NO_CANCEL) buttons |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(szTitle), QString::fromUtf8(szText), buttons,
                     g_pMainWindow);
     box.setWindowModality(Qt::ApplicationModal);
+    if (kind == ASK_NO_YES) box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Ok: return ANSWER_OK;
     case QMessageBox::Yes: return ANSWER_YES;
     case QMessageBox::No: return ANSWER_NO;
-    default: return kind == ASK_YES_NO ? ANSWER_NO : ANSWER_CANCEL;
+    default: return kind == ASK_YES_NO || kind == ASK_NO_YES ? ANSWER_NO : ANSWER_CANCEL;
     }
 }
 
@@ -142,6 +144,8 @@ void Install_Qt_Platform(QWidget* pMainWindow) {
     Set_Contract_Negotiation_Hook(Run_Contract_Offer);
     // The computer's proposals after a run of weeks open their page.
     Set_Trade_Proposal_Hook(Show_Trade_Proposal);
+    // And a computer partner's answer to an offer opens the answer page.
+    Set_Trade_Answer_Hook(Run_Trade_Answer);
 }
 
 QWidget* Main_Window_Widget() { return g_pMainWindow; }

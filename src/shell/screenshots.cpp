@@ -9,11 +9,13 @@
 #include <QScreen>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstdio>
 #include <cstring>
 
 #include "commands/game_commands.h"
 #include "commands/new_game.h"
+#include "commands/trade_page.h"
 #include "database/league_database.h"
 #include "database/player.h"
 #include "database/season_state.h"
@@ -21,6 +23,8 @@
 #include "season/college_draft.h"
 #include "season/schedule.h"
 #include "season/season_loop.h"
+#include "trades/team_needs.h"
+#include "trades/trade_rules.h"
 #include "shell/command_table.h"
 #include "shell/dialogs.h"
 #include "shell/help_viewer.h"
@@ -30,6 +34,7 @@
 #include "shell/trade_proposal_page.h"
 #include "trades/trade_value.h"
 #include "trades/trading_block.h"
+#include "shell/trade_answer.h"
 
 namespace {
 struct PageShot {
@@ -288,6 +293,52 @@ void Shoot_Trade_Proposal(const QString& szFolder) {
     Settle(100);
 }
 
+// The Trades window with a player and a pick on each side, at its smallest
+// and maximised; then Submit, whose answer page the dismisser saves and
+// closes (nothing is signed), and the partner's hint.
+void Shoot_Trades(MainWindow& window, const QString& szFolder) {
+    if (!Dialog_Registered(DIALOG_TRADES)) return;
+    TNUM nPartner = Opening_Trade_Partner(Trade_Page_Team());
+    g_bHoldModal = true;
+    QTimer::singleShot(0, [szFolder, nPartner] {
+        QDialog* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!pDialog || pDialog->objectName() != "Trades") {
+            g_bHoldModal = false;
+            return;
+        }
+        for (int nSide = 0; nSide < TRADE_SIDES; nSide++) {
+            QPushButton* pAdd = pDialog->findChild<QPushButton*>(QString("add%1").arg(nSide));
+            pDialog->findChild<PlayerTable*>(QString("roster%1").arg(nSide))->selectRow(nSide);
+            pAdd->click();
+            QTreeWidget* pPicks = pDialog->findChild<QTreeWidget*>(QString("picks%1").arg(nSide));
+            if (pPicks->topLevelItemCount()) {
+                pPicks->setCurrentItem(pPicks->topLevelItem(0));
+                pAdd->click();
+            }
+        }
+        pDialog->resize(pDialog->minimumSizeHint());
+        Settle(300);
+        Save(pDialog, QDir(szFolder).filePath("dialog-trades-minimum.png"));
+        QSize small = pDialog->size();
+        pDialog->showMaximized();
+        Settle(800);
+        if (pDialog->size() == small && pDialog->screen()) pDialog->setGeometry(pDialog->screen()->availableGeometry());
+        Settle(300);
+        Save(pDialog, QDir(szFolder).filePath("dialog-trades-maximised.png"));
+        g_bHoldModal = false;
+        g_szNextModal = "dialog-tradeanswer";
+        pDialog->findChild<QPushButton*>("submit")->click();
+        TeamNeeds needs;
+        Compute_Team_Needs(nPartner, &needs);
+        g_szNextModal = "dialog-tradehint";
+        Show_Trade_Hint(pDialog, nPartner, Needs_List_Text(needs));
+        g_szNextModal.clear();
+        pDialog->reject();
+    });
+    Do_Dialog(&window, DIALOG_TRADES);
+    Settle(100);
+}
+
 // The help window as it opens where the desktop has no opener, on the contents.
 void Shoot_Help_Viewer(const QString& szFolder) {
     if (!Show_Help_Viewer("help/contents.htm")) return;
@@ -356,6 +407,7 @@ int Take_Screenshots(MainWindow& window, const QString& szFolder) {
     Shoot_Depth_Windows(window, szFolder);
     Shoot_Trading_Block(window, szFolder);
     Shoot_Trade_Proposal(szFolder);
+    Shoot_Trades(window, szFolder);
 
     // Without a window manager (a bare X server) maximising does nothing: fill the screen instead.
     QSize normal = window.size();

@@ -9,3 +9,5 @@ class QWidget;
 // Opens the window on pStart (side 0 the person's team), or, with null, on
 // the last partner; returns when it closes.
 void Run_Trade_Page(QWidget* pOwner, const TRADE_OFFER* pStart);
+// The Trades entry of the Players menu.
+void Register_Trade_Window();

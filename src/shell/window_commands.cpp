@@ -67,7 +67,12 @@ void Command_Stop(MainWindow&) {
 }
 
 void Command_Trades(MainWindow& window) {
-    if (Check_Trading_Deadline() && Dialog_Registered(DIALOG_TRADES)) Do_Dialog(&window, DIALOG_TRADES);
+    if (!Check_Trading_Deadline() || !Dialog_Registered(DIALOG_TRADES)) return;
+    Do_Dialog(&window, DIALOG_TRADES);
+    // A trade during the draft lets the computer pick on, perhaps to its end.
+    window.Refresh_Title();
+    window.Refresh_Menus();
+    if (window.Page_View()) window.Page_View()->Forget_Page();
 }
 
 void Command_Trading_Block(MainWindow& window) {

@@ -1,9 +1,11 @@
 // brakvell-sim offer as a user runs it: the items and the legality line, the
-// partner's score, answer and hint, the counter-offer, --apply trading and saving a league that check still finds sound, and bad
-// input refused with the file left as it was.
+// partner's score, answer and hint, the counter-offer, --apply trading and
+// saving a league that check still finds sound, --submit saving only a
+// completed trade, and bad input refused with the file left as it was.
 #include <string>
 
 #include "database/text_format.h"
+#include "personnel/ratings.h"
 #include "trades/trade_answers.h"
 #include "trades/trade_fixture.h"
 #include "trades/trade_rules.h"
@@ -134,4 +136,27 @@ TEST_F(SimOfferTest, ACounterOfferOutOfNothingSaysSo) {
     EXPECT_TRUE(Has(result, "Partner: score 0, refused\n")) << result.szOutput;
     EXPECT_TRUE(Has(result, "Counter-offer: none\n")) << result.szOutput;
     EXPECT_TRUE(Has(result, "Nope: I can't make a suitable trade out of that.")) << result.szOutput;
+}
+
+// Submit as the page does: walking away from an accepted offer saves nothing,
+// signing it trades and saves.
+TEST_F(SimOfferTest, SubmitSavesOnlyATradeThatWentThrough) {
+    PNUM nBest = 0;
+    for (PNUM p = 0; p < PLAYERS_PER_TEAM; p++)
+        if (Is_Valid_Player(0, p) && Player_Trade_Value(0, p) > Player_Trade_Value(0, nBest)) nBest = p;
+    int nID = Get_Player_Vital_Stat(0, nBest, VS_PLAYER_ID);
+    std::string szGift = "--from 0 --give " + std::to_string(nBest) + " --to 1 --submit";
+    uint32_t nBefore = File_Checksum();
+    SimResult kept = Offer(szGift + " --sign no");
+    EXPECT_EQ(kept.nStatus, 1) << kept.szOutput;
+    EXPECT_TRUE(Has(kept, "accepted\n")) << kept.szOutput;
+    EXPECT_TRUE(Has(kept, "Outcome: not signed\n")) << kept.szOutput;
+    EXPECT_EQ(File_Checksum(), nBefore);
+    SimResult traded = Offer(szGift);
+    ASSERT_EQ(traded.nStatus, 0) << traded.szOutput;
+    EXPECT_TRUE(Has(traded, "Outcome: traded\nTraded and saved\n")) << traded.szOutput;
+    ASSERT_TRUE(Load_Game(m_szFile.c_str()));
+    EXPECT_EQ(Team_Of(nID), 1);
+    EXPECT_EQ(Offer("--from 0 --to 1 --submit --apply").nStatus, 2);
+    EXPECT_EQ(Offer("--from 0 --to 1 --submit --sign maybe").nStatus, 2);
 }
