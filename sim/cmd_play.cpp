@@ -12,6 +12,7 @@
 
 #include "base/random.h"
 #include "commands/start_up.h"
+#include "commands/trade_page.h"
 #include "database/player.h"
 #include "database/saved_game.h"
 #include "database/team.h"
@@ -52,6 +53,26 @@ void Print_Week_Played() {
 }
 
 void Print_Computer_Trade(const char* szLine) { printf("%s\n", Printable(szLine).c_str()); }
+
+// A computer team's proposal to the person's team: printed, then declined,
+// or talked over and proposed back as it stands, the deal signed if accepted.
+bool g_bTalkOverProposals = false;
+
+void Answer_Proposal(const TRADE_OFFER& offer) {
+    char szLine[4 * TEXT_SIZE];
+    Format_Computer_Trade(offer, szLine, sizeof szLine);
+    printf("Proposal: %s", Printable(szLine + strlen("Trade: ")).c_str());
+    if (!g_bTalkOverProposals) {
+        printf(": declined\n");
+        return;
+    }
+    TRADE_OFFER page;
+    Talk_About_Trade_Proposal(offer, &page);
+    Set_Trade_Answer_Hook([](const TradeAnswerView&) { return true; });
+    TradeOutcome outcome = Submit_Trade_Offer(&page);
+    Set_Trade_Answer_Hook(nullptr);
+    printf(": %s\n", outcome == TRADE_COMPLETED ? "traded" : "talked over, no trade");
+}
 
 // The finished season's champion, then what its off-season did and left:
 // "2011: champion BUF; off-season 150 retired, 1 inducted, 12 released;
@@ -103,13 +124,19 @@ bool Play_Seasons(long nSeasons) {
 }  // namespace
 
 int Sim_Play(int argc, char** argv) {
-    const char* szUsage = "play FILE --weeks N | --seasons N [--seed S] [--contracts ask|sign|release]";
+    const char* szUsage =
+        "play FILE --weeks N | --seasons N [--seed S] [--contracts ask|sign|release] [--proposals decline|talk]";
     long nWeeks = 0, nSeasons = 0, nSeed = -1;
     ContractPolicy nPolicy = CONTRACT_POLICY_SIGN;
     for (int i = 1; i < argc; i++) {
         bool bBad = false;
         if (Parse_Contract_Policy(i, argc, argv, &nPolicy, &bBad)) {
             if (bBad) return Sim_Usage(szUsage);
+            continue;
+        }
+        if (strcmp(argv[i], "--proposals") == 0 && i + 1 < argc &&
+            (strcmp(argv[i + 1], "decline") == 0 || strcmp(argv[i + 1], "talk") == 0)) {
+            g_bTalkOverProposals = strcmp(argv[++i], "talk") == 0;
             continue;
         }
         if (!Parse_Option(i, argc, argv, "--weeks", nWeeks, 1, 1000) &&
@@ -132,6 +159,7 @@ int Sim_Play(int argc, char** argv) {
     int nSeason = Current_Season_Index();
     bool bPlayed = true;
     Set_Computer_Trade_Observer(Print_Computer_Trade);
+    Set_Trade_Proposal_Hook(Answer_Proposal);
     if (nSeasons > 0) {
         Set_Contract_Policy(nPolicy);
         bPlayed = Play_Seasons(nSeasons);
@@ -146,6 +174,7 @@ int Sim_Play(int argc, char** argv) {
         if (Current_Season_Index() != nSeason) printf("Started the %d season\n", Current_Calendar_Year());
     }
     Set_Computer_Trade_Observer(nullptr);
+    Set_Trade_Proposal_Hook(nullptr);
     Skip_Automatic_Saves(false);
     if (Save_Game(szFile) != SAVE_OK) {
         fprintf(stderr, "brakvell-sim: cannot save %s\n", szShown.c_str());

@@ -66,7 +66,7 @@ static const SimCommand COMMANDS[] = {
     {"bench", "bench games|season|offseason|trades|block|cycle [--count N] [--seed S]", "time games, seasons, one off-season's retirements and renewals, a week's computer trade rounds, one team's trading block or whole season cycles", Sim_Bench},
     {"new", "new --team T --difficulty D [--shuffle] [--equalize] [--simulation] [--seed S] --out FILE",
      "start a new game from the default league", Sim_New},
-    {"play", "play FILE --weeks N | --seasons N [--seed S] [--contracts ask|sign|release]", "play weeks or whole seasons of a saved game, then save it", Sim_Play},
+    {"play", "play FILE --weeks N | --seasons N [--seed S] [--contracts ask|sign|release] [--proposals decline|talk]", "play weeks or whole seasons of a saved game, then save it", Sim_Play},
     {"report", "report FILE", "the season's league averages per team-game beside the real league's", Sim_Report},
     {"measure", "measure FILE [--seasons N] [--seed S]", "regular seasons of new games of the league, averaged per team-game", Sim_Measure},
     {"fame", "fame [FILE]", "both halls of fame: VantorFame.dat's managers and FILE's players", Sim_Fame},

@@ -55,3 +55,8 @@ bool Get_Counter_Offer(TRADE_OFFER* pOffer);
 
 // How far one accepted offer moves the person's trade reputation.
 int Trade_Reputation_Step();
+
+// A computer team's proposal without the window: put to the script, No (the
+// page's default) declines it; Yes talks it over and proposes it back as it
+// stands, through Submit_Trade_Offer. Installed by the core's start-up.
+void Answer_Trade_Proposal(const TRADE_OFFER& offer);

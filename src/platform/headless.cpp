@@ -10,7 +10,7 @@ std::vector<RecordedNotice> g_Notices;
 std::vector<RecordedNotice> g_Questions;
 std::vector<std::string> g_LogLines;
 std::deque<int> g_Answers;
-int g_nDefaultAnswer = 0;  // 0: the first choice of the question (Yes or OK)
+int g_nDefaultAnswer = 0;  // 0: the question's default button (Yes or OK; No where No is the default)
 bool g_bEcho = false;
 
 void Notice(const char* szTitle, const char* szText) {
@@ -25,7 +25,7 @@ int Ask(QuestionKind kind, const char* szTitle, const char* szText) {
         nAnswer = g_Answers.front();
         g_Answers.pop_front();
     }
-    if (nAnswer == 0) nAnswer = kind == ASK_OK_CANCEL ? ANSWER_OK : ANSWER_YES;
+    if (nAnswer == 0) nAnswer = kind == ASK_OK_CANCEL ? ANSWER_OK : kind == ASK_NO_YES ? ANSWER_NO : ANSWER_YES;
     return nAnswer;
 }
 

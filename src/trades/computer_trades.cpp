@@ -23,6 +23,7 @@ enum { PHASE_PRODUCT, PHASE_BALANCE };
 
 void (*s_pTradeObserver)(const char* szLine) = nullptr;
 void (*s_pProposalHook)(const TRADE_OFFER& offer) = nullptr;
+void (*s_pProposalDefault)(const TRADE_OFFER& offer) = nullptr;
 
 bool Legal_Offer(const TRADE_OFFER& offer) {
     char szReason[TRADE_TEXT_WIDTH];
@@ -171,12 +172,14 @@ bool Draw_Trade_Proposal(TRADE_OFFER* pOffer) {
 
 void Set_Trade_Proposal_Hook(void (*pShow)(const TRADE_OFFER& offer)) { s_pProposalHook = pShow; }
 
+void Set_Trade_Proposal_Default(void (*pAnswer)(const TRADE_OFFER& offer)) { s_pProposalDefault = pAnswer; }
+
 void Computer_Trade_Proposals() {
     for (int n = Trade_Proposal_Count(); n > 0; n--) {
         TRADE_OFFER offer;
         if (!Draw_Trade_Proposal(&offer)) continue;
-        if (s_pProposalHook) {
-            s_pProposalHook(offer);
+        if (s_pProposalHook || s_pProposalDefault) {
+            (s_pProposalHook ? s_pProposalHook : s_pProposalDefault)(offer);
             continue;
         }
         char szName[TEXT_SIZE];

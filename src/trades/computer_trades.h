@@ -49,6 +49,9 @@ bool Draw_Trade_Proposal(TRADE_OFFER* pOffer);
 // The window shows a proposal ("Trade Offer") through this. Without it the
 // proposal is only noted: the league is unchanged until the person trades.
 void Set_Trade_Proposal_Hook(void (*pShow)(const TRADE_OFFER& offer));
+// The answer without a window: the core's own, which puts the proposal to the
+// script and proposes it back when told to talk.
+void Set_Trade_Proposal_Default(void (*pAnswer)(const TRADE_OFFER& offer));
 void Computer_Trade_Proposals();
 // The proposal page's lists: one line a side's item ("Name (POS)", picks as
 // the trade page writes them), then the cash that side pays as "$3,000,000".

@@ -249,3 +249,22 @@ TEST_F(DraftTradeTest, TradingThePickOnTheClockLetsTheDraftRunOn) {
     EXPECT_EQ(Team_On_The_Clock(), nPerson);
     EXPECT_EQ(Get_Game_State(GS_DRAFT_ROUND), 1);
 }
+
+// A computer team's proposal without the window: the script's No (the
+// default) leaves everything as it was; Yes proposes it back, and the deal
+// signed moves the player.
+TEST_F(TradePageTest, AProposalIsDeclinedByDefaultAndTalkedOverOnYes) {
+    TRADE_OFFER proposal;
+    Clear_Trade_Offer(&proposal, PARTNER, USER);
+    proposal.aanItems[1][0] = (int8_t)Best_Player(USER);
+    int nID = Get_Player_Vital_Stat(USER, proposal.aanItems[1][0], VS_PLAYER_ID);
+    auto before = Snapshot();
+    Answer_Trade_Proposal(proposal);
+    ASSERT_EQ(Headless_Questions().size(), 1u);
+    EXPECT_EQ(Headless_Questions()[0].text.rfind("...would like to trade you:", 0), 0u);
+    EXPECT_TRUE(Unchanged(*before));
+
+    Headless_Push_Answer(ANSWER_YES);
+    Answer_Trade_Proposal(proposal);
+    EXPECT_EQ(Team_Of(nID), PARTNER);
+}

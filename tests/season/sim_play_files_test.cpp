@@ -5,12 +5,14 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "database/saved_game.h"
+#include "database/team.h"
 #include "default_season_fixture.h"
 
 namespace fs = std::filesystem;
@@ -117,4 +119,33 @@ TEST_F(SimPlayFilesTest, ScratchFolderThatCannotBeMadeStopsTheCommand) {
     szOld.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", szOld.c_str(), 1);
     EXPECT_EQ(result.nStatus, 1) << result.szOutput;
     EXPECT_NE(result.szOutput.find("scratch folder"), std::string::npos) << result.szOutput;
+}
+
+// The computer's proposals to the person's team: declined unless told to talk,
+// and an unknown answer is refused before anything is played.
+TEST_F(SimPlayFilesTest, ProposalsAreDeclinedUnlessTheToolIsToldToTalk) {
+    SimResult bad = Run_Sim("play new.vtr --weeks 4 --seed 1 --proposals maybe");
+    EXPECT_EQ(bad.nStatus, 2);
+    EXPECT_EQ(Contents("new.vtr"), m_szBytes);
+    Set_Team_Stat(0, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    Set_Game_State(GS_USER_TEAM, 0);
+    Set_Game_State(GS_MANAGED_TEAM, 0);
+    Set_Game_State(GS_DIFFICULTY, 0);
+    Set_Game_State(GS_COMPUTER_TRADES, 1);
+    ASSERT_EQ(Save_Game("person.vtr"), SAVE_OK);
+    Unlock_Game_File();
+    fs::copy_file("person.vtr", "talk.vtr");
+    SimResult declined = Run_Sim("play person.vtr --weeks 8 --seed 1");
+    SimResult talked = Run_Sim("play talk.vtr --weeks 8 --seed 1 --proposals talk");
+    ASSERT_EQ(declined.nStatus, 0) << declined.szOutput;
+    ASSERT_EQ(talked.nStatus, 0) << talked.szOutput;
+    std::istringstream lines(declined.szOutput);
+    int nProposals = 0;
+    for (std::string szLine; std::getline(lines, szLine);)
+        if (szLine.rfind("Proposal: ", 0) == 0) {
+            nProposals++;
+            EXPECT_EQ(szLine.substr(szLine.size() - strlen(": declined")), ": declined");
+        }
+    EXPECT_GT(nProposals, 0);
+    EXPECT_NE(talked.szOutput.find(": traded"), std::string::npos) << talked.szOutput;
 }

@@ -199,14 +199,15 @@ TEST_F(ComputerTradesTest, ProposalsShownOrNotedLeaveTheLeagueUnchanged) {
         EXPECT_GT(Score_Of_Side(offer, 1), ACCEPTED_SCORE);
         EXPECT_GT(Score_Of_Side(offer, 0), COMPUTER_TRADE_SCORE);
     }
-    // Without the window's page the same proposals are only noted.
+    // Without the window's page the same proposals are put to the script,
+    // whose default declines them.
     Set_Trade_Proposal_Hook(nullptr);
     Headless_Reset();
     Seed_Random(5);
     Computer_Trade_Proposals();
     EXPECT_EQ(Saved_Data_Checksum(), nSum);
-    ASSERT_EQ(Headless_Notices().size(), s_Shown.size());
-    for (const RecordedNotice& notice : Headless_Notices()) EXPECT_EQ(notice.title, "Trade Offer");
+    ASSERT_EQ(Headless_Questions().size(), s_Shown.size());
+    for (const RecordedNotice& question : Headless_Questions()) EXPECT_EQ(question.title.rfind("Trade Offer (", 0), 0u);
 }
 
 TEST_F(ComputerTradesTest, TalkingTurnsTheProposalRoundForThePersonsPage) {
