@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "database/team.h"
+#include "league_builder.h"
 #include "platform/platform.h"
 #include "shell/dialogs.h"
 #include "shell/main_window.h"
@@ -40,12 +42,23 @@ struct WindowTestBench {
         for (const QString& szFile : QDir(szGame + "names").entryList(QDir::Files))
             QFile::copy(szGame + "names/" + szFile, "names/" + szFile);
     }
+    // The build's default league as a new season; false when the build made none.
+    bool Default_League() {
+        return Build_Default_Season_League((szOldFolder + "/game/Universe.dat").toUtf8().constData(), 5);
+    }
     void Finish() {
         Platform_Install(nullptr);
         delete pWindow;
         QDir::setCurrent(szOldFolder);
     }
 };
+
+// The team the window tests manage as the person.
+inline void Hand_To_Person(TNUM nTeam) {
+    Set_Team_Stat(nTeam, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+    Set_Game_State(GS_USER_TEAM, nTeam);
+    Set_Game_State(GS_MANAGED_TEAM, nTeam);
+}
 
 struct SeenBox {
     QString szTitle;

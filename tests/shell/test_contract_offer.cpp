@@ -58,7 +58,7 @@ class ContractOfferTest : public QObject {
     }
     void cleanupTestCase() { m_Bench.Finish(); }
     void init() {
-        if (!Build_Default_Season_League((m_Bench.szOldFolder + "/game/Universe.dat").toUtf8().constData(), 5))
+        if (!m_Bench.Default_League())
             QSKIP("no default league in this build");
         Set_Team_Stat(PERSONS_TEAM, TEAM_STAT_CONTROL, HUMAN_MANAGED);
         Set_Game_State(GS_USER_TEAM, PERSONS_TEAM);

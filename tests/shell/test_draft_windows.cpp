@@ -27,7 +27,7 @@ class DraftWindowsTest : public QObject {
     void initTestCase() {
         m_Bench.Start();
         m_Bench.Copy_Game_Names();
-        if (!Build_Default_Season_League((m_Bench.szOldFolder + "/game/Universe.dat").toUtf8().constData(), 5))
+        if (!m_Bench.Default_League())
             QSKIP("no default league in this build");
         m_pWindow->Refresh_Menus();
     }

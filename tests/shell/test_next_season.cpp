@@ -47,7 +47,7 @@ class NextSeasonTest : public QObject {
     void cleanupTestCase() { m_Bench.Finish(); }
 
     void An_Expiring_Contract_Is_Asked_About_Before_The_Next_Season() {
-        if (!Build_Default_Season_League((m_Bench.szOldFolder + "/game/Universe.dat").toUtf8().constData(), 5))
+        if (!m_Bench.Default_League())
             QSKIP("no default league in this build");
         Set_Play_By_Play_File(false);
         // The season as it stands after the final, the person's team with one contract running out.

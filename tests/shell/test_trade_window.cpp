@@ -77,13 +77,10 @@ class TradeWindowTest : public QObject {
     }
     void cleanupTestCase() { m_Bench.Finish(); }
     void init() {
-        if (!Build_Default_Season_League((m_Bench.szOldFolder + "/game/Universe.dat").toUtf8().constData(),
-                                         5))
+        if (!m_Bench.Default_League())
             QSKIP("no default league in this build");
-        Set_Team_Stat(PERSONS_TEAM, TEAM_STAT_CONTROL, HUMAN_MANAGED);
+        Hand_To_Person(PERSONS_TEAM);
         Set_Team_Stat(PARTNER, TEAM_STAT_CONTROL, COMPUTER_MANAGED);
-        Set_Game_State(GS_USER_TEAM, PERSONS_TEAM);
-        Set_Game_State(GS_MANAGED_TEAM, PERSONS_TEAM);
         Set_Game_State(GS_TRADE_PARTNER, PARTNER);
         Set_Game_State(GS_COMMISSIONER, 0);
         Set_Game_State(GS_DIFFICULTY, 1);

@@ -79,11 +79,9 @@ class TradingBlockWindowTest : public QObject {
         m_Bench.Finish();
     }
     void init() {
-        if (!Build_Default_Season_League((m_Bench.szOldFolder + "/game/Universe.dat").toUtf8().constData(), 5))
+        if (!m_Bench.Default_League())
             QSKIP("no default league in this build");
-        Set_Team_Stat(PERSONS_TEAM, TEAM_STAT_CONTROL, HUMAN_MANAGED);
-        Set_Game_State(GS_USER_TEAM, PERSONS_TEAM);
-        Set_Game_State(GS_MANAGED_TEAM, PERSONS_TEAM);
+        Hand_To_Person(PERSONS_TEAM);
         for (TNUM nTeam = 0; nTeam < Number_Of_Teams(); nTeam++)
             Set_Team_Financial_Stat(nTeam, FIN_CASH, EVERY_TEAMS_CASH);
         Set_Game_State(GS_CURRENT_WEEK, TRADE_DEADLINE_WEEK - 1);

@@ -40,6 +40,15 @@ class TradingBlockTest : public TradeTest {
         Set_Up_Trading_Block(&block, USER, nCash, nWish);
         return block;
     }
+    // The window's block with slots 12 and 30 listed and the wish chosen.
+    static TradingBlockPage Listed_Page(int nWish) {
+        TradingBlockPage page;
+        Open_Trading_Block(&page, USER);
+        TradeRefusal refusal;
+        for (PNUM nPlayer : {12, 30}) EXPECT_TRUE(List_Block_Player(&page, nPlayer, &refusal));
+        page.nWish = nWish;
+        return page;
+    }
     static int Partners_Score(const TRADE_OFFER& offer) {
         TeamNeeds needs;
         Compute_Team_Needs(offer.anTeam[1], &needs);
@@ -228,11 +237,8 @@ TEST_F(TradingBlockTest, OpeningAnOfferClearsThePartnerAndTheCompletedMark) {
 // The page's search is the core's search: the same draws give the same
 // list, and the list shown along the way never holds more than the live limit.
 TEST_F(TradingBlockTest, AskingFollowsTheSearchLiveUpToTenOffersAndEndsWithItsList) {
-    TradingBlockPage page;
-    Open_Trading_Block(&page, USER);
+    TradingBlockPage page = Listed_Page(WISH_ANY_PLAYERS);
     TradeRefusal refusal;
-    for (PNUM nPlayer : {12, 30}) ASSERT_TRUE(List_Block_Player(&page, nPlayer, &refusal));
-    page.nWish = WISH_ANY_PLAYERS;
     Seed_Random(7);
     std::vector<int> shown;
     int nCount = Ask_For_Block_Offers(&page, [&](const TradingBlockPage& p) { shown.push_back(p.nOffers); });
@@ -255,12 +261,9 @@ TEST_F(TradingBlockTest, AskingFollowsTheSearchLiveUpToTenOffersAndEndsWithItsLi
 }
 
 TEST_F(TradingBlockTest, ChangingTheListForgetsTheOffersAndTheCashFieldHasItsLimits) {
-    TradingBlockPage page;
-    Open_Trading_Block(&page, USER);
+    TradingBlockPage page = Listed_Page(WISH_CASH);
     TradeRefusal refusal;
-    for (PNUM nPlayer : {12, 30}) ASSERT_TRUE(List_Block_Player(&page, nPlayer, &refusal));
     EXPECT_FALSE(List_Block_Player(&page, 12, &refusal));  // once only
-    page.nWish = WISH_CASH;
     Seed_Random(7);
     ASSERT_GT(Ask_For_Block_Offers(&page), 0);
     ASSERT_TRUE(List_Block_Player(&page, 40, &refusal));
@@ -282,11 +285,7 @@ TEST_F(TradingBlockTest, ChangingTheListForgetsTheOffersAndTheCashFieldHasItsLim
 }
 
 TEST_F(TradingBlockTest, ReturningStartsAgainOnlyAfterACompletedTrade) {
-    TradingBlockPage page;
-    Open_Trading_Block(&page, USER);
-    TradeRefusal refusal;
-    for (PNUM nPlayer : {12, 30}) ASSERT_TRUE(List_Block_Player(&page, nPlayer, &refusal));
-    page.nWish = WISH_CASH;
+    TradingBlockPage page = Listed_Page(WISH_CASH);
     Seed_Random(7);
     ASSERT_GT(Ask_For_Block_Offers(&page), 0);
     TRADE_OFFER opened;
