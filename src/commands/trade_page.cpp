@@ -140,14 +140,13 @@ TradeOutcome Submit_Trade_Offer(TRADE_OFFER* pOffer) {
 bool Get_Counter_Offer(TRADE_OFFER* pOffer) { return Make_Counter_Offer(pOffer, Legal_Offer); }
 
 void Answer_Trade_Proposal(const TRADE_OFFER& offer) {
-    std::string szText = "...would like to trade you:";
+    char szTeam[TEXT_SIZE];
+    Get_Team_Label(offer.anTeam[0], szTeam);
+    std::string szText = std::string(szTeam) + "\n...would like to trade you:";
     for (const std::string& szLine : Trade_Proposal_Lines(offer, 0)) szText += "\n  " + szLine;
     szText += "\n...in return for:";
     for (const std::string& szLine : Trade_Proposal_Lines(offer, 1)) szText += "\n  " + szLine;
-    char szTeam[TEXT_SIZE];
-    Get_Team_Label(offer.anTeam[0], szTeam);
-    std::string szTitle = std::string("Trade Offer (") + szTeam + ")";
-    if (Ask_No_Yes(szTitle.c_str(), szText.c_str()) != ANSWER_YES) return;
+    if (Ask_No_Yes("Trade Offer", szText.c_str()) != ANSWER_YES) return;
     TRADE_OFFER page;
     Talk_About_Trade_Proposal(offer, &page);
     Submit_Trade_Offer(&page);

@@ -261,7 +261,8 @@ TEST_F(TradePageTest, AProposalIsDeclinedByDefaultAndTalkedOverOnYes) {
     auto before = Snapshot();
     Answer_Trade_Proposal(proposal);
     ASSERT_EQ(Headless_Questions().size(), 1u);
-    EXPECT_EQ(Headless_Questions()[0].text.rfind("...would like to trade you:", 0), 0u);
+    EXPECT_EQ(Headless_Questions()[0].title, "Trade Offer");
+    EXPECT_NE(Headless_Questions()[0].text.find("\n...would like to trade you:\n"), std::string::npos);
     EXPECT_TRUE(Unchanged(*before));
 
     Headless_Push_Answer(ANSWER_YES);
