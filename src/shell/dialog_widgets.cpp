@@ -89,3 +89,11 @@ QDialogButtonBox* Ok_Cancel_Help(QDialog* pDialog, const char* szHelpTopic) {
 }
 
 int Dialog_Result(int nExec) { return nExec == QDialog::Accepted ? DIALOG_OK : DIALOG_CANCELLED; }
+
+QLabel* Bold_Label(const QString& szText, QWidget* pParent) {
+    QLabel* pLabel = new QLabel(szText, pParent);
+    QFont font = pLabel->font();
+    font.setBold(true);
+    pLabel->setFont(font);
+    return pLabel;
+}

@@ -40,6 +40,8 @@ class CoreSpinBox : public QAbstractSpinBox {
 
 // Titles the dialog and gives it its column of rows.
 QVBoxLayout* Dialog_Layout(QDialog& dialog, const char* szTitle);
+// A heading above a group of lines: the text in the dialog's font, bold.
+QLabel* Bold_Label(const QString& szText, QWidget* pParent);
 // The picture scaled into nWidth x nHeight; an empty box when it is missing.
 QLabel* Picture_Label(const char* szName, int nWidth, int nHeight, QWidget* pParent);
 void Set_Picture(QLabel* pLabel, const char* szName, int nWidth, int nHeight);

@@ -24,14 +24,6 @@ QWidget* Answer_Owner() {
     return pModal ? pModal : Main_Window_Widget();
 }
 
-QLabel* Bold_Label(const QString& szText, QWidget* pParent) {
-    QLabel* pLabel = new QLabel(szText, pParent);
-    QFont bold = pLabel->font();
-    bold.setBold(true);
-    pLabel->setFont(bold);
-    return pLabel;
-}
-
 QPushButton* Add_Button(QHBoxLayout* pRow, const char* szName, const char* szText, QWidget* pParent) {
     QPushButton* pButton = new QPushButton(szText, pParent);
     pButton->setObjectName(szName);

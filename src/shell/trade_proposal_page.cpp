@@ -17,14 +17,6 @@ namespace {
 constexpr int FACE_WIDTH = 120, FACE_HEIGHT = 150;
 constexpr int ITEM_INDENT = 16;
 
-QLabel* Bold(const QString& szText, QWidget* pParent) {
-    QLabel* pLabel = new QLabel(szText, pParent);
-    QFont font = pLabel->font();
-    font.setBold(true);
-    pLabel->setFont(font);
-    return pLabel;
-}
-
 // One item a line, indented under its heading.
 QLabel* Items(const TRADE_OFFER& offer, int nSide, const char* szName, QWidget* pParent) {
     QStringList lines;
@@ -50,7 +42,7 @@ TradeProposalPage::TradeProposalPage(QWidget* pOwner, const TRADE_OFFER& offer) 
     QVBoxLayout* pText = new QVBoxLayout;
     char szTeam[TEXT_SIZE];
     Get_Team_Label(offer.anTeam[0], szTeam);
-    QLabel* pTeam = Bold(QString::fromUtf8(szTeam), this);
+    QLabel* pTeam = Bold_Label(QString::fromUtf8(szTeam), this);
     pTeam->setObjectName("team");
     pText->addWidget(pTeam);
     pText->addWidget(new QLabel("...would like to trade you:", this));

@@ -29,14 +29,6 @@ constexpr int OFFER_ROWS_SHOWN = 6;
 
 QString Text(const std::string& sz) { return QString::fromUtf8(sz.c_str()); }
 
-QLabel* Heading(const char* szText, QWidget* pParent) {
-    QLabel* pLabel = new QLabel(szText, pParent);
-    QFont font = pLabel->font();
-    font.setBold(true);
-    pLabel->setFont(font);
-    return pLabel;
-}
-
 int Run_Trading_Block(QWidget* pOwner) {
     TradingBlockWindow window(pOwner, Free_Agent_Signing_Team());
     return Dialog_Result(window.exec());
@@ -51,7 +43,7 @@ TradingBlockWindow::TradingBlockWindow(QWidget* pOwner, TNUM nTeam) : QDialog(pO
     QHBoxLayout* pTop = new QHBoxLayout;
 
     QVBoxLayout* pRosterColumn = new QVBoxLayout;
-    pRosterColumn->addWidget(Heading("Your Roster", this));
+    pRosterColumn->addWidget(Bold_Label("Your Roster", this));
     m_pRoster = new PlayerTable(this);
     m_pRoster->setObjectName("roster");
     m_pRoster->setToolTip("Double-click a player to put him on the block");
@@ -74,7 +66,7 @@ TradingBlockWindow::TradingBlockWindow(QWidget* pOwner, TNUM nTeam) : QDialog(pO
     pSide->setFixedWidth(fontMetrics().averageCharWidth() * SIDE_COLUMN_CHARACTERS);
     QVBoxLayout* pSideColumn = new QVBoxLayout(pSide);
     pSideColumn->setContentsMargins(0, 0, 0, 0);
-    pSideColumn->addWidget(Heading("On the Block", pSide));
+    pSideColumn->addWidget(Bold_Label("On the Block", pSide));
     m_pBlock = new QListWidget(pSide);
     m_pBlock->setObjectName("block");
     m_pBlock->setToolTip("Double-click a player to take him off the block");
@@ -111,7 +103,7 @@ TradingBlockWindow::TradingBlockWindow(QWidget* pOwner, TNUM nTeam) : QDialog(pO
     pTop->addWidget(pSide);
     pLayout->addLayout(pTop, 3);
 
-    pLayout->addWidget(Heading("Offers", this));
+    pLayout->addWidget(Bold_Label("Offers", this));
     m_pOffers = new QTreeWidget(this);
     m_pOffers->setObjectName("offers");
     m_pOffers->setColumnCount(2);
