@@ -60,8 +60,7 @@ class ContractOfferTest : public QObject {
     void init() {
         if (!m_Bench.Default_League())
             QSKIP("no default league in this build");
-        Set_Team_Stat(PERSONS_TEAM, TEAM_STAT_CONTROL, HUMAN_MANAGED);
-        Set_Game_State(GS_USER_TEAM, PERSONS_TEAM);
+        Hand_To_Person(PERSONS_TEAM);
         Set_Team_Financial_Stat(PERSONS_TEAM, FIN_CASH, PERSONS_CASH);
         Set_League_Rule(LR_SALARY_CAP, 999000000);
         Set_Game_State(GS_CURRENT_WEEK, TRADE_DEADLINE_WEEK - 1);
